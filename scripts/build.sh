@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ ; the program folder is build/Tamrin.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [ ! -f build/build.ninja ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+fi
+cmake --build build "$@"

@@ -1,0 +1,33 @@
+#include "app/Application.h"
+
+#include "db/DbError.h"
+#include "ui/Dialogs.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Tamrin"));
+    applyFonts();
+}
+
+void Application::applyFonts()
+{
+    // Screens in NanumGothic where the school fonts are missing.
+    QFont f(QStringLiteral("NanumGothic"), 9);
+    f.setFamilies({QStringLiteral("굴림"), QStringLiteral("NanumGothic"), QStringLiteral("NanumBarunGothic")});
+    QApplication::setFont(f);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const db::Error& e) {
+        Dialogs::error(QStringLiteral("오류"), e.message());
+    } catch (const std::exception& e) {
+        Dialogs::error(QStringLiteral("오류"), QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

@@ -1,0 +1,127 @@
+#include "db/BufferedSet.h"
+
+namespace db {
+
+void BufferedSet::open(const QString& selectSql, Params params)
+{
+    Query q(selectSql);
+    q.bind(params);
+    q.open();
+    m_columns.clear();
+    m_index.clear();
+    for (int i = 0; i < q.columnCount(); ++i) {
+        m_columns.append(q.columnName(i));
+        m_index.insert(q.columnName(i).toLower(), i);
+    }
+    m_rows.clear();
+    m_deleted.clear();
+    while (q.next()) {
+        Row r;
+        for (int i = 0; i < m_columns.size(); ++i)
+            r.cur.append(q.value(i));
+        r.orig = r.cur;
+        m_rows.append(r);
+    }
+    m_saved = m_rows;
+}
+
+void BufferedSet::setStatements(const QString& insertSql, const QString& updateSql, const QString& deleteSql)
+{
+    m_insert = insertSql;
+    m_update = updateSql;
+    m_delete = deleteSql;
+}
+
+void BufferedSet::setParam(const QString& name, const QVariant& value) { m_extra.insert(name.toLower(), value); }
+
+int BufferedSet::col(const QString& name) const
+{
+    const auto it = m_index.constFind(name.toLower());
+    if (it == m_index.constEnd())
+        throw Error(QStringLiteral("열 %1 이(가) 없습니다.").arg(name), QString());
+    return it.value();
+}
+
+QVariant BufferedSet::value(int row, const QString& column) const { return m_rows[row].cur[col(column)]; }
+
+QVariant BufferedSet::oldValue(int row, const QString& column) const { return m_rows[row].orig[col(column)]; }
+
+void BufferedSet::setValue(int row, const QString& column, const QVariant& value)
+{
+    Row& r = m_rows[row];
+    r.cur[col(column)] = value;
+    if (r.state == State::Unchanged && r.cur != r.orig)
+        r.state = State::Modified;
+}
+
+int BufferedSet::append()
+{
+    Row r;
+    for (int i = 0; i < m_columns.size(); ++i)
+        r.cur.append(QVariant());
+    r.orig = r.cur;
+    r.state = State::Inserted;
+    m_rows.append(r);
+    return m_rows.size() - 1;
+}
+
+void BufferedSet::remove(int row)
+{
+    Row r = m_rows.takeAt(row);
+    if (r.state != State::Inserted)
+        m_deleted.append(r);
+}
+
+bool BufferedSet::isDirty() const
+{
+    if (!m_deleted.isEmpty())
+        return true;
+    for (const Row& r : m_rows)
+        if (r.state != State::Unchanged)
+            return true;
+    return false;
+}
+
+void BufferedSet::runFor(const QString& sql, const Row& row)
+{
+    if (sql.isEmpty())
+        return;
+    Query q(sql);
+    for (auto it = m_extra.constBegin(); it != m_extra.constEnd(); ++it)
+        q.bind(it.key(), it.value());
+    for (int i = 0; i < m_columns.size(); ++i) {
+        q.bind(m_columns[i], row.cur[i]);
+        q.bind(QStringLiteral("OLD_") + m_columns[i], row.orig[i]);
+    }
+    q.exec();
+}
+
+void BufferedSet::apply()
+{
+    for (const Row& r : std::as_const(m_deleted))
+        runFor(m_delete, r);
+    for (const Row& r : std::as_const(m_rows)) {
+        if (r.state == State::Inserted)
+            runFor(m_insert, r);
+        else if (r.state == State::Modified)
+            runFor(m_update, r);
+    }
+}
+
+void BufferedSet::markApplied()
+{
+    m_deleted.clear();
+    for (Row& r : m_rows) {
+        r.orig = r.cur;
+        r.state = State::Unchanged;
+    }
+    m_saved = m_rows;
+}
+
+void BufferedSet::cancel()
+{
+    m_rows = m_saved;
+    m_deleted.clear();
+}
+
+} // namespace db

@@ -1,0 +1,249 @@
+#include "db/Query.h"
+
+#include "db/JetSql.h"
+
+#include <QSqlError>
+#include <QRegularExpression>
+#include <QSqlRecord>
+
+namespace db {
+
+QSqlDatabase connection() { return QSqlDatabase::database(kConnection, false); }
+
+QString dateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString(); }
+
+QDate parseDate(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate();
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().date();
+    return QDate::fromString(v.toString().left(10), QStringLiteral("yyyy-MM-dd"));
+}
+
+QVariant toDbValue(const QVariant& v)
+{
+    if (v.isNull())
+        return QVariant(QMetaType(QMetaType::QString));
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return dateText(v.toDate());
+    case QMetaType::QDateTime:
+        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    default:
+        return v;
+    }
+}
+
+Query::Query() : m_q(connection()) {}
+
+Query::Query(const QString& sql) : m_sql(sql), m_q(connection()) {}
+
+Query& Query::add(const QString& piece)
+{
+    m_sql += piece;
+    return *this;
+}
+
+void Query::clear()
+{
+    close();
+    m_sql.clear();
+    m_params.clear();
+}
+
+Query& Query::bind(const QString& name, const QVariant& value)
+{
+    QString key = name.startsWith(u':') ? name.mid(1) : name;
+    m_params.insert(key.toLower(), value);
+    return *this;
+}
+
+Query& Query::bind(Params params)
+{
+    for (const auto& p : params)
+        bind(p.first, p.second);
+    return *this;
+}
+
+void Query::prepareAndBind()
+{
+    const TranslatedSql& t = translateJet(m_sql);
+    if (m_prepared != m_sql || !m_q.isValid()) {
+        m_q.finish();
+        m_q.setForwardOnly(true);
+        if (!m_q.prepare(t.sql))
+            throw Error(m_q.lastError().text(), m_sql);
+        m_prepared = m_sql;
+    }
+    for (int i = 0; i < t.params.size(); ++i) {
+        const auto it = m_params.constFind(t.params[i].toLower());
+        if (it == m_params.constEnd())
+            throw Error(QStringLiteral("매개변수 :%1 의 값이 없습니다.").arg(t.params[i]), m_sql);
+        m_q.bindValue(i, toDbValue(it.value()));
+    }
+}
+
+Query& Query::open()
+{
+    m_q.finish();
+    prepareAndBind();
+    if (!m_q.exec())
+        throw Error(m_q.lastError().text(), m_sql);
+    return *this;
+}
+
+int Query::exec()
+{
+    m_q.finish();
+    prepareAndBind();
+    if (!m_q.exec())
+        throw Error(m_q.lastError().text(), m_sql);
+    const int n = m_q.numRowsAffected();
+    m_q.finish();
+    return n;
+}
+
+bool Query::next() { return m_q.next(); }
+
+void Query::close() { m_q.finish(); }
+
+int Query::columnCount() const { return m_q.record().count(); }
+
+QString Query::columnName(int i) const { return m_q.record().fieldName(i); }
+
+int Query::columnIndex(const QString& name) const { return m_q.record().indexOf(name); }
+
+QVariant Query::value(int i) const { return m_q.value(i); }
+
+QVariant Query::value(const QString& column) const
+{
+    const int i = columnIndex(column);
+    if (i < 0)
+        throw Error(QStringLiteral("열 %1 이(가) 없습니다.").arg(column), m_sql);
+    return m_q.value(i);
+}
+
+QString Query::str(const QString& column) const
+{
+    const QVariant v = value(column);
+    if (v.typeId() == QMetaType::Double) {
+        const double d = v.toDouble();
+        if (d == qint64(d))
+            return QString::number(qint64(d));
+    }
+    return v.toString();
+}
+
+qint64 Query::integer(const QString& column) const
+{
+    const QVariant v = value(column);
+    if (v.typeId() == QMetaType::QString)
+        return qint64(jet::val(v.toString()));
+    return v.toLongLong();
+}
+
+double Query::real(const QString& column) const { return value(column).toDouble(); }
+
+QDate Query::date(const QString& column) const { return parseDate(value(column)); }
+
+bool Query::isNull(const QString& column) const { return value(column).isNull(); }
+
+QVariant Query::lastInsertId() const { return m_q.lastInsertId(); }
+
+QVariant scalar(const QString& sql, Params params)
+{
+    Query q(sql);
+    q.bind(params);
+    q.open();
+    return q.next() ? q.value(0) : QVariant();
+}
+
+QString scalarText(const QString& sql, Params params)
+{
+    const QVariant v = scalar(sql, params);
+    if (v.isNull())
+        return QStringLiteral("0");
+    if (v.typeId() == QMetaType::Double) {
+        const double d = v.toDouble();
+        return d == qint64(d) ? QString::number(qint64(d)) : QString::number(d, 'f', 4).remove(QRegularExpression("0+$"));
+    }
+    return v.toString();
+}
+
+int run(const QString& sql, Params params)
+{
+    Query q(sql);
+    q.bind(params);
+    return q.exec();
+}
+
+namespace {
+int g_depth = 0; // open transactions; inner ones are savepoints so services can run inside a caller's transaction
+}
+
+Transaction::Transaction() : m_level(g_depth + 1)
+{
+    if (m_level == 1) {
+        if (!connection().transaction())
+            throw Error(connection().lastError().text(), QStringLiteral("BEGIN"));
+    } else {
+        run(QStringLiteral("SAVEPOINT tamrin_sp%1").arg(m_level));
+    }
+    g_depth = m_level;
+}
+
+Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    g_depth = m_level - 1;
+    if (m_level == 1) {
+        connection().rollback();
+    } else {
+        try {
+            run(QStringLiteral("ROLLBACK TO tamrin_sp%1").arg(m_level));
+            run(QStringLiteral("RELEASE tamrin_sp%1").arg(m_level));
+        } catch (const Error&) {
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    if (m_level == 1) {
+        if (!connection().commit())
+            throw Error(connection().lastError().text(), QStringLiteral("COMMIT"));
+    } else {
+        run(QStringLiteral("RELEASE tamrin_sp%1").arg(m_level));
+    }
+    m_done = true;
+    g_depth = m_level - 1;
+}
+
+bool Transaction::active() { return g_depth > 0; }
+
+void dropTempTable()
+{
+    try {
+        run(QStringLiteral("Drop Table T_Temp"));
+    } catch (const Error& e) {
+        if (!e.message().contains(QStringLiteral("no such table"), Qt::CaseInsensitive))
+            throw;
+    }
+}
+
+void createTempTable(const QString& columnsJet)
+{
+    dropTempTable();
+    run(QStringLiteral("Create Table T_Temp") + columnsJet);
+}
+
+bool tableExists(const QString& table)
+{
+    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name = :t"), {{"t", table}}).toInt() > 0;
+}
+
+} // namespace db

@@ -1,0 +1,162 @@
+#include "text/Cp949.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <iconv.h>
+
+namespace cp949 {
+
+namespace {
+
+// Encodes one character (one or two UTF-16 units); empty when CP949 has no code for it.
+QByteArray encodeOne(iconv_t cd, const QString& ch)
+{
+    QByteArray in = ch.toUtf8();
+    char out[8];
+    char* ip = in.data();
+    size_t il = size_t(in.size());
+    char* op = out;
+    size_t ol = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &ip, &il, &op, &ol) == size_t(-1) || il != 0)
+        return {};
+    return QByteArray(out, int(op - out));
+}
+
+struct Converter {
+    iconv_t to = iconv_t(-1);
+    iconv_t from = iconv_t(-1);
+    Converter()
+    {
+        to = iconv_open("CP949", "UTF-8");
+        from = iconv_open("UTF-8", "CP949");
+    }
+    ~Converter()
+    {
+        if (to != iconv_t(-1)) iconv_close(to);
+        if (from != iconv_t(-1)) iconv_close(from);
+    }
+};
+
+Converter& conv()
+{
+    static Converter c;
+    return c;
+}
+
+} // namespace
+
+QByteArray encode(const QString& text)
+{
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 0x80) {
+            out.append(char(c.unicode()));
+            continue;
+        }
+        QString ch(c);
+        if (c.isHighSurrogate() && i + 1 < text.size())
+            ch += text[++i];
+        const QByteArray b = encodeOne(conv().to, ch);
+        out.append(b.isEmpty() ? QByteArray("?") : b);
+    }
+    return out;
+}
+
+QString decode(const QByteArray& bytes)
+{
+    QString out;
+    int i = 0;
+    const int n = bytes.size();
+    while (i < n) {
+        const uchar b = uchar(bytes[i]);
+        if (b < 0x81) {
+            out += QChar(b);
+            ++i;
+            continue;
+        }
+        const int len = i + 1 < n ? 2 : 1;
+        QByteArray in = bytes.mid(i, len);
+        char buf[8];
+        char* ip = in.data();
+        size_t il = size_t(in.size());
+        char* op = buf;
+        size_t ol = sizeof buf;
+        iconv(conv().from, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(conv().from, &ip, &il, &op, &ol) == size_t(-1))
+            out += u'?';
+        else
+            out += QString::fromUtf8(buf, int(op - buf));
+        i += len;
+    }
+    return out;
+}
+
+int byteLength(const QString& text) { return int(encode(text).size()); }
+
+QString sp(int n) { return QString(qMax(0, n), u' '); }
+
+QString pad(const QString& text, int bytes)
+{
+    const QString t = text.trimmed();
+    return t + sp(bytes - byteLength(t));
+}
+
+QString padR(const QString& text, int bytes)
+{
+    const QString t = text.trimmed();
+    return sp(bytes - byteLength(t)) + t;
+}
+
+QString cut(const QString& text, int bytes)
+{
+    QString out;
+    int used = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        QString ch(text[i]);
+        if (text[i].isHighSurrogate() && i + 1 < text.size())
+            ch += text[++i];
+        const int w = byteLength(ch);
+        if (used + w > bytes)
+            break;
+        out += ch;
+        used += w;
+    }
+    return out;
+}
+
+QByteArray fixed(const QString& text, int bytes)
+{
+    QByteArray b = encode(cut(text, bytes));
+    if (b.size() < bytes)
+        b.append(QByteArray(bytes - b.size(), ' '));
+    return b;
+}
+
+QByteArray lines(const QStringList& ls)
+{
+    QByteArray out;
+    for (const QString& l : ls) {
+        out += encode(l);
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+        if (error)
+            *error = QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(path, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace cp949

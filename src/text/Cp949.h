@@ -1,0 +1,31 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Korean text for files that leave the program: code page CP949 (Windows 949, through glibc iconv),
+// widths counted in bytes (a Hangul syllable is two). A character CP949 cannot hold becomes "?".
+namespace cp949 {
+
+QByteArray encode(const QString& text);
+QString decode(const QByteArray& bytes);
+int byteLength(const QString& text);
+
+// Column helpers of the notice files. They never cut: a longer text stays whole.
+QString pad(const QString& text, int bytes);   // trimmed, blanks appended up to n bytes
+QString padR(const QString& text, int bytes);  // trimmed, blanks put in front (right-aligned)
+QString sp(int n);                             // n blanks
+
+// Fixed-width field: cut to at most n bytes without splitting a syllable, then padded with blanks
+// to exactly n bytes.
+QByteArray fixed(const QString& text, int bytes);
+QString cut(const QString& text, int bytes);    // the longest head of text that fits n bytes
+
+// Lines joined with CR LF (each line ended by CR LF), encoded.
+QByteArray lines(const QStringList& lines);
+
+// Writes bytes to a temporary file beside the target and renames it into place, so a reader never
+// sees half a file. Returns false with the reason when it cannot.
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+} // namespace cp949

@@ -1,0 +1,24 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "ui/Dialogs.h"
+
+// A fresh program folder in a temporary directory with a new database on the real schema, the
+// clock fixed and the dialogs recorded. One per test function (init/cleanup) keeps cases apart.
+class TestDb {
+public:
+    explicit TestDb(const QDateTime& now = QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
+    ~TestDb();
+    QString dir() const { return m_dir.path(); }
+    RecordingDialogs& dialogs() { return m_dialogs; }
+
+private:
+    QTemporaryDir m_dir;
+    RecordingDialogs m_dialogs;
+};
+
+// Runs a statement on dbMain and fails the test with the engine's message when it does not run.
+void sqlExec(const QString& jet);
