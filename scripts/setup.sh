@@ -2,9 +2,9 @@
 # Installs the Debian packages the build and the tests need, only those still missing.
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build ccache pkg-config
-      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev
+      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
       libsqlite3-dev sqlite3 libgl-dev
-      fonts-nanum xauth xvfb libbenchmark-dev)
+      fonts-nanum libbenchmark-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
