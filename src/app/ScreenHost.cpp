@@ -1,0 +1,207 @@
+#include "app/ScreenHost.h"
+
+#include "ui/ScreenPages.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+using namespace screens;
+
+namespace {
+ScreenHost* g_current = nullptr;
+
+// The cursor goes back to normal however the request ends.
+class BusyCursor {
+public:
+    explicit BusyCursor(bool on) : m_on(on)
+    {
+        if (m_on)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+    }
+    ~BusyCursor()
+    {
+        if (m_on)
+            QApplication::restoreOverrideCursor();
+    }
+
+private:
+    bool m_on;
+};
+}
+
+ScreenHost::ScreenHost(QWidget* mainWindow, QMdiArea* area, QList<Factory> factories, QList<NamedGuard> guards,
+                       QList<NamedAction> actions)
+    : QObject(mainWindow), m_main(mainWindow), m_area(area), m_factories(std::move(factories)), m_guards(std::move(guards)),
+      m_actions(std::move(actions))
+{
+    g_current = this;
+}
+
+ScreenHost::~ScreenHost()
+{
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+ScreenHost* ScreenHost::current() { return g_current; }
+
+const Factory* ScreenHost::factory(const QString& className) const
+{
+    for (const Factory& f : m_factories)
+        if (f.className == className)
+            return &f;
+    return nullptr;
+}
+
+bool ScreenHost::hasFactory(const QString& className) const { return factory(className) != nullptr; }
+
+bool ScreenHost::available(const Entry& entry) const
+{
+    if (!entry.guard.isEmpty()) {
+        bool found = false;
+        for (const NamedGuard& g : m_guards)
+            found = found || g.name == entry.guard;
+        if (!found)
+            return false;
+    }
+    if (entry.target.startsWith(u'@')) {
+        for (const NamedAction& a : m_actions)
+            if (a.name == entry.target)
+                return true;
+        return false;
+    }
+    return hasFactory(entry.target);
+}
+
+QWidget* ScreenHost::screen(const QString& className) const
+{
+    const QPointer<QWidget> p = m_open.value(className);
+    return p.data();
+}
+
+QStringList ScreenHost::openScreens() const
+{
+    QStringList out;
+    for (auto it = m_open.cbegin(); it != m_open.cend(); ++it)
+        if (it.value())
+            out.append(it.key());
+    out.sort();
+    return out;
+}
+
+QWidget* ScreenHost::create(const Factory& f)
+{
+    // No half-built window flickers on the caller while the screen sets itself up.
+    const bool updates = m_main->updatesEnabled();
+    m_main->setUpdatesEnabled(false);
+    QWidget* w = f.create();
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setObjectName(f.className);
+    switch (f.kind) {
+    case Kind::Child: {
+        // Launch screens and the closing picture have no title bar of their own.
+        const Qt::WindowFlags flags = w->property("tamrinFrameless").toBool() ? Qt::FramelessWindowHint : Qt::WindowFlags();
+        QMdiSubWindow* sub = m_area->addSubWindow(w, flags);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        // The screen's own close() ends the whole child window, not only its content.
+        connect(w, &QObject::destroyed, this, [frame = QPointer<QMdiSubWindow>(sub)] {
+            if (frame)
+                frame->close();
+        }, Qt::QueuedConnection);
+        break;
+    }
+    case Kind::StayOnTop:
+        w->setParent(m_main, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                 | Qt::WindowSystemMenuHint);
+        break;
+    case Kind::Separate:
+        w->setParent(m_main, Qt::Window);
+        break;
+    }
+    m_open.insert(f.className, w);
+    m_main->setUpdatesEnabled(updates);
+    return w;
+}
+
+void ScreenHost::bringToFront(const Factory& f, QWidget* w)
+{
+    QWidget* frame = w;
+    if (f.kind == Kind::Child && w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+            frame = sub;
+    if (f.maximised)
+        frame->showMaximized();
+    else if (frame->isMinimized() || frame->isMaximized() || !frame->isVisible())
+        frame->showNormal();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame))
+        m_area->setActiveSubWindow(sub);
+    frame->raise();
+    frame->activateWindow();
+}
+
+QWidget* ScreenHost::open(const QString& className)
+{
+    Entry e;
+    e.target = className;
+    return run(e);
+}
+
+QWidget* ScreenHost::run(const Entry& entry)
+{
+    if (entry.target.startsWith(u'@')) {
+        for (const NamedAction& a : m_actions)
+            if (a.name == entry.target) {
+                a.run(m_main);
+                break;
+            }
+        return nullptr;
+    }
+    const Factory* f = factory(entry.target);
+    if (!f)
+        return nullptr;
+    if (!entry.guard.isEmpty()) {
+        const NamedGuard* guard = nullptr;
+        for (const NamedGuard& g : m_guards)
+            if (g.name == entry.guard)
+                guard = &g;
+        if (!guard || !guard->run(m_main))
+            return nullptr;
+    }
+    BusyCursor busy(entry.busy);
+    QWidget* w = screen(entry.target);
+    const bool isNew = !w;
+    if (isNew)
+        w = create(*f);
+    bringToFront(*f, w);
+    const bool select = entry.page >= 0
+                        && (entry.select == Select::Always || (entry.select == Select::NewOnly && isNew));
+    if (select) {
+        if (auto* pages = dynamic_cast<IScreenPages*>(w)) {
+            const bool change = entry.change == Change::Always || (entry.change == Change::WhenNew && isNew)
+                                || (entry.change == Change::WhenExisting && !isNew);
+            pages->selectPage(entry.page, change);
+        }
+    }
+    if (entry.after)
+        entry.after(w);
+    if (isNew)
+        emit screenOpened(entry.target, w);
+    return w;
+}
+
+void ScreenHost::closeAll()
+{
+    const auto open = m_open;
+    m_open.clear();
+    for (const QPointer<QWidget>& p : open) {
+        if (!p)
+            continue;
+        QWidget* frame = p->parentWidget();
+        if (qobject_cast<QMdiSubWindow*>(frame))
+            delete frame;
+        else
+            delete p.data();
+    }
+}
