@@ -459,7 +459,10 @@ QString Layout::format(const QString& valueIn, const QString& pattern)
     const int maxDec = int(decPart.count(u'0') + decPart.count(u'#'));
     const int minDec = int(decPart.count(u'0'));
     const int minInt = int(intPart.count(u'0'));
-    QString num = QString::number(std::fabs(v), 'f', maxDec);
+    // Half away from zero on the decimal text, as a person would round 12.35 (binary 12.3499…).
+    const double scale = std::pow(10.0, maxDec);
+    const double rounded = std::round(std::fabs(v) * scale * (1 + 1e-12)) / scale;
+    QString num = QString::number(rounded, 'f', maxDec);
     QString ip = num, dp;
     if (maxDec > 0) {
         ip = num.section(u'.', 0, 0);
