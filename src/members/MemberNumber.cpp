@@ -1,0 +1,64 @@
+#include "members/MemberNumber.h"
+
+#include "db/Clock.h"
+#include "db/ProgramDir.h"
+#include "db/Query.h"
+#include "members/MemberRecords.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The highest nine-character number of the month in a table: a member number column, or a fee link
+// "202405001-0003" of the cash book. "" when none.
+QString highest(const QString& table, const QString& column, const QString& prefix)
+{
+    const bool link = column != QStringLiteral("회원번호");
+    return db::scalar(QStringLiteral("SELECT Max(%1) FROM %2 WHERE %3 like :month_num")
+                          .arg(link ? QStringLiteral("Left(%1, 9)").arg(column) : column, table, column),
+                      {{QStringLiteral("month_num"), prefix + (link ? QStringLiteral("___-%") : QStringLiteral("___"))}})
+        .toString();
+}
+
+} // namespace
+
+QString MemberNumber::next(QString* error) { return next(Clock::today(), error); }
+
+QString MemberNumber::next(const QDate& day, QString* error)
+{
+    const QString today = db::dateText(day);
+    const QString prefix = today.mid(0, 4) + today.mid(5, 2);
+
+    QString top = highest(QStringLiteral("T_회원"), QStringLiteral("회원번호"), prefix);
+    for (const auto& t : MemberRecords::keyedTables()) {
+        const QString name = QString::fromUtf8(t.name);
+        if (db::tableExists(name))
+            top = qMax(top, highest(name, QStringLiteral("회원번호"), prefix));
+    }
+    // Fee links of the cash book ("202405001-0003") outlive a deleted member's fee rows.
+    if (db::tableExists(QStringLiteral("T_금전출납")))
+        top = qMax(top, highest(QStringLiteral("T_금전출납"), QStringLiteral("수련비순번"), prefix));
+
+    if (top.isEmpty())
+        return prefix + QStringLiteral("001");
+    const int serial = top.mid(6, 3).toInt() + 1;
+    if (serial > 999) {
+        if (error)
+            *error = QStringLiteral("%1년 %2월에 발급할 수 있는 회원번호 999개를 모두 사용했습니다.\n"
+                                    "다음 달에 다시 등록하거나 관리자에게 문의하세요.")
+                         .arg(prefix.left(4), prefix.mid(4, 2));
+        return QString();
+    }
+    return top.left(6) + QStringLiteral("%1").arg(serial, 3, 10, QChar(u'0'));
+}
+
+bool MemberNumber::isWellFormed(const QString& no)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\d{4}(0[1-9]|1[0-2])\d{3}$)"));
+    return re.match(no).hasMatch();
+}
+
+QString MemberNumber::photoPath(const QString& no)
+{
+    return ProgramDir::file(QStringLiteral("images/") + no + QStringLiteral(".bmp"));
+}
