@@ -1,0 +1,79 @@
+-- Headcount movements: one counter row per year and the logs of withdrawals, leaves and enrolment motives.
+-- Every counter starts at 0 and the year is the key, so an increment never meets a null and a year
+-- never gets a second row.
+CREATE TABLE T_인원현황 (
+    년도 INTEGER NOT NULL PRIMARY KEY,
+    입관01 INTEGER NOT NULL DEFAULT 0,
+    입관02 INTEGER NOT NULL DEFAULT 0,
+    입관03 INTEGER NOT NULL DEFAULT 0,
+    입관04 INTEGER NOT NULL DEFAULT 0,
+    입관05 INTEGER NOT NULL DEFAULT 0,
+    입관06 INTEGER NOT NULL DEFAULT 0,
+    입관07 INTEGER NOT NULL DEFAULT 0,
+    입관08 INTEGER NOT NULL DEFAULT 0,
+    입관09 INTEGER NOT NULL DEFAULT 0,
+    입관10 INTEGER NOT NULL DEFAULT 0,
+    입관11 INTEGER NOT NULL DEFAULT 0,
+    입관12 INTEGER NOT NULL DEFAULT 0,
+    복관01 INTEGER NOT NULL DEFAULT 0,
+    복관02 INTEGER NOT NULL DEFAULT 0,
+    복관03 INTEGER NOT NULL DEFAULT 0,
+    복관04 INTEGER NOT NULL DEFAULT 0,
+    복관05 INTEGER NOT NULL DEFAULT 0,
+    복관06 INTEGER NOT NULL DEFAULT 0,
+    복관07 INTEGER NOT NULL DEFAULT 0,
+    복관08 INTEGER NOT NULL DEFAULT 0,
+    복관09 INTEGER NOT NULL DEFAULT 0,
+    복관10 INTEGER NOT NULL DEFAULT 0,
+    복관11 INTEGER NOT NULL DEFAULT 0,
+    복관12 INTEGER NOT NULL DEFAULT 0,
+    휴관01 INTEGER NOT NULL DEFAULT 0,
+    휴관02 INTEGER NOT NULL DEFAULT 0,
+    휴관03 INTEGER NOT NULL DEFAULT 0,
+    휴관04 INTEGER NOT NULL DEFAULT 0,
+    휴관05 INTEGER NOT NULL DEFAULT 0,
+    휴관06 INTEGER NOT NULL DEFAULT 0,
+    휴관07 INTEGER NOT NULL DEFAULT 0,
+    휴관08 INTEGER NOT NULL DEFAULT 0,
+    휴관09 INTEGER NOT NULL DEFAULT 0,
+    휴관10 INTEGER NOT NULL DEFAULT 0,
+    휴관11 INTEGER NOT NULL DEFAULT 0,
+    휴관12 INTEGER NOT NULL DEFAULT 0,
+    퇴관01 INTEGER NOT NULL DEFAULT 0,
+    퇴관02 INTEGER NOT NULL DEFAULT 0,
+    퇴관03 INTEGER NOT NULL DEFAULT 0,
+    퇴관04 INTEGER NOT NULL DEFAULT 0,
+    퇴관05 INTEGER NOT NULL DEFAULT 0,
+    퇴관06 INTEGER NOT NULL DEFAULT 0,
+    퇴관07 INTEGER NOT NULL DEFAULT 0,
+    퇴관08 INTEGER NOT NULL DEFAULT 0,
+    퇴관09 INTEGER NOT NULL DEFAULT 0,
+    퇴관10 INTEGER NOT NULL DEFAULT 0,
+    퇴관11 INTEGER NOT NULL DEFAULT 0,
+    퇴관12 INTEGER NOT NULL DEFAULT 0
+);
+
+-- Append-only history; a member may leave more than once, so no key beyond the row.
+CREATE TABLE T_퇴관사유별현황 (
+    회원번호 TEXT,
+    퇴관일 TEXT,
+    퇴관사유코드 TEXT
+);
+CREATE INDEX ix_퇴관사유별현황_퇴관일 ON T_퇴관사유별현황 (퇴관일);
+CREATE INDEX ix_퇴관사유별현황_회원번호 ON T_퇴관사유별현황 (회원번호);
+
+CREATE TABLE T_휴관사유별현황 (
+    회원번호 TEXT,
+    휴관일 TEXT,
+    휴관사유코드 TEXT
+);
+CREATE INDEX ix_휴관사유별현황_휴관일 ON T_휴관사유별현황 (휴관일);
+CREATE INDEX ix_휴관사유별현황_회원번호 ON T_휴관사유별현황 (회원번호);
+
+CREATE TABLE T_입관동기별현황 (
+    회원번호 TEXT,
+    입관일 TEXT,
+    입관동기코드 TEXT
+);
+CREATE INDEX ix_입관동기별현황_입관일 ON T_입관동기별현황 (입관일);
+CREATE INDEX ix_입관동기별현황_회원번호 ON T_입관동기별현황 (회원번호);

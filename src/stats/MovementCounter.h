@@ -1,0 +1,68 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+#include "db/DbError.h"
+
+// A movement the member's row does not allow (withdrawing a member twice, a return of a member who is
+// not on leave ...). Derived from db::Error so a save that catches db::Error rolls back as usual;
+// message() is a Korean text fit for the user.
+class MovementRefused : public db::Error {
+public:
+    explicit MovementRefused(const QString& message) : db::Error(message, QString()) {}
+};
+
+// The one place that keeps the yearly movement counters (T_인원현황) and the movement logs
+// (T_퇴관사유별현황, T_휴관사유별현황, T_입관동기별현황). Enrolment, online enrolment, withdrawal, leave,
+// return and member deletion call it; nothing else writes these tables.
+//
+// Every function runs in its own db::Transaction, which is a savepoint inside the caller's save.
+// The month always comes from the date of the event.
+//
+// Call order: the functions that take a member read his row to see what he is now (current, on
+// leave, withdrawn), so call them BEFORE writing the member's new state (and before deleting him).
+// A movement his row does not allow throws MovementRefused and changes nothing.
+//
+// The month-end headcount of the headcount screen is the sum of 입관 + 복관 − 휴관 − 퇴관. These rules
+// keep it equal to the number of members who train (not withdrawn, not on leave):
+// - a leave takes the member out (휴관), so his return from leave puts him back (복관);
+// - withdrawing a member who is on leave ends his leave, counted as a 복관, besides the 퇴관,
+//   so he is not taken out twice;
+// - deleting a member counts as a withdrawal with reason "99" unless he has withdrawn already.
+class MovementCounter {
+public:
+    enum Kind { Enrolment, Return, Leave, Withdrawal }; // 입관, 복관, 휴관, 퇴관
+
+    static inline const QString kDeletedReason = QStringLiteral("99");
+
+    // Enrolment screen and online enrolment: 입관 of the enrolment month + 1, and a motive log row
+    // when a motive was chosen.
+    static void countEnrolment(const QString& memberNo, const QDate& enrolDate, const QString& motiveCode = QString());
+
+    // Withdrawal of a current member (also one on leave): a log row, then the month's 퇴관 recounted
+    // from the log.
+    static void countWithdrawal(const QString& memberNo, const QDate& date, const QString& reasonCode);
+
+    // Leave of a current member who is not on leave: a log row, then the month's 휴관 recounted.
+    static void countLeave(const QString& memberNo, const QDate& date, const QString& reasonCode);
+
+    // Return of a member on leave: 복관 of the return month + 1.
+    static void countReturnFromLeave(const QString& memberNo, const QDate& date);
+
+    // Return of a withdrawn member: 복관 of the return month + 1.
+    static void countReturnAfterWithdrawal(const QString& memberNo, const QDate& date);
+
+    // Outright deletion in personal management (date = today): counted as a withdrawal with reason
+    // "99". A member who has withdrawn already left the figures then and is not counted again.
+    // Returns whether it counted.
+    static bool countDeletion(const QString& memberNo, const QDate& date);
+
+    // The pieces, for repairs and tests.
+    static QString column(Kind kind, int month);             // "입관05"
+    static void increment(Kind kind, const QDate& date);    // counter of the date's month + 1
+    static int recount(Kind kind, int year, int month);     // Leave/Withdrawal: set from the log, returns n
+    static qint64 counter(int year, Kind kind, int month);  // 0 when the year has no row
+
+private:
+    static void ensureYear(int year);
+};

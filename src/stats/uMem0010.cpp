@@ -1,0 +1,321 @@
+#include "stats/uMem0010.h"
+
+#include "db/Clock.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidget* newGrid(QWidget* parent)
+{
+    auto* g = new QTableWidget(parent);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->verticalHeader()->setVisible(false);
+    g->verticalHeader()->setDefaultSectionSize(20);
+    return g;
+}
+
+// Fills a grid with its texts: the first column is the caption, the others are right-aligned figures.
+void fill(QTableWidget* g, const QList<QStringList>& rows)
+{
+    g->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size() && c < g->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(rows[r][c]);
+            item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            g->setItem(r, c, item);
+        }
+}
+
+void fillLines(QTableWidget* g, const QList<HeadcountFigures::Line>& lines)
+{
+    QList<QStringList> rows;
+    for (const auto& l : lines)
+        rows << QStringList{l.name, QString::number(l.count)};
+    fill(g, rows);
+}
+
+QSpinBox* yearBox(int from, QWidget* parent)
+{
+    auto* s = new QSpinBox(parent);
+    s->setRange(from, 3000);
+    s->setValue(Clock::todayText().left(4).toInt());
+    return s;
+}
+
+} // namespace
+
+TfMem0010::TfMem0010(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("TfMem0010");
+    setWindowTitle("인원현황");
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(788, 520);
+
+    auto* top = new QVBoxLayout(this);
+    auto* header = new QLabel("인   원   현   황", this);
+    QFont hf = header->font();
+    hf.setPointSize(hf.pointSize() + 6);
+    hf.setBold(true);
+    header->setFont(hf);
+    header->setAlignment(Qt::AlignCenter);
+    Pan_Company = new QLabel(this);
+    Pan_Company->setAlignment(Qt::AlignCenter);
+    auto* headRow = new QHBoxLayout;
+    headRow->addWidget(Pan_Company);
+    headRow->addWidget(header, 1);
+    top->addLayout(headRow);
+
+    auto* bar = new QHBoxLayout;
+    auto button = [&](const char* caption) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        bar->addWidget(b);
+        return b;
+    };
+    BitBtn1 = button("입     력");
+    BitBtn2 = button("수     정");
+    BitBtn3 = button("삭     제");
+    BitBtn4 = button("조     회");
+    BitBtn5 = button("확     인");
+    BitBtn6 = button("취     소");
+    BitBtn7 = button("종     료");
+    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, BitBtn5, BitBtn6})
+        b->setEnabled(false); // this screen only reads
+    bar->addStretch();
+    lb_no = new QLabel(this);
+    total_num = new QLabel(this);
+    lbl_TotPerCount = new QLabel(this);
+    bar->addWidget(lb_no);
+    bar->addWidget(total_num);
+    bar->addWidget(lbl_TotPerCount);
+    top->addLayout(bar);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->addTab(buildOverallPage(), "전체 인원 현황");
+    PageControl1->addTab(buildYearPage(), "당해 년도 증감 현황");
+    PageControl1->addTab(buildComparisonPage(), "연간 대비 증감 현황");
+    PageControl1->addTab(buildReasonPage(HeadcountFigures::Withdrawals), HeadcountFigures::reasonCaption(HeadcountFigures::Withdrawals));
+    PageControl1->addTab(buildReasonPage(HeadcountFigures::Leaves), HeadcountFigures::reasonCaption(HeadcountFigures::Leaves));
+    PageControl1->addTab(buildReasonPage(HeadcountFigures::Motives), HeadcountFigures::reasonCaption(HeadcountFigures::Motives));
+    top->addWidget(PageControl1, 1);
+
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    connect(BitBtn7, &QPushButton::clicked, this, &QWidget::close);
+
+    FormCreate();
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int p) { PageControl1Change(p); });
+}
+
+void TfMem0010::FormCreate()
+{
+    // The reason columns follow the code tables as they are when the screen opens.
+    for (int i = 0; i < 3; ++i) {
+        const auto log = HeadcountFigures::ReasonLog(i);
+        QStringList header{"구  분"};
+        for (const auto& c : HeadcountFigures::reasonCodes(log))
+            header << c.name;
+        grdReason[i]->setColumnCount(int(header.size()));
+        grdReason[i]->setHorizontalHeaderLabels(header);
+        for (int c = 1; c < header.size(); ++c)
+            grdReason[i]->setColumnWidth(c, 60);
+    }
+    lb_no->setText("총 입관원 : " + QString::number(HeadcountFigures::motiveLogTotal()));
+    Pan_Company->setText(HeadcountFigures::schoolName());
+    m_totalNum = QString::number(HeadcountFigures::currentMembers());
+    total_num->setText("총 원 :" + m_totalNum);
+    lbl_TotPerCount->setText("현 재 원 :" + m_totalNum);
+    PageControl1->setCurrentIndex(0);
+    computeOverall();
+}
+
+QWidget* TfMem0010::buildOverallPage()
+{
+    auto* page = new QWidget(this);
+    auto* lay = new QHBoxLayout(page);
+    auto list = [&](const char* caption) {
+        auto* box = new QGroupBox(QString::fromUtf8(caption), page);
+        auto* bl = new QVBoxLayout(box);
+        QTableWidget* g = newGrid(box);
+        g->setColumnCount(2);
+        g->horizontalHeader()->setVisible(false);
+        g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        g->setColumnWidth(1, 50);
+        bl->addWidget(g);
+        lay->addWidget(box, 1);
+        return g;
+    };
+    grdDivision = list("부 별 인 원");
+    grdRank = list("급 별 인 원");
+    grdGrade = list("학 년 별 인 원");
+    auto* counts = new QGroupBox(page);
+    auto* cl = new QVBoxLayout(counts);
+    for (QLabel** l : {&lblMale, &lblFemale, &lblLeave, &lblWithdrawn, &lblReturned}) {
+        *l = new QLabel(counts);
+        cl->addWidget(*l);
+    }
+    cl->addStretch();
+    lay->addWidget(counts);
+    return page;
+}
+
+QWidget* TfMem0010::buildYearPage()
+{
+    auto* page = new QWidget(this);
+    auto* lay = new QVBoxLayout(page);
+    auto* row = new QHBoxLayout;
+    seYear = yearBox(1996, page);
+    row->addWidget(new QLabel("년도 :", page));
+    row->addWidget(seYear);
+    row->addStretch();
+    lay->addLayout(row);
+    grdYear = newGrid(page);
+    const QStringList header = HeadcountFigures::yearHeader();
+    grdYear->setColumnCount(int(header.size()));
+    grdYear->setHorizontalHeaderLabels(header);
+    grdYear->setColumnWidth(0, 90);
+    for (int c = 1; c < header.size(); ++c)
+        grdYear->setColumnWidth(c, 44);
+    lay->addWidget(grdYear, 1);
+    return page;
+}
+
+QWidget* TfMem0010::buildComparisonPage()
+{
+    auto* page = new QWidget(this);
+    auto* lay = new QVBoxLayout(page);
+    auto* row = new QHBoxLayout;
+    seYear1 = yearBox(1996, page);
+    row->addWidget(new QLabel("년도 :", page));
+    row->addWidget(seYear1);
+    for (auto*& l : lblCompareYear) {
+        l = new QLabel(page);
+        l->setFrameShape(QFrame::Panel);
+        row->addWidget(l, 1);
+    }
+    lay->addLayout(row);
+    auto* body = new QHBoxLayout;
+    grdCompare = newGrid(page);
+    const QStringList header = HeadcountFigures::comparisonHeader();
+    grdCompare->setColumnCount(int(header.size()));
+    grdCompare->setHorizontalHeaderLabels(header);
+    grdCompare->setColumnWidth(0, 50);
+    for (int c = 1; c < header.size(); ++c)
+        grdCompare->setColumnWidth(c, header[c].isEmpty() ? 8 : 30);
+    body->addWidget(grdCompare, 1);
+    auto* box = new QGroupBox("당해년도 현황", page);
+    auto* bl = new QVBoxLayout(box);
+    for (QLabel** l : {&lblSumIn, &lblSumBack, &lblSumLeave, &lblSumOut, &lblSumTotal}) {
+        *l = new QLabel(box);
+        bl->addWidget(*l);
+    }
+    bl->addStretch();
+    body->addWidget(box);
+    lay->addLayout(body, 1);
+    return page;
+}
+
+QWidget* TfMem0010::buildReasonPage(HeadcountFigures::ReasonLog log)
+{
+    const int i = int(log);
+    auto* page = new QWidget(this);
+    auto* lay = new QVBoxLayout(page);
+    auto* row = new QHBoxLayout;
+    QSpinBox* year = yearBox(1900, page);
+    (log == HeadcountFigures::Withdrawals ? seRetView : log == HeadcountFigures::Leaves ? seRestView : seInView) = year;
+    row->addWidget(new QLabel("년도 :", page));
+    row->addWidget(year);
+    lblReasonTotal[i] = new QLabel(page);
+    row->addWidget(lblReasonTotal[i]);
+    for (auto*& l : lblReasonYear[i]) {
+        l = new QLabel(page);
+        row->addWidget(l);
+    }
+    row->addStretch();
+    lay->addLayout(row);
+    grdReason[i] = newGrid(page);
+    grdReason[i]->setColumnCount(1);
+    lay->addWidget(grdReason[i], 1);
+    return page;
+}
+
+QSpinBox* TfMem0010::reasonYear(int index) const
+{
+    return index == 0 ? seRetView : index == 1 ? seRestView : seInView;
+}
+
+void TfMem0010::showPage(int page)
+{
+    if (page >= 0 && page < PageControl1->count())
+        PageControl1->setCurrentIndex(page);
+}
+
+void TfMem0010::PageControl1Change(int page)
+{
+    if (page == 0)
+        computeOverall();
+}
+
+void TfMem0010::BitBtn4Click()
+{
+    switch (PageControl1->currentIndex()) {
+    case 0: computeOverall(); break;
+    case 1: computeYear(); break;
+    case 2: computeComparison(); break;
+    case 3: computeReason(HeadcountFigures::Withdrawals); break;
+    case 4: computeReason(HeadcountFigures::Leaves); break;
+    case 5: computeReason(HeadcountFigures::Motives); break;
+    default: break;
+    }
+}
+
+void TfMem0010::computeOverall()
+{
+    const HeadcountFigures::Overall o = HeadcountFigures::overall();
+    fillLines(grdDivision, o.divisions);
+    fillLines(grdRank, o.ranks);
+    fillLines(grdGrade, o.grades);
+    lblMale->setText("남  자 : " + QString::number(o.male));
+    lblFemale->setText("여  자 : " + QString::number(o.female));
+    lblLeave->setText("휴  관 :" + QString::number(o.onLeave));
+    lblWithdrawn->setText("퇴  관 :" + QString::number(o.withdrawn));
+    lblReturned->setText("복  관 :" + QString::number(o.returned));
+}
+
+void TfMem0010::computeYear() { fill(grdYear, HeadcountFigures::yearRows(seYear->value())); }
+
+void TfMem0010::computeComparison()
+{
+    const int y = seYear1->value();
+    const QStringList captions = HeadcountFigures::comparisonYearCaptions(y);
+    for (int k = 0; k < 3; ++k)
+        lblCompareYear[k]->setText(captions.value(k));
+    fill(grdCompare, HeadcountFigures::comparisonRows(y));
+    const HeadcountFigures::YearSummary s = HeadcountFigures::yearSummary(y);
+    lblSumIn->setText("입  관 :" + s.in);
+    lblSumBack->setText("복  관 :" + s.back);
+    lblSumLeave->setText("휴  관 :" + s.leave);
+    lblSumOut->setText("퇴  관 :" + s.out);
+    lblSumTotal->setText("총  원 : " + m_totalNum);
+}
+
+void TfMem0010::computeReason(HeadcountFigures::ReasonLog log)
+{
+    const int i = int(log);
+    const int y = reasonYear(i)->value();
+    lblReasonTotal[i]->setText(HeadcountFigures::reasonTotalCaption(log) + QString::number(HeadcountFigures::reasonLogTotal(log)));
+    const auto years = HeadcountFigures::reasonYearCounts(log, y);
+    for (int k = 0; k < 3; ++k)
+        lblReasonYear[i][k]->setText(QString::number(y - 2 + k) + "년 " + QString::number(years[k]));
+    fill(grdReason[i], HeadcountFigures::reasonRows(log, y));
+}
