@@ -205,7 +205,7 @@ void FeeRegister::list(const QDate& from, const QDate& to, const QString& name, 
          "And T_회원.퇴관일 is null "
          "And T_회원.휴관일 is null "
          "And T_수련비납부.납부일자 Between :sFromMonth and :sToMonth "
-      << division.sql << " Order By T_부별코드.부명, T_회원.회원명 ";
+      << division.sql << " Order By T_부별코드.부명, T_회원.회원명 , T_수련비납부.년월분";
     q.bind({{"name", name + u'%'}, {"sFromMonth", from}, {"sToMonth", to}});
     bindDivision(q, division);
     q.open();
