@@ -118,6 +118,9 @@ void TfFee0010::buildUi()
     DBCtrlGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBCtrlGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
     DBCtrlGrid1->verticalHeader()->setVisible(false);
+    const int widths[ColCount] = {80, 70, 100, 45, 85, 70, 80, 60, 0, 40};
+    for (int c = 0; c < ColCount; ++c)
+        DBCtrlGrid1->setColumnWidth(c, widths[c]);
     DBCtrlGrid1->horizontalHeader()->setSectionResizeMode(ColNote, QHeaderView::Stretch);
     p0->addWidget(DBCtrlGrid1, 1);
     PageControl1->addTab(page0, QStringLiteral("납부등록/조회"));
@@ -323,7 +326,6 @@ void TfFee0010::showLines()
         check->setCheckState(l.checked ? Qt::Checked : Qt::Unchecked);
         DBCtrlGrid1->setItem(r, ColCheck, check);
     }
-    DBCtrlGrid1->resizeColumnsToContents();
     if (!lines.isEmpty() && DBCtrlGrid1->currentRow() < 0)
         DBCtrlGrid1->setCurrentCell(0, ColCheck);
     showCount();
