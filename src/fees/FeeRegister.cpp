@@ -1,0 +1,311 @@
+#include "fees/FeeRegister.h"
+
+#include "db/Query.h"
+#include "db/Session.h"
+#include "fees/FeePayments.h"
+#include "ui/Dialogs.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+void bindDivision(db::Query& q, const FeeRegister::Division& division)
+{
+    for (const auto& p : division.params)
+        q.bind(p.first, p.second);
+}
+
+QString monthOf(const QDate& d) { return d.toString(QStringLiteral("yyyyMM")); }
+
+} // namespace
+
+bool FeeRegister::setChecked(int i, bool on)
+{
+    if (!editable(i))
+        return false;
+    m_lines[i].checked = on;
+    return true;
+}
+
+bool FeeRegister::setAmount(int i, const QString& text)
+{
+    if (!editable(i))
+        return false;
+    m_lines[i].amount = text;
+    return true;
+}
+
+bool FeeRegister::setMonth(int i, const QString& text)
+{
+    if (!editable(i))
+        return false;
+    m_lines[i].month = text;
+    return true;
+}
+
+bool FeeRegister::setNote(int i, const QString& text)
+{
+    if (!editable(i))
+        return false;
+    m_lines[i].note = text;
+    return true;
+}
+
+bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& name, const Division& division)
+{
+    setFocus(Focus::None);
+    if (from.year() != to.year()) {
+        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("납부기간의 연도를 통일하세요."), m_parent);
+        setFocus(Focus::FromDate);
+        return false;
+    }
+    db::Query members;
+    members << "SELECT T_회원.회원번호, T_회원.회원명, T_회원.수련비, T_부별코드.부명, T_회원.납부일자 as 회원수련비납부일, "
+               "T_회원.납부은행, T_회원.입관일 "
+               "FROM T_회원 LEFT JOIN T_부별코드 ON T_부별코드.부별코드 = T_회원.부별코드 "
+               "Where T_회원.회원명 like :name "
+               "And 퇴관일 IS NULL "
+               "And 휴관일 IS NULL "
+            << division.sql << " Order By T_부별코드.부명, T_회원.회원명 ";
+    members.bind("name", name + u'%');
+    bindDivision(members, division);
+    members.open();
+
+    m_lines.clear();
+    const int first = monthOf(from).toInt();
+    const int last = monthOf(to).toInt();
+    db::Query paid("SELECT 년월분 FROM T_수련비납부 WHERE 회원번호 =:회원번호 AND 년월분 BETWEEN :first AND :last");
+    while (members.next()) {
+        const QString no = members.str("회원번호");
+        paid.bind({{"회원번호", no}, {"first", QString::number(first)}, {"last", QString::number(last)}}).open();
+        QSet<QString> paidMonths;
+        while (paid.next())
+            paidMonths.insert(paid.str("년월분"));
+        paid.close();
+        const QString enrolled = members.str("입관일").left(7);
+        for (int m = first; m <= last; ++m) {
+            const QString month = QString::number(m);
+            if (paidMonths.contains(month))
+                continue;
+            // The month of enrolment is paid at enrolment; earlier months are not owed.
+            if (!enrolled.isEmpty() && !(FeePayments::monthText(month) > enrolled))
+                continue;
+            Line l;
+            l.memberNo = no;
+            l.name = members.str("회원명");
+            l.division = members.str("부명");
+            l.memberPayDay = members.str("회원수련비납부일").trimmed();
+            l.bank = members.str("납부은행");
+            l.payDate = to;
+            l.amount = QString::number(members.integer("수련비"));
+            l.month = month;
+            l.offeredMonth = month;
+            l.isNew = true;
+            m_lines.append(l);
+        }
+    }
+    m_state = State::Entering;
+    return true;
+}
+
+QString FeeRegister::lineLabel(const Line& l, const QString& month) const
+{
+    return QStringLiteral("%1(%2) %3").arg(l.name, l.memberNo, month);
+}
+
+// Every ticked line is checked before anything is written, so a mistake on one line never leaves
+// half a batch saved.
+bool FeeRegister::checkLines()
+{
+    const QString closed = Session::lastClosedMonth();
+    for (int i = 0; i < count(); ++i) {
+        const Line& l = m_lines[i];
+        if (l.checked && l.isNew && FeePayments::isClosed(l.payDate)) {
+            Dialogs::error(QStringLiteral("오류"), FeePayments::closedEntryMessage(), m_parent);
+            setFocus(Focus::Amount, i);
+            return false;
+        }
+    }
+    static const QRegularExpression wholeWon(QStringLiteral("^\\d{1,12}$"));
+    QStringList problems;
+    QSet<QString> batch;
+    for (int i = 0; i < count(); ++i) {
+        const Line& l = m_lines[i];
+        if (!l.checked || !l.isNew)
+            continue;
+        const QString month = l.month.trimmed();
+        QString problem;
+        Focus where = Focus::Month;
+        if (!FeePayments::isValidMonth(month)) {
+            problem = QStringLiteral("년월분은 yyyymm 형식의 올바른 연월로 입력하세요.");
+        } else if (month != l.offeredMonth && month <= closed) {
+            problem = QStringLiteral("년월분은 마감월(%1) 이후로 입력하세요.").arg(FeePayments::monthText(closed));
+        } else if (FeePayments::isPaid(l.memberNo, month)) {
+            problem = QStringLiteral("이미 납부된 월입니다.");
+        } else if (batch.contains(l.memberNo + month)) {
+            problem = QStringLiteral("같은 월이 두 줄에 있습니다.");
+        } else if (!wholeWon.match(l.amount.trimmed()).hasMatch()) {
+            problem = QStringLiteral("수련비는 0 이상의 숫자로 입력하세요.");
+            where = Focus::Amount;
+        }
+        batch.insert(l.memberNo + month);
+        if (problem.isEmpty())
+            continue;
+        if (problems.isEmpty())
+            setFocus(where, i);
+        problems.append(QStringLiteral("%1 : %2").arg(lineLabel(l, month.isEmpty() ? QStringLiteral("''") : month), problem));
+    }
+    if (problems.isEmpty())
+        return true;
+    Dialogs::error(QStringLiteral("확인요망"),
+                   QStringLiteral("다음 줄을 고친 후 다시 확인하세요. 아무것도 저장하지 않았습니다.") + QStringLiteral("\n\n")
+                       + problems.join(u'\n'),
+                   m_parent);
+    return false;
+}
+
+bool FeeRegister::confirm()
+{
+    setFocus(Focus::None);
+    if (m_state != State::Entering)
+        return false;
+    if (!checkLines())
+        return false;
+    for (Line& l : m_lines) {
+        const bool save = l.checked && l.isNew;
+        l.isNew = false;
+        if (!save)
+            continue;
+        try {
+            FeePayments::add(l.memberNo, l.month.trimmed(), l.payDate, l.amount.trimmed().toLongLong(), l.note);
+            l.month = l.month.trimmed();
+        } catch (const FeeError& e) {
+            l.checked = false;
+            Dialogs::error(e.caption(), e.message(), m_parent);
+        } catch (const db::Error&) {
+            l.checked = false;
+            Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다."), m_parent);
+        }
+    }
+    m_state = State::Idle;
+    return true;
+}
+
+void FeeRegister::list(const QDate& from, const QDate& to, const QString& name, const Division& division)
+{
+    setFocus(Focus::None);
+    db::Query q;
+    q << "SELECT T_회원.회원번호, T_부별코드.부명,T_회원.납부일자 as 회원수련비납부일, T_회원.회원명, T_회원.핸드폰번호,"
+         "T_수련비납부.납부일자, T_회원.납부은행, T_수련비납부.납부액 As 수련비, "
+         "T_수련비납부.년월분, T_수련비납부.비고 "
+         "FROM ( T_수련비납부 LEFT JOIN T_회원 ON T_수련비납부.회원번호= T_회원.회원번호 ) "
+         "LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드 "
+         "Where T_회원.회원명 like :name "
+         "And T_회원.퇴관일 is null "
+         "And T_회원.휴관일 is null "
+         "And T_수련비납부.납부일자 Between :sFromMonth and :sToMonth "
+      << division.sql << " Order By T_부별코드.부명, T_회원.회원명 , T_수련비납부.년월분";
+    q.bind({{"name", name + u'%'}, {"sFromMonth", from}, {"sToMonth", to}});
+    bindDivision(q, division);
+    q.open();
+    m_lines.clear();
+    while (q.next()) {
+        Line l;
+        l.memberNo = q.str("회원번호");
+        l.name = q.str("회원명");
+        l.division = q.str("부명");
+        l.memberPayDay = q.str("회원수련비납부일").trimmed();
+        l.bank = q.str("납부은행");
+        l.payDate = q.date("납부일자");
+        l.amount = QString::number(q.integer("수련비"));
+        l.month = q.str("년월분");
+        l.offeredMonth = l.month;
+        l.note = q.str("비고");
+        l.checked = true;
+        m_lines.append(l);
+    }
+    m_state = State::Showing;
+}
+
+bool FeeRegister::remove(int i)
+{
+    setFocus(Focus::None);
+    if (i < 0 || i >= count() || m_state != State::Showing)
+        return false;
+    const Line l = m_lines[i];
+    if (!l.isNew && FeePayments::isClosed(l.payDate)) {
+        Dialogs::error(QStringLiteral("오류"), FeePayments::closedDeleteMessage(), m_parent);
+        return false;
+    }
+    if (!Dialogs::okCancel(QStringLiteral("삭제확인"),
+                           QStringLiteral("삭제하시겠습니까?") + QStringLiteral("\n\n")
+                               + QStringLiteral("수련비와 금전출납의 해당 데이터가 모두 지워집니다.!"),
+                           m_parent))
+        return false;
+    try {
+        FeePayments::remove(l.memberNo, l.month);
+    } catch (const FeeError& e) {
+        if (e.kind() != FeeError::Kind::NotFound) {
+            Dialogs::error(e.caption(), e.message(), m_parent);
+            return false;
+        }
+        // Already gone (deleted from another screen): the line just leaves the list.
+    } catch (const db::Error&) {
+        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다."), m_parent);
+        return false;
+    }
+    m_lines.removeAt(i);
+    return true;
+}
+
+void FeeRegister::cancel()
+{
+    setFocus(Focus::None);
+    if (m_state == State::Showing)
+        m_lines.clear();
+    else
+        discardGenerated();
+    m_state = State::Idle;
+}
+
+void FeeRegister::discardGenerated()
+{
+    if (m_state != State::Entering)
+        return;
+    m_lines.removeIf([](const Line& l) { return l.isNew; });
+    m_state = State::Idle;
+}
+
+QString FeeRegister::schoolName()
+{
+    return db::scalar("SELECT 도장명 FROM T_도장정보").toString();
+}
+
+QStringList FeeRegister::activeMemberNames()
+{
+    QStringList names;
+    db::Query q("SELECT 회원명 from T_회원 WHERE 퇴관일 Is Null ORDER BY 회원명");
+    q.open();
+    while (q.next())
+        names.append(q.str("회원명"));
+    return names;
+}
+
+bool FeeRegister::screenLocked()
+{
+    db::Query q("SELECT 수련비화면,수련비화면체크유무 FROM T_도장정보");
+    q.open();
+    if (!q.next())
+        return false;
+    return !q.isNull("수련비화면") && q.str("수련비화면체크유무") == QStringLiteral("1");
+}
+
+bool FeeRegister::passwordMatches(const QString& typed)
+{
+    db::Query q("SELECT 수련비화면, 수련비화면체크유무 FROM T_도장정보 "
+                "WHERE 수련비화면 =:수련비화면 "
+                "AND 수련비화면체크유무 ='1' ");
+    q.bind("수련비화면", typed).open();
+    return q.next();
+}

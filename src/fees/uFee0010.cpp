@@ -1,0 +1,444 @@
+#include "fees/uFee0010.h"
+
+#include "db/Clock.h"
+#include "db/Query.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* toolButton(const QString& caption, QWidget* parent, QLayout* into)
+{
+    auto* b = new QPushButton(caption, parent);
+    into->addWidget(b);
+    return b;
+}
+
+QString money(const QString& digits)
+{
+    bool ok = false;
+    const qint64 n = digits.toLongLong(&ok);
+    return ok ? QLocale(QLocale::English).toString(n) : digits;
+}
+
+} // namespace
+
+TfFee0010::TfFee0010(QWidget* parent) : QWidget(parent), m_register(this)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("수련비"));
+    buildUi();
+    FormCreate();
+}
+
+void TfFee0010::buildUi()
+{
+    auto* root = new QVBoxLayout(this);
+
+    auto* head = new QHBoxLayout;
+    Pan_Company = new QLabel(this);
+    QFont big = Pan_Company->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    Pan_Company->setFont(big);
+    head->addWidget(Pan_Company);
+    head->addStretch();
+    edt_PassWord = new QLineEdit(this);
+    edt_PassWord->setMaxLength(8);
+    edt_PassWord->setEchoMode(QLineEdit::Password);
+    edt_PassWord->setFixedWidth(90);
+    head->addWidget(edt_PassWord);
+    Btn_PasswordOk = new QPushButton(QStringLiteral("확  인"), this);
+    head->addWidget(Btn_PasswordOk);
+    total_num = new QLabel(this);
+    head->addWidget(total_num);
+    root->addLayout(head);
+
+    auto* bar = new QHBoxLayout;
+    Btn_Insert = toolButton(QStringLiteral("입     력"), this, bar);
+    Btn_Edit = toolButton(QStringLiteral("수     정"), this, bar);
+    Btn_Delete = toolButton(QStringLiteral("삭     제"), this, bar);
+    Btn_Query = toolButton(QStringLiteral("조     회"), this, bar);
+    Btn_Ok = toolButton(QStringLiteral("확     인"), this, bar);
+    Btn_Cancel = toolButton(QStringLiteral("취     소"), this, bar);
+    Btn_Print = toolButton(QStringLiteral("발     부"), this, bar);
+    btn_Email = toolButton(QStringLiteral("자료생성"), this, bar);
+    btn_Exit = toolButton(QStringLiteral("종     료"), this, bar);
+    bar->addStretch();
+    root->addLayout(bar);
+
+    PageControl1 = new QTabWidget(this);
+    root->addWidget(PageControl1, 1);
+
+    auto* page0 = new QWidget(PageControl1);
+    auto* p0 = new QVBoxLayout(page0);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(QStringLiteral("이 름"), page0));
+    com_Name = new QComboBox(page0);
+    com_Name->setEditable(true);
+    com_Name->setMinimumWidth(110);
+    filter->addWidget(com_Name);
+    filter->addWidget(new QLabel(QStringLiteral("부 명"), page0));
+    com_bu = new QComboBox(page0);
+    com_bu->setMinimumWidth(140);
+    filter->addWidget(com_bu);
+    filter->addWidget(new QLabel(QStringLiteral("납부 기간 :"), page0));
+    dtpk_NabbuFromDate = new QDateEdit(page0);
+    dtpk_NabbuFromDate->setCalendarPopup(true);
+    dtpk_NabbuFromDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    filter->addWidget(dtpk_NabbuFromDate);
+    filter->addWidget(new QLabel(QStringLiteral("~"), page0));
+    dtpk_NabbuToDate = new QDateEdit(page0);
+    dtpk_NabbuToDate->setCalendarPopup(true);
+    dtpk_NabbuToDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    filter->addWidget(dtpk_NabbuToDate);
+    filter->addStretch();
+    search_num = new QLabel(page0);
+    filter->addWidget(search_num);
+    p0->addLayout(filter);
+
+    DBCtrlGrid1 = new QTableWidget(0, ColCount, page0);
+    DBCtrlGrid1->setHorizontalHeaderLabels({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("부명"),
+                                            QStringLiteral("납부일"), QStringLiteral("납부일자"), QStringLiteral("납부은행"),
+                                            QStringLiteral("수련비"), QStringLiteral("년월분"), QStringLiteral("비고"),
+                                            QStringLiteral("선택")});
+    DBCtrlGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBCtrlGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBCtrlGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    DBCtrlGrid1->verticalHeader()->setVisible(false);
+    const int widths[ColCount] = {80, 70, 100, 45, 85, 70, 80, 60, 0, 40};
+    for (int c = 0; c < ColCount; ++c)
+        DBCtrlGrid1->setColumnWidth(c, widths[c]);
+    DBCtrlGrid1->horizontalHeader()->setSectionResizeMode(ColNote, QHeaderView::Stretch);
+    p0->addWidget(DBCtrlGrid1, 1);
+    PageControl1->addTab(page0, QStringLiteral("납부등록/조회"));
+
+    // Pages still to come: visible, not reachable.
+    for (const QString& caption : {QStringLiteral("당월 납부 현황"), QStringLiteral("미납현황/납부 통지서"),
+                                   QStringLiteral("영수증 발부"), QStringLiteral("수련비 정산"), QStringLiteral("연말정산/세무서")}) {
+        const int i = PageControl1->addTab(new QWidget(PageControl1), caption);
+        PageControl1->setTabEnabled(i, false);
+    }
+
+    connect(Btn_Insert, &QPushButton::clicked, this, &TfFee0010::Btn_InsertClick);
+    connect(Btn_Ok, &QPushButton::clicked, this, &TfFee0010::Btn_OkClick);
+    connect(Btn_Query, &QPushButton::clicked, this, &TfFee0010::Btn_QueryClick);
+    connect(Btn_Delete, &QPushButton::clicked, this, &TfFee0010::Btn_DeleteClick);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &TfFee0010::Btn_CancelClick);
+    connect(btn_Exit, &QPushButton::clicked, this, &TfFee0010::btn_ExitClick);
+    connect(Btn_PasswordOk, &QPushButton::clicked, this, &TfFee0010::Btn_PasswordOkClick);
+    connect(edt_PassWord, &QLineEdit::returnPressed, this, &TfFee0010::Btn_PasswordOkClick);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(DBCtrlGrid1, &QTableWidget::itemChanged, this, &TfFee0010::gridItemChanged);
+}
+
+void TfFee0010::FormCreate()
+{
+    resize(788, 480);
+    move(0, 0);
+    dtpk_NabbuFromDate->setDate(Clock::today());
+    dtpk_NabbuToDate->setDate(Clock::today());
+    fillDivisions();
+    Pan_Company->setText(FeeRegister::schoolName());
+    const QStringList names = FeeRegister::activeMemberNames();
+    com_Name->clear();
+    com_Name->addItems(names);
+    com_Name->setCurrentIndex(-1);
+    com_Name->setEditText(QString());
+    total_num->setText(QStringLiteral("총인원 : %1").arg(names.size()));
+    showCount();
+    PageControl1Change();
+    setLocked(FeeRegister::screenLocked());
+}
+
+void TfFee0010::fillDivisions()
+{
+    com_bu->clear();
+    com_bu->addItem(QString());
+    for (const char* fixed : {"전체", "유치부", "초등부", "중고/일반"})
+        com_bu->addItem(QStringLiteral("     ") + QString::fromUtf8(fixed));
+    db::Query q("select * from T_부별코드");
+    q.open();
+    while (q.next())
+        com_bu->addItem(q.str("부별코드") + QStringLiteral(") ") + q.str("부명"));
+}
+
+FeeRegister::Division TfFee0010::division() const
+{
+    const int i = com_bu->currentIndex();
+    switch (i) {
+    case 2:
+        return {QStringLiteral(" AND T_회원.부별코드 <= :buCode "), {{QStringLiteral("buCode"), QStringLiteral("02")}}};
+    case 3:
+        return {QStringLiteral(" AND ( T_회원.부별코드 BETWEEN :buCode AND  :buCode1) "),
+                {{QStringLiteral("buCode"), QStringLiteral("03")}, {QStringLiteral("buCode1"), QStringLiteral("11")}}};
+    case 4:
+        return {QStringLiteral(" AND T_회원.부별코드 >= :buCode  "), {{QStringLiteral("buCode"), QStringLiteral("12")}}};
+    default:
+        break;
+    }
+    QString code = QStringLiteral("%");
+    if (i > 4)
+        code = com_bu->currentText().section(u')', 0, 0) + u'%';
+    return {QStringLiteral("AND T_회원.부별코드 like :buCode "), {{QStringLiteral("buCode"), code}}};
+}
+
+void TfFee0010::showPage(int page)
+{
+    if (page < 0 || page >= PageControl1->count() || !PageControl1->isTabEnabled(page))
+        page = PageRegister;
+    {
+        const QSignalBlocker block(PageControl1);
+        PageControl1->setCurrentIndex(page);
+    }
+    PageControl1Change();
+}
+
+void TfFee0010::PageControl1Change()
+{
+    const int page = PageControl1->currentIndex();
+    if (page != m_page && page >= PageMonth && page <= PageReceipt && m_register.state() == FeeRegister::State::Entering) {
+        m_register.discardGenerated();
+        showLines();
+    }
+    m_page = page;
+    chgButtonState();
+}
+
+// Which toolbar actions the page and its state allow. Page 0 keeps its own state, so activating the
+// window while lines wait leaves "확     인" and "취     소" usable.
+void TfFee0010::chgButtonState()
+{
+    const QString pageCaption = PageControl1->tabText(m_page);
+    btn_Email->setEnabled(pageCaption == QStringLiteral("미납현황/납부 통지서") || pageCaption == QStringLiteral("영수증 발부"));
+    for (QPushButton* b : {Btn_Insert, Btn_Edit, Btn_Delete, Btn_Query, Btn_Ok, Btn_Print, Btn_Cancel})
+        b->setEnabled(false);
+    switch (m_page) {
+    case PageRegister:
+        switch (m_register.state()) {
+        case FeeRegister::State::Idle:
+            Btn_Query->setEnabled(true);
+            Btn_Insert->setEnabled(true);
+            break;
+        case FeeRegister::State::Entering:
+            Btn_Ok->setEnabled(true);
+            Btn_Cancel->setEnabled(true);
+            break;
+        case FeeRegister::State::Showing:
+            Btn_Delete->setEnabled(true);
+            Btn_Cancel->setEnabled(true);
+            break;
+        }
+        break;
+    case PageSettle:
+        Btn_Query->setEnabled(true);
+        Btn_Insert->setEnabled(true);
+        break;
+    case PageMonth:
+        Btn_Query->setEnabled(true);
+        break;
+    default:
+        Btn_Query->setEnabled(true);
+        Btn_Print->setEnabled(true);
+        break;
+    }
+}
+
+void TfFee0010::setLocked(bool on)
+{
+    m_locked = on;
+    PageControl1->setEnabled(!on);
+    if (on) {
+        for (QPushButton* b : {Btn_Insert, Btn_Edit, Btn_Delete, Btn_Query, Btn_Ok, Btn_Cancel, Btn_Print, btn_Email})
+            b->setEnabled(false);
+    } else {
+        chgButtonState();
+    }
+    edt_PassWord->setVisible(on);
+    Btn_PasswordOk->setVisible(on);
+    if (on)
+        edt_PassWord->setFocus();
+}
+
+void TfFee0010::Btn_PasswordOkClick()
+{
+    if (!m_locked)
+        return;
+    if (!FeeRegister::passwordMatches(edt_PassWord->text()))
+        return;
+    edt_PassWord->clear();
+    setLocked(false);
+    PageControl1Change();
+}
+
+bool TfFee0010::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && !m_locked && PageControl1)
+        PageControl1Change();
+    return QWidget::event(e);
+}
+
+void TfFee0010::showCount() { search_num->setText(QStringLiteral("검색인원 : %1").arg(m_register.count())); }
+
+void TfFee0010::showLines()
+{
+    const QSignalBlocker block(DBCtrlGrid1);
+    const auto& lines = m_register.lines();
+    DBCtrlGrid1->setRowCount(int(lines.size()));
+    for (int r = 0; r < lines.size(); ++r) {
+        const FeeRegister::Line& l = lines[r];
+        const bool edit = m_register.editable(r);
+        auto put = [&](int col, const QString& text, bool editable, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+            auto* it = new QTableWidgetItem(text);
+            Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+            if (editable)
+                f |= Qt::ItemIsEditable;
+            it->setFlags(f);
+            it->setTextAlignment(align);
+            DBCtrlGrid1->setItem(r, col, it);
+        };
+        put(ColNo, l.memberNo, false);
+        put(ColName, l.name, false);
+        put(ColDivision, l.division, false);
+        put(ColPayDay, l.memberPayDay, false, Qt::AlignCenter);
+        put(ColDate, db::dateText(l.payDate), false, Qt::AlignCenter);
+        put(ColBank, l.bank, false);
+        put(ColAmount, edit ? l.amount : money(l.amount), edit, Qt::AlignRight | Qt::AlignVCenter);
+        put(ColMonth, l.month, edit, Qt::AlignCenter);
+        put(ColNote, l.note, edit);
+        auto* check = new QTableWidgetItem;
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (edit)
+            f |= Qt::ItemIsUserCheckable;
+        check->setFlags(f);
+        check->setCheckState(l.checked ? Qt::Checked : Qt::Unchecked);
+        DBCtrlGrid1->setItem(r, ColCheck, check);
+    }
+    if (!lines.isEmpty() && DBCtrlGrid1->currentRow() < 0)
+        DBCtrlGrid1->setCurrentCell(0, ColCheck);
+    showCount();
+}
+
+void TfFee0010::gridItemChanged(QTableWidgetItem* item)
+{
+    const int r = item->row();
+    bool taken = false;
+    switch (item->column()) {
+    case ColAmount:
+        taken = m_register.setAmount(r, item->text().remove(u',').trimmed());
+        break;
+    case ColMonth:
+        taken = m_register.setMonth(r, item->text().trimmed());
+        break;
+    case ColNote:
+        taken = m_register.setNote(r, item->text());
+        break;
+    case ColCheck:
+        taken = m_register.setChecked(r, item->checkState() == Qt::Checked);
+        break;
+    default:
+        break;
+    }
+    if (taken)
+        return;
+    // A line that cannot be edited shows its own values again.
+    const QSignalBlocker block(DBCtrlGrid1);
+    const FeeRegister::Line& l = m_register.lines().value(r);
+    switch (item->column()) {
+    case ColAmount:
+        item->setText(money(l.amount));
+        break;
+    case ColMonth:
+        item->setText(l.month);
+        break;
+    case ColNote:
+        item->setText(l.note);
+        break;
+    case ColCheck:
+        item->setCheckState(l.checked ? Qt::Checked : Qt::Unchecked);
+        break;
+    default:
+        break;
+    }
+}
+
+void TfFee0010::applyFocus()
+{
+    switch (m_register.focus()) {
+    case FeeRegister::Focus::FromDate:
+        dtpk_NabbuFromDate->setFocus();
+        break;
+    case FeeRegister::Focus::Amount:
+    case FeeRegister::Focus::Month:
+        DBCtrlGrid1->setCurrentCell(m_register.focusLine(),
+                                    m_register.focus() == FeeRegister::Focus::Amount ? ColAmount : ColMonth);
+        DBCtrlGrid1->setFocus();
+        break;
+    case FeeRegister::Focus::None:
+        break;
+    }
+}
+
+void TfFee0010::Btn_InsertClick()
+{
+    if (m_page != PageRegister)
+        return;
+    DBCtrlGrid1->setCurrentCell(-1, -1);
+    m_register.generate(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->currentText().trimmed(), division());
+    showLines();
+    chgButtonState();
+    applyFocus();
+}
+
+void TfFee0010::Btn_OkClick()
+{
+    if (m_page != PageRegister)
+        return;
+    DBCtrlGrid1->setCurrentCell(DBCtrlGrid1->currentRow(), ColNo); // ends an edit in progress
+    m_register.confirm();
+    showLines();
+    chgButtonState();
+    applyFocus();
+}
+
+void TfFee0010::Btn_QueryClick()
+{
+    if (m_page != PageRegister)
+        return;
+    DBCtrlGrid1->setCurrentCell(-1, -1);
+    m_register.list(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->currentText().trimmed(), division());
+    showLines();
+    chgButtonState();
+}
+
+void TfFee0010::Btn_DeleteClick()
+{
+    if (m_page != PageRegister || m_register.count() == 0)
+        return;
+    const int r = DBCtrlGrid1->currentRow() < 0 ? 0 : DBCtrlGrid1->currentRow();
+    if (m_register.remove(r))
+        showLines();
+}
+
+void TfFee0010::Btn_CancelClick()
+{
+    if (m_page != PageRegister)
+        return;
+    m_register.cancel();
+    showLines();
+    chgButtonState();
+}
+
+void TfFee0010::btn_ExitClick() { close(); }

@@ -1,0 +1,81 @@
+#pragma once
+#include <QWidget>
+
+#include "fees/FeeRegister.h"
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTableWidgetItem;
+
+// "수련비": the fee window. Page 0 "납부등록/조회" registers, lists and deletes payments; the other
+// pages (monthly status, unpaid list and notices, receipts, settlement, year-end statement) are shown
+// as disabled tabs until they are built.
+class TfFee0010 : public QWidget {
+    Q_OBJECT
+public:
+    enum Page { PageRegister = 0, PageMonth = 1, PageUnpaid = 2, PageReceipt = 3, PageSettle = 4, PageYearEnd = 5 };
+    // Grid columns of page 0.
+    enum Column { ColNo, ColName, ColDivision, ColPayDay, ColDate, ColBank, ColAmount, ColMonth, ColNote, ColCheck, ColCount };
+
+    explicit TfFee0010(QWidget* parent = nullptr);
+
+    // What a menu entry does once the window exists: select the page and run the page change.
+    void showPage(int page);
+    FeeRegister& register0() { return m_register; }
+
+    void FormCreate();
+    void PageControl1Change();
+    void Btn_InsertClick();
+    void Btn_OkClick();
+    void Btn_QueryClick();
+    void Btn_DeleteClick();
+    void Btn_CancelClick();
+    void Btn_PasswordOkClick();
+    void btn_ExitClick();
+
+    QTabWidget* PageControl1 = nullptr;
+    QPushButton* Btn_Insert = nullptr;
+    QPushButton* Btn_Edit = nullptr;
+    QPushButton* Btn_Delete = nullptr;
+    QPushButton* Btn_Query = nullptr;
+    QPushButton* Btn_Ok = nullptr;
+    QPushButton* Btn_Cancel = nullptr;
+    QPushButton* Btn_Print = nullptr;
+    QPushButton* btn_Email = nullptr;
+    QPushButton* btn_Exit = nullptr;
+    QLineEdit* edt_PassWord = nullptr;
+    QPushButton* Btn_PasswordOk = nullptr;
+    QLabel* Pan_Company = nullptr;
+    QLabel* total_num = nullptr;
+    QLabel* search_num = nullptr;
+    QComboBox* com_Name = nullptr;
+    QComboBox* com_bu = nullptr;
+    QDateEdit* dtpk_NabbuFromDate = nullptr;
+    QDateEdit* dtpk_NabbuToDate = nullptr;
+    QTableWidget* DBCtrlGrid1 = nullptr;
+
+    bool locked() const { return m_locked; }
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void buildUi();
+    void setLocked(bool on);
+    void chgButtonState();
+    void showLines();
+    void showCount();
+    void applyFocus();
+    void gridItemChanged(QTableWidgetItem* item);
+    void fillDivisions();
+    FeeRegister::Division division() const;
+
+    FeeRegister m_register;
+    bool m_locked = false;
+    int m_page = PageRegister;
+};

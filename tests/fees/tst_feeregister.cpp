@@ -1,0 +1,306 @@
+// The payment page of the fee window without widgets: generate, confirm, list, delete, cancel.
+#include "fees/FeeFixture.h"
+#include "fees/FeePayments.h"
+#include "fees/FeeRegister.h"
+
+#include <QTest>
+
+using namespace feefix;
+
+namespace {
+const FeeRegister::Division kAll{" AND T_회원.부별코드 like :buCode ", {{"buCode", "%"}}};
+
+QStringList months(const FeeRegister& r)
+{
+    QStringList out;
+    for (const auto& l : r.lines())
+        out << l.memberNo.right(3) + ":" + l.month;
+    return out;
+}
+} // namespace
+
+class TestFeeRegister : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDb> m_db;
+
+private slots:
+    void init()
+    {
+        m_db = std::make_unique<TestDb>();
+        ensureSettingsTables();
+    }
+    void cleanup() { m_db.reset(); }
+
+    void offeredMonths_data()
+    {
+        QTest::addColumn<QString>("enrolled");
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<QString>("withdrawn");
+        QTest::addColumn<QString>("paid");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("expected");
+        const QDate jan(2024, 1, 1), jun(2024, 6, 30);
+        QTest::newRow("after enrolment only") << "2024-03-15" << "" << "" << "" << jan << jun << "202404 202405 202406";
+        QTest::newRow("paid month skipped") << "2023-01-10" << "" << "" << "202405" << QDate(2024, 4, 1) << jun
+                                            << "202404 202406";
+        QTest::newRow("no enrolment date") << "" << "" << "" << "" << QDate(2024, 5, 20) << jun << "202405 202406";
+        QTest::newRow("on leave") << "2023-01-10" << "2024-02-01" << "" << "" << jan << jun << "";
+        QTest::newRow("withdrawn") << "2023-01-10" << "" << "2024-02-01" << "" << jan << jun << "";
+        QTest::newRow("period backwards") << "2023-01-10" << "" << "" << "" << jun << QDate(2024, 4, 1) << "";
+    }
+    void offeredMonths()
+    {
+        QFETCH(QString, enrolled);
+        QFETCH(QString, leave);
+        QFETCH(QString, withdrawn);
+        QFETCH(QString, paid);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QString, expected);
+        addMember({"202301001", "김하늘", "03", enrolled, 100000, leave, withdrawn});
+        if (!paid.isEmpty())
+            sqlExec("INSERT INTO T_수련비납부 VALUES ('202301001', '" + paid + "', 1, '2024-01-05', 100000, '')");
+        FeeRegister r;
+        QVERIFY(r.generate(from, to, "", kAll));
+        QStringList got;
+        for (const auto& l : r.lines())
+            got << l.month;
+        QCOMPARE(got.join(' '), expected);
+        QCOMPARE(r.state(), FeeRegister::State::Entering);
+    }
+
+    void generatedLineAndFilters()
+    {
+        addMember({"202301001", "김하늘", "03"});
+        addMember({"202301002", "김바다", "12", "2023-01-10", 140000});
+        addMember({"202301003", "이산", "03"});
+        FeeRegister r;
+        r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), "김", kAll);
+        QCOMPARE(months(r), QStringList({"002:202405", "001:202405"})); // 중등부 before 초등1학년부 by name
+        const auto& l = r.lines()[0];
+        QCOMPARE(l.name, QString("김바다"));
+        QCOMPARE(l.division, QString("중등부"));
+        QCOMPARE(l.amount, QString("140000"));
+        QCOMPARE(l.payDate, QDate(2024, 5, 31));
+        QCOMPARE(l.memberPayDay, QString("10"));
+        QCOMPARE(l.bank, QString("국민"));
+        QVERIFY(l.isNew && !l.checked);
+        r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), "", {" AND T_회원.부별코드 like :buCode ", {{"buCode", "03%"}}});
+        QCOMPARE(months(r), QStringList({"001:202405", "003:202405"}));
+    }
+
+    void crossYearRefused()
+    {
+        addMember({"202301001", "김하늘"});
+        FeeRegister r;
+        QVERIFY(!r.generate(QDate(2024, 11, 1), QDate(2025, 1, 31), "", kAll));
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().log[0].caption, QString("확인요망"));
+        QCOMPARE(m_db->dialogs().log[0].text, QString("납부기간의 연도를 통일하세요."));
+        QCOMPARE(r.focus(), FeeRegister::Focus::FromDate);
+        QCOMPARE(r.count(), 0);
+        QCOMPARE(r.state(), FeeRegister::State::Idle);
+    }
+
+    void confirmSavesTickedLines()
+    {
+        addMember({"202301001", "김하늘"});
+        addMember({"202301002", "이바다"});
+        FeeRegister r;
+        r.generate(QDate(2024, 4, 1), QDate(2024, 6, 30), "", kAll);
+        QCOMPARE(r.count(), 6);
+        r.setChecked(0, true); // 김하늘 April
+        r.setChecked(1, true); // 김하늘 May, let off
+        r.setAmount(1, "0");
+        r.setNote(1, "형제할인");
+        r.setChecked(3, true); // 이바다 April
+        QVERIFY(r.confirm());
+        QCOMPARE(r.state(), FeeRegister::State::Idle);
+        QVERIFY(!r.editable(0));
+        QVERIFY(!r.setChecked(2, true));
+        QCOMPARE(feeRows(), 3);
+        QCOMPARE(cashLines(), 3);
+        QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 일자 = '2024-06-30' AND 대항목 = '수련비'"), 3);
+        QCOMPARE(count("SELECT 입금액 FROM T_금전출납 WHERE 적요 = '형제할인'"), 0);
+        // April: 김하늘 first, 이바다 second of the month.
+        QCOMPARE(count("SELECT 순번 FROM T_수련비납부 WHERE 회원번호 = '202301002' AND 년월분 = '202404'"), 2);
+        QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 수련비순번 = '202301002-0002'"), 1);
+        QVERIFY(m_db->dialogs().log.isEmpty());
+    }
+
+    void closedMonthBoundary()
+    {
+        addMember({"202301001", "김하늘"});
+        Session::setLastClosedMonth("202403");
+        FeeRegister r;
+        r.generate(QDate(2024, 3, 1), QDate(2024, 3, 31), "", kAll);
+        r.setChecked(0, true);
+        QVERIFY(!r.confirm());
+        QCOMPARE(m_db->dialogs().lastText(), QString("납부일자는 마감월 이후 이어야 합니다.\n2024-03 월 이후로 입력하세요."));
+        QCOMPARE(m_db->dialogs().log.last().caption, QString("오류"));
+        QCOMPARE(r.focus(), FeeRegister::Focus::Amount);
+        QCOMPARE(r.state(), FeeRegister::State::Entering);
+        QCOMPARE(feeRows(), 0);
+
+        r.generate(QDate(2024, 3, 1), QDate(2024, 4, 1), "", kAll);
+        r.setChecked(0, true); // March, paid late on the first open day
+        QVERIFY(r.confirm());
+        QCOMPARE(count("SELECT count(*) FROM T_수련비납부 WHERE 년월분 = '202403' AND 납부일자 = '2024-04-01'"), 1);
+        QCOMPARE(cashLines(), 1);
+    }
+
+    void editedLineChecks_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<int>("focus");
+        const int month = int(FeeRegister::Focus::Month);
+        QTest::newRow("no such month") << "202413" << "100000" << "김하늘(202301001) 202413 : 년월분은 yyyymm" << month;
+        QTest::newRow("dash form") << "2024-07" << "100000" << "김하늘(202301001) 2024-07 : 년월분은 yyyymm" << month;
+        QTest::newRow("already paid") << "202402" << "100000" << "김하늘(202301001) 202402 : 이미 납부된 월" << month;
+        QTest::newRow("twice in the batch") << "202406" << "100000" << "김하늘(202301001) 202406 : 같은 월이 두 줄에" << month;
+        QTest::newRow("closed month") << "202401" << "100000" << "김하늘(202301001) 202401 : 년월분은 마감월(2024-01) 이후로" << month;
+        QTest::newRow("amount not a number") << "202405" << "십만원" << "김하늘(202301001) 202405 : 수련비는 0 이상의 숫자로"
+                                             << int(FeeRegister::Focus::Amount);
+        QTest::newRow("negative amount") << "202405" << "-5000" << "수련비는 0 이상의 숫자로" << int(FeeRegister::Focus::Amount);
+    }
+    void editedLineChecks()
+    {
+        QFETCH(QString, month);
+        QFETCH(QString, amount);
+        QFETCH(QString, reported);
+        QFETCH(int, focus);
+        addMember({"202301001", "김하늘"});
+        addMember({"202301002", "이바다"});
+        sqlExec("INSERT INTO T_수련비납부 VALUES ('202301001', '202402', 1, '2024-02-05', 100000, '')");
+        Session::setLastClosedMonth("202401");
+        FeeRegister r;
+        r.generate(QDate(2024, 5, 1), QDate(2024, 6, 30), "", kAll);
+        QCOMPARE(months(r), QStringList({"001:202405", "001:202406", "002:202405", "002:202406"}));
+        r.setChecked(0, true);
+        r.setChecked(1, true);
+        r.setChecked(2, true);
+        r.setMonth(0, month);
+        r.setAmount(0, amount);
+        QVERIFY(!r.confirm());
+        QVERIFY2(m_db->dialogs().lastText().contains(reported), qPrintable(m_db->dialogs().lastText()));
+        QCOMPARE(int(r.focus()), focus);
+        QCOMPARE(r.focusLine(), month == "202406" ? 1 : 0);
+        QCOMPARE(r.state(), FeeRegister::State::Entering);
+        QCOMPARE(feeRows(), 1);
+        QCOMPARE(cashLines(), 0);
+        // Corrected, the batch goes through.
+        r.setMonth(0, "202407");
+        r.setAmount(0, "100000");
+        QVERIFY(r.confirm());
+        QCOMPARE(feeRows(), 4);
+        QCOMPARE(cashLines(), 3);
+    }
+
+    void failedLineLeavesNeitherRow()
+    {
+        addMember({"202301001", "김하늘"});
+        addMember({"202301002", "이바다"});
+        sqlExec("CREATE TRIGGER t_fail BEFORE INSERT ON T_금전출납 WHEN NEW.소항목 = '김하늘' "
+                "BEGIN SELECT RAISE(ABORT, 'fail'); END");
+        FeeRegister r;
+        r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), "", kAll);
+        r.setChecked(0, true);
+        r.setChecked(1, true);
+        QVERIFY(r.confirm());
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().lastText(), QString("저장 에러 입니다."));
+        QCOMPARE(m_db->dialogs().log[0].caption, QString("확인요망"));
+        QVERIFY(!FeePayments::isPaid("202301001", "202405"));
+        QVERIFY(FeePayments::isPaid("202301002", "202405"));
+        QCOMPARE(cashLines(), 1);
+    }
+
+    void listAndDelete()
+    {
+        addMember({"202301001", "김하늘"});
+        addMember({"202301002", "이바다", "03", "2023-01-10", 100000, "2024-05-20"}); // on leave: never listed
+        FeePayments::add("202301001", "202404", QDate(2024, 5, 10), 100000, "");
+        FeePayments::add("202301001", "202405", QDate(2024, 5, 10), 110000, "");
+        FeePayments::add("202301001", "202406", QDate(2024, 6, 1), 100000, "");
+        FeePayments::add("202301002", "202405", QDate(2024, 5, 10), 100000, "");
+        FeeRegister r;
+        r.list(QDate(2024, 5, 1), QDate(2024, 5, 31), "", kAll);
+        QCOMPARE(r.state(), FeeRegister::State::Showing);
+        QCOMPARE(months(r), QStringList({"001:202404", "001:202405"}));
+        QVERIFY(r.lines()[0].checked && !r.editable(0));
+
+        m_db->dialogs().answers << QMessageBox::Cancel;
+        QVERIFY(!r.remove(1));
+        QCOMPARE(m_db->dialogs().log[0].caption, QString("삭제확인"));
+        QCOMPARE(m_db->dialogs().log[0].text, QString("삭제하시겠습니까?\n\n수련비와 금전출납의 해당 데이터가 모두 지워집니다.!"));
+        QCOMPARE(feeRows(), 4);
+
+        // April and May both carry link -0001 on 2024-05-10: only May's own line goes.
+        m_db->dialogs().answers << QMessageBox::Ok;
+        QVERIFY(r.remove(1));
+        QCOMPARE(months(r), QStringList({"001:202404"}));
+        QVERIFY(!FeePayments::isPaid("202301001", "202405"));
+        QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 일자 = '2024-05-10' AND 수련비순번 = '202301001-0001' AND 입금액 = 100000"), 1);
+        QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 입금액 = 110000"), 0);
+        QCOMPARE(cashLines(), 3);
+
+        r.cancel();
+        QCOMPARE(r.count(), 0);
+        QCOMPARE(r.state(), FeeRegister::State::Idle);
+    }
+
+    void deleteInClosedMonthRefused()
+    {
+        addMember({"202301001", "김하늘"});
+        FeePayments::add("202301001", "202403", QDate(2024, 3, 10), 100000, "");
+        Session::setLastClosedMonth("202403");
+        FeeRegister r;
+        r.list(QDate(2024, 3, 1), QDate(2024, 3, 31), "", kAll);
+        QVERIFY(!r.remove(0));
+        QCOMPARE(m_db->dialogs().log.size(), 1); // no question asked
+        QCOMPARE(m_db->dialogs().lastText(), QString("마감된 자료는 삭제 할 수 없습니다.\n\n마감취소후 작업하세요."));
+        QCOMPARE(r.count(), 1);
+        QCOMPARE(feeRows(), 1);
+        QCOMPARE(cashLines(), 1);
+    }
+
+    void cancelDropsGeneratedLines()
+    {
+        addMember({"202301001", "김하늘"});
+        FeeRegister r;
+        r.generate(QDate(2024, 4, 1), QDate(2024, 5, 31), "", kAll);
+        r.setChecked(0, true);
+        r.cancel();
+        QCOMPARE(r.count(), 0);
+        QCOMPARE(r.state(), FeeRegister::State::Idle);
+        QVERIFY(!r.confirm());
+        QCOMPARE(feeRows(), 0);
+    }
+
+    void screenLock_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("no school record") << "" << false;
+        QTest::newRow("no password") << "NULL, '1'" << false;
+        QTest::newRow("flag off") << "'1234', '0'" << false;
+        QTest::newRow("flag on") << "'1234', '1'" << true;
+    }
+    void screenLock()
+    {
+        QFETCH(QString, row);
+        QFETCH(bool, locked);
+        sqlExec("DELETE FROM T_도장정보");
+        if (!row.isEmpty())
+            sqlExec("INSERT INTO T_도장정보 (수련비화면, 수련비화면체크유무) VALUES (" + row + ")");
+        QCOMPARE(FeeRegister::screenLocked(), locked);
+        QCOMPARE(FeeRegister::passwordMatches("1234"), locked);
+        QVERIFY(!FeeRegister::passwordMatches("123"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFeeRegister)
+#include "tst_feeregister.moc"
