@@ -200,3 +200,63 @@ QString CashBook::deleteFeeLine(const QDate& date, int seq)
     tx.commit();
     return {};
 }
+
+CashBook::Member CashBook::memberOf(const QString& feeLink)
+{
+    Member m;
+    db::Query q(QStringLiteral("Select * From T_회원 Where 회원번호=:회원번호"));
+    q.bind("회원번호", feeLink.left(9)).open();
+    if (!q.next())
+        return m;
+    m.no = q.str("회원번호");
+    m.name = q.str("회원명");
+    m.sex = q.str("성별");
+    m.birth = db::dateText(q.date("생년월일"));
+    m.phone = q.str("전화번호");
+    m.fee = q.integer("수련비");
+    const QString division = q.str("부별코드"), rank = q.str("급품코드");
+    q.close();
+    if (db::tableExists(QStringLiteral("T_부별코드")))
+        m.division = db::scalar(QStringLiteral("Select 부명 From T_부별코드 Where 부별코드=:c"), {{"c", division}}).toString();
+    if (db::tableExists(QStringLiteral("T_급품코드")))
+        m.rank = db::scalar(QStringLiteral("Select 급품명 From T_급품코드 Where 급품코드=:c"), {{"c", rank}}).toString();
+    return m;
+}
+
+QList<CashBook::Payment> CashBook::paymentsOf(const QString& memberNo)
+{
+    QList<Payment> list;
+    db::Query q(QStringLiteral("Select * From T_수련비납부 Where 회원번호=:회원번호 Order By 년월분 DESC"));
+    q.bind("회원번호", memberNo).open();
+    while (q.next())
+        list.append({q.str("년월분"), q.date("납부일자"), q.integer("납부액")});
+    return list;
+}
+
+QString CashBook::schoolName()
+{
+    if (!db::tableExists(QStringLiteral("T_도장정보")))
+        return {};
+    return db::scalar(QStringLiteral("SELECT 도장명 FROM   T_도장정보 ")).toString();
+}
+
+bool CashBook::screenLocked()
+{
+    if (!db::tableExists(QStringLiteral("T_도장정보")))
+        return false;
+    db::Query q(QStringLiteral("SELECT 금전출납화면,금전출납화면체크유무 FROM T_도장정보"));
+    q.open();
+    if (!q.next())
+        return false;
+    return !q.isNull(QStringLiteral("금전출납화면")) && q.str(QStringLiteral("금전출납화면체크유무")) == QStringLiteral("1");
+}
+
+bool CashBook::passwordMatches(const QString& typed)
+{
+    if (!db::tableExists(QStringLiteral("T_도장정보")))
+        return true;
+    db::Query q(QStringLiteral(" SELECT 금전출납화면, 금전출납화면체크유무  FROM T_도장정보  "
+                               " WHERE  금전출납화면 =:금전출납화면 "));
+    q.bind("금전출납화면", typed).open();
+    return q.next();
+}

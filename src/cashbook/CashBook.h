@@ -49,4 +49,24 @@ public:
 
     // The fee payment a fee line belongs to, deleted with the line.
     static QString deleteFeeLine(const QDate& date, int seq);
+
+    // The member panel of a fee line.
+    struct Member {
+        QString no, name, sex, division, rank, birth, phone;
+        qint64 fee = 0;
+    };
+    struct Payment {
+        QString month;
+        QDate paid;
+        qint64 amount = 0;
+    };
+    static Member memberOf(const QString& feeLink);
+    static QList<Payment> paymentsOf(const QString& memberNo);
+
+    // The password lock of the cash-book window: on when a password is stored and its flag is "1".
+    static bool screenLocked();
+    static bool passwordMatches(const QString& typed);
+
+    // The school name for headings and printouts (empty while no school record exists).
+    static QString schoolName();
 };
