@@ -1,0 +1,209 @@
+#include "cashbook/MonthClosing.h"
+
+#include "cashbook/CashMonth.h"
+#include "db/Clock.h"
+#include "db/Query.h"
+#include "db/Session.h"
+
+namespace {
+
+qint64 toMoney(const QVariant& v) { return v.isNull() ? 0 : v.toLongLong(); }
+
+bool isWholeNumber(const QString& text, qint64* out)
+{
+    bool ok = false;
+    const qint64 n = text.trimmed().remove(u',').toLongLong(&ok);
+    if (ok && out)
+        *out = n;
+    return ok;
+}
+
+} // namespace
+
+QString MonthClosing::lastClosed()
+{
+    const QVariant v = db::scalar(QStringLiteral(" SELECT MAX(마감연월) FROM T_금전출납마감 "
+                                                 " WHERE  마감여부 ='1'"));
+    return v.isNull() ? QString() : v.toString();
+}
+
+QString MonthClosing::lastClosedOrZero()
+{
+    const QString l = lastClosed();
+    return l.isEmpty() ? QStringLiteral("000000") : l;
+}
+
+bool MonthClosing::isClosed(const QString& monthKey)
+{
+    const QString l = lastClosed();
+    return !l.isEmpty() && monthKey <= l;
+}
+
+MonthClosing::GuardResult MonthClosing::guard()
+{
+    if (db::scalar(QStringLiteral("SELECT Count(*) FROM T_금전출납마감 ")).toInt() == 0)
+        return {Guard::NeedOpening, {}};
+    const QString l = lastClosed();
+    // Rows without any closed month cannot carry a balance: the books must be started again.
+    if (l.isEmpty())
+        return {Guard::NeedOpening, {}};
+    const QString p = cash::prevMonth(Clock::thisMonthKey());
+    if (l >= p)
+        return {Guard::Open, {}};
+    return {Guard::NeedClosing, cash::nextMonth(l)};
+}
+
+QString MonthClosing::checkClose(const QString& m)
+{
+    const QString current = Clock::thisMonthKey();
+    if (m >= current)
+        return cash::dashed(cash::prevMonth(current)) + QStringLiteral(" 까지만 마감 작업 가능합니다.");
+    if (db::scalar(QStringLiteral(" SELECT Count(*) FROM T_금전출납마감 "
+                                  " WHERE  마감연월  =:마감연월 "
+                                  " AND    마감여부 ='1'"), {{"마감연월", m}}).toInt() > 0)
+        return cash::dashed(m) + QStringLiteral(" 이미 마감되었습니다.");
+    if (db::scalar(QStringLiteral(" SELECT Count(*) "
+                                  " FROM   T_금전출납마감 "
+                                  " WHERE  마감연월  =:마감연월 "
+                                  " AND    마감여부  =:마감여부 "), {{"마감연월", m}, {"마감여부", "0"}}).toInt() == 0)
+        return QStringLiteral("이전월을 먼저 마감하세요.");
+    return {};
+}
+
+void MonthClosing::close(const QString& m)
+{
+    db::Query sums(QStringLiteral(" SELECT SUM(입금액), SUM(출금액) "
+                                  " FROM   T_금전출납 "
+                                  " WHERE   일자  >=:FromDate "
+                                  " AND     일자  <=:ToDate "));
+    sums.bind({{"FromDate", db::dateText(cash::firstDay(m))}, {"ToDate", db::dateText(cash::lastDay(m))}}).open();
+    qint64 income = 0, expense = 0;
+    if (sums.next()) {
+        income = toMoney(sums.value(0));
+        expense = toMoney(sums.value(1));
+    }
+    sums.close();
+
+    db::Transaction tx;
+    db::run(QStringLiteral(" UPDATE T_금전출납마감 "
+                           " SET 당월차변금액 =:당월차변금액,   "
+                           "     당월대변금액 =:당월대변금액,   "
+                           "     차변누계금액 =차변누계금액 + :당월차변금액, "
+                           "     대변누계금액 =대변누계금액 + :당월대변금액, "
+                           "     마감여부 =:마감여부 "
+                           " WHERE  마감연월  =:마감연월 "),
+            {{"당월차변금액", income}, {"당월대변금액", expense}, {"마감여부", "1"}, {"마감연월", m}});
+    db::Query acc(QStringLiteral(" SELECT SUM(차변누계금액), SUM(대변누계금액) "
+                                 " FROM   T_금전출납마감 "
+                                 " WHERE  마감연월  =:마감연월 "));
+    acc.bind("마감연월", m).open();
+    qint64 accIncome = 0, accExpense = 0;
+    if (acc.next()) {
+        accIncome = toMoney(acc.value(0));
+        accExpense = toMoney(acc.value(1));
+    }
+    acc.close();
+    db::run(QStringLiteral("INSERT INTO T_금전출납마감 "
+                           "(마감연월, 당월차변금액,  당월대변금액, 차변누계금액,  대변누계금액, 마감여부) "
+                           " VALUES "
+                           "(:마감연월, :당월차변금액,  :당월대변금액, :차변누계금액,  :대변누계금액, :마감여부) "),
+            {{"마감연월", cash::nextMonth(m)}, {"당월차변금액", 0}, {"당월대변금액", 0},
+             {"차변누계금액", accIncome}, {"대변누계금액", accExpense}, {"마감여부", "0"}});
+    tx.commit();
+    Session::setLastClosedMonth(lastClosedOrZero());
+}
+
+QString MonthClosing::checkCancel(const QString& m)
+{
+    if (db::scalar(QStringLiteral(" SELECT Count(*) FROM T_금전출납마감 "
+                                  " WHERE  마감연월    =:마감연월 "
+                                  " AND    마감여부 ='1'"), {{"마감연월", m}}).toInt() == 0)
+        return cash::dashed(m) + QStringLiteral("은 마감처리된 월이 아니므로 취소할수 없습니다.");
+    if (db::scalar(QStringLiteral(" SELECT Count(*) FROM T_금전출납마감 "
+                                  " WHERE  마감연월    >:마감연월 "
+                                  " AND    마감여부 ='1'"), {{"마감연월", m}}).toInt() > 0)
+        return cash::dashed(m) + QStringLiteral(" 이후월부터 순차적으로 마감취소 하세요.");
+    // The opening month carries the starting figures and has no month of its own to reopen;
+    // cancelling it would leave the books without any closed month.
+    if (db::scalarText(QStringLiteral(" SELECT MIN(마감연월) FROM T_금전출납마감 ")) == m)
+        return cash::dashed(m) + QStringLiteral("은 금전출납 초기값 월이므로 마감취소 할수 없습니다.");
+    return {};
+}
+
+void MonthClosing::cancel(const QString& m)
+{
+    db::Transaction tx;
+    db::run(QStringLiteral(" UPDATE T_금전출납마감 "
+                           " SET 차변누계금액 = 차변누계금액 - 당월차변금액,   "
+                           "     대변누계금액 = 대변누계금액 - 당월대변금액,   "
+                           "     당월차변금액 = 0, "
+                           "     당월대변금액 = 0, "
+                           "     마감여부 ='0'"
+                           " WHERE  마감연월   =:마감연월 "), {{"마감연월", m}});
+    db::run(QStringLiteral(" DELETE FROM T_금전출납마감 "
+                           " WHERE  마감연월  > :마감연월 "), {{"마감연월", m}});
+    tx.commit();
+    Session::setLastClosedMonth(lastClosedOrZero());
+}
+
+std::optional<MonthClosing::Opening> MonthClosing::opening()
+{
+    db::Query q(QStringLiteral("SELECT * FROM  T_금전출납마감 ORDER BY 마감연월"));
+    q.open();
+    if (!q.next())
+        return std::nullopt;
+    return Opening{q.str("마감연월"), q.integer("차변누계금액"), q.integer("대변누계금액")};
+}
+
+bool MonthClosing::openingEditable() { return lastClosed().isEmpty(); }
+
+QString MonthClosing::checkOpening(const QString& month, const QString& income, const QString& expense, Field* field)
+{
+    auto fail = [field](Field f, const QString& text) {
+        if (field)
+            *field = f;
+        return text;
+    };
+    const QString m = month.trimmed();
+    if (m.isEmpty())
+        return fail(Field::Month, QStringLiteral("시작년월일을 입력하세요."));
+    if (m.size() != 6)
+        return fail(Field::Month, QStringLiteral("시작년월일을 6자리로 입력하세요."));
+    if (!cash::isMonthKey(m))
+        return fail(Field::Month, QStringLiteral("시작년월을 바른 년월(YYYYMM)로 입력하세요."));
+    if (income.trimmed().isEmpty())
+        return fail(Field::Income, QStringLiteral("입금 누계를 입력하세요."));
+    if (!isWholeNumber(income, nullptr))
+        return fail(Field::Income, QStringLiteral("입금 누계를 숫자로 입력하세요."));
+    if (expense.trimmed().isEmpty())
+        return fail(Field::Expense, QStringLiteral("출금 누계를 입력하세요."));
+    if (!isWholeNumber(expense, nullptr))
+        return fail(Field::Expense, QStringLiteral("출금 누계를 숫자로 입력하세요."));
+    const QVariant first = db::scalar(QStringLiteral(" SELECT MIN(일자) FROM T_금전출납 "));
+    if (!first.isNull()) {
+        const QString firstMonth = first.toString().left(4) + first.toString().mid(5, 2);
+        if (!(firstMonth > m))
+            return fail(Field::Month, cash::dashed(firstMonth) + QStringLiteral(" 이전으로 입력하세요."));
+    }
+    if (field)
+        *field = Field::None;
+    return {};
+}
+
+void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expense)
+{
+    db::Transaction tx;
+    // Only an unstarted chain is written here, so the whole table is replaced: the opening month
+    // closed, the month after it open with the same accumulated figures.
+    db::run(QStringLiteral(" DELETE FROM  T_금전출납마감 "));
+    const QString ins = QStringLiteral("INSERT INTO T_금전출납마감 "
+                                       "(마감연월, 당월차변금액,  당월대변금액, 차변누계금액,  대변누계금액, 마감여부) "
+                                       " VALUES "
+                                       "(:마감연월, :당월차변금액,  :당월대변금액, :차변누계금액,  :대변누계금액, :마감여부) ");
+    db::run(ins, {{"마감연월", month}, {"당월차변금액", 0}, {"당월대변금액", 0},
+                  {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "1"}});
+    db::run(ins, {{"마감연월", cash::nextMonth(month)}, {"당월차변금액", 0}, {"당월대변금액", 0},
+                  {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "0"}});
+    tx.commit();
+    Session::setLastClosedMonth(lastClosedOrZero());
+}

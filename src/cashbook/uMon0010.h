@@ -1,0 +1,184 @@
+#pragma once
+#include <QDate>
+#include <QWidget>
+#include <functional>
+
+#include "cashbook/CashInquiry.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabWidget;
+class QTableWidget;
+
+// The cash book "금전출납": register page, categories page and the period lists. The pages of
+// transaction details and partners come with their own work and stay disabled until then.
+class TfMon0010 : public QWidget {
+    Q_OBJECT
+public:
+    enum Page { PgRegister = 0, PgDeal = 1, PgPartner = 2, PgCodes = 3, PgInquiry = 4 };
+
+    explicit TfMon0010(QWidget* parent = nullptr);
+
+    // Selects a page from outside and runs the page change, as the menu does.
+    void showPage(int page);
+
+    // Opens the fee window on its payment page ("수련비납부로.."); set by the main window.
+    static inline std::function<void()> openFeeScreen;
+    // Runs a print job for the period lists and the daily sheet; set once the report engine is there.
+    static inline std::function<void(TfMon0010*, int page)> printHook;
+
+    // Toolbar
+    QPushButton* Btn_Insert = nullptr;
+    QPushButton* Btn_Edit = nullptr;
+    QPushButton* Btn_Delete = nullptr;
+    QPushButton* Btn_Query = nullptr;
+    QPushButton* Btn_Save = nullptr;
+    QPushButton* Btn_Cancel = nullptr;
+    QPushButton* Btn_Print = nullptr;
+    QPushButton* Btn_Close = nullptr;
+    QLineEdit* edt_PassWord = nullptr;
+    QPushButton* Btn_Ok = nullptr;
+    QLabel* lbl_SchoolName = nullptr;
+    QLabel* lbl_Found = nullptr;
+    QTabWidget* PgCtr = nullptr;
+
+    // Register page
+    QDateEdit* dtpk_Date = nullptr;
+    QCalendarWidget* Calendar = nullptr;
+    QPushButton* btn_PrevMonth = nullptr;
+    QPushButton* btn_NextMonth = nullptr;
+    QLabel* lbl_Month = nullptr;
+    QLabel* lbl_InTotal = nullptr;
+    QLabel* lbl_OutTotal = nullptr;
+    QLabel* lbl_DayTotal = nullptr;
+    QTableWidget* grd_Lines = nullptr;
+    QComboBox* com_MainItem = nullptr;
+    QComboBox* com_SubItem = nullptr;
+    QComboBox* com_InType = nullptr;
+    QStackedWidget* pnl_Lower = nullptr;
+    QLineEdit* edt_Amount = nullptr;
+    QLineEdit* edt_Memo = nullptr;
+    QPushButton* btn_AddNext = nullptr;
+    QPushButton* btn_DayPrint = nullptr;
+    QLabel* lbl_Member = nullptr;
+    QTableWidget* grd_Payments = nullptr;
+    QPushButton* btn_ToFee = nullptr;
+    QTableWidget* grd_Deals = nullptr;
+    QPushButton* btn_ToDeal = nullptr;
+
+    // Categories page
+    QTableWidget* grd_Category = nullptr;
+    QLineEdit* edt_CatCode = nullptr;
+    QLineEdit* edt_CatName = nullptr;
+    QPushButton* btn_CatAdd = nullptr;
+    QPushButton* btn_CatEdit = nullptr;
+    QPushButton* btn_CatDelete = nullptr;
+    QPushButton* btn_CatOk = nullptr;
+    QPushButton* btn_CatCancel = nullptr;
+    QTableWidget* grd_Detail = nullptr;
+    QLineEdit* edt_DetCode = nullptr;
+    QLineEdit* edt_DetName = nullptr;
+    QPushButton* btn_DetAdd = nullptr;
+    QPushButton* btn_DetEdit = nullptr;
+    QPushButton* btn_DetDelete = nullptr;
+    QPushButton* btn_DetOk = nullptr;
+    QPushButton* btn_DetCancel = nullptr;
+
+    // Inquiry page
+    QRadioButton* rdo_Date = nullptr;
+    QRadioButton* rdo_Item = nullptr;
+    QRadioButton* rdo_Partner = nullptr;
+    QDateEdit* dtpk_From = nullptr;
+    QDateEdit* dtpk_To = nullptr;
+    QLabel* lbl_QMain = nullptr;
+    QLabel* lbl_QSub = nullptr;
+    QComboBox* com_QMain = nullptr;
+    QComboBox* com_QSub = nullptr;
+    QTableWidget* grd_Inquiry = nullptr;
+    QLabel* lbl_QIn = nullptr;
+    QLabel* lbl_QOut = nullptr;
+    QLabel* lbl_QDiff = nullptr;
+    QLabel* lbl_QCurrent = nullptr;
+    QPushButton* btn_ListPrint = nullptr;
+
+    // Handlers
+    void PgCtrChange();
+    void Btn_InsertClick();
+    void Btn_EditClick();
+    void Btn_DeleteClick();
+    void Btn_QueryClick();
+    void Btn_SaveClick();
+    void Btn_CancelClick();
+    void Btn_PrintClick();
+    void Btn_OkClick();
+    void btn_AddNextClick();
+    void btn_PrevMonthClick();
+    void btn_NextMonthClick();
+    void btn_ToFeeClick();
+    void btn_CatAddClick();
+    void btn_CatEditClick();
+    void btn_CatDeleteClick();
+    void btn_CatOkClick();
+    void btn_CatCancelClick();
+    void btn_DetAddClick();
+    void btn_DetEditClick();
+    void btn_DetDeleteClick();
+    void btn_DetOkClick();
+    void btn_DetCancelClick();
+    void ModeChange();
+
+    QDate registerDate() const;
+    bool locked() const { return m_locked; }
+    bool inEntry() const { return m_entry != Entry::None; }
+    bool dateMode() const;
+    const CashInquiry::Result& inquiryResult() const { return m_result; }
+    // The grid of the inquiry as shown, for the period list.
+    QString inquiryCell(int row, int column) const;
+    int inquiryRows() const;
+    QStringList inquiryTotals() const;   // 입금총액, 출금총액, 잔액, 현잔 as shown
+
+private:
+    enum class Entry { None, New, Edit };
+    enum class ListState { Browse, Add, Edit };
+
+    QWidget* buildRegisterPage();
+    QWidget* buildCodesPage();
+    QWidget* buildInquiryPage();
+    void setLocked(bool on);
+    void setToolbar(bool insert, bool edit, bool del, bool query, bool save, bool cancel);
+    void chgEdBoxState(bool on);
+    void chgButtonState(bool editing);
+    void setRegisterDate(const QDate& d);
+    void loadDay();
+    void showTotals();
+    void selectLine(int row);
+    void loadSubItems(const QString& mainItem);
+    void showLowerPanel(const QString& mainItem, const QString& feeLink);
+    int selectedRow() const;
+    bool saveEntry();
+    void endEntry();
+    void showStatus(const QString& text);
+
+    void loadCategories();
+    void loadDetails();
+    void setCatState(ListState s);
+    void setDetState(ListState s);
+    QString currentCategory() const;
+
+    void clearInquiry();
+    void loadQueryItems();
+    void loadQuerySubItems();
+
+    bool m_locked = false;
+    bool m_loading = false;
+    Entry m_entry = Entry::None;
+    ListState m_cat = ListState::Browse;
+    ListState m_det = ListState::Browse;
+    CashInquiry::Result m_result;
+};

@@ -1,0 +1,226 @@
+// The cash-book window, the opening-balance window, the closing dialogs and the opening guard,
+// driven through their handlers.
+#include "cashbook/CheckMonthClosing.h"
+#include "cashbook/MonthClosing.h"
+#include "cashbook/uEndCancel.h"
+#include "cashbook/uEndYesNo.h"
+#include "cashbook/uMoneyMaster.h"
+#include "cashbook/uMon0010.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "support/TestDb.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+template <class T>
+T* openWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
+    return nullptr;
+}
+
+void closeAll()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void line(const QString& date, int seq, const QString& main, const QString& sub, qint64 in, qint64 out,
+          const QString& link = QString())
+{
+    db::run("INSERT INTO T_금전출납 (일자, 순번, 대항목, 소항목, 입금액, 출금액, 적요, 수련비순번) "
+            "VALUES (:d, :s, :m, :u, :i, :o, '', :l)",
+            {{"d", date}, {"s", seq}, {"m", main}, {"u", sub}, {"i", in}, {"o", out}, {"l", link}});
+}
+
+void schoolRecord(const QVariant& password, const QString& flag)
+{
+    sqlExec("CREATE TABLE IF NOT EXISTS T_도장정보 (도장명 TEXT, 금전출납화면 TEXT, 금전출납화면체크유무 TEXT)");
+    db::run("DELETE FROM T_도장정보");
+    db::run("INSERT INTO T_도장정보 (도장명, 금전출납화면, 금전출납화면체크유무) VALUES ('한빛 태권도', :p, :f)",
+            {{"p", password}, {"f", flag}});
+}
+
+} // namespace
+
+class TestCashScreens : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDb> m_db;
+
+private slots:
+    void init()
+    {
+        m_db = std::make_unique<TestDb>(); // 2024-05-15
+        db::run("INSERT INTO T_코드구분 VALUES ('100', '운영비')");
+        db::run("INSERT INTO T_코드구분 VALUES ('200', '용품판매')");
+        db::run("INSERT INTO T_코드상세 VALUES ('100', '0001', '전기료')");
+    }
+    void cleanup()
+    {
+        closeAll();
+        m_db.reset();
+    }
+
+    void guardAsksForTheOpeningBalance()
+    {
+        QWidget main;
+        main.setWindowTitle("탐린");
+        QVERIFY(!CheckMonthClosing(&main));
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().log[0].caption, QString("탐린"));
+        QCOMPARE(m_db->dialogs().lastText(), QString("금전출납 초기값설정을 먼저하세요"));
+        QVERIFY(openWindow<TfMoneyMaster>());
+    }
+
+    void guardOpensTheClosingDialogAtTheFirstOpenMonth()
+    {
+        MonthClosing::saveOpening("202402", 100, 0);
+        QWidget main;
+        QVERIFY(!CheckMonthClosing(&main));
+        QCOMPARE(m_db->dialogs().lastText(), QString("2024-03 마감작업을 먼저하세요."));
+        TfEndYesNo* dialog = openWindow<TfEndYesNo>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->dtpk_Month->date(), QDate(2024, 3, 1));
+
+        // Closing March from the dialog, then April: the guard lets the cash book open.
+        m_db->dialogs().answers = {QMessageBox::Ok};
+        dialog->Btn_OkClick();
+        QCOMPARE(m_db->dialogs().lastText(), QString("마감작업이 완료되었습니다."));
+        dialog->setMonth(QDate(2024, 4, 1));
+        dialog->Btn_OkClick();
+        QCOMPARE(Session::lastClosedMonth(), QString("202404"));
+        m_db->dialogs().clear();
+        QVERIFY(CheckMonthClosing(&main));
+        QVERIFY(m_db->dialogs().log.isEmpty());
+
+        // Cancelling May is refused (not closed); April is reopened.
+        TfEndCancel cancel;
+        QCOMPARE(cancel.dtpk_Month->date(), QDate(2024, 4, 1));
+        cancel.setMonth(QDate(2024, 5, 1));
+        cancel.Btn_OkClick();
+        QCOMPARE(m_db->dialogs().lastText(), QString("2024-05은 마감처리된 월이 아니므로 취소할수 없습니다."));
+        cancel.setMonth(QDate(2024, 4, 1));
+        m_db->dialogs().answers = {QMessageBox::Cancel};
+        cancel.Btn_OkClick(); // the question answered Cancel: nothing happens
+        QCOMPARE(Session::lastClosedMonth(), QString("202404"));
+        cancel.Btn_OkClick();
+        QCOMPARE(m_db->dialogs().lastText(), QString("마감취소 작업이 완료되었습니다."));
+        QCOMPARE(Session::lastClosedMonth(), QString("202403"));
+    }
+
+    void openingWindowIsReadOnlyOnceStored()
+    {
+        line("2024-03-04", 1, "운영비", "전기료", 0, 100);
+        TfMoneyMaster w;
+        QVERIFY(w.Btn_Edit->isEnabled());
+        QVERIFY(!w.Btn_Ok->isEnabled());
+        w.Btn_EditClick();
+        w.edt_Month->setText("202403");
+        w.edt_Income->setText("500000");
+        w.edt_Expense->setText("100000");
+        w.Btn_OkClick();
+        QCOMPARE(m_db->dialogs().lastText(), QString("2024-03 이전으로 입력하세요."));
+        QCOMPARE(m_db->dialogs().log.last().caption, QString("확인"));
+        w.edt_Month->setText("202402");
+        w.Btn_OkClick();
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납마감").toInt(), 2);
+        QVERIFY(!w.Btn_Edit->isEnabled());
+        QVERIFY(!w.Btn_Query->isEnabled());
+        TfMoneyMaster again;
+        QCOMPARE(again.edt_Month->text(), QString("202402"));
+        QVERIFY(!again.Btn_Edit->isEnabled());
+    }
+
+    void registerPageEntersAndDeletesLines()
+    {
+        line("2024-05-15", 1, "수련비", "홍길동", 80000, 0, "202401001-0001");
+        db::run("INSERT INTO T_수련비납부 VALUES ('202401001', '202405', 1, '2024-05-15', 80000, '')");
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgRegister);
+        QCOMPARE(w.registerDate(), QDate(2024, 5, 15));
+        QCOMPARE(w.grd_Lines->rowCount(), 1);
+
+        // A new line after a fee line starts under the first category, as an expense.
+        w.Btn_InsertClick();
+        QCOMPARE(w.com_MainItem->currentText(), QString("운영비"));
+        QCOMPARE(w.com_InType->currentText(), QString("출금"));
+        QVERIFY(!w.Btn_Edit->isEnabled());
+        QVERIFY(!w.Btn_Delete->isEnabled());
+        w.Btn_SaveClick(); // nothing typed: nothing saved
+        QVERIFY(w.inEntry());
+        w.com_SubItem->setCurrentText("전기료");
+        w.edt_Amount->setText("12a");
+        w.Btn_SaveClick();
+        QVERIFY(w.inEntry());
+        QCOMPARE(m_db->dialogs().log.last().kind, QString("critical"));
+        w.edt_Amount->setText("35000");
+        w.Btn_SaveClick();
+        QVERIFY(!w.inEntry());
+        QCOMPARE(db::scalar("SELECT 출금액 FROM T_금전출납 WHERE 순번 = 2").toLongLong(), 35000);
+        QCOMPARE(w.lbl_DayTotal->text(), QString("45,000원"));
+
+        // Deleting the fee line asks once and takes its payment with it.
+        w.grd_Lines->setCurrentCell(0, 0);
+        m_db->dialogs().clear();
+        w.Btn_DeleteClick();
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().log[0].caption, QString("삭제확인"));
+        QCOMPARE(m_db->dialogs().log[0].text, QString("삭제하시겠습니까?\n\n수련비납부의 내용도 지워집니다.!"));
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_수련비납부").toInt(), 0);
+        QCOMPARE(w.grd_Lines->rowCount(), 1);
+        QCOMPARE(w.grd_Lines->item(0, 2)->text(), QString("전기료"));
+    }
+
+    void screenLock()
+    {
+        schoolRecord("1234", "1");
+        TfMon0010 w;
+        QVERIFY(w.locked());
+        QVERIFY(!w.PgCtr->isEnabled());
+        QVERIFY(!w.Btn_Insert->isEnabled());
+        w.edt_PassWord->setText("9999");
+        w.Btn_OkClick();
+        QVERIFY(w.locked());
+        QVERIFY(m_db->dialogs().log.isEmpty());
+        w.edt_PassWord->setText("1234");
+        w.Btn_OkClick();
+        QVERIFY(!w.locked());
+        QVERIFY(w.PgCtr->isEnabled());
+
+        schoolRecord(QVariant(), "1");
+        QVERIFY(!TfMon0010().locked());
+        schoolRecord("1234", "0");
+        QVERIFY(!TfMon0010().locked());
+    }
+
+    void inquiryPrintNeedsAResult()
+    {
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgInquiry);
+        QVERIFY(w.Btn_Query->isEnabled());
+        QVERIFY(!w.Btn_Insert->isEnabled());
+        w.Btn_PrintClick();
+        QCOMPARE(m_db->dialogs().lastText(), QString("조회를 하신후에 프린트를 하실수 있습니다."));
+        line("2024-05-15", 1, "운영비", "전기료", 0, 100);
+        w.Btn_QueryClick();
+        QCOMPARE(w.inquiryRows(), 1);
+        QCOMPARE(w.lbl_Found->text(), QString("1"));
+        QCOMPARE(w.inquiryCell(0, 6), QString("-100"));
+    }
+};
+
+QTEST_MAIN(TestCashScreens)
+#include "tst_cashscreens.moc"
