@@ -1,0 +1,34 @@
+#pragma once
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Putting a backup copy back in place of the database (the restore program), and the main program's
+// "자료복구" that ends the program and hands over to it.
+class DataRestore {
+public:
+    struct Copy {
+        QString file;
+        QDateTime modified;
+        qint64 size = 0;
+    };
+    // The copies in the program's "backup" folder, newest first.
+    static QList<Copy> backups();
+
+    enum class Outcome { Restored, Damaged, InUse, Failed };
+    struct Result {
+        Outcome outcome = Outcome::Failed;
+        QString detail;     // why not, in Korean
+        QString safetyCopy; // where the database before the restore was kept
+    };
+    // Checks the chosen copy, keeps the current database as a safety copy in "backup", and puts the copy
+    // in its place. Nothing changes unless every step before the swap succeeded. Waits up to waitMs for
+    // the main program to let go of the database.
+    static Result restore(const QString& backupFile, int waitMs = 5000);
+
+    // The menu item "자료복구": asks, closes the database, starts the restore program and ends this one.
+    // Returns whether the user agreed.
+    static bool handOver(QWidget* parent);
+};

@@ -1,0 +1,25 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+// Deleting old records by period, and emptying the cash book, for the screen " 기간별 삭제".
+// Database errors throw db::Error and leave nothing of the failed deletion behind.
+class PeriodDeletion {
+public:
+    enum class Kind { None, Withdrawn, CashBook, Fees, DailyStatus };
+
+    // A date field's digits ("yyyymmdd") as a date: read as a number and laid out as "0000-00-00", as the
+    // field has always been read. Invalid when that is no calendar date.
+    static QDate dateOfDigits(const QString& digits);
+
+    // Every member whose withdrawal date lies in the period (both days included), with every row kept
+    // under his number, in one transaction. Returns the number of members removed.
+    static int deleteWithdrawn(const QDate& from, const QDate& to);
+    // Every cash-book line and closing record, in one transaction; afterwards no month is closed.
+    static void deleteCashBook();
+    static int deleteFees(const QDate& from, const QDate& to);
+    static int deleteDailyStatus(const QDate& from, const QDate& to);
+
+    // One member and everything recorded under his number.
+    static void deleteMember(const QString& memberNo);
+};
