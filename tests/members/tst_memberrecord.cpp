@@ -63,8 +63,8 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, expected);
         TestDb t;
-        sqlExec(QStringLiteral("CREATE TABLE T_결석 (회원번호 TEXT, 결석일자 TEXT)"));
-        sqlExec(QStringLiteral("CREATE TABLE T_퇴관사유별현황 (회원번호 TEXT, 퇴관일 TEXT, 퇴관사유코드 TEXT)"));
+        sqlExec(QStringLiteral("CREATE TABLE IF NOT EXISTS T_결석 (회원번호 TEXT, 결석일자 TEXT)"));
+        sqlExec(QStringLiteral("CREATE TABLE IF NOT EXISTS T_퇴관사유별현황 (회원번호 TEXT, 퇴관일 TEXT, 퇴관사유코드 TEXT)"));
         int seq = 0;
         for (const QString& r : rows) {
             const QString table = r.section(u':', 0, 0), no = r.section(u':', 1);
@@ -125,9 +125,9 @@ private slots:
     {
         TestDb t;
         // A few tables of later screens exist already; the others are skipped.
-        sqlExec(QStringLiteral("CREATE TABLE T_결석 (회원번호 TEXT, 결석일자 TEXT)"));
-        sqlExec(QStringLiteral("CREATE TABLE T_심사 (회원번호 TEXT, 심사명 INTEGER)"));
-        sqlExec(QStringLiteral("CREATE TABLE T_퇴관사유별현황 (회원번호 TEXT, 퇴관일 TEXT, 퇴관사유코드 TEXT)"));
+        sqlExec(QStringLiteral("CREATE TABLE IF NOT EXISTS T_결석 (회원번호 TEXT, 결석일자 TEXT)"));
+        sqlExec(QStringLiteral("CREATE TABLE IF NOT EXISTS T_심사 (회원번호 TEXT, 심사명 INTEGER)"));
+        sqlExec(QStringLiteral("CREATE TABLE IF NOT EXISTS T_퇴관사유별현황 (회원번호 TEXT, 퇴관일 TEXT, 퇴관사유코드 TEXT)"));
         const QString gone = QStringLiteral("202405001"), kept = QStringLiteral("202405002");
         for (const QString& no : {gone, kept}) {
             addMember(no);
@@ -162,7 +162,7 @@ private slots:
     void failedDeleteKeepsEverything()
     {
         TestDb t;
-        sqlExec(QStringLiteral("CREATE TABLE T_결석 (회원번호 TEXT, 결석일자 TEXT)"));
+        sqlExec(QStringLiteral("CREATE TABLE IF NOT EXISTS T_결석 (회원번호 TEXT, 결석일자 TEXT)"));
         sqlExec(QStringLiteral("CREATE TRIGGER no_delete BEFORE DELETE ON T_결석 BEGIN SELECT RAISE(ABORT, 'locked'); END"));
         const QString no = QStringLiteral("202405001");
         addMember(no);
