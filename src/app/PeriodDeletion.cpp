@@ -1,7 +1,10 @@
 #include "app/PeriodDeletion.h"
 
 #include "db/Query.h"
+#include "db/ProgramDir.h"
 #include "db/Session.h"
+
+#include <QFile>
 
 #include <QStringList>
 
@@ -19,7 +22,11 @@ QDate PeriodDeletion::dateOfDigits(const QString& digits)
 
 void PeriodDeletion::deleteMember(const QString& memberNo)
 {
-    // Every table that keeps rows under a member number, the member table included.
+    // Every table that keeps rows under a member number, the member table included: the number is given
+    // again to a later trainee, who must not inherit any of it. The movement logs keep their rows without
+    // the number, so the headcount of past months, recounted from them, stays as it was.
+    static const QStringList movementLogs = {QStringLiteral("T_입관동기별현황"), QStringLiteral("T_퇴관사유별현황"),
+                                             QStringLiteral("T_휴관사유별현황")};
     QStringList tables;
     {
         db::Query q(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"));
@@ -32,8 +39,16 @@ void PeriodDeletion::deleteMember(const QString& memberNo)
         cols.bind(QStringLiteral("t"), table).open();
         if (!cols.next() || cols.integer(QStringLiteral("n")) == 0)
             continue;
-        db::run(QStringLiteral("DELETE FROM [%1] WHERE 회원번호 = :회원번호").arg(table), {{QStringLiteral("회원번호"), memberNo}});
+        const QString sql = movementLogs.contains(table, Qt::CaseInsensitive)
+            ? QStringLiteral("UPDATE [%1] SET 회원번호 = Null WHERE 회원번호 = :회원번호")
+            : QStringLiteral("DELETE FROM [%1] WHERE 회원번호 = :회원번호");
+        db::run(sql.arg(table), {{QStringLiteral("회원번호"), memberNo}});
     }
+}
+
+void PeriodDeletion::deletePhoto(const QString& memberNo)
+{
+    QFile::remove(ProgramDir::file(QStringLiteral("images/")) + memberNo + QStringLiteral(".bmp"));
 }
 
 int PeriodDeletion::deleteWithdrawn(const QDate& from, const QDate& to)
@@ -52,6 +67,9 @@ int PeriodDeletion::deleteWithdrawn(const QDate& from, const QDate& to)
     for (const QString& no : members)
         deleteMember(no);
     tr.commit();
+    // Photos only once the rows are surely gone.
+    for (const QString& no : members)
+        deletePhoto(no);
     return int(members.size());
 }
 

@@ -20,6 +20,7 @@ public:
     static int deleteFees(const QDate& from, const QDate& to);
     static int deleteDailyStatus(const QDate& from, const QDate& to);
 
-    // One member and everything recorded under his number.
+    // One member and everything recorded under his number (inside the caller's transaction), and his photo.
     static void deleteMember(const QString& memberNo);
+    static void deletePhoto(const QString& memberNo);
 };
