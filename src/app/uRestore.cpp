@@ -26,7 +26,10 @@ TfRestore::TfRestore(QWidget* parent) : QDialog(parent)
     lst_Backup = new QTreeWidget(this);
     lst_Backup->setHeaderLabels({QStringLiteral("보관자료"), QStringLiteral("보관일시"), QStringLiteral("크기")});
     lst_Backup->setRootIsDecorated(false);
+    lst_Backup->header()->setStretchLastSection(false);
     lst_Backup->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lst_Backup->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    lst_Backup->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
     btn_Other = new QPushButton(QStringLiteral("다른 파일..."), this);
     Btn_Restore = new QPushButton(QStringLiteral("복     구"), this);
