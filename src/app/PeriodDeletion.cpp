@@ -1,10 +1,8 @@
 #include "app/PeriodDeletion.h"
 
 #include "db/Query.h"
-#include "db/ProgramDir.h"
 #include "db/Session.h"
-
-#include <QFile>
+#include "members/MemberRecords.h"
 
 #include <QStringList>
 
@@ -20,40 +18,8 @@ QDate PeriodDeletion::dateOfDigits(const QString& digits)
     return d.isValid() && d.year() >= 1900 ? d : QDate();
 }
 
-void PeriodDeletion::deleteMember(const QString& memberNo)
-{
-    // Every table that keeps rows under a member number, the member table included: the number is given
-    // again to a later trainee, who must not inherit any of it. The movement logs keep their rows without
-    // the number, so the headcount of past months, recounted from them, stays as it was.
-    static const QStringList movementLogs = {QStringLiteral("T_입관동기별현황"), QStringLiteral("T_퇴관사유별현황"),
-                                             QStringLiteral("T_휴관사유별현황")};
-    QStringList tables;
-    {
-        db::Query q(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"));
-        q.open();
-        while (q.next())
-            tables << q.str(QStringLiteral("name"));
-    }
-    for (const QString& table : tables) {
-        db::Query cols(QStringLiteral("SELECT count(*) AS n FROM pragma_table_info(:t) WHERE name = '회원번호'"));
-        cols.bind(QStringLiteral("t"), table).open();
-        if (!cols.next() || cols.integer(QStringLiteral("n")) == 0)
-            continue;
-        const QString sql = movementLogs.contains(table, Qt::CaseInsensitive)
-            ? QStringLiteral("UPDATE [%1] SET 회원번호 = Null WHERE 회원번호 = :회원번호")
-            : QStringLiteral("DELETE FROM [%1] WHERE 회원번호 = :회원번호");
-        db::run(sql.arg(table), {{QStringLiteral("회원번호"), memberNo}});
-    }
-}
-
-void PeriodDeletion::deletePhoto(const QString& memberNo)
-{
-    QFile::remove(ProgramDir::file(QStringLiteral("images/")) + memberNo + QStringLiteral(".bmp"));
-}
-
 int PeriodDeletion::deleteWithdrawn(const QDate& from, const QDate& to)
 {
-    db::Transaction tr;
     QStringList members;
     {
         db::Query q;
@@ -64,13 +30,8 @@ int PeriodDeletion::deleteWithdrawn(const QDate& from, const QDate& to)
         while (q.next())
             members << q.str(QStringLiteral("회원번호"));
     }
-    for (const QString& no : members)
-        deleteMember(no);
-    tr.commit();
-    // Photos only once the rows are surely gone.
-    for (const QString& no : members)
-        deletePhoto(no);
-    return int(members.size());
+    // Not only the member rows: nothing of his may wait for the next trainee given his number.
+    return MemberRecords::deleteMembers(members);
 }
 
 void PeriodDeletion::deleteCashBook()

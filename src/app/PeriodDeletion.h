@@ -13,14 +13,12 @@ public:
     static QDate dateOfDigits(const QString& digits);
 
     // Every member whose withdrawal date lies in the period (both days included), with every row kept
-    // under his number, in one transaction. Returns the number of members removed.
+    // under his number and his photo, in one transaction (the member delete of the member record).
+    // Returns the number of members removed.
     static int deleteWithdrawn(const QDate& from, const QDate& to);
     // Every cash-book line and closing record, in one transaction; afterwards no month is closed.
     static void deleteCashBook();
     static int deleteFees(const QDate& from, const QDate& to);
     static int deleteDailyStatus(const QDate& from, const QDate& to);
 
-    // One member and everything recorded under his number (inside the caller's transaction), and his photo.
-    static void deleteMember(const QString& memberNo);
-    static void deletePhoto(const QString& memberNo);
 };
