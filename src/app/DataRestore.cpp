@@ -3,6 +3,7 @@
 #include "app/DataBackup.h"
 #include "app/DatabaseFile.h"
 #include "app/ProgramStarter.h"
+#include "app/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMdiArea>
 #include <QWidget>
 #include <algorithm>
 #include <sqlite3.h>
@@ -147,9 +147,8 @@ bool DataRestore::handOver(QWidget* parent)
 
     // The program ends once this event is handled; the screens go first so nothing reads after the
     // connection is gone.
-    if (parent)
-        for (QMdiArea* area : parent->window()->findChildren<QMdiArea*>())
-            area->closeAllSubWindows();
+    if (ScreenHost* host = ScreenHost::current())
+        host->closeAll();
     QCoreApplication::exit(0);
     db::closeDatabase();
     if (!ProgramStarter::start(ProgramStarter::restoreProgram()))

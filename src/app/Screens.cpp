@@ -15,6 +15,9 @@
 
 #include "app/Screens.h"
 
+#include "app/DataBackup.h"
+#include "app/DataRestore.h"
+#include "app/uDel10.h"
 #include "app/uSM_env.h"
 #include "app/uSM_form.h"
 #include "app/uSM_input.h"
@@ -80,6 +83,7 @@ const QList<Factory> kFactories = {
     {"TfSM_form", Kind::Child, true, make<TfSM_form>},
     {"TfSM_sim", Kind::Child, true, make<TfSM_sim>},
     {"TfSM_env", Kind::Child, true, make<TfSM_env>},
+    {"TfDel10", Kind::Child, false, make<TfDel10>},
 };
 
 const QList<NamedGuard> kGuards = {
@@ -88,7 +92,8 @@ const QList<NamedGuard> kGuards = {
 
 const QList<NamedAction> kActions = {
     {"@close", [](QWidget* main) { main->close(); }},
-    // {"@backup", ...}, {"@restore", ...}
+    {"@backup", [](QWidget* main) { DataBackup::run(main); }},
+    {"@restore", [](QWidget* main) { DataRestore::handOver(main); }},
 };
 
 const QStringList kTopMenus = {"개인관리", "종합관리", "인원현황", "일괄입력", "체력측정", "심사관리", "출석관리",

@@ -3,6 +3,7 @@
 #include "app/DataRestore.h"
 #include "app/DatabaseFile.h"
 #include "app/ProgramStarter.h"
+#include "app/ScreenHost.h"
 #include "app/uRestore.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QTest>
 #include <QTreeWidget>
 #include <atomic>
@@ -323,11 +326,18 @@ private slots:
         QCOMPARE(liveTotals().fees, 0);
     }
 
+    // Open screens are closed before the connection goes; a restore program that does not start is reported.
     void handOverReportsARestoreProgramThatDoesNotStart()
     {
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        QVERIFY(host.open("TfDel10"));
         ProgramStarter::install([](const QString&, const QStringList&) { return false; });
         m_db->dialogs().answers << QMessageBox::Yes;
-        QVERIFY(DataRestore::handOver(nullptr));
+        QVERIFY(DataRestore::handOver(&main));
+        QCOMPARE(host.openScreens(), QStringList());
         QCOMPARE(m_db->dialogs().lastText(), QString("자료 복구에 실패 하였습니다. 관리자에게 문의 하세요."));
         QVERIFY(!QSqlDatabase::contains(db::kConnection));
     }

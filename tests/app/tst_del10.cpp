@@ -1,6 +1,7 @@
 // " 기간별 삭제": withdrawn members with everything under their numbers, fee payments, daily status and
 // the whole cash book.
 #include "app/PeriodDeletion.h"
+#include "app/ScreenHost.h"
 #include "app/uDel10.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QRadioButton>
 #include <QTest>
 
@@ -167,6 +170,29 @@ private slots:
         QVERIFY(w.edt_FromDate->isHidden() && w.edt_ToDate->isHidden() && w.lbl_Date->isHidden() && w.lbl_Tilde->isHidden());
         w.rb_Fees->click();
         QVERIFY(!w.edt_FromDate->isHidden() && !w.edt_ToDate->isHidden() && !w.lbl_Date->isHidden() && !w.lbl_Tilde->isHidden());
+    }
+
+    // The three items of the menu "기  타" reach backup, restore and this screen, which opens once.
+    void reachedFromTheMenu()
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        QHash<QString, screens::Entry> items;
+        for (const screens::Entry& e : screens::entries())
+            if (e.place.size() == 2 && e.place[0] == "기  타")
+                items.insert(e.place[1], e);
+        for (const QString& name : {"자료보관", "자료복구", "자료삭제"})
+            QVERIFY2(host.available(items.value(name)), qPrintable(name));
+
+        QWidget* screen = host.run(items.value("자료삭제"));
+        QVERIFY(qobject_cast<TfDel10*>(screen));
+        QCOMPARE(host.run(items.value("자료삭제")), screen);
+        QCOMPARE(area->subWindowList().size(), 1);
+
+        host.run(items.value("자료보관")); // the save dialog, answered with Cancel
+        QCOMPARE(m_db->dialogs().log.last().caption, QString("보관할 곳을 선택하세요 "));
     }
 
     // Emptied whatever the (hidden, here empty) dates say, reported, and no month stays closed.
