@@ -50,6 +50,7 @@ struct Page {
 struct Document {
     QPageSize size = QPageSize(QPageSize::A4);
     bool landscape = false;
+    QString title;             // the layout's own title when the screen gives none
     QList<Page> pages;
 
     QSizeF paperMm() const;    // width and height with the orientation applied

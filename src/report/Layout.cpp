@@ -36,7 +36,7 @@ bool tokenize(const QString& line, QList<Token>& out, QString* error)
                 bool closed = false;
                 while (i < n) {
                     if (line[i] == u'\\' && i + 1 < n) {
-                        t.text += line[i + 1];
+                        t.text += line[i + 1] == u'n' ? QChar(u'\n') : line[i + 1];
                         i += 2;
                     } else if (line[i] == u'"') {
                         ++i;
@@ -208,7 +208,10 @@ std::optional<Layout> Layout::load(const QString& path, QString* error)
         return std::nullopt;
     }
     QString why;
-    auto layout = parse(QString::fromUtf8(f.readAll()), &why);
+    QString text = QString::fromUtf8(f.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    auto layout = parse(text, &why);
     if (!layout)
         *error = QStringLiteral("보고서 양식 파일이 올바르지 않습니다.\n%1\n%2").arg(path, why);
     return layout;
@@ -307,8 +310,12 @@ std::optional<Layout> Layout::parse(const QString& text, QString* error)
                 l.m_font.family = t[1].text;
                 l.m_font.size = size;
             } else if (word == u"order") {
-                for (int i = 1; i < t.size(); ++i)
+                static const QRegularExpression orderRe(QStringLiteral(R"(^[^:\s]+(:num)?(:desc)?$)"));
+                for (int i = 1; i < t.size(); ++i) {
+                    if (!orderRe.match(t[i].text.toLower()).hasMatch())
+                        return fail(lineNo, QStringLiteral("order 항목 '%1'이(가) 올바르지 않습니다.").arg(t[i].text));
                     l.m_order.append(t[i].text.toLower());
+                }
             } else if (word == u"title") {
                 if (t.size() != 2)
                     return fail(lineNo, QStringLiteral("title 다음에 제목을 따옴표로 씁니다."));
@@ -396,9 +403,24 @@ QStringList Layout::orderColumns() const
     return out;
 }
 
+QStringList Layout::orderTerms() const
+{
+    QStringList out;
+    for (const QString& o : orderColumns()) {
+        const QString c = o.section(u':', 0, 0);
+        QString term = o.contains(QStringLiteral(":num")) ? QStringLiteral("CAST(%1 AS REAL)").arg(c) : c;
+        if (o.contains(QStringLiteral(":desc")))
+            term += QStringLiteral(" DESC");
+        out.append(term);
+    }
+    return out;
+}
+
 QStringList Layout::columnsUsed() const
 {
-    QStringList out = orderColumns();
+    QStringList out;
+    for (const QString& o : orderColumns())
+        out.append(o.section(u':', 0, 0));
     for (const Band& b : m_bands) {
         if (!b.column.isEmpty())
             out.append(b.column);
@@ -543,6 +565,8 @@ public:
                     flushColumns();
                     if (h->newPage && i > 0)
                         breakPage(r);
+                    // A heading never stays alone at the foot of a page.
+                    ensure(h->height + (m_detail ? m_detail->height : 0), r);
                     place(*h, r, 0, n);
                 }
             }
@@ -705,7 +729,8 @@ Document Layout::render(const QList<Row>& rowsIn, const QString& title) const
     Document paper;
     paper.size = m_size;
     paper.landscape = m_landscape;
-    Renderer r(*this, m_bands, paper, m_left, m_top, m_right, m_bottom, title.isEmpty() ? m_title : title);
+    paper.title = title.isEmpty() ? m_title : title;
+    Renderer r(*this, m_bands, paper, m_left, m_top, m_right, m_bottom, paper.title);
     return r.run(rows);
 }
 

@@ -39,8 +39,9 @@ public:
     static std::optional<Layout> parse(const QString& text, QString* error);
     static std::optional<Layout> load(const QString& path, QString* error);
 
-    // Columns to sort the lines by, outermost first; insertion order breaks ties.
+    // Columns to sort the lines by, outermost first ("f03:num:desc"); insertion order breaks ties.
     QStringList orderColumns() const;
+    QStringList orderTerms() const; // the same as ORDER BY terms
     // Every column that the layout reads, for checking against the table.
     QStringList columnsUsed() const;
 

@@ -124,7 +124,7 @@ std::optional<Document> renderLayout(const QString& layoutFile, const QString& w
         return std::nullopt;
     }
     QString sql = QStringLiteral("SELECT * FROM print ORDER BY ");
-    for (const QString& c : layout->orderColumns())
+    for (const QString& c : layout->orderTerms())
         sql += c + QStringLiteral(", ");
     sql += QStringLiteral("rowid");
     QSqlQuery q(db::connection());
@@ -141,8 +141,9 @@ std::optional<Document> renderLayout(const QString& layoutFile, const QString& w
     return layout->render(rows, windowTitle);
 }
 
-bool deliver(const Document& doc, const QString& windowTitle, int destination, QWidget* parent)
+bool deliver(const Document& doc, const QString& windowTitleIn, int destination, QWidget* parent)
 {
+    const QString windowTitle = windowTitleIn.isEmpty() ? doc.title : windowTitleIn;
     if (destination == Printer)
         return ReportOutput::current().print(doc, windowTitle, parent);
     ReportOutput::current().preview(doc, windowTitle, parent);

@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "report/Layout.h"
 #include "report/PageLayout.h"
+#include "report/PreviewWindow.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 
@@ -254,6 +255,32 @@ private slots:
         QCOMPARE(sheets->pages.size(), 2);
         QVERIFY(sheets->landscape);
         QCOMPARE(sheets->pages[1].texts().first(), QStringLiteral("B"));
+    }
+
+    void orderByNumberAndTitleFromLayout()
+    {
+        putLayout(QStringLiteral("num.rpt"), "\xEF\xBB\xBFtitle \"번호순\"\norder f01:num:desc\n[detail 5]\ntext 0 0 50 5 \"{f01}\"\n");
+        PrintJob job;
+        for (const char* v : {"9", "10", "2"})
+            job.add({{"f01", v}});
+        QVERIFY(job.run(QStringLiteral("num.rpt"), QString(), Preview));
+        QCOMPARE(m_out.last().doc.texts(), QStringList({"10", "9", "2"}));
+        QCOMPARE(m_out.last().title, QStringLiteral("번호순"));
+    }
+
+    void previewSavesPdf()
+    {
+        PrintJob job;
+        job.add({{"seqno", 1}, {"G01", "01"}, {"f01", QStringLiteral("홍길동")}});
+        const auto doc = job.render(QStringLiteral("test_list.rpt"), QStringLiteral("일일결석자"));
+        QVERIFY(doc);
+        PreviewWindow w(*doc, QStringLiteral("일일결석자"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("일일결석자"));
+        const QString path = m_db->dir() + QStringLiteral("/저장");
+        m_db->dialogs().files << path;
+        w.savePdf();
+        QVERIFY(QFile(path + QStringLiteral(".pdf")).size() > 0);
+        QVERIFY(m_db->dialogs().log.size() == 1 && m_db->dialogs().log[0].kind == u"save");
     }
 
     void pdfUsesFontWithRealSpaces()
