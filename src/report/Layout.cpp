@@ -567,7 +567,7 @@ public:
                         breakPage(r);
                     // A heading never stays alone at the foot of a page.
                     ensure(h->height + (m_detail ? m_detail->height : 0), r);
-                    place(*h, r, 0, n);
+                    place(*h, r, i, groupEnd(g, i));
                 }
             }
             if (m_detail)
@@ -589,6 +589,21 @@ public:
     }
 
 private:
+    // One past the last line of the group at level g that starts at line i.
+    int groupEnd(int g, int i) const
+    {
+        const QList<Row>& rows = *m_rows;
+        int k = i + 1;
+        for (; k < rows.size(); ++k) {
+            bool same = true;
+            for (int h = 0; h <= g && same; ++h)
+                same = rows[k].value(m_groups[h]) == rows[i].value(m_groups[h]);
+            if (!same)
+                break;
+        }
+        return k;
+    }
+
     void closeGroup(int g, const Row& last, int from, int to)
     {
         if (const Layout::Band* f = m_groupFooter[g]) {
