@@ -295,6 +295,8 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF"));
         QVERIFY(bytes.contains("NanumBarunGothic") || bytes.contains("NanumMyeongjo"));
         QVERIFY(!bytes.contains("/NanumGothic"));
+        // The blank is mapped back to U+0020, so copying and searching the PDF keep the spaces.
+        QVERIFY(bytes.contains("<0020>"));
     }
 
     void pageLayoutBaseSharesTheOutput()
