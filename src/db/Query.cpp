@@ -27,9 +27,11 @@ QVariant toDbValue(const QVariant& v)
         return QVariant(QMetaType(QMetaType::QString));
     switch (v.typeId()) {
     case QMetaType::QDate:
-        return dateText(v.toDate());
+        // A cleared date field is no date: null, so "퇴관일 Is Null" still finds the row.
+        return v.toDate().isValid() ? QVariant(dateText(v.toDate())) : QVariant(QMetaType(QMetaType::QString));
     case QMetaType::QDateTime:
-        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        return v.toDateTime().isValid() ? QVariant(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))
+                                        : QVariant(QMetaType(QMetaType::QString));
     case QMetaType::Bool:
         return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     default:

@@ -128,6 +128,9 @@ private slots:
         QCOMPARE(db::scalar("SELECT count(*) FROM T_x WHERE 입관일 between :fromdate and :todate",
                             {{"fromdate", QDate(2024, 3, 5)}, {"todate", QDate(2024, 3, 31)}}).toInt(),
                  2);
+        // A cleared date binds as null, not as empty text.
+        db::run("UPDATE T_x SET 입관일 = :d WHERE 번호 = '202404001'", {{"d", QDate()}});
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_x WHERE 입관일 Is Null").toInt(), 1);
     }
 
     void scalarText()
