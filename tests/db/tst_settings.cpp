@@ -96,7 +96,11 @@ void TstSettings::newSchoolSeeds()
     // Ranks run in promotion order without gaps; Dan candidates end in 단보.
     const QStringList ranks = column("select 급품코드 from T_급품코드 order by 급품코드");
     QCOMPARE(ranks, range(1, ranks.size()));
-    QVERIFY(db::scalar("select count(*) from T_급품코드 where jet_right(Trim(급품명), 2) = '단보'").toInt() >= 3);
+    // Every rank from 단보 up is a Poom or Dan rank for the national lists, and each level is one rank.
+    const QStringList poomDan = column("SELECT 급품코드 FROM T_급품코드 WHERE Right(Trim(급품명),2) = '단보' "
+                                       "Or Right(Trim(급품명),1) = '단' ORDER BY 급품코드 asc");
+    QCOMPARE(poomDan, range(11, ranks.size()));
+    QCOMPARE(column("SELECT 급품명 FROM T_급품코드 WHERE 급품명 like '1품%' AND NOT (급품명 like '%단보%')").size(), 1);
     QVERIFY(db::scalar("select count(*) from T_급품코드 where 띠색 is null or 띠색 = ''").toInt() == 0);
     QCOMPARE(db::scalar("select count(*) from T_가정통신문").toInt(), 1);
     QCOMPARE(db::scalar("select count(*) from T_도장정보").toInt(), 0);
