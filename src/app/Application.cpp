@@ -12,6 +12,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     applyFonts();
 }
 
+namespace {
+QString g_title;
+}
+
+void Application::setTitle(const QString& title) { g_title = title; }
+
+QString Application::title() { return g_title; }
+
 void Application::applyFonts()
 {
     // Screens in NanumGothic where the school fonts are missing.

@@ -8,4 +8,7 @@ public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
     static void applyFonts();
+    // The application title ("Tamrin2010" during the splash, then the database name + "_Windows7").
+    static void setTitle(const QString& title);
+    static QString title();
 };

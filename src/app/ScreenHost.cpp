@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMetaObject>
 #include <QWidget>
 
 using namespace screens;
@@ -175,6 +176,8 @@ QWidget* ScreenHost::run(const Entry& entry)
     if (isNew)
         w = create(*f);
     bringToFront(*f, w);
+    if (w->metaObject()->indexOfMethod("FormActivate()") >= 0)
+        QMetaObject::invokeMethod(w, "FormActivate");
     const bool select = entry.page >= 0
                         && (entry.select == Select::Always || (entry.select == Select::NewOnly && isNew));
     if (select) {

@@ -12,7 +12,8 @@ class QWidget;
 
 // Opens screens by class name with the single-instance rule: a screen is created on first request and
 // afterwards only restored and brought to the front; a closed screen is destroyed, so the next request
-// creates it anew. Entries choose a page as their table row says (see Screens.cpp).
+// creates it anew. Entries choose a page as their table row says (see Screens.cpp). A screen with a
+// Q_INVOKABLE FormActivate() gets it each time it is opened or brought to the front.
 //
 //   ScreenHost::current()->open("TfPer0020");                  // open or bring to the front
 //   ScreenHost::current()->screen("TfPer0020");                // the open instance, or nullptr

@@ -18,12 +18,18 @@
 #include "app/DataBackup.h"
 #include "app/DataRestore.h"
 #include "app/uDel10.h"
+#include "app/uExit.h"
 #include "app/uSM_env.h"
 #include "app/uSM_form.h"
 #include "app/uSM_input.h"
 #include "app/uSM_query.h"
 #include "app/uSM_ret.h"
 #include "app/uSM_sim.h"
+#include "db/uAbsRsn.h"
+#include "db/uEnv0030.h"
+#include "db/uEnviron.h"
+#include "db/uGymInfo.h"
+#include "db/uRReason.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -84,6 +90,12 @@ const QList<Factory> kFactories = {
     {"TfSM_sim", Kind::Child, true, make<TfSM_sim>},
     {"TfSM_env", Kind::Child, true, make<TfSM_env>},
     {"TfDel10", Kind::Child, false, make<TfDel10>},
+    {"Tfexit", Kind::Child, true, make<Tfexit>},
+    {"TfGymInfo", Kind::Separate, false, make<TfGymInfo>},
+    {"TfEnviron", Kind::StayOnTop, false, make<TfEnviron>},
+    {"TfEnv0030", Kind::StayOnTop, false, make<TfEnv0030>},
+    {"TfAbsRsn", Kind::StayOnTop, false, make<TfAbsRsn>},
+    {"TfRReason", Kind::StayOnTop, false, make<TfRReason>},
 };
 
 const QList<NamedGuard> kGuards = {

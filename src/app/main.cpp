@@ -1,10 +1,28 @@
 #include "app/Application.h"
 #include "app/uMain.h"
+#include "app/uSplash.h"
+
+#include <QElapsedTimer>
+#include <QThread>
 
 int main(int argc, char** argv)
 {
     Application app(argc, argv);
+    QElapsedTimer shown;
+    auto* splash = new TfrmSplash;
+    splash->show();
+    splash->repaint();
+    app.processEvents();
+    shown.start();
+    Application::setTitle(QStringLiteral("Tamrin2010"));
     TfMain w;
+    // Long enough to be seen on a fast start.
+    while (shown.elapsed() < 1200) {
+        app.processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+        QThread::msleep(20);
+    }
+    splash->hide();
+    delete splash;
     if (!w.databaseReady())
         return 1;
     w.show();

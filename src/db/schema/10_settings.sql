@@ -53,7 +53,8 @@ INSERT INTO T_부별코드 (부별코드, 부명, 수련비) VALUES
     ('14', '대학/일반부', 150000),
     ('15', '성인 주부반', 150000);
 
--- Ranks in promotion order (the next rank is the code plus one). Dan-candidate ranks end in "단보".
+-- Ranks in promotion order (the next rank is the code plus one). Dan-candidate ranks end in "단보"; a Poom
+-- holder becomes a Dan holder with age alone, so each 품/단 level is one rank.
 CREATE TABLE T_급품코드 (
     급품코드 TEXT NOT NULL PRIMARY KEY,
     급품명 TEXT,
@@ -71,22 +72,18 @@ INSERT INTO T_급품코드 (급품코드, 급품명, 띠색) VALUES
     ('09', '2급', '빨간띠'),
     ('10', '1급', '빨간띠'),
     ('11', '단보', '품띠'),
-    ('12', '1품', '품띠'),
-    ('13', '1단', '검정띠'),
-    ('14', '2품단보', '품띠'),
-    ('15', '2품', '품띠'),
-    ('16', '2단', '검정띠'),
-    ('17', '3품단보', '품띠'),
-    ('18', '3품', '품띠'),
-    ('19', '3단', '검정띠'),
-    ('20', '4품단보', '품띠'),
-    ('21', '4품', '품띠'),
-    ('22', '4단', '검정띠'),
-    ('23', '5단', '검정띠'),
-    ('24', '6단', '검정띠'),
-    ('25', '7단', '검정띠'),
-    ('26', '8단', '검정띠'),
-    ('27', '9단', '검정띠');
+    ('12', '1품/1단', '품띠/검정띠'),
+    ('13', '2품단보', '품띠/검정띠'),
+    ('14', '2품/2단', '품띠/검정띠'),
+    ('15', '3품단보', '품띠/검정띠'),
+    ('16', '3품/3단', '품띠/검정띠'),
+    ('17', '4품단보', '품띠/검정띠'),
+    ('18', '4단', '검정띠'),
+    ('19', '5단', '검정띠'),
+    ('20', '6단', '검정띠'),
+    ('21', '7단', '검정띠'),
+    ('22', '8단', '검정띠'),
+    ('23', '9단', '검정띠');
 
 -- School grades; the member record keeps the grade name, the code gives the order.
 CREATE TABLE T_학년코드 (

@@ -1,0 +1,6 @@
+#include "db/uAbsRsn.h"
+
+TfAbsRsn::TfAbsRsn(QWidget* parent) : CodeSettingsScreen(QStringLiteral("결석사유코드 설정"), QString(), {codepages::absenceReasons()}, parent)
+{
+    resize(412, 341);
+}

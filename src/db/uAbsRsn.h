@@ -1,0 +1,8 @@
+#pragma once
+#include "db/CodeSettingsScreen.h"
+
+class TfAbsRsn : public CodeSettingsScreen {
+    Q_OBJECT
+public:
+    explicit TfAbsRsn(QWidget* parent = nullptr);
+};

@@ -1,0 +1,8 @@
+#pragma once
+#include "db/CodeSettingsScreen.h"
+
+class TfEnv0030 : public CodeSettingsScreen {
+    Q_OBJECT
+public:
+    explicit TfEnv0030(QWidget* parent = nullptr);
+};

@@ -1,0 +1,197 @@
+#include "db/uGymInfo.h"
+
+#include "db/DbError.h"
+#include "db/SchoolInfo.h"
+#include "ui/Dialogs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+struct Field {
+    const char* caption;
+    const char* column;
+    const char* check; // check box column beside a password
+};
+const Field kFields[] = {
+    {"체육관 명 :", "도장명", nullptr},
+    {"체육관 명(영문) :", "도장명영", nullptr},
+    {"소속 구지부 :", "구", nullptr},
+    {"태권도 협회 :", "태권도협회", nullptr},
+    {"단체 가입 번호 :", "단체가입번호", nullptr},
+    {"납부 은행 :", "납부은행", nullptr},
+    {"사업자번호 :", "사업자등록번호", nullptr},
+    {"주소 :", "주소", nullptr},
+    {"인 사 말 :", "인사말", nullptr},
+    {"관 장 명 :", "관장명", nullptr},
+    {"단  수 :", "단", nullptr},
+    {"단증번호 :", "단증번호", nullptr},
+    {"전화번호 :", "전화번호", nullptr},
+    {"초기화면 :", "메인화면", "메인화면체크유무"},
+    {"금전출납 :", "금전출납화면", "금전출납화면체크유무"},
+    {"수 련 비  :", "수련비화면", "수련비화면체크유무"},
+};
+}
+
+TfGymInfo::TfGymInfo(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("체육관 정보"));
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const Field& f : kFields) {
+        const QString column = QString::fromUtf8(f.column);
+        grid->addWidget(new QLabel(QString::fromUtf8(f.caption), this), row, 0, Qt::AlignRight | Qt::AlignTop);
+        if (column == QStringLiteral("인사말")) {
+            auto* e = new QPlainTextEdit(this);
+            e->setObjectName(column);
+            e->setFixedHeight(80);
+            grid->addWidget(e, row, 1, 1, 2);
+            m_fields.insert(column, e);
+        } else {
+            auto* e = new QLineEdit(this);
+            e->setObjectName(column);
+            if (f.check) {
+                e->setMaxLength(8);
+                e->setEchoMode(QLineEdit::Password);
+                auto* c = new QCheckBox(QStringLiteral("사용"), this);
+                c->setObjectName(QString::fromUtf8(f.check));
+                grid->addWidget(e, row, 1);
+                grid->addWidget(c, row, 2);
+                m_fields.insert(c->objectName(), c);
+            } else {
+                grid->addWidget(e, row, 1, 1, 2);
+            }
+            m_fields.insert(column, e);
+        }
+        ++row;
+    }
+    auto* bar = new QHBoxLayout;
+    const QList<std::pair<const char*, const char*>> buttons = {
+        {"btnEdit", "수     정"}, {"btnsearch", "조     회"}, {"btnOk", "확     인"}, {"btnCancel", "취     소"}, {"btnExit", "종     료"}};
+    for (const auto& [name, text] : buttons) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QString::fromUtf8(name));
+        bar->addWidget(b);
+        m_buttons.append(b);
+    }
+    connect(button("btnEdit"), &QPushButton::clicked, this, &TfGymInfo::btnEditClick);
+    connect(button("btnsearch"), &QPushButton::clicked, this, &TfGymInfo::btnsearchClick);
+    connect(button("btnOk"), &QPushButton::clicked, this, &TfGymInfo::btnOkClick);
+    connect(button("btnCancel"), &QPushButton::clicked, this, &TfGymInfo::btnCancelClick);
+    connect(button("btnExit"), &QPushButton::clicked, this, &QWidget::close);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(grid);
+    v->addLayout(bar);
+    FormCreate();
+}
+
+QPushButton* TfGymInfo::button(const QString& name) const
+{
+    for (QPushButton* b : m_buttons)
+        if (b->objectName() == name)
+            return b;
+    return nullptr;
+}
+
+void TfGymInfo::FormCreate()
+{
+    showRecord();
+    chgEdBoxState(false);
+    chgButtonState(false);
+}
+
+void TfGymInfo::showRecord()
+{
+    const QHash<QString, QVariant> rec = SchoolInfo::load();
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        const QVariant v = rec.value(it.key());
+        if (auto* e = qobject_cast<QLineEdit*>(it.value()))
+            e->setText(v.toString());
+        else if (auto* t = qobject_cast<QPlainTextEdit*>(it.value()))
+            t->setPlainText(v.toString());
+        else if (auto* c = qobject_cast<QCheckBox*>(it.value()))
+            c->setChecked(v.toString() == QStringLiteral("1"));
+    }
+}
+
+void TfGymInfo::chgEdBoxState(bool on)
+{
+    for (QWidget* w : std::as_const(m_fields))
+        w->setEnabled(on);
+}
+
+void TfGymInfo::chgButtonState(bool editing)
+{
+    m_editing = editing;
+    for (QPushButton* b : m_buttons) {
+        const bool editButton = b->objectName() == QStringLiteral("btnOk") || b->objectName() == QStringLiteral("btnCancel");
+        b->setEnabled(editing ? editButton : !editButton);
+    }
+}
+
+void TfGymInfo::setText(const QString& column, const QString& text)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(m_fields.value(column)))
+        e->setText(text);
+    else if (auto* t = qobject_cast<QPlainTextEdit*>(m_fields.value(column)))
+        t->setPlainText(text);
+}
+
+void TfGymInfo::setChecked(const QString& column, bool on)
+{
+    if (auto* c = qobject_cast<QCheckBox*>(m_fields.value(column)))
+        c->setChecked(on);
+}
+
+void TfGymInfo::btnEditClick()
+{
+    chgEdBoxState(true);
+    chgButtonState(true);
+    if (auto* first = m_fields.value(QStringLiteral("도장명")))
+        first->setFocus();
+}
+
+void TfGymInfo::btnsearchClick()
+{
+    showRecord();
+    chgEdBoxState(false);
+    chgButtonState(false);
+}
+
+void TfGymInfo::btnOkClick()
+{
+    QHash<QString, QVariant> values;
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        QString text;
+        if (auto* e = qobject_cast<QLineEdit*>(it.value()))
+            text = e->text();
+        else if (auto* t = qobject_cast<QPlainTextEdit*>(it.value()))
+            text = t->toPlainText();
+        else if (auto* c = qobject_cast<QCheckBox*>(it.value()))
+            text = c->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        // An empty password field means no password, not a password of nothing.
+        values.insert(it.key(), text.isEmpty() ? QVariant() : QVariant(text));
+    }
+    try {
+        SchoolInfo::save(values);
+    } catch (const db::Error& e) {
+        Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
+        return;
+    }
+    showRecord();
+    chgEdBoxState(false);
+    chgButtonState(false);
+}
+
+void TfGymInfo::btnCancelClick()
+{
+    showRecord();
+    chgEdBoxState(false);
+    chgButtonState(false);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QHash>
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// "체육관 정보": the school record.
+class TfGymInfo : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfGymInfo(QWidget* parent = nullptr);
+
+    void FormCreate();
+    void btnEditClick();
+    void btnsearchClick();
+    void btnOkClick();
+    void btnCancelClick();
+
+    bool editing() const { return m_editing; }
+    QWidget* field(const QString& column) const { return m_fields.value(column); }
+    QPushButton* button(const QString& name) const;
+    void setText(const QString& column, const QString& text); // types into a field (tests)
+    void setChecked(const QString& column, bool on);
+
+private:
+    void showRecord();
+    void chgEdBoxState(bool on);
+    void chgButtonState(bool editing);
+
+    QHash<QString, QWidget*> m_fields;
+    QList<QPushButton*> m_buttons;
+    bool m_editing = false;
+};

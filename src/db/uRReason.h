@@ -1,0 +1,8 @@
+#pragma once
+#include "db/CodeSettingsScreen.h"
+
+class TfRReason : public CodeSettingsScreen {
+    Q_OBJECT
+public:
+    explicit TfRReason(QWidget* parent = nullptr);
+};

@@ -1,0 +1,393 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include "app/Application.h"
+#include "app/LaunchScreen.h"
+#include "app/ScreenHost.h"
+#include "app/Screens.h"
+#include "app/uMain.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "support/TestDb.h"
+#include "ui/InputLanguage.h"
+#include "ui/ScreenPages.h"
+
+using namespace screens;
+
+namespace {
+
+// Stands in for a screen with pages: records how the opener chose its page.
+class FakeScreen : public QWidget, public IScreenPages {
+public:
+    FakeScreen()
+    {
+        auto* b = new QPushButton(QStringLiteral("입     력"), this);
+        b->setObjectName(QStringLiteral("btnInsert"));
+    }
+    int currentPage() const override { return page; }
+    void selectPage(int index, bool runChange) override
+    {
+        page = index;
+        calls.append({index, runChange});
+    }
+    int page = 0;
+    QList<std::pair<int, bool>> calls;
+};
+
+const Entry& entryAt(const QStringList& place)
+{
+    for (const Entry& e : entries())
+        if (e.place == place)
+            return e;
+    qFatal("no entry %s", qPrintable(place.join('|')));
+}
+
+class FakeInput : public InputLanguage::Backend {
+public:
+    int mode = 0;
+    int sets = 0;
+    int conversionMode() override { return mode; }
+    void setModes(int conversion, int) override
+    {
+        mode = conversion;
+        ++sets;
+    }
+};
+
+} // namespace
+
+class TstShell : public QObject {
+    Q_OBJECT
+private slots:
+    void openScreenRules_data();
+    void openScreenRules();
+    void singleInstanceAndClose();
+    void withdrawalCaptionAndGuard();
+    void tableIsConsistent();
+    void lockStates_data();
+    void lockStates();
+    void unlockWithPassword();
+    void inputLanguage_data();
+    void inputLanguage();
+    void startUpValues();
+    void smokeOpenEveryEntry();
+};
+
+// Each entry of the real table run against fake screens of the same class names.
+void TstShell::openScreenRules_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<bool>("alreadyOpen");
+    QTest::addColumn<int>("pageBefore");
+    QTest::addColumn<int>("pageAfter");
+    QTest::addColumn<int>("changeRan"); // -1: no page chosen, 0: chosen without change handling, 1: with it
+
+    QTest::newRow("인원현황 open keeps its page") << "인원현황|퇴관사유별현황" << true << 0 << 0 << -1;
+    QTest::newRow("인원현황 new opens on 3") << "인원현황|퇴관사유별현황" << false << 0 << 3 << 0;
+    QTest::newRow("신상명세서 new: no change") << "개인관리|신상명세서" << false << 0 << 0 << 0;
+    QTest::newRow("신상명세서 open: change") << "개인관리|신상명세서" << true << 5 << 0 << 1;
+    QTest::newRow("건의사항 always + change") << "개인관리|건의사항" << false << 0 << 1 << 1;
+    QTest::newRow("뱃지 지급현황 new: change") << "종합관리|뱃지지급현황입력/조회|지급현황" << false << 0 << 1 << 1;
+    QTest::newRow("뱃지 지급현황 open: no change") << "종합관리|뱃지지급현황입력/조회|지급현황" << true << 2 << 1 << 0;
+    QTest::newRow("체력측정표 open keeps page") << "체력측정|체력측정표인쇄" << true << 0 << 0 << -1;
+    QTest::newRow("체력측정표 new + change") << "체력측정|체력측정표인쇄" << false << 0 << 2 << 1;
+    QTest::newRow("종합관리 busy page 13") << "종합관리|심사결과평가내용조회" << true << 0 << 13 << 1;
+    QTest::newRow("납부통지서 from 기타") << "기  타|인터넷통보자료|납부통지서" << true << 0 << 2 << 1;
+    QTest::newRow("launch 결석자입력 without change") << "TfSM_input|결석자입력" << true << 2 << 0 << 0;
+    QTest::newRow("launch 입관상담 new only") << "TfSM_input|입관상담" << true << 0 << 0 << -1;
+    QTest::newRow("launch 입관상담 new") << "TfSM_input|입관상담" << false << 0 << 1 << 0;
+    QTest::newRow("launch without page") << "TfSM_query|출석관리" << true << 2 << 2 << -1;
+    QTest::newRow("launch 국기원 page 9") << "TfSM_sim|국기원" << false << 0 << 9 << 1;
+}
+
+void TstShell::openScreenRules()
+{
+    QFETCH(QString, place);
+    QFETCH(bool, alreadyOpen);
+    QFETCH(int, pageBefore);
+    QFETCH(int, pageAfter);
+    QFETCH(int, changeRan);
+
+    const Entry& e = entryAt(place.split('|'));
+    QMainWindow main;
+    auto* area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    ScreenHost host(&main, area, {{e.target, Kind::Child, false, [] { return new FakeScreen; }}});
+
+    if (alreadyOpen) {
+        auto* s = static_cast<FakeScreen*>(host.open(e.target));
+        s->page = pageBefore;
+        s->calls.clear();
+    }
+    auto* s = static_cast<FakeScreen*>(host.run(e));
+    QVERIFY(s);
+    QCOMPARE(area->subWindowList().size(), 1);
+    QCOMPARE(s->page, pageAfter);
+    if (changeRan < 0) {
+        QVERIFY(s->calls.isEmpty());
+    } else {
+        QCOMPARE(s->calls.size(), 1);
+        QCOMPARE(s->calls.first().second, changeRan == 1);
+    }
+    QCOMPARE(QApplication::overrideCursor(), nullptr); // busy cursor given back
+}
+
+void TstShell::singleInstanceAndClose()
+{
+    QMainWindow main;
+    auto* area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    ScreenHost host(&main, area, {{"TfFee0010", Kind::Child, false, [] { return new FakeScreen; }}});
+    QWidget* first = host.run(entryAt({"수련비", "수련비납부등록"}));
+    QWidget* second = host.run(entryAt({"수련비", "수련비납부등록"}));
+    QCOMPARE(first, second);
+    QCOMPARE(area->subWindowList().size(), 1);
+
+    // The screen's own close ends its child window and the next request creates it anew.
+    QPointer<QWidget> old(first);
+    first->close();
+    QTRY_VERIFY(old.isNull());
+    QTRY_COMPARE(area->subWindowList().size(), 0);
+    QCOMPARE(host.screen("TfFee0010"), nullptr);
+    QWidget* again = host.run(entryAt({"수련비", "수련비납부등록"}));
+    QVERIFY(again);
+    QCOMPARE(area->subWindowList().size(), 1);
+}
+
+void TstShell::withdrawalCaptionAndGuard()
+{
+    QMainWindow main;
+    auto* area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    bool allow = true;
+    int guardCalls = 0;
+    ScreenHost host(&main, area,
+                    {{"TfRet0010", Kind::Child, false, [] { return new FakeScreen; }},
+                     {"TfMon0010", Kind::Child, true, [] { return new FakeScreen; }}},
+                    {{"CheckMonthClosing", [&](QWidget*) { ++guardCalls; return allow; }}});
+
+    auto* ret = static_cast<FakeScreen*>(host.run(entryAt({"퇴관처리", "퇴관처리"})));
+    QCOMPARE(ret->page, 0);
+    QCOMPARE(ret->findChild<QPushButton*>("btnInsert")->text(), QStringLiteral("퇴     관"));
+    host.run(entryAt({"퇴관처리", "휴관처리"}));
+    QCOMPARE(ret->page, 1);
+    QCOMPARE(ret->findChild<QPushButton*>("btnInsert")->text(), QStringLiteral("휴     관"));
+    // The launch screen opens it without touching the caption or the page.
+    host.run(entryAt({"TfSM_ret", "복관처리"}));
+    QCOMPARE(ret->page, 1);
+    QCOMPARE(ret->findChild<QPushButton*>("btnInsert")->text(), QStringLiteral("휴     관"));
+
+    auto* mon = static_cast<FakeScreen*>(host.run(entryAt({"금전출납", "거래내역"})));
+    QVERIFY(mon);
+    QCOMPARE(mon->page, 1);
+    allow = false;
+    QCOMPARE(host.run(entryAt({"금전출납", "거래처등록"})), nullptr);
+    QCOMPARE(mon->page, 1);
+    QCOMPARE(mon->calls.size(), 1);
+    // The launch screen never asks the guard.
+    const int before = guardCalls;
+    QCOMPARE(host.run(entryAt({"TfSM_input", "거래처관리"})), mon);
+    QCOMPARE(guardCalls, before);
+    QCOMPARE(mon->page, 2);
+    // Without its guard the cash book cannot be reached from the menu.
+    ScreenHost bare(&main, area, {{"TfMon0010", Kind::Child, true, [] { return new FakeScreen; }}});
+    QVERIFY(!bare.available(entryAt({"금전출납", "거래내역"})));
+    QVERIFY(bare.available(entryAt({"TfSM_input", "수입지출등록"})));
+}
+
+void TstShell::tableIsConsistent()
+{
+    // The two ways to the daily absentees are one and the same.
+    const Entry& a = entryAt({"기  타", "인터넷통보자료", "일일결석자"});
+    const Entry& b = entryAt({"출석관리", "일일결석자확인"});
+    QCOMPARE(a.target, b.target);
+    QCOMPARE(a.page, b.page);
+    QVERIFY(a.select == b.select && a.change == b.change && a.busy == b.busy);
+
+    QStringList launchTargets;
+    for (const Entry& e : entries()) {
+        QVERIFY2(!e.place.isEmpty() && !e.target.isEmpty(), qPrintable(e.place.join('|')));
+        if (e.page >= 0)
+            QVERIFY2(e.select != Select::None, qPrintable(e.place.join('|')));
+        // The launch screens never call the cash-book guard.
+        if (e.place.first().startsWith("TfSM_"))
+            QVERIFY(e.guard.isEmpty());
+        if (e.place.first() == "금전출납")
+            QCOMPARE(e.guard, QStringLiteral("CheckMonthClosing"));
+    }
+}
+
+void TstShell::lockStates_data()
+{
+    QTest::addColumn<bool>("row");
+    QTest::addColumn<QVariant>("password");
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("no school record") << false << QVariant() << "" << false;
+    QTest::newRow("no password, lock on") << true << QVariant() << "1" << false;
+    QTest::newRow("password, lock off") << true << QVariant("1234") << "0" << false;
+    QTest::newRow("password, lock on") << true << QVariant("1234") << "1" << true;
+}
+
+void TstShell::lockStates()
+{
+    QFETCH(bool, row);
+    QFETCH(QVariant, password);
+    QFETCH(QString, check);
+    QFETCH(bool, locked);
+    TestDb db;
+    if (row)
+        db::run("insert into T_도장정보 (도장명, 메인화면, 메인화면체크유무) values ('한빛태권도', :pw, :chk)",
+                {{"pw", password}, {"chk", check}});
+    TfMain w;
+    QVERIFY(w.databaseReady());
+    w.show();
+    QCOMPARE(w.locked(), locked);
+    QCOMPARE(w.edt_PassWord()->isVisible(), locked);
+    QCOMPARE(w.Btn_Ok()->isVisible(), locked);
+    for (const QString& top : topMenus())
+        QCOMPARE(w.topMenu(top)->menuAction()->isEnabled(), !locked);
+    for (int i = 1; i <= 7; ++i)
+        QCOMPARE(w.toolButton(QStringLiteral("BitBtn%1").arg(i))->isEnabled(), !locked);
+}
+
+void TstShell::unlockWithPassword()
+{
+    TestDb db;
+    db::run("insert into T_도장정보 (도장명, 메인화면, 메인화면체크유무) values ('한빛태권도', '7788', '1')");
+    TfMain w;
+    w.show();
+    QVERIFY(w.locked());
+    QLineEdit* pw = w.edt_PassWord();
+    QCOMPARE(pw->maxLength(), 8);
+    QCOMPARE(pw->echoMode(), QLineEdit::Password);
+
+    pw->setText("778");
+    QTest::keyClick(pw, Qt::Key_Return);
+    QVERIFY(w.locked());
+    QCOMPARE(pw->text(), QStringLiteral("778")); // a wrong password stays, silently
+    QVERIFY(db.dialogs().log.isEmpty());
+
+    pw->setText("7788");
+    QTest::keyClick(pw, Qt::Key_Return);
+    QVERIFY(!w.locked());
+    QVERIFY(!pw->isVisible());
+    QVERIFY(w.topMenu("수련비")->menuAction()->isEnabled());
+}
+
+void TstShell::inputLanguage_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<int>("sets");
+    QTest::newRow("KOREA from Latin") << 0 << "KOREA" << 1 << 1;
+    QTest::newRow("KOREA in Hangul") << 1 << "KOREA" << 1 << 0;
+    QTest::newRow("ENGLISH from Hangul") << 1 << "ENGLISH" << 0 << 1;
+    QTest::newRow("ENGLISH in Latin") << 0 << "ENGLISH" << 0 << 0;
+    QTest::newRow("full-width left alone") << 8 << "KOREA" << 8 << 0;
+    QTest::newRow("unknown request") << 0 << "JAPAN" << 0 << 0;
+}
+
+void TstShell::inputLanguage()
+{
+    QFETCH(int, current);
+    QFETCH(QString, request);
+    QFETCH(int, after);
+    QFETCH(int, sets);
+    FakeInput input;
+    input.mode = current;
+    InputLanguage::install(&input);
+    QLineEdit field;
+    field.show();
+    field.setFocus();
+    QApplication::setActiveWindow(&field);
+    InputLanguage::set(request);
+    InputLanguage::install(nullptr);
+    QCOMPARE(input.mode, after);
+    QCOMPARE(input.sets, sets);
+    if (request == "ENGLISH" && QApplication::focusWidget() == &field)
+        QVERIFY(field.inputMethodHints() & Qt::ImhLatinOnly);
+}
+
+void TstShell::startUpValues()
+{
+    TestDb db;
+    db::run("insert into T_금전출납마감 (마감연월, 마감여부) values ('202403', '1'), ('202404', '0')");
+    db::run("delete from T_가정통신문");
+    Session::setLastClosedMonth(QString());
+    FakeInput input;
+    InputLanguage::install(&input);
+    TfMain w;
+    InputLanguage::install(nullptr);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tamrin2000_Windows7_20220101"));
+    QCOMPARE(Application::title(), QStringLiteral("Tamrin2000_Windows7"));
+    QCOMPARE(w.size(), QSize(798, 596));
+    QCOMPARE(Session::lastClosedMonth(), QStringLiteral("202403"));
+    QCOMPARE(db::scalar("select count(*) from T_가정통신문").toInt(), 1);
+    QCOMPARE(input.mode, 1); // Hangul from the start
+    TfMain::showStatus("마감된 월입니다.");
+    QCOMPARE(w.StatusBar1()->currentMessage(), QStringLiteral("마감된 월입니다."));
+}
+
+void TstShell::smokeOpenEveryEntry()
+{
+    TestDb db;
+    auto* w = new TfMain;
+    w->show();
+    QVERIFY(!w->locked());
+    ScreenHost* host = w->screens();
+    QStringList opened;
+    for (const Entry& e : entries()) {
+        if (e.target.startsWith('@'))
+            continue;
+        const bool menu = topMenus().contains(e.place.first());
+        if (menu) {
+            QAction* a = w->menuItem(e.place);
+            QVERIFY2(a, qPrintable(e.place.join('|')));
+            QCOMPARE(a->isEnabled(), host->hasFactory(e.target) && e.guard.isEmpty());
+            if (!a->isEnabled())
+                continue;
+            a->trigger();
+        } else {
+            QWidget* ls = host->open(e.place.first());
+            QVERIFY(ls);
+            QPushButton* b = static_cast<LaunchScreen*>(ls)->button(e.place.last());
+            QVERIFY2(b, qPrintable(e.place.join('|')));
+            if (!b->isEnabled())
+                continue;
+            b->click();
+        }
+        QWidget* s = host->screen(e.target);
+        QVERIFY2(s, qPrintable(e.place.join('|')));
+        QVERIFY(s->isVisible());
+        opened << e.target;
+        s->close();
+        QTRY_VERIFY(!host->screen(e.target));
+    }
+    // Every toolbar launch screen opens maximised with its spaced title.
+    for (int i = 2; i <= 7; ++i) {
+        w->toolButton(QStringLiteral("BitBtn%1").arg(i))->click();
+    }
+    auto* input = qobject_cast<LaunchScreen*>(host->screen("TfSM_input"));
+    QVERIFY(input);
+    QCOMPARE(input->title(), QStringLiteral("등 록 업 무"));
+    QVERIFY(input->parentWidget()->isMaximized());
+    QVERIFY(host->screen("TfSM_env"));
+    QVERIFY(opened.contains("TfGymInfo") && opened.contains("TfEnviron") && opened.contains("TfRReason"));
+    QVERIFY2(db.dialogs().log.isEmpty(), qPrintable(db.dialogs().lastText()));
+
+    w->close();
+    QVERIFY(db.dialogs().saw("종료"));
+    delete w;
+}
+
+QTEST_MAIN(TstShell)
+#include "tst_shell.moc"
