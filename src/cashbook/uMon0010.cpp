@@ -3,6 +3,10 @@
 #include "cashbook/CashBook.h"
 #include "cashbook/CashCategories.h"
 #include "cashbook/CashMonth.h"
+#include "cashbook/CashPrint.h"
+#include "cashbook/uPri1020.h"
+#include "app/ScreenHost.h"
+#include "report/Report.h"
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"
@@ -21,6 +25,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -272,10 +277,7 @@ QWidget* TfMon0010::buildRegisterPage()
             loadSubItems(t);
     });
     connect(btn_AddNext, &QPushButton::clicked, this, &TfMon0010::btn_AddNextClick);
-    connect(btn_DayPrint, &QPushButton::clicked, this, [this] {
-        if (printHook)
-            printHook(this, PgRegister);
-    });
+    connect(btn_DayPrint, &QPushButton::clicked, this, &TfMon0010::btn_DayPrintClick);
     connect(btn_ToFee, &QPushButton::clicked, this, &TfMon0010::btn_ToFeeClick);
     chgEdBoxState(false);
     return page;
@@ -437,21 +439,24 @@ QWidget* TfMon0010::buildInquiryPage()
         if (!m_loading)
             loadQuerySubItems();
     });
-    connect(btn_ListPrint, &QPushButton::clicked, this, [this] {
-        if (PgCtr->currentIndex() == PgInquiry)
-            Btn_PrintClick();
-    });
+    connect(btn_ListPrint, &QPushButton::clicked, this, &TfMon0010::btn_ListPrintClick);
     return page;
 }
 
 // ---------------------------------------------------------------- window
 
-void TfMon0010::showPage(int page)
+int TfMon0010::currentPage() const { return PgCtr->currentIndex(); }
+
+void TfMon0010::selectPage(int index, bool runChange)
 {
-    PgCtr->blockSignals(true);
-    PgCtr->setCurrentIndex(page);
-    PgCtr->blockSignals(false);
-    if (!m_locked)
+    // The pages of transaction details and partners are not there yet: the register page stands in.
+    if (index < 0 || index >= PgCtr->count() || !PgCtr->isTabEnabled(index))
+        index = PgRegister;
+    {
+        QSignalBlocker block(PgCtr);
+        PgCtr->setCurrentIndex(index);
+    }
+    if (runChange && !m_locked)
         PgCtrChange();
 }
 
@@ -653,7 +658,7 @@ void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink)
             grd_Payments->setItem(r, 1, cell(db::dateText(pays[r].paid)));
             grd_Payments->setItem(r, 2, cell(money(pays[r].amount), true));
         }
-        btn_ToFee->setEnabled(bool(openFeeScreen));
+        btn_ToFee->setEnabled(ScreenHost::current() && ScreenHost::current()->hasFactory(QStringLiteral("TfFee0010")));
     } else if (mainItem == CashBook::kPartnerItem) {
         pnl_Lower->setCurrentIndex(2);
         grd_Deals->setRowCount(0);
@@ -834,8 +839,14 @@ void TfMon0010::Btn_DeleteClick()
 
 void TfMon0010::btn_ToFeeClick()
 {
-    if (openFeeScreen)
-        openFeeScreen();
+    if (!ScreenHost::current())
+        return;
+    screens::Entry e;
+    e.target = QStringLiteral("TfFee0010");
+    e.page = 0;
+    e.select = screens::Select::Always;
+    e.change = screens::Change::Always;
+    ScreenHost::current()->run(e);
 }
 
 // ---------------------------------------------------------------- categories page
@@ -1126,11 +1137,34 @@ QStringList TfMon0010::inquiryTotals() const
 
 void TfMon0010::Btn_PrintClick()
 {
-    const int page = PgCtr->currentIndex();
-    if (page == PgInquiry && inquiryCell(0, 0).isEmpty()) {
+    if (PgCtr->currentIndex() == PgRegister)
+        btn_DayPrintClick();
+    else if (PgCtr->currentIndex() == PgInquiry)
+        btn_ListPrintClick();
+}
+
+void TfMon0010::btn_DayPrintClick()
+{
+    auto* sheet = new TfPri1020(registerDate(), this);
+    sheet->show();
+}
+
+void TfMon0010::btn_ListPrintClick()
+{
+    if (inquiryCell(0, 0).isEmpty()) {
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("조회를 하신후에 프린트를 하실수 있습니다."), this);
         return;
     }
-    if ((page == PgRegister || page == PgInquiry) && printHook)
-        printHook(this, page);
+    CashPrint::PeriodList list;
+    list.from = dtpk_From->date();
+    list.to = dtpk_To->date();
+    list.dateMode = dateMode();
+    for (int r = 0; r < inquiryRows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grd_Inquiry->columnCount(); ++c)
+            cells << inquiryCell(r, c);
+        list.rows << cells;
+    }
+    list.totals = inquiryTotals();
+    CashPrint::printPeriodList(list, report::Preview, this);
 }

@@ -6,6 +6,9 @@
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
+#include "cashbook/uPri1020.h"
+#include "db/ProgramDir.h"
+#include "report/ReportOutput.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "support/TestDb.h"
@@ -13,6 +16,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,6 +57,12 @@ void schoolRecord(const QVariant& password, const QString& flag)
     db::run("DELETE FROM T_도장정보");
     db::run("INSERT INTO T_도장정보 (도장명, 금전출납화면, 금전출납화면체크유무) VALUES ('한빛 태권도', :p, :f)",
             {{"p", password}, {"f", flag}});
+}
+
+void installLayout(const QString& name)
+{
+    QFile::remove(ProgramDir::file("report/" + name));
+    QVERIFY(QFile::copy(QStringLiteral(TAMRIN_SOURCE_DIR "/report/") + name, ProgramDir::file("report/" + name)));
 }
 
 } // namespace
@@ -219,6 +230,62 @@ private slots:
         QCOMPARE(w.inquiryRows(), 1);
         QCOMPARE(w.lbl_Found->text(), QString("1"));
         QCOMPARE(w.inquiryCell(0, 6), QString("-100"));
+    }
+
+    void periodListsPrintTheGridAsShown()
+    {
+        installLayout("mon02_d.rpt");
+        installLayout("mon02_i.Rpt");
+        schoolRecord(QVariant(), "0");
+        report::RecordingOutput out;
+        report::ReportOutput::install(&out);
+        db::run("INSERT INTO T_금전출납마감 VALUES ('202404', 0, 0, 1000000, 400000, '1')");
+        line("2024-05-03", 1, "운영비", "전기료", 50000, 0);
+        line("2024-05-20", 1, "용품판매", "도복", 0, 20000);
+
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgInquiry);
+        w.dtpk_From->setDate(QDate(2024, 5, 1));
+        w.dtpk_To->setDate(QDate(2024, 5, 31));
+        w.Btn_QueryClick();
+        w.Btn_PrintClick();
+        QCOMPARE(out.runs.size(), 1);
+        QCOMPARE(out.last().destination, 0);
+        QCOMPARE(out.last().title, QString("일/출금 일자별 조회"));
+        const QStringList texts = out.last().doc.texts();
+        for (const QString& t : {"전월이월", "600,000", "650,000", "630,000", "630,000원", "도복", "한빛 태권도"})
+            QVERIFY2(texts.contains(t), qPrintable(t));
+
+        w.rdo_Item->setChecked(true);
+        w.com_QMain->setCurrentText("용품판매");
+        w.Btn_QueryClick();
+        w.Btn_PrintClick();
+        QCOMPARE(out.runs.size(), 2);
+        QCOMPARE(out.last().title, QString("일/출금 항목별 조회"));
+        const QStringList items = out.last().doc.texts();
+        QVERIFY(items.contains("도복"));
+        QVERIFY(!items.contains("전기료"));
+        QVERIFY(items.contains("630,000원")); // 현잔 counts every line
+        report::ReportOutput::install(nullptr);
+    }
+
+    void dailySheet()
+    {
+        schoolRecord(QVariant(), "0");
+        line("2024-05-15", 1, "운영비", "전기료", 50000, 0);
+        line("2024-05-15", 2, "운영비", "수도료", 0, 12000);
+        line("2024-05-16", 1, "운영비", "다른날", 0, 1);
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgRegister);
+        w.Btn_PrintClick();
+        TfPri1020* sheet = w.findChild<TfPri1020*>();
+        QVERIFY(sheet);
+        QCOMPARE(sheet->windowTitle(), QString("일일정산표"));
+        const QStringList texts = sheet->document().texts();
+        for (const QString& t : {"일일 정산표", "일자 : 2024-05-15", "00001", "수도료", "50,000", "12,000", "50,000원",
+                                 "12,000원", "38,000원", "합          산 :", "총          계 :", "한빛 태권도"})
+            QVERIFY2(texts.contains(t), qPrintable(t));
+        QVERIFY(!texts.contains("다른날"));
     }
 };
 
