@@ -1,5 +1,6 @@
 // The cash-book window, the opening-balance window, the closing dialogs and the opening guard,
 // driven through their handlers.
+#include "app/ScreenHost.h"
 #include "cashbook/CheckMonthClosing.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/uEndCancel.h"
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -130,6 +133,40 @@ private slots:
         cancel.Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("마감취소 작업이 완료되었습니다."));
         QCOMPARE(Session::lastClosedMonth(), QString("202403"));
+    }
+
+    void everyCashBookEntryRunsTheGuard()
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea;
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        QList<screens::Entry> cashEntries;
+        for (const screens::Entry& e : screens::entries()) {
+            if (e.target == "TfMon0010")
+                cashEntries << e;
+            if (e.target == "TfMoneyMaster" || e.target == "TfEndYesNo" || e.target == "TfEndCancel")
+                QVERIFY(host.available(e));
+        }
+        QCOMPARE(cashEntries.size(), 8); // five menu items and three launch-screen buttons
+        for (const screens::Entry& e : cashEntries) {
+            QCOMPARE(e.guard, QString("CheckMonthClosing"));
+            QVERIFY(host.available(e));
+            QVERIFY(!host.run(e));
+        }
+        QVERIFY(!host.screen("TfMon0010"));
+        QVERIFY(host.screen("TfMoneyMaster")); // opened by the guard, once
+        QCOMPARE(m_db->dialogs().lastText(), QString("금전출납 초기값설정을 먼저하세요"));
+
+        MonthClosing::saveOpening("202404", 0, 0);
+        for (const screens::Entry& e : cashEntries) {
+            auto* w = qobject_cast<TfMon0010*>(host.run(e));
+            QVERIFY(w);
+            // Transaction details and partners are not built yet: their entries show the register page.
+            QCOMPARE(w->currentPage(), e.page == 1 || e.page == 2 ? 0 : e.page);
+        }
+        QCOMPARE(host.openScreens().count("TfMon0010"), 1);
+        host.closeAll();
     }
 
     void openingWindowIsReadOnlyOnceStored()
