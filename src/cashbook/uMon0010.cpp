@@ -160,6 +160,8 @@ QWidget* TfMon0010::buildRegisterPage()
     Calendar = new QCalendarWidget;
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar->setNavigationBarVisible(false);
+    Calendar->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    dtpk_Date->setLocale(Calendar->locale());
     btn_PrevMonth = button(QStringLiteral("◀"));
     btn_NextMonth = button(QStringLiteral("▶"));
     lbl_Month = new QLabel;
@@ -181,12 +183,16 @@ QWidget* TfMon0010::buildRegisterPage()
     left->addLayout(monthRow);
     left->addWidget(Calendar);
     auto* totals = new QGridLayout;
-    totals->addWidget(new QLabel(QStringLiteral("입금총액")), 0, 0);
-    totals->addWidget(lbl_InTotal, 0, 1, Qt::AlignRight);
-    totals->addWidget(new QLabel(QStringLiteral("출금총액")), 1, 0);
-    totals->addWidget(lbl_OutTotal, 1, 1, Qt::AlignRight);
-    totals->addWidget(new QLabel(QStringLiteral("하루총계")), 2, 0);
-    totals->addWidget(lbl_DayTotal, 2, 1, Qt::AlignRight);
+    const std::pair<QString, QLabel*> sums[] = {{QStringLiteral("입금총액"), lbl_InTotal},
+                                                {QStringLiteral("출금총액"), lbl_OutTotal},
+                                                {QStringLiteral("하루총계"), lbl_DayTotal}};
+    for (int i = 0; i < 3; ++i) {
+        sums[i].second->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sums[i].second->setMinimumWidth(140);
+        totals->addWidget(new QLabel(sums[i].first), i, 0);
+        totals->addWidget(sums[i].second, i, 1);
+    }
+    totals->setColumnStretch(1, 1);
     left->addLayout(totals);
     left->addStretch();
 
@@ -371,6 +377,7 @@ QWidget* TfMon0010::buildInquiryPage()
     dtpk_From = new QDateEdit;
     dtpk_To = new QDateEdit;
     for (QDateEdit* d : {dtpk_From, dtpk_To}) {
+        d->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         d->setCalendarPopup(true);
     }
@@ -1107,7 +1114,7 @@ void TfMon0010::Btn_QueryClick()
     for (int r = 0; r < m_result.rows.size(); ++r) {
         const CashInquiry::Row& row = m_result.rows[r];
         grd_Inquiry->setItem(r, QDateCol, cell(db::dateText(row.date)));
-        grd_Inquiry->setItem(r, QSeq, cell(QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'))));
+        grd_Inquiry->setItem(r, QSeq, cell(row.carry ? QString() : QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'))));
         grd_Inquiry->setItem(r, QMain, cell(row.mainItem));
         grd_Inquiry->setItem(r, QSub, cell(row.subItem));
         grd_Inquiry->setItem(r, QIn, cell(money(row.income), true));
