@@ -92,7 +92,7 @@ QString CashBook::closedMonthRefusal(const QDate& date, Action action)
     case Action::Edit: return QStringLiteral("마감된 자료는 수정 할 수 없습니다.\n\n마감취소후 작업하세요.");
     case Action::Delete: break;
     }
-    return QStringLiteral("마감된 자료는 삭제 할 수 없습니다.\n\n마감취소후 작업하세요.");
+    return FeePayments::closedDeleteMessage(); // the fee window's wording, for every kind of line
 }
 
 QString CashBook::addLine(const QDate& date, const QString& mainItem, const QString& subItem, bool income,
