@@ -30,6 +30,11 @@
 #include "db/uEnviron.h"
 #include "db/uGymInfo.h"
 #include "db/uRReason.h"
+#include "cashbook/CheckMonthClosing.h"
+#include "cashbook/uEndCancel.h"
+#include "cashbook/uEndYesNo.h"
+#include "cashbook/uMoneyMaster.h"
+#include "cashbook/uMon0010.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -96,10 +101,14 @@ const QList<Factory> kFactories = {
     {"TfEnv0030", Kind::StayOnTop, false, make<TfEnv0030>},
     {"TfAbsRsn", Kind::StayOnTop, false, make<TfAbsRsn>},
     {"TfRReason", Kind::StayOnTop, false, make<TfRReason>},
+    {"TfMon0010", Kind::Child, true, make<TfMon0010>},
+    {"TfMoneyMaster", Kind::Separate, false, make<TfMoneyMaster>},
+    {"TfEndYesNo", Kind::Separate, false, make<TfEndYesNo>},
+    {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
 };
 
 const QList<NamedGuard> kGuards = {
-    // {"CheckMonthClosing", ...}: the cash-book opening guard.
+    {"CheckMonthClosing", [](QWidget* main) { return CheckMonthClosing(main); }},
 };
 
 const QList<NamedAction> kActions = {
@@ -272,8 +281,9 @@ const QList<Entry> kEntries = {
     item({"TfSM_input", "체력측정입력"}, "TfBod0010"),
     paged({"TfSM_input", "결석자입력"}, "TfAtt0010", 0, Always, Never),
     item({"TfSM_input", "수련비납부"}, "TfFee0010"),
-    paged({"TfSM_input", "수입지출등록"}, "TfMon0010", 0, Always, Chg),
-    paged({"TfSM_input", "거래처관리"}, "TfMon0010", 2, Always, Chg),
+    // The cash book opens through the closing check from here too, as from the menu.
+    guarded(paged({"TfSM_input", "수입지출등록"}, "TfMon0010", 0, Always, Chg), "CheckMonthClosing"),
+    guarded(paged({"TfSM_input", "거래처관리"}, "TfMon0010", 2, Always, Chg), "CheckMonthClosing"),
     item({"TfSM_input", "상벌점일괄입력"}, "TfBuljum"),
     item({"TfSM_input", "행사관리"}, "TfEve0010"),
     paged({"TfSM_input", "입관상담"}, "TfCon0010", 1, NewOnly, Never),
@@ -295,7 +305,7 @@ const QList<Entry> kEntries = {
     item({"TfSM_query", "뺏지지급"}, "TfInp0020"),
     item({"TfSM_query", "출석관리"}, "TfAtt0010"),
     item({"TfSM_query", "수련비납부"}, "TfFee0010"),
-    paged({"TfSM_query", "금전출납"}, "TfMon0010", 0, Always, Chg),
+    guarded(paged({"TfSM_query", "금전출납"}, "TfMon0010", 0, Always, Chg), "CheckMonthClosing"),
     paged({"TfSM_query", "입관상담"}, "TfCon0010", 0, NewOnly, Never),
     item({"TfSM_query", "일일현황"}, "TfDaily"),
     item({"TfSM_query", "행사관리"}, "TfEve0010"),

@@ -3,6 +3,7 @@
 #include "cashbook/CashMonth.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Query.h"
+#include "fees/FeePayments.h"
 
 #include <optional>
 
@@ -91,7 +92,7 @@ QString CashBook::closedMonthRefusal(const QDate& date, Action action)
     case Action::Edit: return QStringLiteral("마감된 자료는 수정 할 수 없습니다.\n\n마감취소후 작업하세요.");
     case Action::Delete: break;
     }
-    return QStringLiteral("마감된 자료는 삭제 할 수 없습니다.\n\n마감취소후 작업하세요.");
+    return FeePayments::closedDeleteMessage(); // the fee window's wording, for every kind of line
 }
 
 QString CashBook::addLine(const QDate& date, const QString& mainItem, const QString& subItem, bool income,
@@ -147,57 +148,17 @@ QString CashBook::deleteFeeLine(const QDate& date, int seq)
 {
     if (QString refusal = closedMonthRefusal(date, Action::Delete); !refusal.isEmpty())
         return refusal;
-    const std::optional<CashLine> line = lineAt(date, seq);
-    if (!line)
-        return {};
-    const QString memberNo = line->feeLink.left(9);
-    const int feeSeq = line->feeLink.mid(10, 4).toInt();
-    const QString day = db::dateText(date);
-
-    // Several months paid on one day can share the link (the fee 순번 counts per month), so the
-    // lines of this link and the payments behind it are paired one to one: each line takes the
-    // first free payment of its amount, else the first free one, lines in number order and
-    // payments in month order.
-    QList<std::pair<int, qint64>> lines;
-    {
-        db::Query q(QStringLiteral("Select 순번, 입금액 From T_금전출납 Where 일자=:일자 And 수련비순번=:수련비순번 Order By 순번"));
-        q.bind({{"일자", day}, {"수련비순번", line->feeLink}}).open();
-        while (q.next())
-            lines.append({int(q.integer("순번")), q.integer("입금액")});
+    // The fee service pairs the line with exactly its own payment (several months paid on one day
+    // share the link) and deletes both in one transaction.
+    try {
+        FeePayments::removeByCashLine(date, seq);
+    } catch (const FeeError& e) {
+        if (e.kind() == FeeError::Kind::NotFeeLine) // a link that names no payment: the line goes alone
+            db::run(QStringLiteral("Delete From T_금전출납 Where 일자=:일자 And 순번=:순번 "),
+                    {{"일자", db::dateText(date)}, {"순번", seq}});
+        else if (e.kind() != FeeError::Kind::NotFound)
+            return e.message();
     }
-    QList<std::pair<QString, qint64>> payments;
-    {
-        db::Query q(QStringLiteral("Select 년월분, 납부액 From T_수련비납부 "
-                                   "Where 회원번호=:회원번호 And 납부일자=:납부일자 And 순번 =:순번 Order By 년월분"));
-        q.bind({{"회원번호", memberNo}, {"납부일자", day}, {"순번", feeSeq}}).open();
-        while (q.next())
-            payments.append({q.str("년월분"), q.integer("납부액")});
-    }
-    QString month;
-    QList<bool> taken(payments.size(), false);
-    for (const auto& [lineSeq, amount] : lines) {
-        int pick = -1;
-        for (int i = 0; i < payments.size() && pick < 0; ++i)
-            if (!taken[i] && payments[i].second == amount)
-                pick = i;
-        for (int i = 0; i < payments.size() && pick < 0; ++i)
-            if (!taken[i])
-                pick = i;
-        if (pick < 0)
-            break;
-        taken[pick] = true;
-        if (lineSeq == seq) {
-            month = payments[pick].first;
-            break;
-        }
-    }
-
-    db::Transaction tx;
-    db::run(QStringLiteral("Delete From T_금전출납 Where 일자=:일자 And 순번=:순번 "), {{"일자", day}, {"순번", seq}});
-    if (!month.isEmpty())
-        db::run(QStringLiteral("Delete From T_수련비납부 Where 회원번호=:회원번호 And 년월분=:년월분 "),
-                {{"회원번호", memberNo}, {"년월분", month}});
-    tx.commit();
     return {};
 }
 

@@ -1,8 +1,8 @@
 #include "cashbook/CheckMonthClosing.h"
 
+#include "app/ScreenHost.h"
 #include "cashbook/CashMonth.h"
 #include "cashbook/MonthClosing.h"
-#include "cashbook/uEndCancel.h"
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "ui/Dialogs.h"
@@ -25,20 +25,27 @@ T* single(QPointer<T>& slot, QWidget* owner)
 
 QPointer<TfMoneyMaster> g_master;
 QPointer<TfEndYesNo> g_close;
-QPointer<TfEndCancel> g_cancel;
 
 } // namespace
 
-void showMoneyMaster(QWidget* mainWindow) { single(g_master, mainWindow); }
+void showMoneyMaster(QWidget* mainWindow)
+{
+    if (ScreenHost* host = ScreenHost::current(); host && host->hasFactory(QStringLiteral("TfMoneyMaster")))
+        host->open(QStringLiteral("TfMoneyMaster"));
+    else
+        single(g_master, mainWindow);
+}
 
 void showEndYesNo(QWidget* mainWindow, const QDate& month)
 {
-    TfEndYesNo* w = single(g_close, mainWindow);
-    if (month.isValid())
+    TfEndYesNo* w = nullptr;
+    if (ScreenHost* host = ScreenHost::current(); host && host->hasFactory(QStringLiteral("TfEndYesNo")))
+        w = qobject_cast<TfEndYesNo*>(host->open(QStringLiteral("TfEndYesNo")));
+    else
+        w = single(g_close, mainWindow);
+    if (w && month.isValid())
         w->setMonth(month);
 }
-
-void showEndCancel(QWidget* mainWindow) { single(g_cancel, mainWindow); }
 
 bool CheckMonthClosing(QWidget* mainWindow)
 {
@@ -49,17 +56,11 @@ bool CheckMonthClosing(QWidget* mainWindow)
         return true;
     case MonthClosing::Guard::NeedOpening:
         Dialogs::error(caption, QStringLiteral("금전출납 초기값설정을 먼저하세요"), mainWindow);
-        if (CashGuardScreens::openMoneyMaster)
-            CashGuardScreens::openMoneyMaster();
-        else
-            showMoneyMaster(mainWindow);
+        showMoneyMaster(mainWindow);
         return false;
     case MonthClosing::Guard::NeedClosing:
         Dialogs::error(caption, cash::dashed(g.month) + QStringLiteral(" 마감작업을 먼저하세요."), mainWindow);
-        if (CashGuardScreens::openEndYesNo)
-            CashGuardScreens::openEndYesNo(cash::firstDay(g.month));
-        else
-            showEndYesNo(mainWindow, cash::firstDay(g.month));
+        showEndYesNo(mainWindow, cash::firstDay(g.month));
         return false;
     }
     return false;

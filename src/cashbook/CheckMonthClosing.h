@@ -1,6 +1,5 @@
 #pragma once
 #include <QDate>
-#include <functional>
 
 class QWidget;
 
@@ -8,14 +7,7 @@ class QWidget;
 // explains why and opens the opening-balance window or the closing dialog at the month to close.
 bool CheckMonthClosing(QWidget* mainWindow);
 
-// How the guard opens its windows. The main window may route them through its own single-instance
-// table; by default each is kept once and brought to the front.
-struct CashGuardScreens {
-    static inline std::function<void()> openMoneyMaster;
-    static inline std::function<void(const QDate& month)> openEndYesNo;
-};
-
-// The default openers, also usable by the menu.
+// Opens the opening-balance window or the closing dialog (at a month) through the main window's
+// single-instance rule; without a main window (tests, tools) each is kept once on its own.
 void showMoneyMaster(QWidget* mainWindow);
 void showEndYesNo(QWidget* mainWindow, const QDate& month);
-void showEndCancel(QWidget* mainWindow);

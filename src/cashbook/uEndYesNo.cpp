@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,6 +25,7 @@ TfEndYesNo::TfEndYesNo(QWidget* parent) : QWidget(parent, Qt::Window)
     heading->setFont(f);
     heading->setAlignment(Qt::AlignCenter);
     dtpk_Month = new QDateEdit;
+    dtpk_Month->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
     dtpk_Month->setDisplayFormat(QStringLiteral("yyyy-MM"));
     dtpk_Month->setCalendarPopup(true);
     Btn_Ok = new QPushButton(QStringLiteral("확     인"));

@@ -3,6 +3,10 @@
 #include "cashbook/CashBook.h"
 #include "cashbook/CashCategories.h"
 #include "cashbook/CashMonth.h"
+#include "cashbook/CashPrint.h"
+#include "cashbook/uPri1020.h"
+#include "app/ScreenHost.h"
+#include "report/Report.h"
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"
@@ -21,6 +25,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -155,6 +160,8 @@ QWidget* TfMon0010::buildRegisterPage()
     Calendar = new QCalendarWidget;
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar->setNavigationBarVisible(false);
+    Calendar->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    dtpk_Date->setLocale(Calendar->locale());
     btn_PrevMonth = button(QStringLiteral("◀"));
     btn_NextMonth = button(QStringLiteral("▶"));
     lbl_Month = new QLabel;
@@ -176,12 +183,16 @@ QWidget* TfMon0010::buildRegisterPage()
     left->addLayout(monthRow);
     left->addWidget(Calendar);
     auto* totals = new QGridLayout;
-    totals->addWidget(new QLabel(QStringLiteral("입금총액")), 0, 0);
-    totals->addWidget(lbl_InTotal, 0, 1, Qt::AlignRight);
-    totals->addWidget(new QLabel(QStringLiteral("출금총액")), 1, 0);
-    totals->addWidget(lbl_OutTotal, 1, 1, Qt::AlignRight);
-    totals->addWidget(new QLabel(QStringLiteral("하루총계")), 2, 0);
-    totals->addWidget(lbl_DayTotal, 2, 1, Qt::AlignRight);
+    const std::pair<QString, QLabel*> sums[] = {{QStringLiteral("입금총액"), lbl_InTotal},
+                                                {QStringLiteral("출금총액"), lbl_OutTotal},
+                                                {QStringLiteral("하루총계"), lbl_DayTotal}};
+    for (int i = 0; i < 3; ++i) {
+        sums[i].second->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sums[i].second->setMinimumWidth(140);
+        totals->addWidget(new QLabel(sums[i].first), i, 0);
+        totals->addWidget(sums[i].second, i, 1);
+    }
+    totals->setColumnStretch(1, 1);
     left->addLayout(totals);
     left->addStretch();
 
@@ -272,10 +283,7 @@ QWidget* TfMon0010::buildRegisterPage()
             loadSubItems(t);
     });
     connect(btn_AddNext, &QPushButton::clicked, this, &TfMon0010::btn_AddNextClick);
-    connect(btn_DayPrint, &QPushButton::clicked, this, [this] {
-        if (printHook)
-            printHook(this, PgRegister);
-    });
+    connect(btn_DayPrint, &QPushButton::clicked, this, &TfMon0010::btn_DayPrintClick);
     connect(btn_ToFee, &QPushButton::clicked, this, &TfMon0010::btn_ToFeeClick);
     chgEdBoxState(false);
     return page;
@@ -369,6 +377,7 @@ QWidget* TfMon0010::buildInquiryPage()
     dtpk_From = new QDateEdit;
     dtpk_To = new QDateEdit;
     for (QDateEdit* d : {dtpk_From, dtpk_To}) {
+        d->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         d->setCalendarPopup(true);
     }
@@ -437,21 +446,24 @@ QWidget* TfMon0010::buildInquiryPage()
         if (!m_loading)
             loadQuerySubItems();
     });
-    connect(btn_ListPrint, &QPushButton::clicked, this, [this] {
-        if (PgCtr->currentIndex() == PgInquiry)
-            Btn_PrintClick();
-    });
+    connect(btn_ListPrint, &QPushButton::clicked, this, &TfMon0010::btn_ListPrintClick);
     return page;
 }
 
 // ---------------------------------------------------------------- window
 
-void TfMon0010::showPage(int page)
+int TfMon0010::currentPage() const { return PgCtr->currentIndex(); }
+
+void TfMon0010::selectPage(int index, bool runChange)
 {
-    PgCtr->blockSignals(true);
-    PgCtr->setCurrentIndex(page);
-    PgCtr->blockSignals(false);
-    if (!m_locked)
+    // The pages of transaction details and partners are not there yet: the register page stands in.
+    if (index < 0 || index >= PgCtr->count() || !PgCtr->isTabEnabled(index))
+        index = PgRegister;
+    {
+        QSignalBlocker block(PgCtr);
+        PgCtr->setCurrentIndex(index);
+    }
+    if (runChange && !m_locked)
         PgCtrChange();
 }
 
@@ -653,7 +665,7 @@ void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink)
             grd_Payments->setItem(r, 1, cell(db::dateText(pays[r].paid)));
             grd_Payments->setItem(r, 2, cell(money(pays[r].amount), true));
         }
-        btn_ToFee->setEnabled(bool(openFeeScreen));
+        btn_ToFee->setEnabled(ScreenHost::current() && ScreenHost::current()->hasFactory(QStringLiteral("TfFee0010")));
     } else if (mainItem == CashBook::kPartnerItem) {
         pnl_Lower->setCurrentIndex(2);
         grd_Deals->setRowCount(0);
@@ -834,8 +846,14 @@ void TfMon0010::Btn_DeleteClick()
 
 void TfMon0010::btn_ToFeeClick()
 {
-    if (openFeeScreen)
-        openFeeScreen();
+    if (!ScreenHost::current())
+        return;
+    screens::Entry e;
+    e.target = QStringLiteral("TfFee0010");
+    e.page = 0;
+    e.select = screens::Select::Always;
+    e.change = screens::Change::Always;
+    ScreenHost::current()->run(e);
 }
 
 // ---------------------------------------------------------------- categories page
@@ -1096,7 +1114,7 @@ void TfMon0010::Btn_QueryClick()
     for (int r = 0; r < m_result.rows.size(); ++r) {
         const CashInquiry::Row& row = m_result.rows[r];
         grd_Inquiry->setItem(r, QDateCol, cell(db::dateText(row.date)));
-        grd_Inquiry->setItem(r, QSeq, cell(QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'))));
+        grd_Inquiry->setItem(r, QSeq, cell(row.carry ? QString() : QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'))));
         grd_Inquiry->setItem(r, QMain, cell(row.mainItem));
         grd_Inquiry->setItem(r, QSub, cell(row.subItem));
         grd_Inquiry->setItem(r, QIn, cell(money(row.income), true));
@@ -1126,11 +1144,34 @@ QStringList TfMon0010::inquiryTotals() const
 
 void TfMon0010::Btn_PrintClick()
 {
-    const int page = PgCtr->currentIndex();
-    if (page == PgInquiry && inquiryCell(0, 0).isEmpty()) {
+    if (PgCtr->currentIndex() == PgRegister)
+        btn_DayPrintClick();
+    else if (PgCtr->currentIndex() == PgInquiry)
+        btn_ListPrintClick();
+}
+
+void TfMon0010::btn_DayPrintClick()
+{
+    auto* sheet = new TfPri1020(registerDate(), this);
+    sheet->show();
+}
+
+void TfMon0010::btn_ListPrintClick()
+{
+    if (inquiryCell(0, 0).isEmpty()) {
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("조회를 하신후에 프린트를 하실수 있습니다."), this);
         return;
     }
-    if ((page == PgRegister || page == PgInquiry) && printHook)
-        printHook(this, page);
+    CashPrint::PeriodList list;
+    list.from = dtpk_From->date();
+    list.to = dtpk_To->date();
+    list.dateMode = dateMode();
+    for (int r = 0; r < inquiryRows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grd_Inquiry->columnCount(); ++c)
+            cells << inquiryCell(r, c);
+        list.rows << cells;
+    }
+    list.totals = inquiryTotals();
+    CashPrint::printPeriodList(list, report::Preview, this);
 }

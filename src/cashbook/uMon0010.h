@@ -1,9 +1,9 @@
 #pragma once
 #include <QDate>
 #include <QWidget>
-#include <functional>
 
 #include "cashbook/CashInquiry.h"
+#include "ui/ScreenPages.h"
 
 class QCalendarWidget;
 class QComboBox;
@@ -18,7 +18,7 @@ class QTableWidget;
 
 // The cash book "금전출납": register page, categories page and the period lists. The pages of
 // transaction details and partners come with their own work and stay disabled until then.
-class TfMon0010 : public QWidget {
+class TfMon0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:
     enum Page { PgRegister = 0, PgDeal = 1, PgPartner = 2, PgCodes = 3, PgInquiry = 4 };
@@ -26,12 +26,9 @@ public:
     explicit TfMon0010(QWidget* parent = nullptr);
 
     // Selects a page from outside and runs the page change, as the menu does.
-    void showPage(int page);
-
-    // Opens the fee window on its payment page ("수련비납부로.."); set by the main window.
-    static inline std::function<void()> openFeeScreen;
-    // Runs a print job for the period lists and the daily sheet; set once the report engine is there.
-    static inline std::function<void(TfMon0010*, int page)> printHook;
+    void showPage(int page) { selectPage(page, true); }
+    int currentPage() const override;
+    void selectPage(int index, bool runChange) override;
 
     // Toolbar
     QPushButton* Btn_Insert = nullptr;
@@ -116,6 +113,8 @@ public:
     void Btn_SaveClick();
     void Btn_CancelClick();
     void Btn_PrintClick();
+    void btn_DayPrintClick();
+    void btn_ListPrintClick();
     void Btn_OkClick();
     void btn_AddNextClick();
     void btn_PrevMonthClick();

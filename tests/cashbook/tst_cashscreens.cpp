@@ -1,11 +1,15 @@
 // The cash-book window, the opening-balance window, the closing dialogs and the opening guard,
 // driven through their handlers.
+#include "app/ScreenHost.h"
 #include "cashbook/CheckMonthClosing.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/uEndCancel.h"
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
+#include "cashbook/uPri1020.h"
+#include "db/ProgramDir.h"
+#include "report/ReportOutput.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "support/TestDb.h"
@@ -13,8 +17,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -52,6 +60,12 @@ void schoolRecord(const QVariant& password, const QString& flag)
     db::run("DELETE FROM T_도장정보");
     db::run("INSERT INTO T_도장정보 (도장명, 금전출납화면, 금전출납화면체크유무) VALUES ('한빛 태권도', :p, :f)",
             {{"p", password}, {"f", flag}});
+}
+
+void installLayout(const QString& name)
+{
+    QFile::remove(ProgramDir::file("report/" + name));
+    QVERIFY(QFile::copy(QStringLiteral(TAMRIN_SOURCE_DIR "/report/") + name, ProgramDir::file("report/" + name)));
 }
 
 } // namespace
@@ -119,6 +133,40 @@ private slots:
         cancel.Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("마감취소 작업이 완료되었습니다."));
         QCOMPARE(Session::lastClosedMonth(), QString("202403"));
+    }
+
+    void everyCashBookEntryRunsTheGuard()
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea;
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        QList<screens::Entry> cashEntries;
+        for (const screens::Entry& e : screens::entries()) {
+            if (e.target == "TfMon0010")
+                cashEntries << e;
+            if (e.target == "TfMoneyMaster" || e.target == "TfEndYesNo" || e.target == "TfEndCancel")
+                QVERIFY(host.available(e));
+        }
+        QCOMPARE(cashEntries.size(), 8); // five menu items and three launch-screen buttons
+        for (const screens::Entry& e : cashEntries) {
+            QCOMPARE(e.guard, QString("CheckMonthClosing"));
+            QVERIFY(host.available(e));
+            QVERIFY(!host.run(e));
+        }
+        QVERIFY(!host.screen("TfMon0010"));
+        QVERIFY(host.screen("TfMoneyMaster")); // opened by the guard, once
+        QCOMPARE(m_db->dialogs().lastText(), QString("금전출납 초기값설정을 먼저하세요"));
+
+        MonthClosing::saveOpening("202404", 0, 0);
+        for (const screens::Entry& e : cashEntries) {
+            auto* w = qobject_cast<TfMon0010*>(host.run(e));
+            QVERIFY(w);
+            // Transaction details and partners are not built yet: their entries show the register page.
+            QCOMPARE(w->currentPage(), e.page == 1 || e.page == 2 ? 0 : e.page);
+        }
+        QCOMPARE(host.openScreens().count("TfMon0010"), 1);
+        host.closeAll();
     }
 
     void openingWindowIsReadOnlyOnceStored()
@@ -219,6 +267,62 @@ private slots:
         QCOMPARE(w.inquiryRows(), 1);
         QCOMPARE(w.lbl_Found->text(), QString("1"));
         QCOMPARE(w.inquiryCell(0, 6), QString("-100"));
+    }
+
+    void periodListsPrintTheGridAsShown()
+    {
+        installLayout("mon02_d.rpt");
+        installLayout("mon02_i.Rpt");
+        schoolRecord(QVariant(), "0");
+        report::RecordingOutput out;
+        report::ReportOutput::install(&out);
+        db::run("INSERT INTO T_금전출납마감 VALUES ('202404', 0, 0, 1000000, 400000, '1')");
+        line("2024-05-03", 1, "운영비", "전기료", 50000, 0);
+        line("2024-05-20", 1, "용품판매", "도복", 0, 20000);
+
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgInquiry);
+        w.dtpk_From->setDate(QDate(2024, 5, 1));
+        w.dtpk_To->setDate(QDate(2024, 5, 31));
+        w.Btn_QueryClick();
+        w.Btn_PrintClick();
+        QCOMPARE(out.runs.size(), 1);
+        QCOMPARE(out.last().destination, 0);
+        QCOMPARE(out.last().title, QString("일/출금 일자별 조회"));
+        const QStringList texts = out.last().doc.texts();
+        for (const QString& t : {"전월이월", "600,000", "650,000", "630,000", "630,000원", "도복", "한빛 태권도"})
+            QVERIFY2(texts.contains(t), qPrintable(t));
+
+        w.rdo_Item->setChecked(true);
+        w.com_QMain->setCurrentText("용품판매");
+        w.Btn_QueryClick();
+        w.Btn_PrintClick();
+        QCOMPARE(out.runs.size(), 2);
+        QCOMPARE(out.last().title, QString("일/출금 항목별 조회"));
+        const QStringList items = out.last().doc.texts();
+        QVERIFY(items.contains("도복"));
+        QVERIFY(!items.contains("전기료"));
+        QVERIFY(items.contains("630,000원")); // 현잔 counts every line
+        report::ReportOutput::install(nullptr);
+    }
+
+    void dailySheet()
+    {
+        schoolRecord(QVariant(), "0");
+        line("2024-05-15", 1, "운영비", "전기료", 50000, 0);
+        line("2024-05-15", 2, "운영비", "수도료", 0, 12000);
+        line("2024-05-16", 1, "운영비", "다른날", 0, 1);
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgRegister);
+        w.Btn_PrintClick();
+        TfPri1020* sheet = w.findChild<TfPri1020*>();
+        QVERIFY(sheet);
+        QCOMPARE(sheet->windowTitle(), QString("일일정산표"));
+        const QStringList texts = sheet->document().texts();
+        for (const QString& t : {"일일 정산표", "일자 : 2024-05-15", "00001", "수도료", "50,000", "12,000", "50,000원",
+                                 "12,000원", "38,000원", "합          산 :", "총          계 :", "한빛 태권도"})
+            QVERIFY2(texts.contains(t), qPrintable(t));
+        QVERIFY(!texts.contains("다른날"));
     }
 };
 
