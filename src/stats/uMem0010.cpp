@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -258,6 +259,18 @@ void TfMem0010::showPage(int page)
 {
     if (page >= 0 && page < PageControl1->count())
         PageControl1->setCurrentIndex(page);
+}
+
+int TfMem0010::currentPage() const { return PageControl1->currentIndex(); }
+
+void TfMem0010::selectPage(int index, bool runChange)
+{
+    if (index < 0 || index >= PageControl1->count())
+        return;
+    QSignalBlocker block(PageControl1);
+    PageControl1->setCurrentIndex(index);
+    if (runChange)
+        PageControl1Change(index);
 }
 
 void TfMem0010::PageControl1Change(int page)
