@@ -97,9 +97,10 @@ TfMem0010::TfMem0010(QWidget* parent) : QWidget(parent)
     lb_no = new QLabel(this);
     total_num = new QLabel(this);
     lbl_TotPerCount = new QLabel(this);
-    bar->addWidget(lb_no);
-    bar->addWidget(total_num);
-    bar->addWidget(lbl_TotPerCount);
+    for (QLabel* l : {lb_no, total_num, lbl_TotPerCount}) {
+        bar->addSpacing(12);
+        bar->addWidget(l);
+    }
     top->addLayout(bar);
 
     PageControl1 = new QTabWidget(this);
@@ -240,6 +241,7 @@ QWidget* TfMem0010::buildReasonPage(HeadcountFigures::ReasonLog log)
     row->addWidget(lblReasonTotal[i]);
     for (auto*& l : lblReasonYear[i]) {
         l = new QLabel(page);
+        row->addSpacing(16);
         row->addWidget(l);
     }
     row->addStretch();
