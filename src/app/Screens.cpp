@@ -35,6 +35,7 @@
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
+#include "stats/uMem0010.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -105,6 +106,7 @@ const QList<Factory> kFactories = {
     {"TfMoneyMaster", Kind::Separate, false, make<TfMoneyMaster>},
     {"TfEndYesNo", Kind::Separate, false, make<TfEndYesNo>},
     {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
+    {"TfMem0010", Kind::Child, false, make<TfMem0010>},
 };
 
 const QList<NamedGuard> kGuards = {

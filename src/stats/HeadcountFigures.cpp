@@ -112,8 +112,6 @@ qint64 HeadcountFigures::motiveLogTotal() { return count("select Count(회원번
 
 QString HeadcountFigures::schoolName()
 {
-    if (!db::tableExists("T_도장정보"))
-        return QString();
     return db::scalar("SELECT 도장명 FROM T_도장정보").toString();
 }
 

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -96,9 +97,10 @@ TfMem0010::TfMem0010(QWidget* parent) : QWidget(parent)
     lb_no = new QLabel(this);
     total_num = new QLabel(this);
     lbl_TotPerCount = new QLabel(this);
-    bar->addWidget(lb_no);
-    bar->addWidget(total_num);
-    bar->addWidget(lbl_TotPerCount);
+    for (QLabel* l : {lb_no, total_num, lbl_TotPerCount}) {
+        bar->addSpacing(12);
+        bar->addWidget(l);
+    }
     top->addLayout(bar);
 
     PageControl1 = new QTabWidget(this);
@@ -239,6 +241,7 @@ QWidget* TfMem0010::buildReasonPage(HeadcountFigures::ReasonLog log)
     row->addWidget(lblReasonTotal[i]);
     for (auto*& l : lblReasonYear[i]) {
         l = new QLabel(page);
+        row->addSpacing(16);
         row->addWidget(l);
     }
     row->addStretch();
@@ -258,6 +261,18 @@ void TfMem0010::showPage(int page)
 {
     if (page >= 0 && page < PageControl1->count())
         PageControl1->setCurrentIndex(page);
+}
+
+int TfMem0010::currentPage() const { return PageControl1->currentIndex(); }
+
+void TfMem0010::selectPage(int index, bool runChange)
+{
+    if (index < 0 || index >= PageControl1->count())
+        return;
+    QSignalBlocker block(PageControl1);
+    PageControl1->setCurrentIndex(index);
+    if (runChange)
+        PageControl1Change(index);
 }
 
 void TfMem0010::PageControl1Change(int page)

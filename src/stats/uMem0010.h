@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include "stats/HeadcountFigures.h"
+#include "ui/ScreenPages.h"
 
 class QGroupBox;
 class QLabel;
@@ -12,12 +13,14 @@ class QTableWidget;
 
 // 인원현황: how many trainees the school has and how that number moved. Reads only.
 // Page 0 is recomputed whenever it is shown; the other pages on "조     회".
-class TfMem0010 : public QWidget {
+class TfMem0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:
     explicit TfMem0010(QWidget* parent = nullptr);
 
-    void showPage(int page);          // the menu entries open the screen on page 0 … 5
+    void showPage(int page);          // shows a page as a click on its tab does (page 0 recomputes)
+    int currentPage() const override;
+    void selectPage(int index, bool runChange) override; // the menu entries open the screen on page 0 … 5
     void BitBtn4Click();              // 조회: recompute the active page
     void PageControl1Change(int page);
 

@@ -1,4 +1,6 @@
 // The figures of the headcount screen and the screen itself.
+#include "app/ScreenHost.h"
+#include "app/Screens.h"
 #include "db/Query.h"
 #include "stats/HeadcountFigures.h"
 #include "stats/MovementCounter.h"
@@ -6,6 +8,7 @@
 #include "support/TestDb.h"
 
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -14,17 +17,11 @@
 
 namespace {
 
-// The code tables this screen reads, with only the rows a case needs.
+// The code tables this screen reads, with only the rows a case needs instead of the seed codes.
 void codeTables()
 {
-    const QStringList tables = {
-        "T_부별코드 (부별코드 TEXT PRIMARY KEY, 부명 TEXT)",       "T_급품코드 (급품코드 TEXT PRIMARY KEY, 급품명 TEXT)",
-        "T_학년코드 (학년코드 TEXT PRIMARY KEY, 학년 TEXT)",       "T_휴퇴사유 (휴퇴사유코드 TEXT PRIMARY KEY, 휴퇴사유 TEXT)",
-        "T_입관동기 (사유코드 TEXT PRIMARY KEY, 사유명 TEXT)",     "T_도장정보 (도장명 TEXT)"};
-    for (const QString& t : tables) {
-        sqlExec("create table if not exists " + t);
-        sqlExec("delete from " + t.section(' ', 0, 0));
-    }
+    for (const char* t : {"T_부별코드", "T_급품코드", "T_학년코드", "T_휴퇴사유", "T_입관동기", "T_도장정보"})
+        sqlExec(QString("delete from ") + QString::fromUtf8(t));
     sqlExec("insert into T_부별코드 (부별코드, 부명) values ('01', '유치부'), ('05', '초등부'), ('12', '일반부')");
     sqlExec("insert into T_급품코드 (급품코드, 급품명) values ('01', '흰띠'), ('02', '노란띠'), ('03', '파란띠')");
     sqlExec("insert into T_학년코드 (학년코드, 학년) values ('01', '유치 7'), ('02', '초등 1'), ('03', '일반')");
@@ -277,6 +274,35 @@ private slots:
         member("202406001", "12", "01", "일반", "여");
         w.showPage(0);
         QCOMPARE(w.grdDivision->item(2, 1)->text(), QString("1"));
+    }
+
+    // The six menu items open the one screen on their page; an open screen keeps its page.
+    void menuEntries()
+    {
+        QWidget main;
+        auto* area = new QMdiArea(&main);
+        ScreenHost host(&main, area);
+        QList<screens::Entry> mine;
+        for (const screens::Entry& e : screens::entries())
+            if (e.target == "TfMem0010")
+                mine << e;
+        QCOMPARE(mine.size(), 7); // six menu items and the launch-screen button
+        for (const screens::Entry& e : mine)
+            QVERIFY2(host.available(e), qPrintable(e.place.join('/')));
+
+        auto find = [&](const QString& caption) {
+            for (const screens::Entry& e : mine)
+                if (e.place.value(0) == "인원현황" && e.place.value(1) == caption)
+                    return e;
+            return screens::Entry{};
+        };
+        auto* w = qobject_cast<TfMem0010*>(host.run(find("퇴관사유별현황")));
+        QVERIFY(w);
+        QCOMPARE(w->currentPage(), 3);
+        QCOMPARE(w->grdDivision->rowCount(), 3); // page 0 was computed on opening
+        QCOMPARE(host.run(find("전체인원현황")), static_cast<QWidget*>(w));
+        QCOMPARE(w->currentPage(), 3);
+        host.closeAll();
     }
 };
 
