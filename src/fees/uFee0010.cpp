@@ -195,15 +195,18 @@ FeeRegister::Division TfFee0010::division() const
     return {QStringLiteral("AND T_회원.부별코드 like :buCode "), {{QStringLiteral("buCode"), code}}};
 }
 
-void TfFee0010::showPage(int page)
+int TfFee0010::currentPage() const { return PageControl1->currentIndex(); }
+
+void TfFee0010::selectPage(int index, bool runChange)
 {
-    if (page < 0 || page >= PageControl1->count() || !PageControl1->isTabEnabled(page))
-        page = PageRegister;
+    if (index < 0 || index >= PageControl1->count() || !PageControl1->isTabEnabled(index))
+        index = PageRegister;
     {
         const QSignalBlocker block(PageControl1);
-        PageControl1->setCurrentIndex(page);
+        PageControl1->setCurrentIndex(index);
     }
-    PageControl1Change();
+    if (runChange)
+        PageControl1Change();
 }
 
 void TfFee0010::PageControl1Change()

@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include "fees/FeeRegister.h"
+#include "ui/ScreenPages.h"
 
 class QComboBox;
 class QDateEdit;
@@ -15,7 +16,7 @@ class QTableWidgetItem;
 // "수련비": the fee window. Page 0 "납부등록/조회" registers, lists and deletes payments; the other
 // pages (monthly status, unpaid list and notices, receipts, settlement, year-end statement) are shown
 // as disabled tabs until they are built.
-class TfFee0010 : public QWidget {
+class TfFee0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:
     enum Page { PageRegister = 0, PageMonth = 1, PageUnpaid = 2, PageReceipt = 3, PageSettle = 4, PageYearEnd = 5 };
@@ -24,8 +25,9 @@ public:
 
     explicit TfFee0010(QWidget* parent = nullptr);
 
-    // What a menu entry does once the window exists: select the page and run the page change.
-    void showPage(int page);
+    // Menu entries choose the page; a page not built yet leaves the payment page in front.
+    int currentPage() const override;
+    void selectPage(int index, bool runChange) override;
     FeeRegister& register0() { return m_register; }
 
     void FormCreate();

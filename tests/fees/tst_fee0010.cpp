@@ -65,8 +65,8 @@ private slots:
         QVERIFY(w.edt_PassWord->isHidden());
         QVERIFY(!w.locked());
         // A page still to come cannot be chosen from outside either.
-        w.showPage(TfFee0010::PageMonth);
-        QCOMPARE(w.PageControl1->currentIndex(), 0);
+        w.selectPage(TfFee0010::PageMonth, true);
+        QCOMPARE(w.currentPage(), 0);
     }
 
     void screenLock()
