@@ -36,6 +36,7 @@
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
 #include "stats/uMem0010.h"
+#include "fees/uFee0010.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -75,6 +76,10 @@ Entry guarded(Entry e, const QString& guard)
     return e;
 }
 
+// A page of a screen that is not built yet: the guard "later" is not listed, so its entries stay
+// disabled. Drop the wrapper when the page lands.
+Entry later(Entry e) { return guarded(std::move(e), QStringLiteral("later")); }
+
 Entry withAfter(Entry e, std::function<void(QWidget*)> after)
 {
     e.after = std::move(after);
@@ -107,6 +112,7 @@ const QList<Factory> kFactories = {
     {"TfEndYesNo", Kind::Separate, false, make<TfEndYesNo>},
     {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
     {"TfMem0010", Kind::Child, false, make<TfMem0010>},
+    {"TfFee0010", Kind::Child, false, make<TfFee0010>},
 };
 
 const QList<NamedGuard> kGuards = {
@@ -211,11 +217,11 @@ const QList<Entry> kEntries = {
 
     // 수련비
     paged({"수련비", "수련비납부등록"}, "TfFee0010", 0, Always, Chg),
-    paged({"수련비", "수련비납부현황/당월"}, "TfFee0010", 1, Always, Chg),
-    paged({"수련비", "미납현황/납부통지서"}, "TfFee0010", 2, Always, Chg),
-    paged({"수련비", "납부영수증발부"}, "TfFee0010", 3, Always, Chg),
-    paged({"수련비", "미납수련비정산"}, "TfFee0010", 4, Always, Chg),
-    paged({"수련비", "연말정산/세무서제출"}, "TfFee0010", 5, Always, Chg),
+    later(paged({"수련비", "수련비납부현황/당월"}, "TfFee0010", 1, Always, Chg)),
+    later(paged({"수련비", "미납현황/납부통지서"}, "TfFee0010", 2, Always, Chg)),
+    later(paged({"수련비", "납부영수증발부"}, "TfFee0010", 3, Always, Chg)),
+    later(paged({"수련비", "미납수련비정산"}, "TfFee0010", 4, Always, Chg)),
+    later(paged({"수련비", "연말정산/세무서제출"}, "TfFee0010", 5, Always, Chg)),
 
     // 퇴관처리
     withAfter(paged({"퇴관처리", "퇴관처리"}, "TfRet0010", 0, Always, Chg), buttonCaption("btnInsert", "퇴     관")),
@@ -271,10 +277,10 @@ const QList<Entry> kEntries = {
     item({"기  타", "인터넷통보자료", "통신문"}, "TfUploadCreate2"),
     item({"기  타", "인터넷통보자료", "심사결과"}, "TfPriSimsaTongji"),
     item({"기  타", "인터넷통보자료", "심사안내문"}, "TfPri0050"),
-    paged({"기  타", "인터넷통보자료", "납부통지서"}, "TfFee0010", 2, Always, Chg),
+    later(paged({"기  타", "인터넷통보자료", "납부통지서"}, "TfFee0010", 2, Always, Chg)),
     item({"기  타", "인터넷통보자료", "체력측정"}, "TfPri5060"),
     paged({"기  타", "인터넷통보자료", "일일결석자"}, "TfAtt0010", 1, Always, Chg),
-    paged({"기  타", "인터넷통보자료", "납부확인"}, "TfFee0010", 3, Always, Chg),
+    later(paged({"기  타", "인터넷통보자료", "납부확인"}, "TfFee0010", 3, Always, Chg)),
     item({"기  타", "인터넷통보자료", "SMS 전송"}, "TfUploadCreate9"),
     item({"기  타", "수련계획안작성"}, "TfPlanPrint"),
 

@@ -2,6 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
+#include "ui/DivisionFilter.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -91,7 +92,7 @@ void TfFee0010::buildUi()
     com_Name->setMinimumWidth(110);
     filter->addWidget(com_Name);
     filter->addWidget(new QLabel(QStringLiteral("부 명"), page0));
-    com_bu = new QComboBox(page0);
+    com_bu = new DivisionFilter(page0);
     com_bu->setMinimumWidth(140);
     filter->addWidget(com_bu);
     filter->addWidget(new QLabel(QStringLiteral("납부 기간 :"), page0));
@@ -150,7 +151,6 @@ void TfFee0010::FormCreate()
     move(0, 0);
     dtpk_NabbuFromDate->setDate(Clock::today());
     dtpk_NabbuToDate->setDate(Clock::today());
-    fillDivisions();
     Pan_Company->setText(FeeRegister::schoolName());
     const QStringList names = FeeRegister::activeMemberNames();
     com_Name->clear();
@@ -163,36 +163,10 @@ void TfFee0010::FormCreate()
     setLocked(FeeRegister::screenLocked());
 }
 
-void TfFee0010::fillDivisions()
-{
-    com_bu->clear();
-    com_bu->addItem(QString());
-    for (const char* fixed : {"전체", "유치부", "초등부", "중고/일반"})
-        com_bu->addItem(QStringLiteral("     ") + QString::fromUtf8(fixed));
-    db::Query q("select * from T_부별코드");
-    q.open();
-    while (q.next())
-        com_bu->addItem(q.str("부별코드") + QStringLiteral(") ") + q.str("부명"));
-}
-
 FeeRegister::Division TfFee0010::division() const
 {
-    const int i = com_bu->currentIndex();
-    switch (i) {
-    case 2:
-        return {QStringLiteral(" AND T_회원.부별코드 <= :buCode "), {{QStringLiteral("buCode"), QStringLiteral("02")}}};
-    case 3:
-        return {QStringLiteral(" AND ( T_회원.부별코드 BETWEEN :buCode AND  :buCode1) "),
-                {{QStringLiteral("buCode"), QStringLiteral("03")}, {QStringLiteral("buCode1"), QStringLiteral("11")}}};
-    case 4:
-        return {QStringLiteral(" AND T_회원.부별코드 >= :buCode  "), {{QStringLiteral("buCode"), QStringLiteral("12")}}};
-    default:
-        break;
-    }
-    QString code = QStringLiteral("%");
-    if (i > 4)
-        code = com_bu->currentText().section(u')', 0, 0) + u'%';
-    return {QStringLiteral("AND T_회원.부별코드 like :buCode "), {{QStringLiteral("buCode"), code}}};
+    const DivisionFilter::Condition c = com_bu->condition(QStringLiteral("T_회원.부별코드"));
+    return {c.sql, {{QStringLiteral("buCode"), c.buCode}, {QStringLiteral("buCode1"), c.buCode1}}};
 }
 
 int TfFee0010::currentPage() const { return PageControl1->currentIndex(); }

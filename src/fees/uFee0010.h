@@ -5,6 +5,7 @@
 #include "ui/ScreenPages.h"
 
 class QComboBox;
+class DivisionFilter;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -56,7 +57,7 @@ public:
     QLabel* total_num = nullptr;
     QLabel* search_num = nullptr;
     QComboBox* com_Name = nullptr;
-    QComboBox* com_bu = nullptr;
+    DivisionFilter* com_bu = nullptr;
     QDateEdit* dtpk_NabbuFromDate = nullptr;
     QDateEdit* dtpk_NabbuToDate = nullptr;
     QTableWidget* DBCtrlGrid1 = nullptr;
@@ -74,7 +75,6 @@ private:
     void showCount();
     void applyFocus();
     void gridItemChanged(QTableWidgetItem* item);
-    void fillDivisions();
     FeeRegister::Division division() const;
 
     FeeRegister m_register;

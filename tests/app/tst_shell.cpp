@@ -100,7 +100,7 @@ void TstShell::openScreenRules_data()
     QTest::newRow("체력측정표 open keeps page") << "체력측정|체력측정표인쇄" << true << 0 << 0 << -1;
     QTest::newRow("체력측정표 new + change") << "체력측정|체력측정표인쇄" << false << 0 << 2 << 1;
     QTest::newRow("종합관리 busy page 13") << "종합관리|심사결과평가내용조회" << true << 0 << 13 << 1;
-    QTest::newRow("납부통지서 from 기타") << "기  타|인터넷통보자료|납부통지서" << true << 0 << 2 << 1;
+    QTest::newRow("일일결석자 from 기타") << "기  타|인터넷통보자료|일일결석자" << true << 0 << 1 << 1;
     QTest::newRow("launch 결석자입력 without change") << "TfSM_input|결석자입력" << true << 2 << 0 << 0;
     QTest::newRow("launch 입관상담 new only") << "TfSM_input|입관상담" << true << 0 << 0 << -1;
     QTest::newRow("launch 입관상담 new") << "TfSM_input|입관상담" << false << 0 << 1 << 0;

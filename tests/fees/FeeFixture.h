@@ -31,20 +31,6 @@ inline void addMember(const Member& m)
              {"out", m.withdrawn.isEmpty() ? QVariant() : QVariant(m.withdrawn)}});
 }
 
-// The school record and the division table, for a branch where the settings schema has not landed.
-inline void ensureSettingsTables()
-{
-    if (!db::tableExists("T_부별코드")) {
-        sqlExec("CREATE TABLE T_부별코드 (부별코드 TEXT NOT NULL PRIMARY KEY, 부명 TEXT, 수련비 INTEGER DEFAULT 0)");
-        sqlExec("INSERT INTO T_부별코드 VALUES ('01', '유치부', 120000)");
-        sqlExec("INSERT INTO T_부별코드 VALUES ('03', '초등1학년부', 130000)");
-        sqlExec("INSERT INTO T_부별코드 VALUES ('12', '중등부', 140000)");
-    }
-    if (!db::tableExists("T_도장정보")) {
-        sqlExec("CREATE TABLE T_도장정보 (도장명 TEXT, 관장명 TEXT, 수련비화면 TEXT, 수련비화면체크유무 TEXT DEFAULT '0')");
-    }
-}
-
 inline int count(const QString& sql, db::Params params = {}) { return db::scalar(sql, params).toInt(); }
 inline int feeRows() { return count("SELECT count(*) FROM T_수련비납부"); }
 inline int cashLines() { return count("SELECT count(*) FROM T_금전출납"); }

@@ -3,11 +3,16 @@
 #include "fees/FeeFixture.h"
 #include "fees/FeePayments.h"
 #include "fees/uFee0010.h"
+#include "app/ScreenHost.h"
+#include "app/Screens.h"
+#include "ui/DivisionFilter.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -36,7 +41,6 @@ private slots:
     void init()
     {
         m_db = std::make_unique<TestDb>(QDateTime(QDate(2024, 6, 30), QTime(10, 0)));
-        ensureSettingsTables();
         sqlExec("DELETE FROM T_도장정보");
         sqlExec("INSERT INTO T_도장정보 (도장명, 수련비화면, 수련비화면체크유무) VALUES ('한빛태권도', '1234', '0')");
         addMember({"202301001", "김하늘", "03"});
@@ -168,6 +172,32 @@ private slots:
         QCOMPARE(m_db->dialogs().lastText(), QString("납부기간의 연도를 통일하세요."));
         QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
         QCOMPARE(w.DBCtrlGrid1->rowCount(), 0);
+    }
+
+    // "수련비납부등록" and the launch buttons open one window on the payment page; the pages still to
+    // come keep their menu items disabled.
+    void reachedFromMenuAndLaunchScreens()
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        QHash<QString, screens::Entry> items;
+        for (const screens::Entry& e : screens::entries())
+            if (e.target == "TfFee0010")
+                items.insert(e.place.join('>'), e);
+        for (const QString& name : {"수련비>수련비납부등록", "TfSM_input>수련비납부", "TfSM_query>수련비납부", "TfSM_form>수련비납부"})
+            QVERIFY2(host.available(items.value(name)), qPrintable(name));
+        for (const QString& name : {"수련비>수련비납부현황/당월", "수련비>미납현황/납부통지서", "수련비>납부영수증발부",
+                                    "수련비>미납수련비정산", "수련비>연말정산/세무서제출", "기  타>인터넷통보자료>납부통지서",
+                                    "기  타>인터넷통보자료>납부확인"})
+            QVERIFY2(!host.available(items.value(name)), qPrintable(name));
+
+        auto* w = qobject_cast<TfFee0010*>(host.run(items.value("수련비>수련비납부등록")));
+        QVERIFY(w);
+        QCOMPARE(w->currentPage(), 0);
+        QCOMPARE(host.run(items.value("TfSM_input>수련비납부")), w);
+        QCOMPARE(area->subWindowList().size(), 1);
     }
 
     void exitClosesAndFrees()

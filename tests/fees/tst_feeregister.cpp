@@ -27,7 +27,6 @@ private slots:
     void init()
     {
         m_db = std::make_unique<TestDb>();
-        ensureSettingsTables();
     }
     void cleanup() { m_db.reset(); }
 
