@@ -36,6 +36,7 @@
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
 #include "stats/uMem0010.h"
+#include "members/uPer0010.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -107,6 +108,7 @@ const QList<Factory> kFactories = {
     {"TfEndYesNo", Kind::Separate, false, make<TfEndYesNo>},
     {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
     {"TfMem0010", Kind::Child, false, make<TfMem0010>},
+    {"TfPer0010", Kind::Child, false, make<TfPer0010>},
 };
 
 const QList<NamedGuard> kGuards = {
