@@ -1,15 +1,17 @@
 #include "members/uPer0010.h"
 
 #include "app/ScreenHost.h"
-#include "cashbook/CheckMonthClosing.h"
 #include "cashbook/uEndCancel.h"
 #include "db/Clock.h"
+#include "db/CodeTables.h"
 #include "db/DbError.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeePayments.h"
+#include "ui/CodeCombo.h"
 #include "ui/Dialogs.h"
+#include "ui/InputLanguage.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
@@ -34,23 +37,10 @@
 
 namespace {
 
-// Code drop-downs "code)  name"; the code is the text before the first ")".
-QString codeOf(const QComboBox* box)
+// Code drop-downs "code)  name", nothing chosen until the user chooses.
+void fillCodes(CodeCombo* box, const QString& sql, bool emptyFirst = false)
 {
-    const QString t = box->currentIndex() < 0 ? QString() : box->currentText();
-    const int cut = t.indexOf(u')');
-    return cut < 0 ? QString() : t.left(cut).trimmed();
-}
-
-void fillCodes(QComboBox* box, const QString& sql, bool emptyFirst = false)
-{
-    box->clear();
-    if (emptyFirst)
-        box->addItem(QString());
-    db::Query q(sql);
-    q.open();
-    while (q.next())
-        box->addItem(q.value(0).toString() + QStringLiteral(")  ") + q.value(1).toString());
+    box->loadSql(sql, emptyFirst);
     box->setCurrentIndex(-1);
 }
 
@@ -169,15 +159,15 @@ void TfPer0010::buildUi()
     com_Calendar = list({QStringLiteral("양"), QStringLiteral("음")});
     com_Sex = list({QStringLiteral("남"), QStringLiteral("여")});
     edt_Jumin = masked(QStringLiteral("999999-9999999"));
-    com_bu = new QComboBox;
+    com_bu = new CodeCombo;
     edt_EnrolDate = masked(QStringLiteral("9999-99-99"));
     lbl_FirstDate = new QLabel;
     edt_School = new QLineEdit;
     edt_School->setMaxLength(20);
     com_Grade = list(Enrolment::grades());
     com_Class = list(Enrolment::classes());
-    com_Rank = new QComboBox;
-    com_Region = new QComboBox;
+    com_Rank = new CodeCombo;
+    com_Region = new CodeCombo;
     edt_Phone = masked(QStringLiteral("9999-9999"));
     edt_Mobile = new QLineEdit;
     edt_Mobile->setMaxLength(20);
@@ -199,9 +189,9 @@ void TfPer0010::buildUi()
     edt_Fee->setAlignment(Qt::AlignRight);
     edt_Bank = new QLineEdit;
     edt_Bank->setMaxLength(10);
-    com_Motive = new QComboBox;
-    com_Course = new QComboBox;
-    com_Stop = new QComboBox;
+    com_Motive = new CodeCombo;
+    com_Course = new CodeCombo;
+    com_Stop = new CodeCombo;
     edt_Time = new QLineEdit;
     edt_Time->setMaxLength(5);
     rb_Paid = new QRadioButton(QStringLiteral("납부"));
@@ -465,13 +455,13 @@ EnrolmentForm TfPer0010::form() const
     f.calendar = comboText(com_Calendar);
     f.sex = comboText(com_Sex);
     f.residentNo = edt_Jumin->text();
-    f.divisionCode = codeOf(com_bu);
+    f.divisionCode = com_bu->code();
     f.enrolDate = edt_EnrolDate->text();
     f.school = edt_School->text();
     f.grade = comboText(com_Grade);
     f.classNo = comboText(com_Class);
-    f.rankCode = codeOf(com_Rank);
-    f.regionCode = codeOf(com_Region);
+    f.rankCode = com_Rank->code();
+    f.regionCode = com_Region->code();
     f.phone = edt_Phone->text();
     f.mobile = edt_Mobile->text();
     f.email = edt_Email->text();
@@ -482,9 +472,9 @@ EnrolmentForm TfPer0010::form() const
     f.payDay = edt_PayDay->text();
     f.fee = edt_Fee->text();
     f.bank = edt_Bank->text();
-    f.motiveCode = codeOf(com_Motive);
-    f.courseCode = codeOf(com_Course);
-    f.stopCode = codeOf(com_Stop);
+    f.motiveCode = com_Motive->code();
+    f.courseCode = com_Course->code();
+    f.stopCode = com_Stop->code();
     f.time = edt_Time->text();
     f.paidNow = rb_Paid->isChecked();
     for (int r = 0; r < DBGrid1->rowCount(); ++r)
@@ -624,7 +614,7 @@ void TfPer0010::mnuPhotoClick()
 
 void TfPer0010::com_buChange()
 {
-    const QString code = codeOf(com_bu);
+    const QString code = com_bu->code();
     if (!code.isEmpty())
         edt_Fee->setText(QString::number(Enrolment::divisionFee(code)));
 }
@@ -633,19 +623,19 @@ void TfPer0010::com_CourseChange()
 {
     com_Stop->clear();
     edt_Time->clear();
-    const QString course = codeOf(com_Course);
+    const QString course = com_Course->code();
     if (course.isEmpty())
         return;
     com_Stop->addItem(QString());
     for (const auto& stop : Enrolment::stopsOf(course))
-        com_Stop->addItem(stop.first + QStringLiteral(")  ") + stop.second);
+        com_Stop->addItem(codes::itemText(stop.first, stop.second));
     com_Stop->setCurrentIndex(-1);
 }
 
 void TfPer0010::com_StopChange()
 {
-    const QString course = codeOf(com_Course);
-    const QString stop = codeOf(com_Stop);
+    const QString course = com_Course->code();
+    const QString stop = com_Stop->code();
     edt_Time->setText(course.isEmpty() || stop.isEmpty() ? QString() : Enrolment::timeOf(course, stop));
 }
 
@@ -660,15 +650,21 @@ void TfPer0010::edt_NameChange() { edt_NameHanja->setText(edt_Name->text()); }
 
 void TfPer0010::openEndCancel()
 {
+    // Through the main window's single-instance rule; without a main window (tests) one of our own.
+    static QPointer<TfEndCancel> own;
     QWidget* w = nullptr;
     ScreenHost* host = ScreenHost::current();
     if (host && host->hasFactory(QStringLiteral("TfEndCancel")))
         w = host->open(QStringLiteral("TfEndCancel"));
-    else
-        showEndCancel(window());
-    if (!w)
-        w = window()->findChild<TfEndCancel*>();
+    if (!w) {
+        if (!own)
+            own = new TfEndCancel(window());
+        own->showNormal();
+        own->raise();
+        w = own;
+    }
     if (auto* cancel = qobject_cast<TfEndCancel*>(w)) {
+        // The month to reopen is the last one closed.
         const QString m = Session::lastClosedMonth();
         cancel->setMonth(QDate(m.left(4).toInt(), m.mid(4, 2).toInt(), 1));
     }
@@ -693,8 +689,7 @@ bool TfPer0010::eventFilter(QObject* watched, QEvent* event)
         });
     }
     if (watched == edt_NameEng && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        // Latin letters for the English name; the input method follows the field's hints.
-        edt_NameEng->setAttribute(Qt::WA_InputMethodEnabled, event->type() == QEvent::FocusOut);
+        InputLanguage::set(event->type() == QEvent::FocusIn ? QStringLiteral("ENGLISH") : QStringLiteral("KOREA"));
     }
     if ((watched == DBGrid1 || watched == DBGrid2) && event->type() == QEvent::KeyPress && m_entering) {
         auto* g = static_cast<QTableWidget*>(watched);

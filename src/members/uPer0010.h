@@ -3,6 +3,7 @@
 
 #include "members/Enrolment.h"
 
+class CodeCombo;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -51,14 +52,14 @@ public:
     QComboBox* com_Calendar = nullptr;
     QComboBox* com_Sex = nullptr;
     QLineEdit* edt_Jumin = nullptr;
-    QComboBox* com_bu = nullptr;
+    CodeCombo* com_bu = nullptr;
     QLineEdit* edt_EnrolDate = nullptr;
     QLabel* lbl_FirstDate = nullptr;
     QLineEdit* edt_School = nullptr;
     QComboBox* com_Grade = nullptr;
     QComboBox* com_Class = nullptr;
-    QComboBox* com_Rank = nullptr;
-    QComboBox* com_Region = nullptr;
+    CodeCombo* com_Rank = nullptr;
+    CodeCombo* com_Region = nullptr;
     QLineEdit* edt_Phone = nullptr;
     QLineEdit* edt_Mobile = nullptr;
     QLineEdit* edt_Email = nullptr;
@@ -69,9 +70,9 @@ public:
     QLineEdit* edt_PayDay = nullptr;
     QLineEdit* edt_Fee = nullptr;
     QLineEdit* edt_Bank = nullptr;
-    QComboBox* com_Motive = nullptr;
-    QComboBox* com_Course = nullptr;
-    QComboBox* com_Stop = nullptr;
+    CodeCombo* com_Motive = nullptr;
+    CodeCombo* com_Course = nullptr;
+    CodeCombo* com_Stop = nullptr;
     QLineEdit* edt_Time = nullptr;
     QRadioButton* rb_Paid = nullptr;
     QRadioButton* rb_Unpaid = nullptr;

@@ -8,6 +8,7 @@
 #include "members/Enrolment.h"
 #include "members/MemberNumber.h"
 #include "members/uPer0010.h"
+#include "ui/CodeCombo.h"
 #include "stats/MovementCounter.h"
 
 #include <QApplication>
