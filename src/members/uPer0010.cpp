@@ -331,7 +331,7 @@ void TfPer0010::buildUi()
     connect(com_Course, &QComboBox::activated, this, &TfPer0010::com_CourseChange);
     connect(com_Stop, &QComboBox::activated, this, &TfPer0010::com_StopChange);
     connect(edt_Name, &QLineEdit::textEdited, this, &TfPer0010::edt_NameChange);
-    connect(edt_Birth, &QLineEdit::editingFinished, this, &TfPer0010::edt_BirthExit);
+    edt_Birth->installEventFilter(this);
     edt_Jumin->installEventFilter(this);
     edt_NameEng->installEventFilter(this);
     connect(edt_EnrolDate, &QLineEdit::textChanged, lbl_FirstDate, &QLabel::setText);
@@ -679,6 +679,8 @@ bool TfPer0010::eventFilter(QObject* watched, QEvent* event)
             mnuPhotoClick();
         return true;
     }
+    if (watched == edt_Birth && event->type() == QEvent::FocusOut)
+        edt_BirthExit();
     if (watched == edt_Jumin && event->type() == QEvent::FocusIn) {
         // Typed digits: select the seven after the "-"; nothing typed: start at the beginning.
         QTimer::singleShot(0, edt_Jumin, [this] {
