@@ -13,6 +13,7 @@
 #include "ui/Dialogs.h"
 #include "ui/InputLanguage.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFont>
@@ -668,6 +669,17 @@ void TfPer0010::openEndCancel()
         const QString m = Session::lastClosedMonth();
         cancel->setMonth(QDate(m.left(4).toInt(), m.mid(4, 2).toInt(), 1));
     }
+}
+
+void TfPer0010::closeEvent(QCloseEvent* event)
+{
+    // "종     료" is off while a form is typed; the window's own close button asks instead of losing it.
+    if (m_entering
+        && !Dialogs::yesNo(QStringLiteral("확인"), QStringLiteral("입력 중인 입관원서가 있습니다.\n저장하지 않고 종료하시겠습니까?"), this)) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 bool TfPer0010::eventFilter(QObject* watched, QEvent* event)

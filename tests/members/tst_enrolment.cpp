@@ -419,6 +419,31 @@ private slots:
         QCOMPARE(count("T_수련비납부"), 1);
     }
 
+    void screenDownKeyAddsRowsAndCloseAsks()
+    {
+        auto* w = new TfPer0010;
+        w->show();
+        w->BitBtn1Click();
+        w->BitBtn8Click();
+        w->DBGrid1->setCurrentCell(0, TfPer0010::FamRelation);
+        QTest::keyClick(w->DBGrid1, Qt::Key_Down); // 관계: no new row
+        QCOMPARE(w->DBGrid1->rowCount(), 1);
+        w->DBGrid1->setCurrentCell(0, TfPer0010::FamName);
+        QTest::keyClick(w->DBGrid1, Qt::Key_Down);
+        QCOMPARE(w->DBGrid1->rowCount(), 2);
+        w->BitBtn10Click();
+        w->DBGrid2->setCurrentCell(0, TfPer0010::SugText);
+        QTest::keyClick(w->DBGrid2, Qt::Key_Down);
+        QCOMPARE(w->DBGrid2->rowCount(), 2);
+        QCOMPARE(w->DBGrid2->item(1, TfPer0010::SugDate)->text(), QString("2024-05-15"));
+
+        // Closing while a form is typed asks first; "아니오" keeps it.
+        m_db->dialogs().answers = {QMessageBox::No};
+        QVERIFY(!w->close());
+        QVERIFY(w->entering());
+        QVERIFY(m_db->dialogs().saw("저장하지 않고 종료하시겠습니까?"));
+    }
+
     void screenShuttleLists()
     {
         sqlExec("INSERT INTO T_코스코드 (코스코드, 코스이름) VALUES ('1', '오전 1호차'), ('2', '오후 2호차')");
