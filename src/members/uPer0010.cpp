@@ -335,7 +335,9 @@ void TfPer0010::buildUi()
     edt_Birth->installEventFilter(this);
     edt_Jumin->installEventFilter(this);
     edt_NameEng->installEventFilter(this);
-    connect(edt_EnrolDate, &QLineEdit::textChanged, lbl_FirstDate, &QLabel::setText);
+    connect(edt_EnrolDate, &QLineEdit::textChanged, this, [this](const QString& t) {
+        lbl_FirstDate->setText(QString(t).remove(u'-').trimmed().isEmpty() ? QString() : t);
+    });
 }
 
 void TfPer0010::FormCreate()
