@@ -37,6 +37,7 @@
 #include "cashbook/uMon0010.h"
 #include "stats/uMem0010.h"
 #include "fees/uFee0010.h"
+#include "members/uPer0010.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -113,6 +114,7 @@ const QList<Factory> kFactories = {
     {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
     {"TfMem0010", Kind::Child, false, make<TfMem0010>},
     {"TfFee0010", Kind::Child, false, make<TfFee0010>},
+    {"TfPer0010", Kind::Child, false, make<TfPer0010>},
 };
 
 const QList<NamedGuard> kGuards = {
