@@ -35,6 +35,7 @@
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
+#include "members/uRet0010.h"
 #include "stats/uMem0010.h"
 
 #include <QAbstractButton>
@@ -107,6 +108,7 @@ const QList<Factory> kFactories = {
     {"TfEndYesNo", Kind::Separate, false, make<TfEndYesNo>},
     {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
     {"TfMem0010", Kind::Child, false, make<TfMem0010>},
+    {"TfRet0010", Kind::Child, false, make<TfRet0010>},
 };
 
 const QList<NamedGuard> kGuards = {
