@@ -30,6 +30,7 @@ QDateEdit* dateEdit(QWidget* parent)
     auto* d = new QDateEdit(Clock::today(), parent);
     d->setDisplayFormat("yyyy-MM-dd");
     d->setCalendarPopup(true);
+    d->setFixedWidth(100);
     return d;
 }
 
@@ -156,8 +157,9 @@ QWidget* TfRet0010::buildPage(int page)
     auto* lay = new QVBoxLayout(w);
     auto* row = new QHBoxLayout;
     QComboBox* bu = divisionBox(w);
+    bu->setFixedWidth(130);
     auto* name = new QLineEdit(w);
-    name->setMaximumWidth(100);
+    name->setFixedWidth(90);
     QDateEdit* today = dateEdit(w);
     row->addWidget(new QLabel("부 명", w));
     row->addWidget(bu);
@@ -165,22 +167,29 @@ QWidget* TfRet0010::buildPage(int page)
     row->addWidget(name);
     row->addWidget(new QLabel("현재 일자 :", w));
     row->addWidget(today);
-    row->addSpacing(12);
+    row->addStretch();
+    lay->addLayout(row);
+    row = new QHBoxLayout; // the page's own choices
 
     auto* g = new QTableWidget(w);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->verticalHeader()->setVisible(false);
     g->verticalHeader()->setDefaultSectionSize(22);
+    g->horizontalHeader()->setStretchLastSection(true);
     if (page < 2) {
         g->setColumnCount(9);
         g->setHorizontalHeaderLabels({"회원번호", "회원명", "입관일", page == 0 ? "퇴관일" : "휴관일", "생년월일", "성별",
                                       "전화번호", page == 0 ? "퇴관사유" : "휴관사유", "부명"});
+        for (int c = 0; c < 7; ++c)
+            g->setColumnWidth(c, c == 1 ? 70 : c == 5 ? 40 : 80);
         g->setColumnWidth(kReasonColumn, 150);
     } else {
         g->setColumnCount(10);
         g->setHorizontalHeaderLabels({"회원번호", "회원명", "입관일", "휴관일", "생년월일", "성별", "전화번호", "휴관사유",
                                       "선택", "부명"});
+        for (int c = 0; c < 8; ++c)
+            g->setColumnWidth(c, c == 1 ? 70 : c == 5 ? 40 : 80);
         g->setColumnWidth(kCheckColumn, 40);
     }
 
