@@ -1,5 +1,6 @@
 #include "members/Retirement.h"
 
+#include "db/CodeTables.h"
 #include "db/Query.h"
 #include "members/MemberRecords.h"
 #include "members/MemberStatus.h"
@@ -94,14 +95,13 @@ QStringList Retirement::reasonItems()
     db::Query q("select * from T_휴퇴사유 order by 휴퇴사유코드");
     q.open();
     while (q.next())
-        items << q.str("휴퇴사유코드") + QStringLiteral(") ") + q.str("휴퇴사유");
+        items << codes::itemText(q.str("휴퇴사유코드"), q.str("휴퇴사유"), QStringLiteral(" "));
     return items;
 }
 
 QString Retirement::codeOf(const QString& reasonText)
 {
-    const int p = reasonText.indexOf(u')');
-    return (p < 0 ? reasonText : reasonText.left(p)).trimmed();
+    return codes::codeOf(reasonText).trimmed();
 }
 
 bool Retirement::hasReason(const QString& reasonText)

@@ -3,6 +3,7 @@
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "ui/Dialogs.h"
+#include "ui/DivisionFilter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,43 +33,6 @@ QDateEdit* dateEdit(QWidget* parent)
     d->setCalendarPopup(true);
     d->setFixedWidth(100);
     return d;
-}
-
-// The division drop-down: an empty entry, the four age groups, then one "code) name" per division.
-QComboBox* divisionBox(QWidget* parent)
-{
-    auto* c = new QComboBox(parent);
-    c->addItem(QString());
-    for (const char* word : {"전체", "유치부", "초등부", "중고/일반"})
-        c->addItem(QStringLiteral("     ") + QString::fromUtf8(word));
-    db::Query q("SELECT 부별코드, 부명 FROM T_부별코드 ORDER BY 부별코드 asc");
-    q.open();
-    while (q.next())
-        c->addItem(q.str("부별코드") + QStringLiteral(") ") + q.str("부명"));
-    return c;
-}
-
-// The condition of the chosen division entry on a.부별코드 (kindergarten up to 02, elementary 03-11,
-// older trainees 12 and up).
-std::function<void(db::Query&)> divisionCondition(const QComboBox* c)
-{
-    const int index = c->currentIndex();
-    const QString text = c->currentText().trimmed();
-    return [index, text](db::Query& q) {
-        if (index > 4) {
-            q << " AND a.부별코드 = :buCode ";
-            q.bind("buCode", Retirement::codeOf(text));
-        } else if (text == QStringLiteral("유치부")) {
-            q << " AND a.부별코드 <= :buCode ";
-            q.bind("buCode", "02");
-        } else if (text == QStringLiteral("초등부")) {
-            q << " AND ( a.부별코드 BETWEEN :buCode AND  :buCode1) ";
-            q.bind({{"buCode", "03"}, {"buCode1", "11"}});
-        } else if (text == QStringLiteral("중고/일반")) {
-            q << " AND a.부별코드 >= :buCode  ";
-            q.bind("buCode", "12");
-        }
-    };
 }
 
 QTableWidgetItem* cell(const QString& text)
@@ -156,7 +120,8 @@ QWidget* TfRet0010::buildPage(int page)
     auto* w = new QWidget(this);
     auto* lay = new QVBoxLayout(w);
     auto* row = new QHBoxLayout;
-    QComboBox* bu = divisionBox(w);
+    auto* bu = new DivisionFilter(w);
+    bu->setObjectName(page == 0 ? "Com_bu" : page == 1 ? "com_bu1" : "com_bu2");
     bu->setFixedWidth(130);
     auto* name = new QLineEdit(w);
     name->setFixedWidth(90);
@@ -256,14 +221,15 @@ QTableWidget* TfRet0010::grid(int page) const
     return page == 0 ? DBCtrlGrid1 : page == 1 ? DBCtrlGrid2 : DBCtrlGrid3;
 }
 
-QComboBox* TfRet0010::division(int page) const { return page == 0 ? Com_bu : page == 1 ? com_bu1 : com_bu2; }
+DivisionFilter* TfRet0010::division(int page) const { return page == 0 ? Com_bu : page == 1 ? com_bu1 : com_bu2; }
 
 QDateEdit* TfRet0010::eventDate(int page) const { return page == 0 ? inToday : page == 1 ? inToday1 : inToday2; }
 
 Retirement::Filter TfRet0010::filter(int page) const
 {
     const QLineEdit* name = page == 0 ? edName : page == 1 ? edName1 : edName2;
-    return Retirement::Filter{name->text(), divisionCondition(division(page))};
+    const DivisionFilter* bu = division(page);
+    return Retirement::Filter{name->text(), [bu](db::Query& q) { bu->addCondition(q, "a.부별코드"); }};
 }
 
 Retirement::ReturnKind TfRet0010::returnKind() const

@@ -4,8 +4,8 @@
 #include "members/Retirement.h"
 #include "ui/ScreenPages.h"
 
+class DivisionFilter;
 class QCheckBox;
-class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -47,9 +47,9 @@ public:
     QPushButton* btnCancel = nullptr;
     QPushButton* btnExit = nullptr;
 
-    QComboBox* Com_bu = nullptr;
-    QComboBox* com_bu1 = nullptr;
-    QComboBox* com_bu2 = nullptr;
+    DivisionFilter* Com_bu = nullptr;
+    DivisionFilter* com_bu1 = nullptr;
+    DivisionFilter* com_bu2 = nullptr;
     QLineEdit* edName = nullptr;
     QLineEdit* edName1 = nullptr;
     QLineEdit* edName2 = nullptr;
@@ -74,7 +74,7 @@ public:
 private:
     QWidget* buildPage(int page);
     QTableWidget* grid(int page) const;
-    QComboBox* division(int page) const;
+    DivisionFilter* division(int page) const;
     QDateEdit* eventDate(int page) const;
     Retirement::Filter filter(int page) const;
     Retirement::ReturnKind returnKind() const;

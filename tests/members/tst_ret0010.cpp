@@ -5,6 +5,7 @@
 #include "members/uRet0010.h"
 #include "stats/MovementCounter.h"
 #include "support/TestDb.h"
+#include "ui/DivisionFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,6 +90,12 @@ private slots:
         TfRet0010 w;
         QCOMPARE(w.total_num->text(), QString("총 원 : 2 명"));
         w.inToday->setDate(QDate(2024, 3, 18));
+        // Both members train in division 05: the older trainees' entry lists nobody.
+        w.Com_bu->setCurrentIndex(w.Com_bu->findText("     중고/일반"));
+        QTest::mouseClick(w.btnInsert, Qt::LeftButton);
+        QVERIFY(!w.batchOpen());
+        QCOMPARE(m_db->dialogs().lastText(), QString("해당하는 회원이 없습니다."));
+        w.Com_bu->setCurrentIndex(w.Com_bu->findText("     초등부"));
         QTest::mouseClick(w.btnInsert, Qt::LeftButton);
         QVERIFY(w.batchOpen());
         QVERIFY(!w.btnInsert->isEnabled());
