@@ -221,8 +221,8 @@ QList<Retirement::Line> Retirement::membersOnLeave(const Filter& f, bool byPerio
 void Retirement::chooseReason(Line& line, const QString& reasonText, const QDate& eventDate)
 {
     line.reason = reasonText;
-    line.day = db::dateText(eventDate);
     line.chosen = hasReason(reasonText);
+    line.day = line.chosen ? db::dateText(eventDate) : line.since; // choosing the empty entry undoes it
 }
 
 void Retirement::setChecked(Line& line, bool checked)

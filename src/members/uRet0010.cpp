@@ -2,6 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
+#include "members/MemberStatus.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 
@@ -453,14 +454,14 @@ void TfRet0010::btnSearchClick()
     if (page == 0) {
         showLines(0, Retirement::withdrawnMembers(filter(0), chkDelete->isChecked(), delDateFrom->date(), DelDateTo->date()));
         m_withdrawnListed = true;
-        total_num->setText(QStringLiteral("퇴관자 : %1 명").arg(db::scalar("select count(*) from T_회원 where 퇴관일 is not null").toLongLong()));
+        total_num->setText(QStringLiteral("퇴관자 : %1 명").arg(db::scalar("select count(*) from T_회원 where " + MemberStatus::withdrawn()).toLongLong()));
     } else if (page == 1) {
         const bool retire = chkRetire->isChecked();
         showLines(1, Retirement::membersOnLeave(filter(1), retire, retDatefrom->date(), retDateto->date()));
         m_retireListed = retire;
         if (retire)
             setEditable(1, !m_lines[1].isEmpty()); // each member's reason, changeable before "퇴     관"
-        total_num->setText(QStringLiteral("휴관자 : %1 명").arg(db::scalar("select count(*) from T_회원 where 휴관일 is not null and 퇴관일 is null").toLongLong()));
+        total_num->setText(QStringLiteral("휴관자 : %1 명").arg(db::scalar("select count(*) from T_회원 where " + MemberStatus::onLeave()).toLongLong()));
     } else {
         showLines(2, Retirement::returnCandidates(filter(2), returnKind()));
     }

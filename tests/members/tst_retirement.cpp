@@ -97,6 +97,9 @@ private slots:
         Retirement::chooseReason(*find(lines, "202401001"), "01) 이사", QDate(2024, 3, 20));
         Retirement::chooseReason(*find(lines, "202401002"), "04) 건강", QDate(2024, 3, 21));
         QCOMPARE(find(lines, "202401002")->day, QString("2024-03-21"));
+        Retirement::chooseReason(*find(lines, "202401003"), "02) 학업/타학원", QDate(2024, 3, 20));
+        Retirement::chooseReason(*find(lines, "202401003"), "", QDate(2024, 3, 20)); // taken back
+        QCOMPARE(find(lines, "202401003")->day, QString());
         QCOMPARE(Retirement::withdraw(lines), 2);
 
         QCOMPARE(col("202401001", "퇴관일"), QString("2024-03-20"));
