@@ -35,6 +35,7 @@
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
+#include "members/uRet0010.h"
 #include "stats/uMem0010.h"
 #include "fees/uFee0010.h"
 #include "members/uPer0010.h"
@@ -115,6 +116,7 @@ const QList<Factory> kFactories = {
     {"TfMem0010", Kind::Child, false, make<TfMem0010>},
     {"TfFee0010", Kind::Child, false, make<TfFee0010>},
     {"TfPer0010", Kind::Child, false, make<TfPer0010>},
+    {"TfRet0010", Kind::Child, false, make<TfRet0010>},
 };
 
 const QList<NamedGuard> kGuards = {
