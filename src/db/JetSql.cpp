@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
+#include <QSet>
 #include <QVariant>
 #include <cmath>
 #include <sqlite3.h>
@@ -140,6 +141,26 @@ QString createType(const QString& lower, bool* dropLength)
     return {};
 }
 
+// Words that SQLite reserves but Jet lets a statement use as a column alias ("'0' As Check").
+bool isSqliteKeyword(const QString& lower)
+{
+    static const QSet<QString> words = {
+        "abort", "action", "add", "after", "all", "alter", "analyze", "and", "as", "asc", "attach", "before",
+        "begin", "between", "by", "cascade", "case", "cast", "check", "collate", "column", "commit", "conflict",
+        "constraint", "create", "cross", "current", "database", "default", "deferred", "delete", "desc", "detach",
+        "distinct", "do", "drop", "each", "else", "end", "escape", "except", "exclude", "exclusive", "exists",
+        "explain", "fail", "filter", "first", "following", "for", "foreign", "from", "full", "glob", "group",
+        "groups", "having", "if", "ignore", "immediate", "in", "index", "indexed", "initially", "inner", "insert",
+        "instead", "intersect", "into", "is", "isnull", "join", "key", "last", "left", "like", "limit", "match",
+        "natural", "no", "not", "nothing", "notnull", "null", "of", "offset", "on", "or", "order", "others",
+        "outer", "over", "partition", "plan", "pragma", "preceding", "primary", "query", "raise", "range",
+        "recursive", "references", "regexp", "reindex", "release", "rename", "replace", "restrict", "right",
+        "rollback", "row", "rows", "savepoint", "select", "set", "table", "temp", "temporary", "then", "ties",
+        "to", "transaction", "trigger", "unbounded", "union", "unique", "update", "using", "vacuum", "values",
+        "view", "virtual", "when", "where", "window", "with", "without"};
+    return words.contains(lower);
+}
+
 int nextSignificant(const QList<Token>& t, int i)
 {
     for (int j = i + 1; j < t.size(); ++j)
@@ -261,6 +282,13 @@ TranslatedSql translate(const QString& jet)
                 }
                 sql += tok.text;
                 break;
+            }
+            if (isSqliteKeyword(lower) && !call) {
+                const int pv = prevSignificant(t, i);
+                if (pv >= 0 && t[pv].type == Tok::Word && t[pv].text.compare("as", Qt::CaseInsensitive) == 0) {
+                    sql += u'"' + tok.text + u'"';
+                    break;
+                }
             }
             if (lower == "distinctrow") {
                 sql += QStringLiteral("DISTINCT");
