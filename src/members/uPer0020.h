@@ -1,0 +1,124 @@
+#pragma once
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QWidget>
+
+#include "members/PersonalRecord.h"
+#include "ui/ScreenPages.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QStackedWidget;
+class QTableWidget;
+class QToolButton;
+class PersonalJournalPanel;
+
+// "개인관리": one member with his details, family, status and the journal tabs. List screens show a
+// member with TfPer0020::showMember(no); the menu chooses the tab.
+class TfPer0020 : public QWidget, public IScreenPages {
+    Q_OBJECT
+public:
+    enum Tab {
+        TabDetails = 0, TabSuggestions, TabConduct, TabExams, TabAwards, TabFitness, TabAttendance, TabFees, TabBadges,
+        TabPoints, TabConcentration, TabNotices, TabCount
+    };
+
+    explicit TfPer0020(QWidget* parent = nullptr);
+    ~TfPer0020() override;
+
+    // Sets SelectedMemberNo and opens the screen on that member (or brings it to the front).
+    static TfPer0020* showMember(const QString& no);
+
+    int currentPage() const override;
+    void selectPage(int index, bool runChange) override;
+
+    // Handlers, callable from tests.
+    void FormCreate();
+    void Refill(bool force = false); // shows SelectedMemberNo unless it is shown already
+    void TabControl1Change();
+    void Name_ChangeClick(int index);
+    void btn_ChooseClick();
+    void btn_NextClick();
+    void btn_PrevClick();
+    void Btn_EditClick();
+    void Btn_OkClick();
+    void Btn_CancelClick();
+    void Btn_DeleteClick();
+    void btn_ExitClick();
+    void PhotoAttachClick();
+    void ListAddClick(PersonalRecord::List l);
+    void ListDeleteClick(PersonalRecord::List l);
+    void ListCancelClick(PersonalRecord::List l);
+    void PointYearMonthChange();
+
+    PersonalRecord& record() { return m_record; }
+    bool editing() const { return m_editing; }
+    QString shownMember() const { return m_lastShown; }
+    PersonalJournalPanel* panel(PersonalRecord::List l) const { return m_panels.value(l); }
+    QWidget* fieldWidget(const QString& column) const { return m_fields.value(column); }
+    void setFieldText(const QString& column, const QString& text); // types into a member field
+
+    QTabWidget* TabControl1 = nullptr;
+    QLabel* Pan_Company = nullptr;
+    QLabel* lbl_No = nullptr;
+    QLabel* img_Photo = nullptr;
+    QPushButton* Btn_Insert = nullptr;
+    QPushButton* Btn_Query = nullptr;
+    QPushButton* Btn_Edit = nullptr;
+    QPushButton* Btn_Delete = nullptr;
+    QPushButton* Btn_Ok = nullptr;
+    QPushButton* Btn_Cancel = nullptr;
+    QPushButton* btn_Exit = nullptr;
+    QPushButton* btn_Prev = nullptr;
+    QPushButton* btn_Next = nullptr;
+    QPushButton* btn_Choose = nullptr;
+    QComboBox* Name_Change = nullptr;
+    QComboBox* com_PointYear = nullptr;
+    QComboBox* com_PointMonth = nullptr;
+    QList<QLabel*> lbl_PointMonths;
+    QLabel* lbl_PointSum = nullptr;
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildUi();
+    QWidget* buildFields();
+    QWidget* buildDetailsTab();
+    QWidget* buildPointsTab();
+    void loadLists();
+    void loadMemberList();
+    void showFields();
+    void collectFields();
+    void showPhoto();
+    void showPointSums();
+    void showList(PersonalRecord::List l, bool toLast);
+    void loadStops(bool keepValue);
+    void loadTimes(bool keepValue);
+    void chgEdBoxState();
+    void chgButtonState();
+    void setEditing(bool on);
+    void moveTo(int index);
+    bool confirmLeavingEdits();
+    void focusProblem(const PersonalRecord::Problem& p);
+    static PersonalRecord::List listOfTab(int tab);
+
+    PersonalRecord m_record;
+    QString m_lastShown;
+    QString m_picture;
+    bool m_editing = false;
+    bool m_refilling = false;
+    QList<QPair<QString, QString>> m_members;
+    int m_position = -1;
+    QHash<QString, QWidget*> m_fields; // member column -> its field
+    QHash<int, PersonalJournalPanel*> m_panels;
+    QComboBox* com_Course = nullptr;
+    QComboBox* com_Place = nullptr;
+    QComboBox* com_Time = nullptr;
+    QComboBox* com_Zip = nullptr;
+};
