@@ -22,6 +22,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -118,6 +119,9 @@ void TfPer0020::buildUi()
     root->addWidget(buildFields());
 
     TabControl1 = new QTabWidget(this);
+    // Twelve tabs fit the window's width; fields that cannot be typed into look so.
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; } "
+                                 "QLineEdit[readOnly=\"true\"] { background: palette(window); }"));
     for (int t = 0; t < TabCount; ++t) {
         QWidget* page = nullptr;
         switch (t) {
@@ -259,7 +263,9 @@ QWidget* TfPer0020::buildFields()
 
     place(1, 0, QStringLiteral("생년월일"), text(QStringLiteral("생년월일"), 10, QStringLiteral("9999-99-99;_")));
     place(1, 1, QStringLiteral("양/음"), choice(QStringLiteral("양력음력"), {QStringLiteral("양"), QStringLiteral("음")}));
-    place(1, 2, QStringLiteral("주민번호"), text(QStringLiteral("주민등록번호"), 14, QStringLiteral("999999-9999999;_")));
+    auto* resident = text(QStringLiteral("주민등록번호"), 14, QStringLiteral("999999-9999999;_"));
+    resident->setMinimumWidth(120);
+    place(1, 2, QStringLiteral("주민번호"), resident);
     place(1, 3, QStringLiteral("부별"), codes(QStringLiteral("부별코드")));
 
     place(2, 0, QStringLiteral("입관일"), text(QStringLiteral("입관일"), 10, QStringLiteral("9999-99-99;_")));
@@ -728,9 +734,11 @@ void TfPer0020::chgEdBoxState()
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
         const QString& col = it.key();
         const bool never = col == u"최초입관일" || col.startsWith(u"최종") || col.startsWith(u"복관일");
-        if (auto* e = qobject_cast<QLineEdit*>(it.value()))
+        if (auto* e = qobject_cast<QLineEdit*>(it.value())) {
             e->setReadOnly(!m_editing || never);
-        else
+            e->style()->unpolish(e); // the look follows the read-only state
+            e->style()->polish(e);
+        } else
             it.value()->setEnabled(m_editing);
     }
     for (PersonalJournalPanel* p : std::as_const(m_panels))

@@ -1,0 +1,198 @@
+#include "support/TestDb.h"
+
+#include "app/ScreenHost.h"
+#include "app/Screens.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "members/PersonalJournalPanel.h"
+#include "members/uPer0020.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+void addMember(const QString& no, const QString& name, const QString& leave = QString())
+{
+    sqlExec(QStringLiteral("INSERT INTO T_회원 (회원번호, 회원명, 주민등록번호, 생년월일, 입관일, 최초입관일, 부별코드, 급품코드, 휴관일) "
+                           "VALUES ('%1', '%2', '150301-3123456', '2015-03-01', '2024-01-05', '2024-01-05', '03', '02', %3)")
+                .arg(no, name, leave.isEmpty() ? QStringLiteral("NULL") : u'\'' + leave + u'\''));
+}
+
+QString text(const QString& sql) { return db::scalarText(sql); }
+
+QString fieldOf(TfPer0020& w, const QString& column)
+{
+    QWidget* f = w.fieldWidget(column);
+    if (auto* e = qobject_cast<QLineEdit*>(f))
+        return e->text();
+    if (auto* c = qobject_cast<QComboBox*>(f))
+        return c->currentText();
+    return QString();
+}
+
+} // namespace
+
+class TstPer0020 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheChosenMemberAndRereadsOnlyForAnother()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        addMember("202401002", "이품새", "2024-04-01");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+        QCOMPARE(fieldOf(w, "회원명"), QString("김태권"));
+        QCOMPARE(fieldOf(w, "부별코드"), QString("초등1학년부"));
+        QCOMPARE(w.lbl_No->text(), QString("등록번호 : 202401001"));
+
+        // Same member again: nothing is read.
+        sqlExec("UPDATE T_회원 SET 회원명 = '김태권도' WHERE 회원번호 = '202401001'");
+        w.Refill();
+        QCOMPARE(fieldOf(w, "회원명"), QString("김태권"));
+
+        // Another member: everything is read; a member on leave is named so and cannot be edited.
+        Session::setSelectedMemberNo("202401002");
+        w.Refill();
+        QCOMPARE(fieldOf(w, "회원명"), QString("이품새"));
+        QCOMPARE(w.lbl_No->text(), QString("등록번호 : 휴관자"));
+        w.Btn_EditClick();
+        QVERIFY(!w.editing());
+        QCOMPARE(t.dialogs().lastText(), QString("휴관자료는 수정할 수 없습니다."));
+
+        // The arrows walk the member list by name and stop at its ends.
+        w.btn_PrevClick();
+        QCOMPARE(w.shownMember(), QString("202401001"));
+        w.btn_PrevClick();
+        QCOMPARE(t.dialogs().lastText(), QString("자료의 처음입니다."));
+        QCOMPARE(w.shownMember(), QString("202401001"));
+        w.btn_NextClick();
+        w.btn_NextClick();
+        QCOMPARE(t.dialogs().lastText(), QString("자료의 끝입니다."));
+        QCOMPARE(w.shownMember(), QString("202401002"));
+    }
+
+    void editDetailsAndJournalsThenConfirm()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+        QVERIFY(!w.Btn_Ok->isEnabled());
+        w.Btn_EditClick();
+        QVERIFY(w.editing());
+        QVERIFY(w.Btn_Ok->isEnabled());
+        QVERIFY(!w.btn_Exit->isEnabled());
+
+        w.setFieldText("주소", "서울시 중구 태평로 1");
+        w.setFieldText("학년", "초등 4");
+
+        w.selectPage(TfPer0020::TabSuggestions, true);
+        w.ListAddClick(PersonalRecord::Suggestions);
+        PersonalJournalPanel* p = w.panel(PersonalRecord::Suggestions);
+        QCOMPARE(p->shownRows(), 1);
+        QCOMPARE(p->shownText(0, "건의일자"), QString("2024-05-15"));
+        p->typeInto(0, "건의사항", "차량 시간을 5시로 바꿔 주세요");
+
+        // Showing another tab and coming back keeps the typed row.
+        w.selectPage(TfPer0020::TabAwards, true);
+        w.selectPage(TfPer0020::TabSuggestions, true);
+        QCOMPARE(p->shownText(0, "건의사항"), QString("차량 시간을 5시로 바꿔 주세요"));
+
+        w.selectPage(TfPer0020::TabBadges, true);
+        w.ListAddClick(PersonalRecord::Badges);
+        QCOMPARE(w.panel(PersonalRecord::Badges)->shownText(0, "YN"), QString("✔"));
+
+        w.selectPage(TfPer0020::TabPoints, true);
+        w.ListAddClick(PersonalRecord::Points);
+        PersonalJournalPanel* points = w.panel(PersonalRecord::Points);
+        QCOMPARE(points->shownRows(), 1);
+        points->typeInto(0, "비고2", "02)  봉사활동");
+        QCOMPARE(points->shownText(0, "벌점수"), QString("5"));
+
+        w.Btn_OkClick();
+        QVERIFY2(!w.editing(), qPrintable(t.dialogs().lastText()));
+        QCOMPARE(text("SELECT 주소 || '/' || 학년 FROM T_회원"), QString("서울시 중구 태평로 1/초등 4"));
+        QCOMPARE(text("SELECT 순번 || ' ' || 건의일자 || ' ' || 건의사항 FROM T_건의사항"), QString("1 2024-05-15 차량 시간을 5시로 바꿔 주세요"));
+        QCOMPARE(text("SELECT 뱃지코드 FROM T_뱃지지급"), QString("01"));
+        QCOMPARE(text("SELECT 벌점코드 FROM T_벌점"), QString("02"));
+        QCOMPARE(w.lbl_PointSum->text(), QString("년 : 5  누적 : 5"));
+        QCOMPARE(w.lbl_PointMonths[4]->text(), QString("5"));
+    }
+
+    void refusedConfirmStaysInEditingWithNothingWritten()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+        w.Btn_EditClick();
+        w.setFieldText("주소", "부산");
+        w.setFieldText("주민등록번호", "");
+        w.Btn_OkClick();
+        QVERIFY(w.editing());
+        QCOMPARE(t.dialogs().lastText(), QString("주민등록번호를 13자리로 입력하세요."));
+        QCOMPARE(text("SELECT 주소 FROM T_회원"), QString("0"));
+
+        // 취소 brings back what was stored.
+        w.Btn_CancelClick();
+        QVERIFY(!w.editing());
+        QCOMPARE(fieldOf(w, "주민등록번호"), QString("150301-3123456"));
+        QCOMPARE(fieldOf(w, "주소"), QString());
+    }
+
+    void deleteMemberShowsTheNextOne()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        addMember("202401002", "이품새");
+        sqlExec("INSERT INTO T_생활기록 (회원번호, 순번, 기록일자, 생활기록) VALUES ('202401001', 1, '2024-02-01', '성실함')");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+
+        t.dialogs().answers = {QMessageBox::No};
+        w.Btn_DeleteClick();
+        QCOMPARE(text("SELECT Count(*) FROM T_회원"), QString("2"));
+
+        t.dialogs().answers = {QMessageBox::Yes};
+        w.Btn_DeleteClick();
+        QCOMPARE(t.dialogs().log.last().text, QString("본 자료는 퇴관자료에 남지를 않고 완전 삭제가 됩니다."));
+        QCOMPARE(text("SELECT Count(*) FROM T_회원 WHERE 회원번호 = '202401001'"), QString("0"));
+        QCOMPARE(text("SELECT Count(*) FROM T_생활기록"), QString("0"));
+        QCOMPARE(w.shownMember(), QString("202401002"));
+        QCOMPARE(fieldOf(w, "회원명"), QString("이품새"));
+    }
+
+    void menuOpensBuiltTabsOnly()
+    {
+        TestDb t;
+        QWidget main;
+        auto* area = new QMdiArea(&main);
+        ScreenHost host(&main, area);
+        QStringList enabled;
+        for (const screens::Entry& e : screens::entries())
+            if (e.target == u"TfPer0020" && host.available(e))
+                enabled.append(e.place.last());
+        QCOMPARE(enabled, (QStringList{"신상명세서", "건의사항", "생활기록", "시상내역", "뱃지지급", "상벌점내역", "공지사항", "개인검색"}));
+
+        addMember("202401001", "김태권");
+        auto* w = TfPer0020::showMember("202401001");
+        QVERIFY(w);
+        QCOMPARE(w->shownMember(), QString("202401001"));
+        for (const screens::Entry& e : screens::entries())
+            if (e.place == QStringList{"개인관리", "공지사항"})
+                QCOMPARE(host.run(e), static_cast<QWidget*>(w));
+        QCOMPARE(w->currentPage(), int(TfPer0020::TabNotices));
+        QVERIFY(!w->TabControl1->isTabEnabled(TfPer0020::TabExams));
+    }
+};
+
+QTEST_MAIN(TstPer0020)
+#include "tst_per0020.moc"
