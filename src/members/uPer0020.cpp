@@ -8,6 +8,7 @@
 #include "members/MemberNumber.h"
 #include "members/PersonalJournalPanel.h"
 #include "ui/Dialogs.h"
+#include "ui/InputLanguage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -256,7 +257,7 @@ QWidget* TfPer0020::buildFields()
 
     place(0, 0, QStringLiteral("이   름"), text(QStringLiteral("회원명"), 10));
     auto* eng = text(QStringLiteral("회원명영"), 30);
-    eng->setInputMethodHints(Qt::ImhLatinOnly);
+    eng->installEventFilter(this); // Latin letters while the cursor is in it
     place(0, 1, QStringLiteral("영문이름"), eng);
     place(0, 2, QStringLiteral("한자"), text(QStringLiteral("회원명한문"), 10));
     place(0, 3, QStringLiteral("성   별"), choice(QStringLiteral("성별"), {QStringLiteral("남"), QStringLiteral("여")}));
@@ -963,6 +964,17 @@ bool TfPer0020::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate && !m_refilling)
         QTimer::singleShot(0, this, [this] { Refill(); });
     return QWidget::event(e);
+}
+
+bool TfPer0020::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_fields.value(QStringLiteral("회원명영"))) {
+        if (e->type() == QEvent::FocusIn)
+            InputLanguage::set(QStringLiteral("ENGLISH"));
+        else if (e->type() == QEvent::FocusOut)
+            InputLanguage::set(QStringLiteral("KOREA"));
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void TfPer0020::closeEvent(QCloseEvent* e)

@@ -37,6 +37,7 @@ public:
     void selectPage(int index, bool runChange) override;
 
     // Handlers, callable from tests.
+    Q_INVOKABLE void FormActivate() { Refill(); } // the screen host calls it on every opening
     void FormCreate();
     void Refill(bool force = false); // shows SelectedMemberNo unless it is shown already
     void TabControl1Change();
@@ -84,6 +85,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
