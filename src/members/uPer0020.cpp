@@ -752,7 +752,6 @@ void TfPer0020::chgButtonState()
     Btn_Ok->setEnabled(m_editing);
     Btn_Cancel->setEnabled(m_editing);
     btn_Exit->setEnabled(!m_editing);
-    Btn_Edit->setEnabled(!m_editing);
     // Another member is chosen only after the edits are written or dropped.
     btn_Prev->setEnabled(!m_editing);
     btn_Next->setEnabled(!m_editing);

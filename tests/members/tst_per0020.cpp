@@ -4,10 +4,13 @@
 #include "app/Screens.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "members/MemberNumber.h"
 #include "members/PersonalJournalPanel.h"
 #include "members/uPer0020.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -146,6 +149,37 @@ private slots:
         QVERIFY(!w.editing());
         QCOMPARE(fieldOf(w, "주민등록번호"), QString("150301-3123456"));
         QCOMPARE(fieldOf(w, "주소"), QString());
+    }
+
+    void photoIsStoredOnlyByConfirm()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        const QString picture = t.dir() + "/사진.bmp";
+        QImage img(8, 10, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        QVERIFY(img.save(picture, "BMP"));
+        const QString stored = MemberNumber::photoPath("202401001");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+
+        w.PhotoAttachClick(); // browsing: nothing to attach
+        QVERIFY(t.dialogs().log.isEmpty());
+        w.Btn_EditClick();
+        t.dialogs().files = {picture};
+        w.PhotoAttachClick();
+        QVERIFY(!w.img_Photo->pixmap().isNull());
+        w.Btn_CancelClick();
+        QVERIFY(!QFile::exists(stored));
+        QVERIFY(w.img_Photo->pixmap().isNull());
+
+        w.Btn_EditClick();
+        t.dialogs().files = {picture};
+        w.PhotoAttachClick();
+        w.Btn_OkClick();
+        QVERIFY(QFile::exists(stored));
+        QCOMPARE(QImage(stored).size(), QSize(8, 10));
+        QVERIFY(!w.img_Photo->pixmap().isNull());
     }
 
     void deleteMemberShowsTheNextOne()
