@@ -94,7 +94,22 @@ Query& Query::open()
     prepareAndBind();
     if (!m_q.exec())
         throw Error(m_q.lastError().text(), m_sql);
+    readColumns();
     return *this;
+}
+
+void Query::readColumns()
+{
+    // Looking a column up by name through record() builds the whole record each time: read it once.
+    const QSqlRecord rec = m_q.record();
+    m_columns.clear();
+    m_columnIndex.clear();
+    for (int i = 0; i < rec.count(); ++i) {
+        m_columns.append(rec.fieldName(i));
+        const QString key = rec.fieldName(i).toLower();
+        if (!m_columnIndex.contains(key)) // the first of two equal names, as record() finds it
+            m_columnIndex.insert(key, i);
+    }
 }
 
 int Query::exec()
@@ -112,11 +127,17 @@ bool Query::next() { return m_q.next(); }
 
 void Query::close() { m_q.finish(); }
 
-int Query::columnCount() const { return m_q.record().count(); }
+int Query::columnCount() const { return int(m_columns.size()); }
 
-QString Query::columnName(int i) const { return m_q.record().fieldName(i); }
+QString Query::columnName(int i) const { return m_columns.value(i); }
 
-int Query::columnIndex(const QString& name) const { return m_q.record().indexOf(name); }
+int Query::columnIndex(const QString& name) const
+{
+    const int i = m_columnIndex.value(name.toLower(), -1);
+    if (i < 0 && name.contains(u'.')) // "a.회원번호": the engine names the column without its table
+        return m_columnIndex.value(name.section(u'.', -1).toLower(), -1);
+    return i;
+}
 
 QVariant Query::value(int i) const { return m_q.value(i); }
 

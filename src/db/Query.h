@@ -56,10 +56,13 @@ public:
 
 private:
     void prepareAndBind();
+    void readColumns();
 
     QString m_sql;
     QString m_prepared;
     QHash<QString, QVariant> m_params; // lower-case name -> value
+    QStringList m_columns;             // of the open result
+    QHash<QString, int> m_columnIndex; // lower-case name -> position, read once per open
     QSqlQuery m_q;
 };
 

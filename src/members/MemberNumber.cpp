@@ -14,9 +14,12 @@ namespace {
 QString highest(const QString& table, const QString& column, const QString& prefix)
 {
     const bool link = column != QStringLiteral("회원번호");
-    return db::scalar(QStringLiteral("SELECT Max(%1) FROM %2 WHERE %3 like :month_num")
+    // The range lets the engine use the column's index; the pattern keeps only well-formed numbers.
+    return db::scalar(QStringLiteral("SELECT Max(%1) FROM %2 WHERE %3 >= :lo AND %3 < :hi AND %3 like :month_num")
                           .arg(link ? QStringLiteral("Left(%1, 9)").arg(column) : column, table, column),
-                      {{QStringLiteral("month_num"), prefix + (link ? QStringLiteral("___-%") : QStringLiteral("___"))}})
+                      {{QStringLiteral("lo"), prefix + QStringLiteral("000")},
+                       {QStringLiteral("hi"), prefix + QStringLiteral("999~")},
+                       {QStringLiteral("month_num"), prefix + (link ? QStringLiteral("___-%") : QStringLiteral("___"))}})
         .toString();
 }
 

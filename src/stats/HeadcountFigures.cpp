@@ -310,34 +310,38 @@ QList<QStringList> HeadcountFigures::reasonRows(ReasonLog log, int year)
     const QList<ReasonCode> codes = reasonCodes(log);
     const QString d = QString::fromUtf8(i.dateCol);
 
-    // One row of counts; the year and month conditions stand in the join so every reason is listed.
-    auto counts = [&](const QString& caption, const QString& joinCondition, int y, int month) {
+    // One pass over the log counts every reason by year and month; the rows are summed from it.
+    // Log rows whose reason is no longer a code are left out, as the join on the code table does.
+    QHash<QString, QHash<int, qint64>> byCode; // code -> yyyymm -> count (0 for rows without a date)
+    {
         db::Query q;
-        q << QStringLiteral("SELECT b.%1, Count(a.회원번호) As rCount FROM %2 a RIGHT JOIN %3 b ON a.%4 = b.%1")
-                 .arg(i.tableCode, i.log, i.codeTable, i.codeCol)
-          << joinCondition << QStringLiteral(" Group by b.%1 Order by b.%1").arg(i.tableCode);
-        if (y)
-            q.bind("inyear", y);
-        if (month)
-            q.bind("inMonth", month);
+        q << QStringLiteral("SELECT a.%1 AS code, Mid(a.%2, 1, 4) AS y, Mid(a.%2, 6, 2) AS m, Count(*) AS n FROM %3 a "
+                            "GROUP BY a.%1, Mid(a.%2, 1, 4), Mid(a.%2, 6, 2)")
+                 .arg(i.codeCol, d, i.log);
         q.open();
-        QHash<QString, qint64> byCode;
         while (q.next())
-            byCode.insert(q.value(0).toString(), q.value(1).toLongLong());
+            byCode[q.str("code")][q.str("y").toInt() * 100 + q.str("m").toInt()] += q.integer("n");
+    }
+    auto counts = [&](const QString& caption, int y, int month) {
         QStringList r{caption};
-        for (const ReasonCode& c : codes)
-            r << QString::number(byCode.value(c.code));
+        for (const ReasonCode& c : codes) {
+            qint64 n = 0;
+            const QHash<int, qint64> months = byCode.value(c.code);
+            for (auto it = months.constBegin(); it != months.constEnd(); ++it)
+                if ((!y || it.key() / 100 == y) && (!month || it.key() % 100 == month))
+                    n += it.value();
+            r << QString::number(n);
+        }
         return r;
     };
     const QStringList empty(codes.size() + 1, QString());
-    const QString yearCond = " And (year(a." + d + ") = :inyear)";
 
     QList<QStringList> rows;
-    rows << counts("전  체", QString(), 0, 0) << empty;
+    rows << counts("전  체", 0, 0) << empty;
     for (int x = year - 2; x <= year; ++x)
-        rows << counts(QString::number(x) + " 년", yearCond, x, 0);
+        rows << counts(QString::number(x) + " 년", x, 0);
     rows << empty;
     for (int m = 1; m <= 12; ++m)
-        rows << counts(QString::number(m) + " 월", yearCond + " And (Month(a." + d + ") = :inMonth)", year, m);
+        rows << counts(QString::number(m) + " 월", year, m);
     return rows;
 }
