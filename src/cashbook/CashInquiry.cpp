@@ -3,11 +3,6 @@
 #include "cashbook/CashMonth.h"
 #include "db/Query.h"
 
-namespace {
-QString blankIfEmpty(const QString& s) { return s.isEmpty() ? QStringLiteral(" ") : s; }
-QString trimBlank(const QString& s) { return s == QStringLiteral(" ") ? QString() : s; }
-}
-
 qint64 CashInquiry::closedBalanceBefore(const QDate& d)
 {
     const QString prev = cash::prevMonth(cash::monthKey(d));
@@ -31,76 +26,72 @@ CashInquiry::Result CashInquiry::byDate(const QDate& from, const QDate& to)
 {
     Result r;
     const QString s = db::dateText(from), e = db::dateText(to);
-    {
-        db::Transaction tx;
-        db::run(QStringLiteral(" DELETE FROM  T_금전출납Temp "));
-        // The period's lines are copied by one statement; blanks stand for empty texts as before.
-        db::run(QStringLiteral("INSERT INTO T_금전출납Temp "
-                               " (일자, 구분,순번, 대항목, 소항목, 입금액, 출금액,적요,수련비순번) "
-                               " SELECT 일자, '2', 순번, IIf(Nz(대항목,'') = '', ' ', 대항목), IIf(Nz(소항목,'') = '', ' ', 소항목), "
-                               " 입금액, 출금액, IIf(Nz(적요,'') = '', ' ', 적요), IIf(Nz(수련비순번,'') = '', ' ', 수련비순번) "
-                               " FROM T_금전출납 WHERE (일자 BETWEEN :SDate AND :EDate )"),
-                {{"SDate", s}, {"EDate", e}});
-        {
-            db::Query sums(QStringLiteral("SELECT count(*) AS n, Sum(입금액) AS i, Sum(출금액) AS o FROM T_금전출납 "
-                                          "WHERE (일자 BETWEEN :SDate AND :EDate )"));
-            sums.bind({{"SDate", s}, {"EDate", e}}).open();
-            if (sums.next()) {
-                r.found = int(sums.integer("n"));
-                r.income = sums.integer("i");
-                r.expense = sums.integer("o");
-            }
-        }
-        const QString ins = QStringLiteral("INSERT INTO T_금전출납Temp "
-                                           " (일자, 구분,순번, 대항목, 소항목, 입금액, 출금액,적요,수련비순번) "
-                                           " values "
-                                           " (:일자, :구분,:순번, :대항목, :소항목, :입금액, :출금액, :적요,:수련비순번) ");
-        db::Query put(ins);
-        int c = 0;
 
-        db::Query closed(QStringLiteral(" SELECT 마감연월, 당월차변금액,  당월대변금액, 차변누계금액, 대변누계금액 "
+    // A closed month carries its balance forward to the first day of the next month: a "전월이월" row
+    // that comes before the lines of that day and restarts the running balance.
+    struct Carry {
+        QString date;
+        int seq;
+        qint64 balance;
+    };
+    QList<Carry> carries;
+    {
+        db::Query closed(QStringLiteral(" SELECT 마감연월, 차변누계금액, 대변누계금액 "
                                         " FROM T_금전출납마감 "
                                         " WHERE 마감여부 ='1' ORDER BY 마감연월"));
         closed.open();
+        int c = 0;
         while (closed.next()) {
-            const QString next = cash::nextMonth(closed.str("마감연월"));
-            put.bind({{"일자", db::dateText(cash::firstDay(next))}, {"구분", "1"}, {"순번", ++c},
-                      {"대항목", kCarry}, {"소항목", " "},
-                      {"입금액", closed.integer("차변누계금액") - closed.integer("대변누계금액")}, {"출금액", 0},
-                      {"적요", " "}, {"수련비순번", " "}});
-            put.exec();
+            const QString day = db::dateText(cash::firstDay(cash::nextMonth(closed.str("마감연월"))));
+            ++c;
+            if (day >= s && day <= e)
+                carries.append({day, c, closed.integer("차변누계금액") - closed.integer("대변누계금액")});
         }
-        tx.commit();
     }
 
     qint64 balance = closedBalanceBefore(from);
     if (from.day() != 1)
         balance += netOfMonthUpTo(from, false);
 
-    // Within a date the lines keep their own numbers in ascending order; 순번 of the copies would
-    // follow the reading order, which is the same, but the line's own number is what is shown.
-    db::Query show(QStringLiteral(" SELECT *  FROM  T_금전출납Temp "
-                                  "WHERE (일자 BETWEEN :SDate AND :EDate )"
-                                  " ORDER BY  일자,구분,순번  "));
-    show.bind({{"SDate", s}, {"EDate", e}}).open();
-    while (show.next()) {
-        Row row;
-        row.date = show.date("일자");
-        row.seq = int(show.integer("순번"));
-        row.mainItem = trimBlank(show.str("대항목"));
-        row.subItem = trimBlank(show.str("소항목"));
-        row.memo = trimBlank(show.str("적요"));
-        row.carry = show.str("구분") == QStringLiteral("1") && row.mainItem == kCarry;
-        if (row.carry) {
-            balance = show.integer("입금액");
-        } else {
-            row.income = show.integer("입금액");
-            row.expense = show.integer("출금액");
-            balance += row.income - row.expense;
+    int nextCarry = 0;
+    auto carryUpTo = [&](const QString& day) {
+        for (; nextCarry < carries.size() && carries[nextCarry].date <= day; ++nextCarry) {
+            const Carry& c = carries[nextCarry];
+            Row row;
+            row.date = db::parseDate(c.date);
+            row.seq = c.seq;
+            row.mainItem = kCarry;
+            row.carry = true;
+            balance = c.balance;
+            row.balance = balance;
+            r.rows.append(row);
         }
+    };
+    db::Query lines(QStringLiteral("SELECT 일자, 순번, 대항목, 소항목, 입금액, 출금액, 적요 FROM T_금전출납 "
+                                   "WHERE (일자 BETWEEN :SDate AND :EDate ) ORDER BY 일자, 순번"));
+    lines.bind({{"SDate", s}, {"EDate", e}}).open();
+    const int cDate = lines.columnIndex("일자"), cSeq = lines.columnIndex("순번"), cMain = lines.columnIndex("대항목"),
+              cSub = lines.columnIndex("소항목"), cIn = lines.columnIndex("입금액"), cOut = lines.columnIndex("출금액"),
+              cMemo = lines.columnIndex("적요");
+    while (lines.next()) {
+        const QString day = lines.value(cDate).toString();
+        carryUpTo(day);
+        Row row;
+        row.date = db::parseDate(day);
+        row.seq = lines.value(cSeq).toInt();
+        row.mainItem = lines.value(cMain).toString();
+        row.subItem = lines.value(cSub).toString();
+        row.memo = lines.value(cMemo).toString();
+        row.income = lines.value(cIn).toLongLong();
+        row.expense = lines.value(cOut).toLongLong();
+        r.income += row.income;
+        r.expense += row.expense;
+        ++r.found;
+        balance += row.income - row.expense;
         row.balance = balance;
         r.rows.append(row);
     }
+    carryUpTo(e);
     r.current = balance;
     return r;
 }
