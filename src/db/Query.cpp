@@ -18,7 +18,14 @@ QDate parseDate(const QVariant& v)
         return v.toDate();
     if (v.typeId() == QMetaType::QDateTime)
         return v.toDateTime().date();
-    return QDate::fromString(v.toString().left(10), QStringLiteral("yyyy-MM-dd"));
+    const QString t = v.toString();
+    // "YYYY-MM-DD" read directly: lists parse thousands of these.
+    if (t.size() >= 10 && t[4] == u'-' && t[7] == u'-') {
+        bool y = false, m = false, d = false;
+        const QDate date(QStringView(t).left(4).toInt(&y), QStringView(t).mid(5, 2).toInt(&m), QStringView(t).mid(8, 2).toInt(&d));
+        return y && m && d ? date : QDate();
+    }
+    return QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd"));
 }
 
 QVariant toDbValue(const QVariant& v)
@@ -104,8 +111,11 @@ void Query::readColumns()
     const QSqlRecord rec = m_q.record();
     m_columns.clear();
     m_columnIndex.clear();
+    m_exactIndex.clear();
     for (int i = 0; i < rec.count(); ++i) {
         m_columns.append(rec.fieldName(i));
+        if (!m_exactIndex.contains(rec.fieldName(i)))
+            m_exactIndex.insert(rec.fieldName(i), i);
         const QString key = rec.fieldName(i).toLower();
         if (!m_columnIndex.contains(key)) // the first of two equal names, as record() finds it
             m_columnIndex.insert(key, i);
@@ -133,6 +143,8 @@ QString Query::columnName(int i) const { return m_columns.value(i); }
 
 int Query::columnIndex(const QString& name) const
 {
+    if (const auto it = m_exactIndex.constFind(name); it != m_exactIndex.constEnd())
+        return it.value();
     const int i = m_columnIndex.value(name.toLower(), -1);
     if (i < 0 && name.contains(u'.')) // "a.회원번호": the engine names the column without its table
         return m_columnIndex.value(name.section(u'.', -1).toLower(), -1);

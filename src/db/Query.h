@@ -63,6 +63,7 @@ private:
     QHash<QString, QVariant> m_params; // lower-case name -> value
     QStringList m_columns;             // of the open result
     QHash<QString, int> m_columnIndex; // lower-case name -> position, read once per open
+    QHash<QString, int> m_exactIndex;  // the same by the name as the engine gives it
     QSqlQuery m_q;
 };
 
