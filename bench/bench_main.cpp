@@ -1,0 +1,374 @@
+// Benchmarks of the main operations on a generated large school. Each list operation runs beside its
+// floor (the same rows by one hand-written query through the SQLite C API); the table at the end gives
+// ours / floor. The large school is generated once into the build folder and reused.
+#include "Floor.h"
+#include "SchoolGenerator.h"
+
+#include "app/Application.h"
+#include "app/uMain.h"
+#include "cashbook/CashInquiry.h"
+#include "db/Clock.h"
+#include "db/Database.h"
+#include "db/ProgramDir.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "fees/FeeRegister.h"
+#include "members/Enrolment.h"
+#include "members/MemberNumber.h"
+#include "report/Report.h"
+#include "stats/HeadcountFigures.h"
+#include "ui/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+namespace {
+
+const QDate kToday(2026, 12, 10);
+QString g_programDir;   // a program folder whose Data/Tamrin2000.db is the large school
+QString g_dbFile;
+std::unique_ptr<Floor> g_floor;
+RecordingDialogs g_dialogs;
+
+QString benchDir() { return QStringLiteral(TAMRIN_BENCH_DIR); }
+
+bool prepareLargeSchool()
+{
+    QDir().mkpath(benchDir());
+    g_dbFile = benchDir() + "/large.db";
+    if (!QFile::exists(g_dbFile)) {
+        std::fprintf(stderr, "큰 도장 자료를 만드는 중입니다 (한 번만): %s\n", qPrintable(g_dbFile));
+        QString error;
+        GeneratorReport r;
+        SchoolGenerator g(GeneratorOptions::large());
+        ProgramDir::set(benchDir());
+        if (!g.run(g_dbFile + ".tmp", &error, &r, [](const QString& s) { std::fprintf(stderr, "  %s\n", qPrintable(s)); })) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return false;
+        }
+        db::closeDatabase();
+        QFile::rename(g_dbFile + ".tmp", g_dbFile);
+        std::fprintf(stderr, "회원 %d명 (현재 %d명), 수련비 %d건, 금전출납 %d건\n", r.members, r.current, r.payments, r.cashLines);
+    }
+    // The program folder: layouts from the built program, the database linked in.
+    g_programDir = benchDir() + "/program";
+    QDir().mkpath(g_programDir + "/Data");
+    QFile::remove(g_programDir + "/Data/Tamrin2000.db");
+    QFile::link(g_dbFile, g_programDir + "/Data/Tamrin2000.db");
+    QFile::remove(g_programDir + "/report");
+    QFile::link(QStringLiteral(TAMRIN_PROGRAM_DIR) + "/report", g_programDir + "/report");
+    QFile::remove(g_programDir + "/images");
+    QFile::link(QStringLiteral(TAMRIN_PROGRAM_DIR) + "/images", g_programDir + "/images");
+    ProgramDir::set(g_programDir);
+    Clock::setFixed(QDateTime(kToday, QTime(10, 0)));
+    Dialogs::install(&g_dialogs);
+    QString error;
+    if (!db::openDatabase(ProgramDir::databaseFile(), &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    Session::reloadLastClosedMonth();
+    g_floor = std::make_unique<Floor>(g_dbFile);
+    return true;
+}
+
+const FeeRegister::Division kAllDivisions{};
+
+// ---- start-up ----
+
+void BM_StartUp(benchmark::State& state)
+{
+    db::closeDatabase();
+    for (auto _ : state) {
+        TfMain w;
+        w.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(w.databaseReady());
+        w.close();
+    }
+    db::openDatabase(ProgramDir::databaseFile());
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// ---- fees ----
+
+void BM_FeeGenerateYear(benchmark::State& state)
+{
+    for (auto _ : state) {
+        FeeRegister r;
+        r.generate(QDate(kToday.year(), 1, 1), QDate(kToday.year(), 12, 31), QString(), kAllDivisions);
+        state.counters["lines"] = r.count();
+    }
+}
+BENCHMARK(BM_FeeGenerateYear)->Unit(benchmark::kMillisecond);
+
+void BM_FeeGenerateYear_floor(benchmark::State& state)
+{
+    const std::string year = std::to_string(kToday.year());
+    for (auto _ : state) {
+        state.counters["lines"] = double(g_floor->rows(
+            "WITH RECURSIVE m(k) AS (SELECT ?1 || '01' UNION ALL SELECT CAST(k + 1 AS TEXT) FROM m WHERE k < ?1 || '12') "
+            "SELECT a.회원번호, a.회원명, a.수련비, b.부명, a.납부일자, a.납부은행, m.k FROM T_회원 a "
+            "LEFT JOIN T_부별코드 b ON b.부별코드 = a.부별코드 CROSS JOIN m "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND substr(m.k,1,4) || '-' || substr(m.k,5,2) > substr(a.입관일,1,7) "
+            "AND NOT EXISTS (SELECT 1 FROM T_수련비납부 f WHERE f.회원번호 = a.회원번호 AND f.년월분 = m.k) "
+            "ORDER BY b.부명, a.회원명",
+            {year}));
+    }
+}
+BENCHMARK(BM_FeeGenerateYear_floor)->Unit(benchmark::kMillisecond);
+
+void BM_FeeListMonth(benchmark::State& state)
+{
+    const QDate from(kToday.year(), kToday.month(), 1).addMonths(-1);
+    for (auto _ : state) {
+        FeeRegister r;
+        r.list(from, from.addMonths(1).addDays(-1), QString(), kAllDivisions);
+        state.counters["lines"] = r.count();
+    }
+}
+BENCHMARK(BM_FeeListMonth)->Unit(benchmark::kMillisecond);
+
+void BM_FeeListMonth_floor(benchmark::State& state)
+{
+    const QDate from(kToday.year(), kToday.month(), 1);
+    const std::string a = db::dateText(from.addMonths(-1)).toStdString(), b = db::dateText(from.addDays(-1)).toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, b.부명, a.납부일자, a.회원명, a.핸드폰번호, f.납부일자, a.납부은행, f.납부액, f.년월분, f.비고 "
+            "FROM T_수련비납부 f LEFT JOIN T_회원 a ON f.회원번호 = a.회원번호 LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드 "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND f.납부일자 BETWEEN ? AND ? ORDER BY b.부명, a.회원명, f.년월분",
+            {a, b}));
+}
+BENCHMARK(BM_FeeListMonth_floor)->Unit(benchmark::kMillisecond);
+
+// ---- cash book ----
+
+void cashInquiry(benchmark::State& state, int months)
+{
+    const QDate to = QDate(kToday.year(), kToday.month(), 1).addDays(-1);
+    const QDate from = to.addDays(1).addMonths(-months);
+    for (auto _ : state) {
+        const CashInquiry::Result r = CashInquiry::byDate(from, to);
+        state.counters["lines"] = r.found;
+    }
+}
+void cashInquiryFloor(benchmark::State& state, int months)
+{
+    const QDate to = QDate(kToday.year(), kToday.month(), 1).addDays(-1);
+    const QDate from = to.addDays(1).addMonths(-months);
+    const std::string a = db::dateText(from).toStdString(), b = db::dateText(to).toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT 일자, 순번, 대항목, 소항목, 입금액, 출금액, 적요, 수련비순번, "
+            "sum(입금액 - 출금액) OVER (ORDER BY 일자, 순번) FROM T_금전출납 WHERE 일자 BETWEEN ? AND ? ORDER BY 일자, 순번",
+            {a, b}));
+}
+void BM_CashInquiryMonth(benchmark::State& s) { cashInquiry(s, 1); }
+void BM_CashInquiryMonth_floor(benchmark::State& s) { cashInquiryFloor(s, 1); }
+void BM_CashInquiryYear(benchmark::State& s) { cashInquiry(s, 12); }
+void BM_CashInquiryYear_floor(benchmark::State& s) { cashInquiryFloor(s, 12); }
+BENCHMARK(BM_CashInquiryMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CashInquiryMonth_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CashInquiryYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CashInquiryYear_floor)->Unit(benchmark::kMillisecond);
+
+// ---- headcount ----
+
+void BM_HeadcountCurrent(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HeadcountFigures::overall());
+}
+BENCHMARK(BM_HeadcountCurrent)->Unit(benchmark::kMillisecond);
+
+void BM_HeadcountCurrent_floor(benchmark::State& state)
+{
+    for (auto _ : state) {
+        size_t n = g_floor->rows("SELECT b.부별코드, b.부명, count(a.회원번호) FROM T_부별코드 b LEFT JOIN T_회원 a "
+                                 "ON a.부별코드 = b.부별코드 AND a.퇴관일 IS NULL GROUP BY b.부별코드");
+        n += g_floor->rows("SELECT g.급품코드, g.급품명, count(a.회원번호) FROM T_급품코드 g LEFT JOIN T_회원 a "
+                           "ON a.급품코드 = g.급품코드 AND a.퇴관일 IS NULL GROUP BY g.급품코드");
+        n += g_floor->rows("SELECT g.학년, count(a.회원번호) FROM T_학년코드 g LEFT JOIN T_회원 a "
+                           "ON a.학년 = g.학년 AND a.퇴관일 IS NULL GROUP BY g.학년");
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_HeadcountCurrent_floor)->Unit(benchmark::kMillisecond);
+
+void BM_HeadcountYear(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HeadcountFigures::yearRows(kToday.year()));
+}
+BENCHMARK(BM_HeadcountYear)->Unit(benchmark::kMillisecond);
+
+void BM_HeadcountYear_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(g_floor->rows("SELECT * FROM T_인원현황 WHERE 년도 <= ? ORDER BY 년도",
+                                               {std::to_string(kToday.year())}));
+}
+BENCHMARK(BM_HeadcountYear_floor)->Unit(benchmark::kMillisecond);
+
+void BM_HeadcountComparison(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HeadcountFigures::comparisonRows(kToday.year()));
+}
+BENCHMARK(BM_HeadcountComparison)->Unit(benchmark::kMillisecond);
+
+void BM_HeadcountComparison_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(g_floor->rows("SELECT * FROM T_인원현황 WHERE 년도 BETWEEN ? AND ?",
+                                               {std::to_string(kToday.year() - 2), std::to_string(kToday.year())}));
+}
+BENCHMARK(BM_HeadcountComparison_floor)->Unit(benchmark::kMillisecond);
+
+void headcountReason(benchmark::State& state, HeadcountFigures::ReasonLog log)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HeadcountFigures::reasonRows(log, kToday.year()));
+}
+void headcountReasonFloor(benchmark::State& state, const char* sql)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(g_floor->rows(sql));
+}
+void BM_HeadcountWithdrawalReasons(benchmark::State& s) { headcountReason(s, HeadcountFigures::ReasonLog::Withdrawals); }
+void BM_HeadcountWithdrawalReasons_floor(benchmark::State& s)
+{
+    headcountReasonFloor(s, "SELECT substr(퇴관일,1,4), 퇴관사유코드, count(*) FROM T_퇴관사유별현황 GROUP BY 1, 2");
+}
+void BM_HeadcountLeaveReasons(benchmark::State& s) { headcountReason(s, HeadcountFigures::ReasonLog::Leaves); }
+void BM_HeadcountLeaveReasons_floor(benchmark::State& s)
+{
+    headcountReasonFloor(s, "SELECT substr(휴관일,1,4), 휴관사유코드, count(*) FROM T_휴관사유별현황 GROUP BY 1, 2");
+}
+void BM_HeadcountMotives(benchmark::State& s) { headcountReason(s, HeadcountFigures::ReasonLog::Motives); }
+void BM_HeadcountMotives_floor(benchmark::State& s)
+{
+    headcountReasonFloor(s, "SELECT substr(입관일,1,4), 입관동기코드, count(*) FROM T_입관동기별현황 GROUP BY 1, 2");
+}
+BENCHMARK(BM_HeadcountWithdrawalReasons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountWithdrawalReasons_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountLeaveReasons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountLeaveReasons_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountMotives)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountMotives_floor)->Unit(benchmark::kMillisecond);
+
+// ---- enrolment ----
+
+void BM_MemberNumber(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Enrolment::findNo());
+}
+BENCHMARK(BM_MemberNumber)->Unit(benchmark::kMillisecond);
+
+void BM_MemberNumber_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(g_floor->rows("SELECT Max(회원번호) FROM T_회원 WHERE 회원번호 like ?", {"202612%"}));
+}
+BENCHMARK(BM_MemberNumber_floor)->Unit(benchmark::kMillisecond);
+
+void BM_EnrolmentSave(benchmark::State& state)
+{
+    int k = 0;
+    for (auto _ : state) {
+        EnrolmentForm f;
+        f.name = QStringLiteral("벤치%1").arg(++k);
+        f.birthDate = "2016-04-01";
+        f.calendar = QStringLiteral("양");
+        f.sex = QStringLiteral("남");
+        f.residentNo = "160401-3123456";
+        f.divisionCode = "05";
+        f.enrolDate = db::dateText(kToday);
+        f.rankCode = "01";
+        f.regionCode = "1";
+        f.payDay = "10";
+        f.fee = "130000";
+        f.motiveCode = "01";
+        f.paidNow = true;
+        f.family.append({QStringLiteral("모"), QStringLiteral("김엄마"), QString(), QStringLiteral("양"), QString(), QString(), QString()});
+        benchmark::DoNotOptimize(Enrolment::save(f));
+    }
+}
+BENCHMARK(BM_EnrolmentSave)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// ---- printing ----
+
+void BM_Print1000LinesPdf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        report::PrintJob job;
+        db::Query q("SELECT 일자, 대항목, 소항목, 입금액, 출금액, 적요 FROM T_금전출납 ORDER BY 일자 DESC, 순번 LIMIT 1000");
+        q.open();
+        while (q.next())
+            job.add({{"가정통신1", q.str("일자")}, {"가정통신2", q.str("대항목")}, {"가정통신3", q.str("소항목")},
+                     {"가정통신4", q.str("입금액")}, {"가정통신5", q.str("출금액")}, {"가정통신7", q.str("적요")}});
+        if (!job.exportPdf("mon02_d.rpt", dir.filePath("list.pdf")))
+            state.SkipWithError("layout could not be rendered");
+        state.counters["lines"] = job.lines();
+    }
+}
+BENCHMARK(BM_Print1000LinesPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The table of ours / floor at the end of the run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            const std::string name = r.benchmark_name();
+            const double ms = r.GetAdjustedRealTime(); // in the benchmark's unit (ms)
+            const auto pos = name.find("_floor");
+            if (pos != std::string::npos)
+                m_floor[name.substr(0, pos)] = ms;
+            else
+                m_ours.emplace_back(name, ms);
+        }
+    }
+    void Finalize() override
+    {
+        std::printf("\n%-34s %12s %12s %8s\n", "operation", "ours (ms)", "floor (ms)", "ratio");
+        for (const auto& [name, ms] : m_ours) {
+            const auto it = m_floor.find(name);
+            if (it == m_floor.end())
+                std::printf("%-34s %12.2f %12s %8s\n", name.c_str(), ms, "-", "-");
+            else
+                std::printf("%-34s %12.2f %12.2f %8.2f\n", name.c_str(), ms, it->second, it->second > 0 ? ms / it->second : 0.0);
+        }
+        ConsoleReporter::Finalize();
+    }
+
+private:
+    std::vector<std::pair<std::string, double>> m_ours;
+    std::map<std::string, double> m_floor;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    Application app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (!prepareLargeSchool())
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    g_floor.reset();
+    db::closeDatabase();
+    return 0;
+}

@@ -1,0 +1,290 @@
+#include "SchoolGenerator.h"
+
+#include "cashbook/CashBook.h"
+#include "cashbook/MonthClosing.h"
+#include "db/Clock.h"
+#include "db/Database.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "fees/FeePayments.h"
+#include "members/Enrolment.h"
+#include "members/Retirement.h"
+
+#include <QFile>
+#include <QHash>
+#include <algorithm>
+#include <random>
+
+GeneratorOptions GeneratorOptions::demo() { return {}; }
+
+GeneratorOptions GeneratorOptions::large()
+{
+    GeneratorOptions o;
+    o.members = 10000;
+    o.current = 3000;
+    o.years = 10;
+    o.otherLinesPerMonth = 30;
+    return o;
+}
+
+namespace {
+
+const char* const kSurnames[] = {"김", "이", "박", "최", "정", "강", "조", "윤", "장", "임", "한", "오", "서", "신", "권", "황", "안", "송", "류", "홍"};
+const char* const kGiven[] = {"민준", "서연", "도윤", "서윤", "시우", "지우", "주원", "하은", "하준", "지호",
+                              "지유", "준서", "수아", "예준", "지아", "현우", "서아", "건우", "다은", "우진",
+                              "채원", "선우", "예린", "민재", "소율", "연우", "하린", "유준", "지민", "은우"};
+const char* const kSchools[] = {"한빛초등학교", "새솔초등학교", "푸른초등학교", "누리중학교", "하늘고등학교"};
+const char* const kJobs[] = {"회사원", "자영업", "교사", "공무원", "주부", "의사", "간호사"};
+
+struct Expense {
+    const char* main;
+    const char* sub;
+    bool income;
+    int low, high; // thousands of won
+};
+const Expense kOther[] = {
+    {"운영비", "임대료", false, 1500, 1500}, {"운영비", "전기요금", false, 80, 250}, {"운영비", "수도요금", false, 20, 60},
+    {"차량유지비", "주유", false, 60, 150},   {"용품", "도복구입", false, 100, 400}, {"용품", "도복판매", true, 30, 90},
+    {"심사", "심사비", true, 30, 60},         {"행사", "행사비", true, 20, 50},       {"운영비", "간식", false, 10, 40},
+};
+
+struct Member {
+    QString no;
+    QString name;
+    QString division;
+    qint64 fee = 0;
+    QDate enrolled;
+    bool withdrawn = false;
+    bool onLeave = false;
+    QDate leaveSince;
+};
+
+// A member's division by age at enrolment, as the school codes group them.
+QString divisionForAge(int age, std::mt19937& rng)
+{
+    if (age <= 5) return "01";
+    if (age <= 7) return "02";
+    if (age <= 13) {
+        const int grade = age - 7; // 1..6
+        if (std::uniform_int_distribution<int>(0, 9)(rng) == 0)
+            return grade <= 3 ? "09" : "10";
+        return QStringLiteral("%1").arg(2 + grade, 2, 10, QLatin1Char('0'));
+    }
+    if (age <= 16) return "12";
+    if (age <= 19) return "13";
+    return std::uniform_int_distribution<int>(0, 3)(rng) == 0 ? "15" : "14";
+}
+
+QString gradeForAge(int age)
+{
+    if (age <= 7) return QStringLiteral("유치 %1").arg(qBound(4, age, 7));
+    if (age <= 13) return QStringLiteral("초등 %1").arg(age - 7);
+    if (age <= 16) return QStringLiteral("중등 %1").arg(age - 13);
+    if (age <= 19) return QStringLiteral("고등 %1").arg(age - 16);
+    return age <= 23 ? QStringLiteral("대학교") : QStringLiteral("일반");
+}
+
+} // namespace
+
+bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* report,
+                          const std::function<void(const QString&)>& progress)
+{
+    for (const QString& f : {file, file + "-wal", file + "-shm"})
+        QFile::remove(f);
+    Clock::setFixed(QDateTime(m_o.today, QTime(10, 0)));
+    if (!db::openDatabase(file, error))
+        return false;
+    // A generated file need not survive a power cut while it is being made.
+    db::run("PRAGMA synchronous=OFF");
+
+    std::mt19937 rng(m_o.seed);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto chance = [&](int percent) { return pick(0, 99) < percent; };
+
+    const QDate firstMonth = QDate(m_o.today.year(), m_o.today.month(), 1).addMonths(-12 * m_o.years + 1);
+    const int months = 12 * m_o.years;
+    GeneratorReport r;
+    QList<Member> members;
+    QHash<QString, qint64> divisionFee;
+    {
+        db::Query q("SELECT 부별코드, 수련비 FROM T_부별코드");
+        q.open();
+        while (q.next())
+            divisionFee.insert(q.str("부별코드"), q.integer("수련비"));
+    }
+    db::run("UPDATE T_도장정보 SET 도장명 = :n", {{"n", QStringLiteral("한마음 태권도장")}});
+    if (db::scalar("SELECT count(*) FROM T_도장정보").toInt() == 0)
+        db::run("INSERT INTO T_도장정보 (도장명) VALUES (:n)", {{"n", QStringLiteral("한마음 태권도장")}});
+
+    try {
+        // Opening balance: the month before the first one.
+        Clock::setFixed(QDateTime(firstMonth, QTime(9, 0)));
+        MonthClosing::saveOpening(firstMonth.addMonths(-1).toString("yyyyMM"), 3000000, 0);
+
+        const int toWithdraw = m_o.members - m_o.current;
+        int enrolled = 0, withdrawnSoFar = 0;
+        for (int mi = 0; mi < months; ++mi) {
+            const QDate monthStart = firstMonth.addMonths(mi);
+            const QDate monthEnd = std::min(monthStart.addMonths(1).addDays(-1), m_o.today);
+            const QString monthKey = monthStart.toString("yyyyMM");
+            db::Transaction tx; // a month at a time: much faster, and all or nothing
+            auto dayIn = [&](int from = 1) { return monthStart.addDays(pick(from, monthEnd.day()) - 1); };
+
+            // Enrolments of the month, spread so the total comes out right.
+            const int enrolTarget = int(qint64(m_o.members) * (mi + 1) / months);
+            QList<QDate> enrolDays;
+            for (int k = enrolled; k < enrolTarget; ++k)
+                enrolDays.append(dayIn());
+            std::sort(enrolDays.begin(), enrolDays.end());
+            for (const QDate& d : enrolDays) {
+                Clock::setFixed(QDateTime(d, QTime(15, 0)));
+                const int age = chance(15) ? pick(20, 45) : pick(5, 16);
+                EnrolmentForm f;
+                f.name = QString::fromUtf8(kSurnames[pick(0, 19)]) + QString::fromUtf8(kGiven[pick(0, 29)]);
+                f.sex = chance(60) ? QStringLiteral("남") : QStringLiteral("여");
+                const QDate birth = d.addYears(-age).addDays(-pick(0, 364));
+                f.birthDate = db::dateText(birth);
+                f.calendar = QStringLiteral("양");
+                f.residentNo = birth.toString("yyMMdd") + "-" + (f.sex == "남" ? "3" : "4") + QString::number(pick(100000, 999999));
+                f.divisionCode = divisionForAge(age, rng);
+                f.enrolDate = db::dateText(d);
+                f.school = age < 20 ? QString::fromUtf8(kSchools[pick(0, 4)]) : QString();
+                f.grade = gradeForAge(age);
+                f.classNo = QString::number(pick(1, 12));
+                f.rankCode = QStringLiteral("01");
+                f.regionCode = QString::number(pick(1, 3));
+                f.phone = QStringLiteral("%1-%2").arg(pick(2000, 9999)).arg(pick(1000, 9999));
+                f.mobile = QStringLiteral("010-%1-%2").arg(pick(1000, 9999)).arg(pick(1000, 9999));
+                f.address = QStringLiteral("도장로 %1길 %2").arg(pick(1, 80)).arg(pick(1, 200));
+                f.payDay = QString::number(pick(1, 28));
+                f.fee = QString::number(divisionFee.value(f.divisionCode, 130000));
+                f.bank = QStringLiteral("계좌이체");
+                f.motiveCode = QStringLiteral("0%1").arg(pick(1, 6));
+                f.paidNow = chance(90);
+                EnrolmentFamily mother{QStringLiteral("모"), QString::fromUtf8(kSurnames[pick(0, 19)]) + QString::fromUtf8(kGiven[pick(0, 29)]),
+                                       QString(), QStringLiteral("양"), QString::fromUtf8(kJobs[pick(0, 6)]), QString(), QString()};
+                if (age < 20)
+                    f.family.append(mother);
+                const Enrolment::Problem problem = Enrolment::validate(f);
+                if (!problem.ok())
+                    throw db::Error(problem.message, f.name);
+                Member m;
+                m.no = Enrolment::save(f);
+                m.name = f.name;
+                m.division = f.divisionCode;
+                m.fee = f.fee.toLongLong();
+                m.enrolled = d;
+                members.append(m);
+                ++enrolled;
+                if (f.paidNow) ++r.payments, ++r.cashLines;
+            }
+            Clock::setFixed(QDateTime(monthEnd, QTime(20, 0)));
+
+            // Fees of the month for everyone attending who has not paid it yet.
+            for (Member& m : members) {
+                if (m.withdrawn || m.onLeave || m.enrolled > monthStart.addMonths(1).addDays(-1))
+                    continue;
+                if (m.enrolled.toString("yyyyMM") == monthKey)
+                    continue; // paid (or left unpaid) at enrolment
+                if (chance(4))
+                    continue; // some months stay unpaid
+                if (FeePayments::isPaid(m.no, monthKey))
+                    continue;
+                FeePayments::add(m.no, monthKey, dayIn(), m.fee, QString());
+                ++r.payments;
+                ++r.cashLines;
+            }
+
+            // Other income and expense lines.
+            for (int k = 0; k < m_o.otherLinesPerMonth; ++k) {
+                const Expense& e = kOther[k == 0 ? 0 : pick(1, int(std::size(kOther)) - 1)];
+                const QString msg = CashBook::addLine(dayIn(), QString::fromUtf8(e.main), QString::fromUtf8(e.sub), e.income,
+                                                      qint64(pick(e.low, e.high)) * 1000, QString());
+                if (!msg.isEmpty())
+                    throw db::Error(msg, QStringLiteral("cash line"));
+                ++r.cashLines;
+            }
+
+            // Leaves, returns and withdrawals near the end of the month.
+            const int withdrawTarget = int(qint64(toWithdraw) * (mi + 1) / months);
+            QList<int> candidates;
+            for (int i = 0; i < members.size(); ++i)
+                if (!members[i].withdrawn && members[i].enrolled.addMonths(2) <= monthStart)
+                    candidates.append(i);
+            std::shuffle(candidates.begin(), candidates.end(), rng);
+            const QDate eventDay = monthEnd.day() > 25 ? monthStart.addDays(24) : monthEnd;
+            QList<Retirement::Line> outs, leaves, backs;
+            for (int i : candidates) {
+                Member& m = members[i];
+                if (withdrawnSoFar + outs.size() < withdrawTarget) {
+                    Retirement::Line l;
+                    l.memberNo = m.no;
+                    l.name = m.name;
+                    l.day = db::dateText(eventDay);
+                    l.reason = QStringLiteral("0%1) ").arg(pick(1, 7));
+                    l.chosen = true;
+                    outs.append(l);
+                    m.withdrawn = true;
+                    m.onLeave = false;
+                } else if (m.onLeave && m.leaveSince.addMonths(2) <= monthStart) {
+                    Retirement::Line l;
+                    l.memberNo = m.no;
+                    l.name = m.name;
+                    l.since = db::dateText(m.leaveSince);
+                    l.checked = true;
+                    backs.append(l);
+                    m.onLeave = false;
+                } else if (!m.onLeave && leaves.size() < 2 && chance(5)) {
+                    Retirement::Line l;
+                    l.memberNo = m.no;
+                    l.name = m.name;
+                    l.day = db::dateText(eventDay);
+                    l.reason = QStringLiteral("07) ");
+                    l.chosen = true;
+                    leaves.append(l);
+                    m.onLeave = true;
+                    m.leaveSince = eventDay;
+                }
+            }
+            Retirement::withdraw(outs);
+            Retirement::leave(leaves);
+            Retirement::giveReturn(backs, Retirement::FromLeave, eventDay);
+            withdrawnSoFar += int(outs.size());
+            tx.commit();
+
+            if (monthStart.addMonths(1) <= QDate(m_o.today.year(), m_o.today.month(), 1)) {
+                const QString refusal = MonthClosing::checkClose(monthKey);
+                if (!refusal.isEmpty())
+                    throw db::Error(refusal, monthKey);
+                MonthClosing::close(monthKey);
+                ++r.closedMonths;
+            }
+            if (progress && (mi % 12 == 11 || mi == months - 1))
+                progress(QStringLiteral("%1: 회원 %2명").arg(monthKey).arg(enrolled));
+        }
+    } catch (const db::Error& e) {
+        if (error)
+            *error = e.message() + "\n" + e.sql();
+        Clock::reset();
+        return false;
+    } catch (const FeeError& e) {
+        if (error)
+            *error = e.message();
+        Clock::reset();
+        return false;
+    } catch (const std::exception& e) {
+        if (error)
+            *error = QString::fromLocal8Bit(e.what());
+        Clock::reset();
+        return false;
+    }
+    db::run("PRAGMA synchronous=FULL");
+    db::run("PRAGMA wal_checkpoint(TRUNCATE)");
+    Clock::setFixed(QDateTime(m_o.today, QTime(10, 0)));
+    Session::reloadLastClosedMonth();
+    r.members = int(members.size());
+    r.current = int(std::count_if(members.begin(), members.end(), [](const Member& m) { return !m.withdrawn; }));
+    if (report)
+        *report = r;
+    return true;
+}
