@@ -125,7 +125,7 @@ BENCHMARK(BM_FeeGenerateYear_floor)->Unit(benchmark::kMillisecond);
 
 void BM_FeeListMonth(benchmark::State& state)
 {
-    const QDate from(kToday.year(), kToday.month(), 1).addMonths(-1);
+    const QDate from = QDate(kToday.year(), kToday.month(), 1).addMonths(-1);
     for (auto _ : state) {
         FeeRegister r;
         r.list(from, from.addMonths(1).addDays(-1), QString(), kAllDivisions);

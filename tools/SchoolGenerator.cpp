@@ -253,6 +253,7 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
             tx.commit();
 
             if (monthStart.addMonths(1) <= QDate(m_o.today.year(), m_o.today.month(), 1)) {
+                Clock::setFixed(QDateTime(monthStart.addMonths(1), QTime(9, 0))); // a month closes once it is over
                 const QString refusal = MonthClosing::checkClose(monthKey);
                 if (!refusal.isEmpty())
                     throw db::Error(refusal, monthKey);
