@@ -55,11 +55,13 @@ bool prepareLargeSchool()
         QFile::rename(g_dbFile + ".tmp", g_dbFile);
         std::fprintf(stderr, "회원 %d명 (현재 %d명), 수련비 %d건, 금전출납 %d건\n", r.members, r.current, r.payments, r.cashLines);
     }
-    // The program folder: layouts from the built program, the database linked in.
+    // The program folder: layouts from the built program and a fresh copy of the large school, so the
+    // enrolments of one run do not pile up in the next.
     g_programDir = benchDir() + "/program";
     QDir().mkpath(g_programDir + "/Data");
-    QFile::remove(g_programDir + "/Data/Tamrin2000.db");
-    QFile::link(g_dbFile, g_programDir + "/Data/Tamrin2000.db");
+    for (const char* f : {"/Data/Tamrin2000.db", "/Data/Tamrin2000.db-wal", "/Data/Tamrin2000.db-shm"})
+        QFile::remove(g_programDir + f);
+    QFile::copy(g_dbFile, g_programDir + "/Data/Tamrin2000.db");
     QFile::remove(g_programDir + "/report");
     QFile::link(QStringLiteral(TAMRIN_PROGRAM_DIR) + "/report", g_programDir + "/report");
     QFile::remove(g_programDir + "/images");
@@ -73,7 +75,7 @@ bool prepareLargeSchool()
         return false;
     }
     Session::reloadLastClosedMonth();
-    g_floor = std::make_unique<Floor>(g_dbFile);
+    g_floor = std::make_unique<Floor>(ProgramDir::databaseFile());
     return true;
 }
 
