@@ -1,0 +1,84 @@
+// A generated school must be one the program itself would have written: every book agrees.
+#include "SchoolGenerator.h"
+
+#include "cashbook/CashInquiry.h"
+#include "db/Clock.h"
+#include "db/Database.h"
+#include "db/ProgramDir.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "stats/HeadcountFigures.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestGenerator : public QObject {
+    Q_OBJECT
+    static qint64 n(const QString& sql) { return db::scalar(sql).toLongLong(); }
+
+private slots:
+    void cleanup()
+    {
+        db::closeDatabase();
+        Clock::reset();
+        Session::reset();
+    }
+
+    void smallSchoolIsConsistent()
+    {
+        QTemporaryDir dir;
+        ProgramDir::set(dir.path());
+        GeneratorOptions o;
+        o.members = 40;
+        o.current = 25;
+        o.years = 1;
+        o.today = QDate(2024, 6, 20);
+        QString error;
+        GeneratorReport r;
+        QVERIFY2(SchoolGenerator(o).run(dir.filePath("s.db"), &error, &r), qPrintable(error));
+
+        QCOMPARE(n("SELECT count(*) FROM T_회원"), 40);
+        QCOMPARE(n("SELECT count(*) FROM T_회원 WHERE 퇴관일 Is Null"), 25);
+        QCOMPARE(r.current, 25);
+        // Every payment with money has exactly its own cash-book line.
+        QCOMPARE(n("SELECT count(*) FROM T_수련비납부"), qint64(r.payments));
+        QCOMPARE(n("SELECT count(*) FROM T_수련비납부 f WHERE (SELECT count(*) FROM T_금전출납 c WHERE c.수련비순번 = "
+                   "f.회원번호 & '-' & Format(f.순번, '0000') AND c.일자 = f.납부일자) <> 1"),
+                 0);
+        // Closed up to last month, and the closing totals are the lines' totals.
+        QCOMPARE(Session::lastClosedMonth(), QString("202405"));
+        QCOMPARE(n("SELECT 차변누계금액 - 대변누계금액 FROM T_금전출납마감 WHERE 마감연월 = '202405'"),
+                 3000000 + n("SELECT Sum(입금액) - Sum(출금액) FROM T_금전출납 WHERE 일자 < '2024-06-01'"));
+        // The cash on hand of the inquiry starts from that closing and reaches today's lines.
+        const CashInquiry::Result month = CashInquiry::byDate(QDate(2024, 6, 1), QDate(2024, 6, 20));
+        QCOMPARE(month.current, 3000000 + n("SELECT Sum(입금액) - Sum(출금액) FROM T_금전출납"));
+        // The month-end headcount of the movement counters is the number of members attending.
+        QCOMPARE(HeadcountFigures::yearMovement(2024).headcount[5],
+                 n("SELECT count(*) FROM T_회원 WHERE 퇴관일 Is Null AND 휴관일 Is Null"));
+    }
+
+    void sameSeedSameSchool()
+    {
+        QTemporaryDir dir;
+        ProgramDir::set(dir.path());
+        GeneratorOptions o;
+        o.members = 15;
+        o.current = 10;
+        o.years = 1;
+        o.today = QDate(2024, 3, 10);
+        auto fingerprint = [&](const QString& file) {
+            QString error;
+            if (!SchoolGenerator(o).run(file, &error))
+                qFatal("%s", qPrintable(error));
+            const QString f = db::scalar("SELECT group_concat(회원번호 || 회원명 || 입관일, ',') FROM (SELECT * FROM T_회원 ORDER BY 회원번호)").toString()
+                + db::scalar("SELECT Sum(입금액) FROM T_금전출납").toString();
+            db::closeDatabase();
+            return f;
+        };
+        QCOMPARE(fingerprint(dir.filePath("a.db")), fingerprint(dir.filePath("b.db")));
+    }
+};
+
+QTEST_MAIN(TestGenerator)
+#include "tst_generator.moc"
