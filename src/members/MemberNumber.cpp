@@ -6,21 +6,19 @@
 #include "members/MemberRecords.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
-// The highest nine-character number of the month in a table: a member number column, or a fee link
-// "202405001-0003" of the cash book. "" when none.
-QString highest(const QString& table, const QString& column, const QString& prefix)
+// One branch of the search: the highest nine-character number of the month in a table, from a member
+// number column or from a fee link "202405001-0003" of the cash book. The range lets the engine use the
+// column's index; the pattern keeps only well-formed numbers.
+QString highestIn(const QString& table, const QString& column)
 {
     const bool link = column != QStringLiteral("회원번호");
-    // The range lets the engine use the column's index; the pattern keeps only well-formed numbers.
-    return db::scalar(QStringLiteral("SELECT Max(%1) FROM %2 WHERE %3 >= :lo AND %3 < :hi AND %3 like :month_num")
-                          .arg(link ? QStringLiteral("Left(%1, 9)").arg(column) : column, table, column),
-                      {{QStringLiteral("lo"), prefix + QStringLiteral("000")},
-                       {QStringLiteral("hi"), prefix + QStringLiteral("999~")},
-                       {QStringLiteral("month_num"), prefix + (link ? QStringLiteral("___-%") : QStringLiteral("___"))}})
-        .toString();
+    return QStringLiteral("SELECT Max(%1) AS top FROM %2 WHERE %3 >= :lo AND %3 < :hi AND %3 like %4")
+        .arg(link ? QStringLiteral("Left(%1, 9)").arg(column) : column, table, column,
+             link ? QStringLiteral(":link_num") : QStringLiteral(":month_num"));
 }
 
 } // namespace
@@ -32,15 +30,30 @@ QString MemberNumber::next(const QDate& day, QString* error)
     const QString today = db::dateText(day);
     const QString prefix = today.mid(0, 4) + today.mid(5, 2);
 
-    QString top = highest(QStringLiteral("T_회원"), QStringLiteral("회원번호"), prefix);
+    // Every table that holds member numbers, searched by one statement.
+    QSet<QString> present;
+    {
+        db::Query q(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+        q.open();
+        while (q.next())
+            present.insert(q.value(0).toString());
+    }
+    QStringList branches{highestIn(QStringLiteral("T_회원"), QStringLiteral("회원번호"))};
     for (const auto& t : MemberRecords::keyedTables()) {
         const QString name = QString::fromUtf8(t.name);
-        if (db::tableExists(name))
-            top = qMax(top, highest(name, QStringLiteral("회원번호"), prefix));
+        if (present.contains(name))
+            branches << highestIn(name, QStringLiteral("회원번호"));
     }
-    // Fee links of the cash book ("202405001-0003") outlive a deleted member's fee rows.
-    if (db::tableExists(QStringLiteral("T_금전출납")))
-        top = qMax(top, highest(QStringLiteral("T_금전출납"), QStringLiteral("수련비순번"), prefix));
+    // Fee links of the cash book outlive a deleted member's fee rows.
+    if (present.contains(QStringLiteral("T_금전출납")))
+        branches << highestIn(QStringLiteral("T_금전출납"), QStringLiteral("수련비순번"));
+    const QString top = db::scalar(QStringLiteral("SELECT Max(top) FROM (") + branches.join(QStringLiteral(" UNION ALL "))
+                                       + QStringLiteral(")"),
+                                   {{QStringLiteral("lo"), prefix + QStringLiteral("000")},
+                                    {QStringLiteral("hi"), prefix + QStringLiteral("999~")},
+                                    {QStringLiteral("month_num"), prefix + QStringLiteral("___")},
+                                    {QStringLiteral("link_num"), prefix + QStringLiteral("___-%")}})
+                            .toString();
 
     if (top.isEmpty())
         return prefix + QStringLiteral("001");
