@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "cashbook/CashInquiry.h"
+#include "cashbook/uMon0010.h"
 #include "db/Clock.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
@@ -20,7 +21,9 @@
 #include "stats/HeadcountFigures.h"
 #include "ui/Dialogs.h"
 
+#include <QDateEdit>
 #include <QDir>
+#include <QTabWidget>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -176,6 +179,25 @@ void BM_CashInquiryMonth(benchmark::State& s) { cashInquiry(s, 1); }
 void BM_CashInquiryMonth_floor(benchmark::State& s) { cashInquiryFloor(s, 1); }
 void BM_CashInquiryYear(benchmark::State& s) { cashInquiry(s, 12); }
 void BM_CashInquiryYear_floor(benchmark::State& s) { cashInquiryFloor(s, 12); }
+// The same inquiry as the user sees it: the cash-book window fills its grid.
+void cashInquiryScreen(benchmark::State& state, int months)
+{
+    const QDate to = QDate(kToday.year(), kToday.month(), 1).addDays(-1);
+    TfMon0010 w;
+    w.PgCtr->setCurrentIndex(TfMon0010::PgInquiry);
+    w.dtpk_From->setDate(to.addDays(1).addMonths(-months));
+    w.dtpk_To->setDate(to);
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+void BM_CashInquiryMonthScreen(benchmark::State& s) { cashInquiryScreen(s, 1); }
+void BM_CashInquiryMonthScreen_floor(benchmark::State& s) { cashInquiryFloor(s, 1); }
+void BM_CashInquiryYearScreen(benchmark::State& s) { cashInquiryScreen(s, 12); }
+void BM_CashInquiryYearScreen_floor(benchmark::State& s) { cashInquiryFloor(s, 12); }
+BENCHMARK(BM_CashInquiryMonthScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CashInquiryMonthScreen_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CashInquiryYearScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CashInquiryYearScreen_floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CashInquiryMonth)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CashInquiryMonth_floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CashInquiryYear)->Unit(benchmark::kMillisecond);
