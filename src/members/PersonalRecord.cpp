@@ -498,6 +498,10 @@ void PersonalRecord::save()
     QList<List> written;
     {
         db::Transaction tx;
+        // Deleted on another screen while this one was editing: his journals must not come back
+        // as rows of nobody.
+        if (db::scalar(QStringLiteral("SELECT Count(*) FROM T_회원 WHERE 회원번호 = :no"), {{QStringLiteral("no"), m_no}}).toInt() == 0)
+            throw db::Error(QStringLiteral("회원번호 %1 의 회원 자료가 삭제되어 저장할 수 없습니다.").arg(m_no), QString());
         m_member.apply();
         for (int i = 0; i < ListCount; ++i) {
             const List l = List(i);

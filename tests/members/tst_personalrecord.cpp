@@ -134,6 +134,22 @@ private slots:
         QCOMPARE(rowsOf("T_심사평가공지사항"), 1);
     }
 
+    void memberDeletedElsewhereIsNotSaved()
+    {
+        TestDb t;
+        addMember();
+        PersonalRecord r;
+        QVERIFY(r.load(kNo));
+        editEverything(r);
+        // The withdrawal window (or the period deletion) removes him while this record is being edited.
+        MemberRecords::deleteMember(kNo);
+
+        QVERIFY_THROWS_EXCEPTION(db::Error, r.save());
+        for (const QString& table : MemberRecords::tablesDeletedWithMember())
+            if (db::tableExists(table))
+                QVERIFY2(rowsOf(table) == 0, qPrintable(table));
+    }
+
     void serialIsAboveEveryRowOfTheMember_data()
     {
         QTest::addColumn<int>("list");
