@@ -229,6 +229,24 @@ private slots:
         QCOMPARE(text("select sum(입금액) from T_금전출납 where 대항목 = '수련비'"), QString("260000"));
         QCOMPARE(count(QStringLiteral("select count(*) from T_가족사항 where 회원번호 = '%1'").arg(c)), 1);
         QCOMPARE(HeadcountFigures::currentMembers(), qint64(1));
+
+        // The third trainee goes on leave and is deleted while away: his leave ends with him.
+        ret.selectPage(1, true);
+        QTest::mouseClick(ret.btnInsert, Qt::LeftButton);
+        box = reasonBox(ret.DBCtrlGrid2, rowOf(ret.DBCtrlGrid2, c));
+        QVERIFY(box);
+        box->setCurrentIndex(box->findText("07) 방학/여행"));
+        QTest::mouseClick(ret.btnOk, Qt::LeftButton);
+        QVERIFY2(!ret.batchOpen(), qPrintable(dialogs.lastText()));
+        figuresAgree(__LINE__);
+        Session::setSelectedMemberNo(c);
+        person.Refill();
+        QCOMPARE(person.shownMember(), c);
+        dialogs.answers << QMessageBox::Yes;
+        person.Btn_DeleteClick();
+        QCOMPARE(rowsOfMember(c), 0);
+        figuresAgree(__LINE__);
+        QCOMPARE(HeadcountFigures::currentMembers(), qint64(0));
     }
 };
 
