@@ -3,6 +3,8 @@
 // headcount figures agree with a count of the member table and the cash book keeps the fees.
 #include "support/TestDb.h"
 
+#include "app/ScreenHost.h"
+#include "cashbook/uEndCancel.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "members/MemberRecords.h"
@@ -16,7 +18,9 @@
 #include "ui/CodeCombo.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
+#include <QMdiArea>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -247,6 +251,27 @@ private slots:
         QCOMPARE(rowsOfMember(c), 0);
         figuresAgree(__LINE__);
         QCOMPARE(HeadcountFigures::currentMembers(), qint64(0));
+    }
+
+    void enrolmentIntoAClosedMonthOpensTheCancelWindow()
+    {
+        TestDb t;
+        QWidget main;
+        auto* area = new QMdiArea(&main);
+        ScreenHost host(&main, area);
+        Session::setLastClosedMonth("202405");
+        auto* form = qobject_cast<TfPer0010*>(host.open("TfPer0010"));
+        QVERIFY(form);
+        enrol(*form, QStringLiteral("김민준"), QStringLiteral("박은영"), true);
+
+        QCOMPARE(t.dialogs().lastText(), QString("입관월 2024-05은 이미 마감처리된 월입니다.\n\n마감취소후 입관원서등록을 하세요."));
+        auto* cancel = qobject_cast<TfEndCancel*>(host.screen("TfEndCancel"));
+        QVERIFY(cancel && cancel->isVisible());
+        QCOMPARE(cancel->dtpk_Month->date(), QDate(2024, 5, 1));
+        QVERIFY(form->entering());
+        for (const char* table : {"T_회원", "T_가족사항", "T_건의사항", "T_수련비납부", "T_금전출납", "T_입관동기별현황"})
+            QVERIFY2(count(QStringLiteral("select count(*) from ") + QString::fromUtf8(table)) == 0, table);
+        QCOMPARE(MovementCounter::counter(2024, MovementCounter::Enrolment, 5), qint64(0));
     }
 };
 
