@@ -15,11 +15,34 @@ qint64 CashInquiry::closedBalanceBefore(const QDate& d)
 
 qint64 CashInquiry::netOfMonthUpTo(const QDate& to, bool inclusive)
 {
+    return netBetween(QDate(to.year(), to.month(), 1), to, inclusive);
+}
+
+qint64 CashInquiry::netBetween(const QDate& from, const QDate& to, bool inclusive)
+{
     const QString sql = inclusive
         ? QStringLiteral(" SELECT Sum(입금액) - Sum(출금액) FROM T_금전출납 WHERE 일자 >=:FromDate AND 일자 <= :ToDate ")
         : QStringLiteral(" SELECT Sum(입금액) - Sum(출금액) FROM T_금전출납 WHERE 일자 >=:FromDate AND 일자 < :ToDate ");
-    return db::scalar(sql, {{"FromDate", db::dateText(QDate(to.year(), to.month(), 1))}, {"ToDate", db::dateText(to)}})
-        .toLongLong();
+    return db::scalar(sql, {{"FromDate", db::dateText(from)}, {"ToDate", db::dateText(to)}}).toLongLong();
+}
+
+qint64 CashInquiry::balanceAt(const QDate& d, bool inclusive)
+{
+    // Normally the month before is closed and its figures plus this month's lines give the balance.
+    // When it is still open (the window stayed open over the month's end, a later period, a month
+    // just cancelled) the open months' lines since the last closed month count as well, so the
+    // running balance and the cash on hand never fall back to zero.
+    const QString prev = cash::prevMonth(cash::monthKey(d));
+    const QVariant lastValue = db::scalar(QStringLiteral(" SELECT MAX(마감연월) FROM T_금전출납마감 "
+                                                         " WHERE 마감여부 ='1' AND 마감연월 <=:마감연월"),
+                                          {{"마감연월", prev}});
+    const QString last = lastValue.isNull() ? QString() : lastValue.toString();
+    if (last.isEmpty() || last == prev)
+        return closedBalanceBefore(d) + netOfMonthUpTo(d, inclusive);
+    const qint64 closed = db::scalar(QStringLiteral(" SELECT 차변누계금액 - 대변누계금액 FROM T_금전출납마감 "
+                                                    " WHERE 마감연월 =:마감연월"), {{"마감연월", last}})
+                              .toLongLong();
+    return closed + netBetween(cash::firstDay(cash::nextMonth(last)), d, inclusive);
 }
 
 CashInquiry::Result CashInquiry::byDate(const QDate& from, const QDate& to)
@@ -49,9 +72,7 @@ CashInquiry::Result CashInquiry::byDate(const QDate& from, const QDate& to)
         }
     }
 
-    qint64 balance = closedBalanceBefore(from);
-    if (from.day() != 1)
-        balance += netOfMonthUpTo(from, false);
+    qint64 balance = balanceAt(from, false);
 
     int nextCarry = 0;
     auto carryUpTo = [&](const QString& day) {
@@ -125,6 +146,6 @@ CashInquiry::Result CashInquiry::byItem(const QString& mainItem, const QString& 
     }
     r.found = r.rows.size();
     // The cash on hand at the end date counts every line, whatever the item filters.
-    r.current = closedBalanceBefore(to) + netOfMonthUpTo(to, true);
+    r.current = balanceAt(to, true);
     return r;
 }

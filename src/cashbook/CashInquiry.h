@@ -38,4 +38,10 @@ public:
     static qint64 closedBalanceBefore(const QDate& d);
     // Net of the lines from the first of the month of `from` up to `to` (included or not).
     static qint64 netOfMonthUpTo(const QDate& to, bool inclusive);
+    // Cash on hand before (or, inclusive, at the end of) the given date: the last closed month's
+    // balance plus every later line.
+    static qint64 balanceAt(const QDate& d, bool inclusive);
+
+private:
+    static qint64 netBetween(const QDate& from, const QDate& to, bool inclusive);
 };

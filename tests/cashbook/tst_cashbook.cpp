@@ -135,8 +135,15 @@ private slots:
             << qint64(80000) << qint64(0) << qint64(650000);
         QTest::newRow("no rows: the opening balance")
             << QDate(2024, 3, 6) << QDate(2024, 3, 19) << "" << qint64(0) << qint64(0) << qint64(650000);
-        QTest::newRow("month before not closed starts from zero")
-            << QDate(2024, 4, 1) << QDate(2024, 4, 30) << "" << qint64(0) << qint64(0) << qint64(0);
+        QTest::newRow("carry-forward row on the last day, without lines")
+            << QDate(2024, 2, 1) << QDate(2024, 3, 1) << "02-01 C 0/0=400000 | 02-10 L 30000/0=430000 | 03-01 C 0/0=600000"
+            << qint64(30000) << qint64(0) << qint64(600000);
+        // March is still open: its lines follow the February figures instead of a balance of zero.
+        QTest::newRow("after the last closed month")
+            << QDate(2024, 4, 1) << QDate(2024, 4, 30) << "04-10 L 0/5000=625000" << qint64(0) << qint64(5000)
+            << qint64(625000);
+        QTest::newRow("after the last closed month, start inside the month")
+            << QDate(2024, 4, 11) << QDate(2024, 5, 31) << "" << qint64(0) << qint64(0) << qint64(625000);
     }
     void runningBalance()
     {
@@ -151,6 +158,7 @@ private slots:
         line("2024-02-10", 1, "운영비", "기타", 30000, 0);
         line("2024-03-05", 1, "운영비", "기타", 50000, 0);
         line("2024-03-20", 1, "운영비", "기타", 0, 20000);
+        line("2024-04-10", 1, "운영비", "기타", 0, 5000);
         const CashInquiry::Result r = CashInquiry::byDate(from, to);
         QCOMPARE(shown(r), rows);
         QCOMPARE(r.income, income);
@@ -180,6 +188,22 @@ private slots:
         QCOMPARE(power.expense, 20000);
         QCOMPARE(power.current, 600000 + 50000 - 25000);
         QCOMPARE(all.current, power.current);
+        // March still open: 현잔 at the end of April still counts the March lines.
+        QCOMPARE(CashInquiry::byItem("전체", "전체", QDate(2024, 4, 1), QDate(2024, 4, 30)).current,
+                 600000 + 50000 - 32000);
+    }
+
+    void noClosingRowsStartsFromTheMonth()
+    {
+        // Books not started: nothing carries a balance, the month's own lines before the start do.
+        line("2024-02-10", 1, "운영비", "기타", 30000, 0);
+        line("2024-03-05", 1, "운영비", "기타", 50000, 0);
+        line("2024-03-20", 1, "운영비", "기타", 0, 20000);
+        const CashInquiry::Result r = CashInquiry::byDate(QDate(2024, 3, 15), QDate(2024, 3, 31));
+        QCOMPARE(shown(r), QString("03-20 L 0/20000=30000"));
+        QCOMPARE(r.current, 30000);
+        QCOMPARE(shown(CashInquiry::byDate(QDate(2024, 2, 1), QDate(2024, 3, 31))),
+                 QString("02-10 L 30000/0=30000 | 03-05 L 50000/0=80000 | 03-20 L 0/20000=60000"));
     }
 
     void categoriesBindTypedNames()
