@@ -149,7 +149,13 @@ private slots:
                 QVERIFY(host.available(e));
         }
         QCOMPARE(cashEntries.size(), 8); // five menu items and three launch-screen buttons
+        // Transaction details and partners are not built yet: their entries stay disabled.
         for (const screens::Entry& e : cashEntries) {
+            if (e.page == 1 || e.page == 2) {
+                QCOMPARE(e.guard, QString("later"));
+                QVERIFY(!host.available(e));
+                continue;
+            }
             QCOMPARE(e.guard, QString("CheckMonthClosing"));
             QVERIFY(host.available(e));
             QVERIFY(!host.run(e));
@@ -160,10 +166,11 @@ private slots:
 
         MonthClosing::saveOpening("202404", 0, 0);
         for (const screens::Entry& e : cashEntries) {
+            if (!host.available(e))
+                continue;
             auto* w = qobject_cast<TfMon0010*>(host.run(e));
             QVERIFY(w);
-            // Transaction details and partners are not built yet: their entries show the register page.
-            QCOMPARE(w->currentPage(), e.page == 1 || e.page == 2 ? 0 : e.page);
+            QCOMPARE(w->currentPage(), e.page);
         }
         QCOMPARE(host.openScreens().count("TfMon0010"), 1);
         host.closeAll();
