@@ -194,6 +194,15 @@ QWidget* ScreenHost::run(const Entry& entry)
     return w;
 }
 
+bool ScreenHost::askToCloseAll()
+{
+    const auto open = m_open;
+    for (const QPointer<QWidget>& p : open)
+        if (p && !p->close())
+            return false;
+    return true;
+}
+
 void ScreenHost::closeAll()
 {
     const auto open = m_open;

@@ -40,6 +40,9 @@ public:
 
     QWidget* screen(const QString& className) const;
     QStringList openScreens() const;
+    // Asks every open screen to close, as its own close button would; false when one keeps itself open
+    // (unsaved work the user chose to keep).
+    bool askToCloseAll();
     void closeAll(); // destroys every open screen at once (shut-down)
 
 signals:

@@ -262,8 +262,14 @@ bool TfMain::eventFilter(QObject* watched, QEvent* e)
 
 void TfMain::closeEvent(QCloseEvent* e)
 {
-    if (!m_closed)
+    if (!m_closed) {
+        // A screen with unsaved work asks first; the program stays when the user keeps the work.
+        if (m_host && !m_host->askToCloseAll()) {
+            e->ignore();
+            return;
+        }
         FormClose();
+    }
     e->accept();
 }
 

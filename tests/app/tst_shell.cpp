@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QSqlDatabase>
 #include <QTest>
 
 #include "app/Application.h"
@@ -16,6 +17,7 @@
 #include "cashbook/MonthClosing.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "members/uPer0010.h"
 #include "support/TestDb.h"
 #include "ui/InputLanguage.h"
 #include "ui/ScreenPages.h"
@@ -80,6 +82,7 @@ private slots:
     void startUpValues();
     void smokeOpenEveryEntry();
     void enabledEntriesShowTheirPage();
+    void closingAsksForUnsavedWork();
 };
 
 // Each entry of the real table run against fake screens of the same class names.
@@ -421,6 +424,34 @@ void TstShell::enabledEntriesShowTheirPage()
         QTRY_VERIFY(!host->screen(e.target));
     }
     QVERIFY2(db.dialogs().log.isEmpty(), qPrintable(db.dialogs().lastText()));
+    delete w;
+}
+
+// Ending the program gives a screen with unsaved work the same question as its own close button.
+void TstShell::closingAsksForUnsavedWork()
+{
+    TestDb db;
+    auto* w = new TfMain;
+    w->show();
+    w->menuItem({"개인관리", "신규등록", "입관원서"})->trigger();
+    auto* form = qobject_cast<TfPer0010*>(w->screens()->screen("TfPer0010"));
+    QVERIFY(form);
+    form->BitBtn1Click();
+    QVERIFY(form->entering());
+
+    db.dialogs().answers << QMessageBox::No;
+    w->toolButton("BitBtn1")->click();
+    QCOMPARE(db.dialogs().log.size(), 1);
+    QVERIFY(db.dialogs().lastText().contains("입관원서"));
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->screens()->screen("TfPer0010"), form);
+    QVERIFY(form->entering());
+    QVERIFY(QSqlDatabase::database(db::kConnection, false).isOpen());
+
+    db.dialogs().answers << QMessageBox::Yes;
+    w->close();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(db.dialogs().lastText(), QStringLiteral("종료"));
     delete w;
 }
 
