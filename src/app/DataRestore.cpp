@@ -146,9 +146,12 @@ bool DataRestore::handOver(QWidget* parent)
         return false;
 
     // The program ends once this event is handled; the screens go first so nothing reads after the
-    // connection is gone.
-    if (ScreenHost* host = ScreenHost::current())
+    // connection is gone. A screen with unsaved work asks first, and keeping it keeps the program.
+    if (ScreenHost* host = ScreenHost::current()) {
+        if (!host->askToCloseAll())
+            return false;
         host->closeAll();
+    }
     QCoreApplication::exit(0);
     db::closeDatabase();
     if (!ProgramStarter::start(ProgramStarter::restoreProgram()))

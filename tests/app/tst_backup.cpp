@@ -8,6 +8,7 @@
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
+#include "members/uPer0010.h"
 #include "support/TestDb.h"
 
 #include <QDir>
@@ -324,6 +325,24 @@ private slots:
         QVERIFY(db::openDatabase(ProgramDir::databaseFile()));
         QCOMPARE(liveTotals().members, 5);
         QCOMPARE(liveTotals().fees, 0);
+    }
+
+    // A typed enrolment form is not dropped by the hand-over: kept, the program stays as it was.
+    void handOverKeepsUnsavedWorkWhenAsked()
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        auto* form = qobject_cast<TfPer0010*>(host.open("TfPer0010"));
+        QVERIFY(form);
+        form->BitBtn1Click();
+        m_db->dialogs().answers << QMessageBox::Yes << QMessageBox::No;
+        QVERIFY(!DataRestore::handOver(&main));
+        QCOMPARE(host.screen("TfPer0010"), form);
+        QVERIFY(form->entering());
+        QVERIFY(db::connection().isOpen());
+        QVERIFY(m_started.isEmpty());
     }
 
     // Open screens are closed before the connection goes; a restore program that does not start is reported.
