@@ -94,8 +94,13 @@ QStringList ScreenHost::openScreens() const
 
 QWidget* ScreenHost::create(const Factory& f)
 {
-    // No half-built window flickers on the caller while the screen sets itself up.
-    const bool updates = m_main->updatesEnabled();
+    // No half-built window flickers on the caller while the screen sets itself up. Drawing comes back
+    // however the set-up ends: a screen that fails to start must not leave the main window frozen.
+    struct Redraw {
+        QWidget* main;
+        bool on;
+        ~Redraw() { main->setUpdatesEnabled(on); }
+    } redraw{m_main, m_main->updatesEnabled()};
     m_main->setUpdatesEnabled(false);
     QWidget* w = f.create();
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -122,7 +127,6 @@ QWidget* ScreenHost::create(const Factory& f)
         break;
     }
     m_open.insert(f.className, w);
-    m_main->setUpdatesEnabled(updates);
     return w;
 }
 

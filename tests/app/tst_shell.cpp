@@ -15,6 +15,7 @@
 #include "app/Screens.h"
 #include "app/uMain.h"
 #include "cashbook/MonthClosing.h"
+#include "db/DbError.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "members/uPer0010.h"
@@ -164,6 +165,12 @@ void TstShell::singleInstanceAndClose()
     QWidget* again = host.run(entryAt({"수련비", "수련비납부등록"}));
     QVERIFY(again);
     QCOMPARE(area->subWindowList().size(), 1);
+
+    // A screen that fails while it starts (a database error) leaves the main window drawing.
+    ScreenHost failing(&main, area, {{"TfFee0010", Kind::Child, false, []() -> QWidget* { throw db::Error("locked", "select"); }}});
+    QVERIFY_THROWS_EXCEPTION(db::Error, failing.open("TfFee0010"));
+    QVERIFY(main.updatesEnabled());
+    QCOMPARE(failing.screen("TfFee0010"), nullptr);
 }
 
 void TstShell::withdrawalCaptionAndGuard()
