@@ -251,7 +251,7 @@ TranslatedSql translate(const QString& jet)
             } else if (tok.text == "=" && seenWhere) {
                 const int nx = nextSignificant(t, i);
                 if (nx >= 0 && t[nx].type == Tok::Param && t[nx].text.startsWith(QStringLiteral("OLD_"), Qt::CaseInsensitive))
-                    sql += QStringLiteral("IS"); // a row whose old value is null must still be found
+                    sql += QStringLiteral(" IS "); // a row whose old value is null must still be found; blanks keep "번호=:OLD_번호" apart
                 else
                     sql += tok.text;
             } else {

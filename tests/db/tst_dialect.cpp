@@ -117,6 +117,11 @@ private slots:
         const int n = db::run("UPDATE T_x SET 이름 = :이름 WHERE 번호 = :OLD_번호", {{"이름", "이민수"}, {"OLD_번호", "202404001"}});
         QCOMPARE(n, 1);
         QCOMPARE(first("SELECT 이름 FROM T_x WHERE 번호='202404001'"), QString("이민수"));
+        // Written without blanks around "=", as Jet accepts it.
+        QCOMPARE(db::run("UPDATE T_x SET 이름=:이름 WHERE 번호=:OLD_번호 AND 비고=:OLD_비고",
+                         {{"이름", "이영수"}, {"OLD_번호", "202403002"}, {"OLD_비고", QVariant()}}),
+                 1);
+        QCOMPARE(first("SELECT 이름 FROM T_x WHERE 번호='202403002'"), QString("이영수"));
     }
 
     void missingParameterIsAnError()
@@ -182,6 +187,7 @@ private slots:
         QCOMPARE(db::jet::format(45000, ",##0"), QString("45,000"));
         QCOMPARE(db::jet::format(2.25, "##0.0"), QString("2.3"));
     }
+
 };
 
 QTEST_MAIN(TestDialect)
