@@ -216,8 +216,34 @@ TranslatedSql translate(const QString& jet)
             limits.removeLast();
         }
     };
+    // Jet's "&" reads a null operand as empty text, SQLite's "||" gives null: each operand of "&" is
+    // wrapped in ifnull(x, ''). An operand is the last complete term before "&" (a value, a column
+    // a.b, a call f(...) or a bracketed group) and the first one after it.
+    int termStart = -1, termEnd = -1; // the last complete term in sql
+    bool termWrapped = false;
+    int callStart = -1, chainStart = -1;
+    bool lastWasCall = false;
+    QList<int> groupStarts;  // where each open "(" (with its function name) begins in sql
+    QList<int> wrapPending;  // depths at which the next complete term is the right operand of "&"
+    auto completeTerm = [&](int start) {
+        termStart = start;
+        termWrapped = false;
+        if (!wrapPending.isEmpty() && wrapPending.last() == depth) {
+            sql.insert(start, QStringLiteral("ifnull("));
+            sql += QStringLiteral(",'')");
+            wrapPending.removeLast();
+            termWrapped = true;
+        }
+        termEnd = sql.size();
+    };
     for (int i = 0; i < t.size(); ++i) {
         Token& tok = t[i];
+        const int before = sql.size();
+        const bool concat = tok.type == Tok::Punct && tok.text == "&";
+        if (concat && termStart >= 0 && !termWrapped && QStringView(sql).mid(termEnd).trimmed().isEmpty()) {
+            sql.insert(termEnd, QStringLiteral(",'')"));
+            sql.insert(termStart, QStringLiteral("ifnull("));
+        }
         switch (tok.type) {
         case Tok::Space:
         case Tok::Comment:
@@ -328,6 +354,64 @@ TranslatedSql translate(const QString& jet)
             sql += tok.text;
             break;
         }
+        }
+        // Follow the terms for "&".
+        const bool wasCall = lastWasCall;
+        lastWasCall = false;
+        switch (tok.type) {
+        case Tok::Space:
+        case Tok::Comment:
+            lastWasCall = wasCall;
+            break;
+        case Tok::String:
+        case Tok::Number:
+        case Tok::Param:
+        case Tok::Date:
+            completeTerm(before);
+            break;
+        case Tok::Word: {
+            if (sql.size() == before) { // a word that vanished (TOP n)
+                termStart = -1;
+                break;
+            }
+            const int nx = nextSignificant(t, i);
+            const int pv = prevSignificant(t, i);
+            const QString lower = tok.text.toLower();
+            // Words that are no value: the clause words before a bracket (SELECT (…), IN (…)) and the
+            // other keywords, unless they name a function (Left, replace) or an alias after AS.
+            static const QSet<QString> clauseWords = {
+                "select", "where", "and", "or", "not", "in", "exists", "on", "values", "from", "join", "as", "when",
+                "then", "else", "by", "having", "set", "into", "table", "union", "using", "case", "between", "is",
+                "like", "over", "filter", "with", "all", "distinct", "any", "some", "limit", "offset", "escape"};
+            const bool aliasWord = pv >= 0 && t[pv].type == Tok::Word && t[pv].text.compare("as", Qt::CaseInsensitive) == 0;
+            const bool callWord = nx >= 0 && t[nx].type == Tok::Punct && t[nx].text == "(";
+            const bool keyword = !aliasWord && lower != "null"
+                && (callWord ? clauseWords.contains(lower) : isSqliteKeyword(lower) || clauseWords.contains(lower));
+            const int start = pv >= 0 && t[pv].type == Tok::Punct && t[pv].text == "." && chainStart >= 0 ? chainStart : before;
+            if (keyword) {
+                termStart = -1; // SELECT (…), IN (…), END: not a value of its own
+            } else if (nx >= 0 && t[nx].type == Tok::Punct && t[nx].text == "(") {
+                callStart = start;
+                lastWasCall = true;
+            } else if (nx >= 0 && t[nx].type == Tok::Punct && t[nx].text == ".") {
+                chainStart = start;
+            } else {
+                completeTerm(start);
+            }
+            break;
+        }
+        case Tok::Punct:
+            if (tok.text == "(") {
+                groupStarts.append(wasCall ? callStart : before);
+            } else if (tok.text == ")") {
+                if (!groupStarts.isEmpty())
+                    completeTerm(groupStarts.takeLast());
+            } else if (tok.text != ".") {
+                termStart = -1;
+                if (concat)
+                    wrapPending.append(depth);
+            }
+            break;
         }
     }
     flushLimits(0);

@@ -59,6 +59,12 @@ private slots:
         QTest::newRow("Format month key") << "SELECT Format('202403','0000-00')" << "2024-03";
         QTest::newRow("Format date") << "SELECT Format('2024-03-05','yyyy.mm.dd')" << "2024.03.05";
         QTest::newRow("text &") << "SELECT '가' & '나'" << "가나";
+        QTest::newRow("& reads null as empty") << "SELECT '가' & Null & '나'" << "가나";
+        QTest::newRow("& with a null column") << "SELECT 부별코드 & ') ' & 비고 FROM T_x WHERE 번호='202403002'" << "11) ";
+        QTest::newRow("& over columns, calls and subqueries")
+            << "SELECT a.번호 & '-' & Mid(a.비고, 1, 2) & (SELECT TOP 1 부별명 FROM T_y WHERE T_y.부별코드 = a.부별코드) & IIf(a.금액 > 0, '+', '') "
+               "FROM T_x AS a WHERE a.번호 & '' IN (SELECT 번호 FROM T_x WHERE 비고 Is Null)"
+            << "202403002-초등부+";
         QTest::newRow("code) name") << "SELECT 부별코드 & ')  ' & 부별명 FROM T_y WHERE 부별코드='02'" << "02)  유치부";
         QTest::newRow("Mid month of date") << "SELECT Mid(입관일, 1, 7) FROM T_x WHERE 번호='202403001'" << "2024-03";
         QTest::newRow("Mid two args") << "SELECT Mid('202403001', 7)" << "001";
@@ -187,7 +193,6 @@ private slots:
         QCOMPARE(db::jet::format(45000, ",##0"), QString("45,000"));
         QCOMPARE(db::jet::format(2.25, "##0.0"), QString("2.3"));
     }
-
 };
 
 QTEST_MAIN(TestDialect)
