@@ -173,6 +173,34 @@ private slots:
         QVERIFY(!db::Transaction::active());
     }
 
+    void failedCommitLeavesNothing()
+    {
+        // A commit the engine refuses (here a deferred key check) throws, and nothing of the save stays.
+        db::run("PRAGMA foreign_keys=ON");
+        sqlExec("CREATE TABLE T_p (k TEXT PRIMARY KEY)");
+        sqlExec("CREATE TABLE T_c (k TEXT REFERENCES T_p(k) DEFERRABLE INITIALLY DEFERRED)");
+        QVERIFY_THROWS_EXCEPTION(db::Error, [] {
+            db::Transaction outer;
+            db::run("DELETE FROM T_x");
+            {
+                db::Transaction inner;
+                db::run("INSERT INTO T_c VALUES ('x')");
+                inner.commit();
+            }
+            outer.commit();
+        }());
+        db::run("PRAGMA foreign_keys=OFF");
+        QVERIFY(!db::Transaction::active());
+        QCOMPARE(first("SELECT count(*) FROM T_x"), QString("3"));
+        QCOMPARE(first("SELECT count(*) FROM T_c"), QString("0"));
+        {
+            db::Transaction next; // the connection is usable again
+            db::run("DELETE FROM T_x WHERE 번호='202403001'");
+            next.commit();
+        }
+        QCOMPARE(first("SELECT count(*) FROM T_x"), QString("2"));
+    }
+
     void tempTable()
     {
         db::dropTempTable(); // harmless when it does not exist
