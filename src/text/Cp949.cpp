@@ -87,10 +87,13 @@ QString decode(const QByteArray& bytes)
         char* op = buf;
         size_t ol = sizeof buf;
         iconv(conv().from, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(conv().from, &ip, &il, &op, &ol) == size_t(-1))
+        if (iconv(conv().from, &ip, &il, &op, &ol) == size_t(-1)) {
             out += u'?';
-        else
-            out += QString::fromUtf8(buf, int(op - buf));
+            // A broken pair keeps its second byte when that is plain ASCII (a line break, a digit).
+            i += len == 2 && uchar(bytes[i + 1]) < 0x41 ? 1 : len;
+            continue;
+        }
+        out += QString::fromUtf8(buf, int(op - buf));
         i += len;
     }
     return out;

@@ -15,6 +15,8 @@ private slots:
         QCOMPARE(cp949::decode(cp949::encode("김철수 ABC 123")), QString("김철수 ABC 123"));
         QCOMPARE(cp949::encode("a😀b"), QByteArray("a?b")); // no code: "?" and the rest kept
         QCOMPARE(cp949::byteLength("홍길동A"), 7);
+        // A stray lead byte does not swallow the line break after it.
+        QCOMPARE(cp949::decode(QByteArray("\xB0\r\n") + cp949::encode("가")), QString("?\r\n가"));
     }
 
     void widths_data()
