@@ -15,7 +15,7 @@ namespace db {
 
 namespace {
 
-enum class Tok { Space, Word, Number, String, Param, Date, Punct, Comment };
+enum class Tok { Space, Word, Number, String, Param, Date, Punct, Comment, Raw };
 
 struct Token {
     Tok type;
@@ -191,9 +191,92 @@ QString jetDateLiteral(const QString& inner)
     return u'\'' + (d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : inner) + u'\'';
 }
 
+// Jet's "&" joins texts, reads a null operand as empty text and binds more loosely than arithmetic but
+// more tightly than comparisons; SQLite's "||" gives null for a null operand and binds tightest of all.
+// Each operand of a chain a & b & c is therefore wrapped as ifnull((a),''), the operand running at its
+// own bracket depth up to a comparison, a comma, a clause word or the bracket that encloses it.
+void wrapConcatOperands(QList<Token>& t)
+{
+    static const QSet<QString> stopWords = {
+        "select", "from", "where", "and", "or", "not", "like", "between", "is", "in", "when", "then", "else", "end",
+        "as", "on", "by", "having", "case", "distinct", "distinctrow", "top", "set", "values", "union", "all", "escape",
+        "asc", "desc", "order", "group", "into", "join", "left", "right", "inner", "outer", "exists", "mod"};
+    auto isStop = [&](int k) {
+        const Token& x = t[k];
+        if (x.type == Tok::Punct)
+            return x.text == "," || x.text == "=" || x.text == "<>" || x.text == "<" || x.text == ">" || x.text == "<="
+                || x.text == ">=" || x.text == ";" || x.text == "!=";
+        if (x.type == Tok::Word) {
+            int nx = k + 1;
+            while (nx < t.size() && (t[nx].type == Tok::Space || t[nx].type == Tok::Comment))
+                ++nx;
+            const bool call = nx < t.size() && t[nx].type == Tok::Punct && t[nx].text == "(";
+            const QString lower = x.text.toLower();
+            // Left( and Right( are functions; IN (…) and EXISTS (…) stay clause words.
+            return stopWords.contains(lower) && !(call && (lower == "left" || lower == "right"));
+        }
+        return false;
+    };
+    QList<int> before(t.size() + 1, 0), after(t.size() + 1, 0); // wrappers to open before / close after a token
+    QList<bool> done(t.size(), false);
+    for (int i = 0; i < t.size(); ++i) {
+        if (!(t[i].type == Tok::Punct && t[i].text == "&") || done[i])
+            continue;
+        // Left end of the chain: back over balanced brackets to a stop or the enclosing "(".
+        int start = i - 1;
+        for (int nest = 0; start >= 0; --start) {
+            const Token& x = t[start];
+            if (x.type == Tok::Punct && x.text == ")") { ++nest; continue; }
+            if (x.type == Tok::Punct && x.text == "(") { if (nest == 0) break; --nest; continue; }
+            if (nest == 0 && isStop(start)) break;
+        }
+        // The operands: from there to each "&" of the same depth, and on to the right end.
+        QList<std::pair<int, int>> operands;
+        int from = start + 1;
+        int k = i;
+        for (int nest = 0; k <= t.size(); ++k) {
+            if (k == t.size()) { operands.append({from, k - 1}); break; }
+            const Token& x = t[k];
+            if (x.type == Tok::Punct && x.text == "(") { ++nest; continue; }
+            if (x.type == Tok::Punct && x.text == ")") {
+                if (nest == 0) { operands.append({from, k - 1}); break; }
+                --nest;
+                continue;
+            }
+            if (nest > 0)
+                continue;
+            if (x.type == Tok::Punct && x.text == "&") {
+                operands.append({from, k - 1});
+                done[k] = true;
+                from = k + 1;
+                continue;
+            }
+            if (isStop(k)) { operands.append({from, k - 1}); break; }
+        }
+        for (auto [a, b] : operands) {
+            while (a <= b && (t[a].type == Tok::Space || t[a].type == Tok::Comment)) ++a;
+            while (b >= a && (t[b].type == Tok::Space || t[b].type == Tok::Comment)) --b;
+            if (a > b)
+                continue;
+            ++before[a];
+            ++after[b];
+        }
+    }
+    QList<Token> out;
+    for (int i = 0; i < t.size(); ++i) {
+        for (int n = 0; n < before[i]; ++n)
+            out.append({Tok::Raw, QStringLiteral("ifnull((")});
+        out.append(t[i]);
+        for (int n = 0; n < after[i]; ++n)
+            out.append({Tok::Raw, QStringLiteral("),'')")});
+    }
+    t = out;
+}
+
 TranslatedSql translate(const QString& jet)
 {
     QList<Token> t = tokenize(jet);
+    wrapConcatOperands(t);
     TranslatedSql out;
     bool createTable = false;
     {
@@ -216,38 +299,13 @@ TranslatedSql translate(const QString& jet)
             limits.removeLast();
         }
     };
-    // Jet's "&" reads a null operand as empty text, SQLite's "||" gives null: each operand of "&" is
-    // wrapped in ifnull(x, ''). An operand is the last complete term before "&" (a value, a column
-    // a.b, a call f(...) or a bracketed group) and the first one after it.
-    int termStart = -1, termEnd = -1; // the last complete term in sql
-    bool termWrapped = false;
-    int callStart = -1, chainStart = -1;
-    bool lastWasCall = false;
-    QList<int> groupStarts;  // where each open "(" (with its function name) begins in sql
-    QList<int> wrapPending;  // depths at which the next complete term is the right operand of "&"
-    auto completeTerm = [&](int start) {
-        termStart = start;
-        termWrapped = false;
-        if (!wrapPending.isEmpty() && wrapPending.last() == depth) {
-            sql.insert(start, QStringLiteral("ifnull("));
-            sql += QStringLiteral(",'')");
-            wrapPending.removeLast();
-            termWrapped = true;
-        }
-        termEnd = sql.size();
-    };
     for (int i = 0; i < t.size(); ++i) {
         Token& tok = t[i];
-        const int before = sql.size();
-        const bool concat = tok.type == Tok::Punct && tok.text == "&";
-        if (concat && termStart >= 0 && !termWrapped && QStringView(sql).mid(termEnd).trimmed().isEmpty()) {
-            sql.insert(termEnd, QStringLiteral(",'')"));
-            sql.insert(termStart, QStringLiteral("ifnull("));
-        }
         switch (tok.type) {
         case Tok::Space:
         case Tok::Comment:
         case Tok::Number:
+        case Tok::Raw:
             sql += tok.text;
             break;
         case Tok::String:
@@ -354,64 +412,6 @@ TranslatedSql translate(const QString& jet)
             sql += tok.text;
             break;
         }
-        }
-        // Follow the terms for "&".
-        const bool wasCall = lastWasCall;
-        lastWasCall = false;
-        switch (tok.type) {
-        case Tok::Space:
-        case Tok::Comment:
-            lastWasCall = wasCall;
-            break;
-        case Tok::String:
-        case Tok::Number:
-        case Tok::Param:
-        case Tok::Date:
-            completeTerm(before);
-            break;
-        case Tok::Word: {
-            if (sql.size() == before) { // a word that vanished (TOP n)
-                termStart = -1;
-                break;
-            }
-            const int nx = nextSignificant(t, i);
-            const int pv = prevSignificant(t, i);
-            const QString lower = tok.text.toLower();
-            // Words that are no value: the clause words before a bracket (SELECT (…), IN (…)) and the
-            // other keywords, unless they name a function (Left, replace) or an alias after AS.
-            static const QSet<QString> clauseWords = {
-                "select", "where", "and", "or", "not", "in", "exists", "on", "values", "from", "join", "as", "when",
-                "then", "else", "by", "having", "set", "into", "table", "union", "using", "case", "between", "is",
-                "like", "over", "filter", "with", "all", "distinct", "any", "some", "limit", "offset", "escape"};
-            const bool aliasWord = pv >= 0 && t[pv].type == Tok::Word && t[pv].text.compare("as", Qt::CaseInsensitive) == 0;
-            const bool callWord = nx >= 0 && t[nx].type == Tok::Punct && t[nx].text == "(";
-            const bool keyword = !aliasWord && lower != "null"
-                && (callWord ? clauseWords.contains(lower) : isSqliteKeyword(lower) || clauseWords.contains(lower));
-            const int start = pv >= 0 && t[pv].type == Tok::Punct && t[pv].text == "." && chainStart >= 0 ? chainStart : before;
-            if (keyword) {
-                termStart = -1; // SELECT (…), IN (…), END: not a value of its own
-            } else if (nx >= 0 && t[nx].type == Tok::Punct && t[nx].text == "(") {
-                callStart = start;
-                lastWasCall = true;
-            } else if (nx >= 0 && t[nx].type == Tok::Punct && t[nx].text == ".") {
-                chainStart = start;
-            } else {
-                completeTerm(start);
-            }
-            break;
-        }
-        case Tok::Punct:
-            if (tok.text == "(") {
-                groupStarts.append(wasCall ? callStart : before);
-            } else if (tok.text == ")") {
-                if (!groupStarts.isEmpty())
-                    completeTerm(groupStarts.takeLast());
-            } else if (tok.text != ".") {
-                termStart = -1;
-                if (concat)
-                    wrapPending.append(depth);
-            }
-            break;
         }
     }
     flushLimits(0);

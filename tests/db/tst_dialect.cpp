@@ -99,6 +99,9 @@ private slots:
         QTest::newRow("comma join") << "SELECT count(*) FROM T_x AS a, T_y WHERE a.부별코드 = T_y.부별코드" << "2";
         QTest::newRow("Sum with Format") << "SELECT Format(Sum(금액),',##0') FROM T_x" << "125,000";
         QTest::newRow("keyword as alias") << "SELECT '0' As Check FROM T_y WHERE 부별코드 = '02'" << "0";
+        QTest::newRow("& after arithmetic") << "SELECT 1 + 2 & 'x'" << "3x";
+        QTest::newRow("& before arithmetic") << "SELECT 'x' & 2 * 3" << "x6";
+        QTest::newRow("& in comparison") << "SELECT count(*) FROM T_y WHERE 부별코드 & '' = '02'" << "1";
         QTest::newRow("DISTINCTROW") << "SELECT DISTINCTROW count(*) FROM T_x" << "3";
         QTest::newRow("double-quoted text") << "SELECT count(*) FROM T_x WHERE 이름 = \"김철수\"" << "1";
         QTest::newRow("Left join keyword stays") << "SELECT count(*) FROM T_x a LEFT JOIN T_y b ON a.부별코드=b.부별코드 WHERE b.부별명 Is Null" << "1";
