@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 
 #include <QRegularExpression>
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -75,14 +76,17 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
     m_lines.clear();
     const int first = monthOf(from).toInt();
     const int last = monthOf(to).toInt();
-    db::Query paid("SELECT 년월분 FROM T_수련비납부 WHERE 회원번호 =:회원번호 AND 년월분 BETWEEN :first AND :last");
+    // The paid months of the period for everyone at once: one read instead of one per member.
+    QHash<QString, QSet<QString>> paidByMember;
+    {
+        db::Query paid("SELECT 회원번호, 년월분 FROM T_수련비납부 WHERE 년월분 BETWEEN :first AND :last");
+        paid.bind({{"first", QString::number(first)}, {"last", QString::number(last)}}).open();
+        while (paid.next())
+            paidByMember[paid.value(0).toString()].insert(paid.value(1).toString());
+    }
     while (members.next()) {
         const QString no = members.str("회원번호");
-        paid.bind({{"회원번호", no}, {"first", QString::number(first)}, {"last", QString::number(last)}}).open();
-        QSet<QString> paidMonths;
-        while (paid.next())
-            paidMonths.insert(paid.str("년월분"));
-        paid.close();
+        const QSet<QString> paidMonths = paidByMember.value(no);
         const QString enrolled = members.str("입관일").left(7);
         for (int m = first; m <= last; ++m) {
             const QString month = QString::number(m);
