@@ -464,18 +464,6 @@ void resultNumber(sqlite3_context* ctx, double d)
         sqlite3_result_double(ctx, d);
 }
 
-void resultVariant(sqlite3_context* ctx, const QVariant& v)
-{
-    if (v.isNull())
-        sqlite3_result_null(ctx);
-    else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
-        sqlite3_result_int64(ctx, v.toLongLong());
-    else if (v.typeId() == QMetaType::Double)
-        sqlite3_result_double(ctx, v.toDouble());
-    else
-        resultText(ctx, v.toString());
-}
-
 double toNumber(const QVariant& v)
 {
     if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int)
