@@ -29,6 +29,8 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QAbstractTableModel>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -61,6 +63,67 @@ QTableWidgetItem* cell(const QString& text, bool right = false)
         it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return it;
 }
+
+} // namespace
+
+// The inquiry grid reads the result directly: a year of a large school is tens of thousands of lines,
+// too many to copy into grid items one by one.
+class CashInquiryModel : public QAbstractTableModel {
+public:
+    void show(const QList<CashInquiry::Row>* rows, bool byDate)
+    {
+        beginResetModel();
+        m_rows = rows;
+        m_byDate = byDate;
+        endResetModel();
+    }
+    void setDateMode(bool byDate)
+    {
+        m_byDate = byDate;
+        emit headerDataChanged(Qt::Horizontal, QBal, QBal);
+    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() || !m_rows ? 0 : int(m_rows->size()); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 8; }
+    QString text(int r, int c) const
+    {
+        const CashInquiry::Row& row = m_rows->at(r);
+        switch (c) {
+        case QDateCol: return db::dateText(row.date);
+        case QSeq: return row.carry ? QString() : QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'));
+        case QMain: return row.mainItem;
+        case QSub: return row.subItem;
+        case QIn: return money(row.income);
+        case QOut: return money(row.expense);
+        case QBal: return m_byDate ? money(row.balance) : QString();
+        default: return row.memo;
+        }
+    }
+    QVariant data(const QModelIndex& i, int role) const override
+    {
+        if (!i.isValid() || !m_rows)
+            return {};
+        if (role == Qt::DisplayRole)
+            return text(i.row(), i.column());
+        if (role == Qt::TextAlignmentRole && (i.column() == QIn || i.column() == QOut || i.column() == QBal))
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        static const char* const heads[] = {"날짜", "순번", "주항목", "소항목", "입금액", "출금액", "잔액", "적요"};
+        if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 8)
+            return {};
+        if (section == QBal && !m_byDate)
+            return QString();
+        return QString::fromUtf8(heads[section]);
+    }
+
+private:
+    const QList<CashInquiry::Row>* m_rows = nullptr;
+    bool m_byDate = true;
+};
+
+namespace {
 
 QPushButton* button(const QString& caption, QWidget* parent = nullptr)
 {
@@ -405,8 +468,16 @@ QWidget* TfMon0010::buildInquiryPage()
     filter->addWidget(com_QSub);
     filter->addStretch();
 
-    grd_Inquiry = makeGrid({QStringLiteral("날짜"), QStringLiteral("순번"), QStringLiteral("주항목"), QStringLiteral("소항목"),
-                            QStringLiteral("입금액"), QStringLiteral("출금액"), QStringLiteral("잔액"), QStringLiteral("적요")});
+    m_inquiryModel = new CashInquiryModel;
+    m_inquiryModel->setParent(this);
+    grd_Inquiry = new QTableView;
+    grd_Inquiry->setModel(m_inquiryModel);
+    grd_Inquiry->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grd_Inquiry->setSelectionMode(QAbstractItemView::SingleSelection);
+    grd_Inquiry->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grd_Inquiry->verticalHeader()->setVisible(false);
+    grd_Inquiry->verticalHeader()->setDefaultSectionSize(grd_Inquiry->fontMetrics().height() + 6);
+    grd_Inquiry->horizontalHeader()->setStretchLastSection(true);
 
     lbl_QIn = new QLabel;
     lbl_QOut = new QLabel;
@@ -1066,7 +1137,7 @@ bool TfMon0010::dateMode() const { return rdo_Date->isChecked(); }
 void TfMon0010::clearInquiry()
 {
     m_result = {};
-    grd_Inquiry->setRowCount(0);
+    m_inquiryModel->show(&m_result.rows, dateMode());
     for (QLabel* l : {lbl_QIn, lbl_QOut, lbl_QDiff, lbl_QCurrent})
         l->clear();
     lbl_Found->setText(QStringLiteral("0"));
@@ -1079,7 +1150,7 @@ void TfMon0010::ModeChange()
     for (QWidget* w : std::initializer_list<QWidget*>{lbl_QMain, lbl_QSub, com_QMain, com_QSub})
         w->setVisible(item);
     grd_Inquiry->setColumnHidden(QBal, item);
-    grd_Inquiry->horizontalHeaderItem(QBal)->setText(item ? QString() : QStringLiteral("잔액"));
+    m_inquiryModel->setDateMode(!item);
     if (item)
         loadQueryItems();
 }
@@ -1110,18 +1181,7 @@ void TfMon0010::Btn_QueryClick()
     m_result = byDate ? CashInquiry::byDate(dtpk_From->date(), dtpk_To->date())
                       : CashInquiry::byItem(com_QMain->currentText(), com_QSub->currentText(), dtpk_From->date(),
                                             dtpk_To->date());
-    grd_Inquiry->setRowCount(m_result.rows.size());
-    for (int r = 0; r < m_result.rows.size(); ++r) {
-        const CashInquiry::Row& row = m_result.rows[r];
-        grd_Inquiry->setItem(r, QDateCol, cell(db::dateText(row.date)));
-        grd_Inquiry->setItem(r, QSeq, cell(row.carry ? QString() : QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'))));
-        grd_Inquiry->setItem(r, QMain, cell(row.mainItem));
-        grd_Inquiry->setItem(r, QSub, cell(row.subItem));
-        grd_Inquiry->setItem(r, QIn, cell(money(row.income), true));
-        grd_Inquiry->setItem(r, QOut, cell(money(row.expense), true));
-        grd_Inquiry->setItem(r, QBal, cell(byDate ? money(row.balance) : QString(), true));
-        grd_Inquiry->setItem(r, QMemo, cell(row.memo));
-    }
+    m_inquiryModel->show(&m_result.rows, byDate);
     lbl_QIn->setText(won(m_result.income));
     lbl_QOut->setText(won(m_result.expense));
     lbl_QDiff->setText(won(m_result.difference()));
@@ -1129,12 +1189,13 @@ void TfMon0010::Btn_QueryClick()
     lbl_Found->setText(QString::number(m_result.found));
 }
 
-int TfMon0010::inquiryRows() const { return grd_Inquiry->rowCount(); }
+int TfMon0010::inquiryRows() const { return m_inquiryModel->rowCount(); }
 
 QString TfMon0010::inquiryCell(int row, int column) const
 {
-    const QTableWidgetItem* it = grd_Inquiry->item(row, column);
-    return it ? it->text() : QString();
+    if (row < 0 || row >= m_inquiryModel->rowCount() || column < 0 || column >= m_inquiryModel->columnCount())
+        return {};
+    return m_inquiryModel->text(row, column);
 }
 
 QStringList TfMon0010::inquiryTotals() const
@@ -1168,7 +1229,7 @@ void TfMon0010::btn_ListPrintClick()
     list.dateMode = dateMode();
     for (int r = 0; r < inquiryRows(); ++r) {
         QStringList cells;
-        for (int c = 0; c < grd_Inquiry->columnCount(); ++c)
+        for (int c = 0; c < m_inquiryModel->columnCount(); ++c)
             cells << inquiryCell(r, c);
         list.rows << cells;
     }

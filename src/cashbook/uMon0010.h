@@ -8,6 +8,8 @@
 class QCalendarWidget;
 class QComboBox;
 class QDateEdit;
+class QTableView;
+class CashInquiryModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -97,7 +99,7 @@ public:
     QLabel* lbl_QSub = nullptr;
     QComboBox* com_QMain = nullptr;
     QComboBox* com_QSub = nullptr;
-    QTableWidget* grd_Inquiry = nullptr;
+    QTableView* grd_Inquiry = nullptr;
     QLabel* lbl_QIn = nullptr;
     QLabel* lbl_QOut = nullptr;
     QLabel* lbl_QDiff = nullptr;
@@ -180,4 +182,5 @@ private:
     ListState m_cat = ListState::Browse;
     ListState m_det = ListState::Browse;
     CashInquiry::Result m_result;
+    CashInquiryModel* m_inquiryModel = nullptr;
 };
