@@ -10,6 +10,7 @@
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"
+#include "text/Money.h"
 #include "ui/Dialogs.h"
 
 #include <QCalendarWidget>
@@ -41,8 +42,7 @@ const QString kExpense = QStringLiteral("출금");
 enum LineCol { ColSeq, ColMain, ColSub, ColIn, ColOut, ColMemo, ColLink };
 enum InqCol { QDateCol, QSeq, QMain, QSub, QIn, QOut, QBal, QMemo };
 
-QString money(qint64 v) { return QLocale(QLocale::English).toString(v); }
-QString won(qint64 v) { return money(v) + QStringLiteral("원"); }
+QString won(qint64 v) { return moneyText(v) + QStringLiteral("원"); }
 
 QTableWidget* makeGrid(const QStringList& headings)
 {
@@ -92,9 +92,9 @@ public:
         case QSeq: return row.carry ? QString() : QStringLiteral("%1").arg(row.seq, 5, 10, QChar(u'0'));
         case QMain: return row.mainItem;
         case QSub: return row.subItem;
-        case QIn: return money(row.income);
-        case QOut: return money(row.expense);
-        case QBal: return m_byDate ? money(row.balance) : QString();
+        case QIn: return moneyText(row.income);
+        case QOut: return moneyText(row.expense);
+        case QBal: return m_byDate ? moneyText(row.balance) : QString();
         default: return row.memo;
         }
     }
@@ -650,8 +650,8 @@ void TfMon0010::loadDay()
         grd_Lines->setItem(r, ColSeq, cell(QStringLiteral("%1").arg(l.seq, 5, 10, QChar(u'0'))));
         grd_Lines->setItem(r, ColMain, cell(l.mainItem));
         grd_Lines->setItem(r, ColSub, cell(l.subItem));
-        grd_Lines->setItem(r, ColIn, cell(money(l.income), true));
-        grd_Lines->setItem(r, ColOut, cell(money(l.expense), true));
+        grd_Lines->setItem(r, ColIn, cell(moneyText(l.income), true));
+        grd_Lines->setItem(r, ColOut, cell(moneyText(l.expense), true));
         grd_Lines->setItem(r, ColMemo, cell(l.memo));
         grd_Lines->setItem(r, ColLink, cell(l.feeLink));
     }
@@ -728,13 +728,13 @@ void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink)
         pnl_Lower->setCurrentIndex(1);
         const CashBook::Member m = CashBook::memberOf(feeLink);
         lbl_Member->setText(QStringLiteral("회원명 : %1\n성별 : %2\n부별 : %3\n급품 : %4\n회원번호 : %5\n생일 : %6\n전화번호 : %7\n현재수련비 : %8")
-                                .arg(m.name, m.sex, m.division, m.rank, m.no, m.birth, m.phone, money(m.fee)));
+                                .arg(m.name, m.sex, m.division, m.rank, m.no, m.birth, m.phone, moneyText(m.fee)));
         const QList<CashBook::Payment> pays = CashBook::paymentsOf(feeLink.left(9));
         grd_Payments->setRowCount(pays.size());
         for (int r = 0; r < pays.size(); ++r) {
             grd_Payments->setItem(r, 0, cell(pays[r].month));
             grd_Payments->setItem(r, 1, cell(db::dateText(pays[r].paid)));
-            grd_Payments->setItem(r, 2, cell(money(pays[r].amount), true));
+            grd_Payments->setItem(r, 2, cell(moneyText(pays[r].amount), true));
         }
         btn_ToFee->setEnabled(ScreenHost::current() && ScreenHost::current()->hasFactory(QStringLiteral("TfFee0010")));
     } else if (mainItem == CashBook::kPartnerItem) {

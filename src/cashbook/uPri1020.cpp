@@ -3,6 +3,7 @@
 #include "cashbook/CashBook.h"
 #include "db/Query.h"
 
+#include "text/Money.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -11,7 +12,6 @@
 
 namespace {
 
-QString money(qint64 v) { return QLocale(QLocale::English).toString(v); }
 
 // Columns of the sheet in mm from the left margin: x, width, heading, right-aligned.
 struct Column {
@@ -54,7 +54,7 @@ void TfPri1020::build(report::PageBuilder& pages) const
         income += q.integer("입금액");
         expense += q.integer("출금액");
         rows.append({QStringLiteral("%1").arg(q.integer("순번"), 5, 10, QChar(u'0')), q.str("대항목"), q.str("소항목"),
-                     money(q.integer("입금액")), money(q.integer("출금액")), q.str("적요")});
+                     moneyText(q.integer("입금액")), moneyText(q.integer("출금액")), q.str("적요")});
     }
     const QString school = CashBook::schoolName();
 
@@ -98,11 +98,11 @@ void TfPri1020::build(report::PageBuilder& pages) const
             pages.line(QPointF(kLeft, y + 1), QPointF(kLeft + kWidth, y + 1), 0.3);
             y += 3;
             pages.text(QRectF(kLeft, y, 88, kRow), QStringLiteral("합          산 :"), styleOf(false));
-            pages.text(QRectF(kLeft + 88, y, 25, kRow), money(income) + QStringLiteral("원"), styleOf(true));
-            pages.text(QRectF(kLeft + 114, y, 25, kRow), money(expense) + QStringLiteral("원"), styleOf(true));
+            pages.text(QRectF(kLeft + 88, y, 25, kRow), moneyText(income) + QStringLiteral("원"), styleOf(true));
+            pages.text(QRectF(kLeft + 114, y, 25, kRow), moneyText(expense) + QStringLiteral("원"), styleOf(true));
             y += kRow;
             pages.text(QRectF(kLeft, y, 88, kRow), QStringLiteral("총          계 :"), styleOf(false));
-            pages.text(QRectF(kLeft + 88, y, 25, kRow), money(income - expense) + QStringLiteral("원"), styleOf(true));
+            pages.text(QRectF(kLeft + 88, y, 25, kRow), moneyText(income - expense) + QStringLiteral("원"), styleOf(true));
         }
         report::TextStyle foot;
         foot.align = Qt::AlignCenter;

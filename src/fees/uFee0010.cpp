@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "ui/DivisionFilter.h"
 
+#include "text/Money.h"
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -31,7 +32,7 @@ QString money(const QString& digits)
 {
     bool ok = false;
     const qint64 n = digits.toLongLong(&ok);
-    return ok ? QLocale(QLocale::English).toString(n) : digits;
+    return ok ? moneyText(n) : digits;
 }
 
 } // namespace
