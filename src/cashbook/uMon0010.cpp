@@ -448,8 +448,8 @@ QWidget* TfMon0010::buildInquiryPage()
     lbl_QSub = new QLabel(QStringLiteral("소 항목 :"));
     com_QMain = new QComboBox;
     com_QSub = new QComboBox;
-    com_QMain->setMinimumWidth(140);
-    com_QSub->setMinimumWidth(140);
+    com_QMain->setMinimumWidth(110);
+    com_QSub->setMinimumWidth(110);
 
     auto* modes = new QHBoxLayout;
     modes->addWidget(rdo_Date);
@@ -491,10 +491,10 @@ QWidget* TfMon0010::buildInquiryPage()
                                                  {QStringLiteral("현      잔"), lbl_QCurrent}};
     for (const auto& [caption, label] : parts) {
         totals->addWidget(new QLabel(caption));
-        label->setMinimumWidth(110);
+        label->setMinimumWidth(96);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         totals->addWidget(label);
-        totals->addSpacing(16);
+        totals->addSpacing(8);
     }
     totals->addStretch();
     totals->addWidget(btn_ListPrint);
