@@ -353,6 +353,7 @@ void TstShell::startUpValues()
 
 void TstShell::smokeOpenEveryEntry()
 {
+    Application::applyFonts(); // the program's fonts and button style, as main() has them
     TestDb db;
     MonthClosing::saveOpening("202404", 0, 0); // the books are open, so the cash-book guard lets through
     auto* w = new TfMain;
@@ -383,6 +384,13 @@ void TstShell::smokeOpenEveryEntry()
         QWidget* s = host->screen(e.target);
         QVERIFY2(s, qPrintable(e.place.join('|')));
         QVERIFY(s->isVisible());
+        // A screen inside the work area must fit it: the main window has a fixed size, so anything wider
+        // or taller would be cut off.
+        if (s->window() == w) {
+            const QSize need = s->minimumSizeHint().expandedTo(s->minimumSize());
+            QVERIFY2(need.width() <= w->workArea()->width() && need.height() <= w->workArea()->height(),
+                     qPrintable(QStringLiteral("%1 %2x%3").arg(e.target).arg(need.width()).arg(need.height())));
+        }
         opened << e.target;
         s->close();
         QTRY_VERIFY(!host->screen(e.target));
