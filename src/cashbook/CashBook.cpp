@@ -1,6 +1,6 @@
 #include "cashbook/CashBook.h"
 
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Query.h"
 #include "fees/FeePayments.h"
@@ -85,7 +85,7 @@ QStringList CashBook::subItems(const QString& mainItem)
 
 QString CashBook::closedMonthRefusal(const QDate& date, Action action)
 {
-    if (!MonthClosing::isClosed(cash::monthKey(date)))
+    if (!MonthClosing::isClosed(monthkey::monthKey(date)))
         return {};
     switch (action) {
     case Action::Add: return QStringLiteral("마감된 월에는 입력 할 수 없습니다.\n\n마감취소후 작업하세요.");

@@ -1,11 +1,11 @@
 #include "cashbook/CashInquiry.h"
 
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "db/Query.h"
 
 qint64 CashInquiry::closedBalanceBefore(const QDate& d)
 {
-    const QString prev = cash::prevMonth(cash::monthKey(d));
+    const QString prev = monthkey::prevMonth(monthkey::monthKey(d));
     return db::scalar(QStringLiteral(" SELECT 차변누계금액 - 대변누계금액 "
                                      " FROM T_금전출납마감 "
                                      " WHERE 마감여부 ='1'"
@@ -32,7 +32,7 @@ qint64 CashInquiry::balanceAt(const QDate& d, bool inclusive)
     // When it is still open (the window stayed open over the month's end, a later period, a month
     // just cancelled) the open months' lines since the last closed month count as well, so the
     // running balance and the cash on hand never fall back to zero.
-    const QString prev = cash::prevMonth(cash::monthKey(d));
+    const QString prev = monthkey::prevMonth(monthkey::monthKey(d));
     const QVariant lastValue = db::scalar(QStringLiteral(" SELECT MAX(마감연월) FROM T_금전출납마감 "
                                                          " WHERE 마감여부 ='1' AND 마감연월 <=:마감연월"),
                                           {{"마감연월", prev}});
@@ -42,7 +42,7 @@ qint64 CashInquiry::balanceAt(const QDate& d, bool inclusive)
     const qint64 closed = db::scalar(QStringLiteral(" SELECT 차변누계금액 - 대변누계금액 FROM T_금전출납마감 "
                                                     " WHERE 마감연월 =:마감연월"), {{"마감연월", last}})
                               .toLongLong();
-    return closed + netBetween(cash::firstDay(cash::nextMonth(last)), d, inclusive);
+    return closed + netBetween(monthkey::firstDay(monthkey::nextMonth(last)), d, inclusive);
 }
 
 CashInquiry::Result CashInquiry::byDate(const QDate& from, const QDate& to)
@@ -65,7 +65,7 @@ CashInquiry::Result CashInquiry::byDate(const QDate& from, const QDate& to)
         closed.open();
         int c = 0;
         while (closed.next()) {
-            const QString day = db::dateText(cash::firstDay(cash::nextMonth(closed.str("마감연월"))));
+            const QString day = db::dateText(monthkey::firstDay(monthkey::nextMonth(closed.str("마감연월"))));
             ++c;
             if (day >= s && day <= e)
                 carries.append({day, c, closed.integer("차변누계금액") - closed.integer("대변누계금액")});

@@ -1,7 +1,7 @@
 #include "cashbook/CheckMonthClosing.h"
 
 #include "app/ScreenHost.h"
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
@@ -59,8 +59,8 @@ bool CheckMonthClosing(QWidget* mainWindow)
         showMoneyMaster(mainWindow);
         return false;
     case MonthClosing::Guard::NeedClosing:
-        Dialogs::error(caption, cash::dashed(g.month) + QStringLiteral(" 마감작업을 먼저하세요."), mainWindow);
-        showEndYesNo(mainWindow, cash::firstDay(g.month));
+        Dialogs::error(caption, monthkey::dashed(g.month) + QStringLiteral(" 마감작업을 먼저하세요."), mainWindow);
+        showEndYesNo(mainWindow, monthkey::firstDay(g.month));
         return false;
     }
     return false;

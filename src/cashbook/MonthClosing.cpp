@@ -1,6 +1,6 @@
 #include "cashbook/MonthClosing.h"
 
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "db/Session.h"
@@ -47,21 +47,21 @@ MonthClosing::GuardResult MonthClosing::guard()
     // Rows without any closed month cannot carry a balance: the books must be started again.
     if (l.isEmpty())
         return {Guard::NeedOpening, {}};
-    const QString p = cash::prevMonth(Clock::thisMonthKey());
+    const QString p = monthkey::prevMonth(Clock::thisMonthKey());
     if (l >= p)
         return {Guard::Open, {}};
-    return {Guard::NeedClosing, cash::nextMonth(l)};
+    return {Guard::NeedClosing, monthkey::nextMonth(l)};
 }
 
 QString MonthClosing::checkClose(const QString& m)
 {
     const QString current = Clock::thisMonthKey();
     if (m >= current)
-        return cash::dashed(cash::prevMonth(current)) + QStringLiteral(" 까지만 마감 작업 가능합니다.");
+        return monthkey::dashed(monthkey::prevMonth(current)) + QStringLiteral(" 까지만 마감 작업 가능합니다.");
     if (db::scalar(QStringLiteral(" SELECT Count(*) FROM T_금전출납마감 "
                                   " WHERE  마감연월  =:마감연월 "
                                   " AND    마감여부 ='1'"), {{"마감연월", m}}).toInt() > 0)
-        return cash::dashed(m) + QStringLiteral(" 이미 마감되었습니다.");
+        return monthkey::dashed(m) + QStringLiteral(" 이미 마감되었습니다.");
     if (db::scalar(QStringLiteral(" SELECT Count(*) "
                                   " FROM   T_금전출납마감 "
                                   " WHERE  마감연월  =:마감연월 "
@@ -76,7 +76,7 @@ void MonthClosing::close(const QString& m)
                                   " FROM   T_금전출납 "
                                   " WHERE   일자  >=:FromDate "
                                   " AND     일자  <=:ToDate "));
-    sums.bind({{"FromDate", db::dateText(cash::firstDay(m))}, {"ToDate", db::dateText(cash::lastDay(m))}}).open();
+    sums.bind({{"FromDate", db::dateText(monthkey::firstDay(m))}, {"ToDate", db::dateText(monthkey::lastDay(m))}}).open();
     qint64 income = 0, expense = 0;
     if (sums.next()) {
         income = toMoney(sums.value(0));
@@ -107,7 +107,7 @@ void MonthClosing::close(const QString& m)
                            "(마감연월, 당월차변금액,  당월대변금액, 차변누계금액,  대변누계금액, 마감여부) "
                            " VALUES "
                            "(:마감연월, :당월차변금액,  :당월대변금액, :차변누계금액,  :대변누계금액, :마감여부) "),
-            {{"마감연월", cash::nextMonth(m)}, {"당월차변금액", 0}, {"당월대변금액", 0},
+            {{"마감연월", monthkey::nextMonth(m)}, {"당월차변금액", 0}, {"당월대변금액", 0},
              {"차변누계금액", accIncome}, {"대변누계금액", accExpense}, {"마감여부", "0"}});
     tx.commit();
     Session::setLastClosedMonth(lastClosedOrZero());
@@ -118,15 +118,15 @@ QString MonthClosing::checkCancel(const QString& m)
     if (db::scalar(QStringLiteral(" SELECT Count(*) FROM T_금전출납마감 "
                                   " WHERE  마감연월    =:마감연월 "
                                   " AND    마감여부 ='1'"), {{"마감연월", m}}).toInt() == 0)
-        return cash::dashed(m) + QStringLiteral("은 마감처리된 월이 아니므로 취소할수 없습니다.");
+        return monthkey::dashed(m) + QStringLiteral("은 마감처리된 월이 아니므로 취소할수 없습니다.");
     if (db::scalar(QStringLiteral(" SELECT Count(*) FROM T_금전출납마감 "
                                   " WHERE  마감연월    >:마감연월 "
                                   " AND    마감여부 ='1'"), {{"마감연월", m}}).toInt() > 0)
-        return cash::dashed(m) + QStringLiteral(" 이후월부터 순차적으로 마감취소 하세요.");
+        return monthkey::dashed(m) + QStringLiteral(" 이후월부터 순차적으로 마감취소 하세요.");
     // The opening month carries the starting figures and has no month of its own to reopen;
     // cancelling it would leave the books without any closed month.
     if (db::scalarText(QStringLiteral(" SELECT MIN(마감연월) FROM T_금전출납마감 ")) == m)
-        return cash::dashed(m) + QStringLiteral("은 금전출납 초기값 월이므로 마감취소 할수 없습니다.");
+        return monthkey::dashed(m) + QStringLiteral("은 금전출납 초기값 월이므로 마감취소 할수 없습니다.");
     return {};
 }
 
@@ -169,7 +169,7 @@ QString MonthClosing::checkOpening(const QString& month, const QString& income, 
         return fail(Field::Month, QStringLiteral("시작년월일을 입력하세요."));
     if (m.size() != 6)
         return fail(Field::Month, QStringLiteral("시작년월일을 6자리로 입력하세요."));
-    if (!cash::isMonthKey(m))
+    if (!monthkey::isMonthKey(m))
         return fail(Field::Month, QStringLiteral("시작년월을 바른 년월(YYYYMM)로 입력하세요."));
     if (income.trimmed().isEmpty())
         return fail(Field::Income, QStringLiteral("입금 누계를 입력하세요."));
@@ -183,7 +183,7 @@ QString MonthClosing::checkOpening(const QString& month, const QString& income, 
     if (!first.isNull()) {
         const QString firstMonth = first.toString().left(4) + first.toString().mid(5, 2);
         if (!(firstMonth > m))
-            return fail(Field::Month, cash::dashed(firstMonth) + QStringLiteral(" 이전으로 입력하세요."));
+            return fail(Field::Month, monthkey::dashed(firstMonth) + QStringLiteral(" 이전으로 입력하세요."));
     }
     if (field)
         *field = Field::None;
@@ -202,7 +202,7 @@ void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expen
                                        "(:마감연월, :당월차변금액,  :당월대변금액, :차변누계금액,  :대변누계금액, :마감여부) ");
     db::run(ins, {{"마감연월", month}, {"당월차변금액", 0}, {"당월대변금액", 0},
                   {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "1"}});
-    db::run(ins, {{"마감연월", cash::nextMonth(month)}, {"당월차변금액", 0}, {"당월대변금액", 0},
+    db::run(ins, {{"마감연월", monthkey::nextMonth(month)}, {"당월차변금액", 0}, {"당월대변금액", 0},
                   {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "0"}});
     tx.commit();
     Session::setLastClosedMonth(lastClosedOrZero());

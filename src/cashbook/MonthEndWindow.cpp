@@ -1,6 +1,6 @@
 #include "cashbook/MonthEndWindow.h"
 
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "ui/Dialogs.h"
@@ -45,16 +45,16 @@ MonthEndWindow::MonthEndWindow(const Texts& texts, QString (*check)(const QStrin
     connect(Btn_Ok, &QPushButton::clicked, this, &MonthEndWindow::Btn_OkClick);
     connect(Btn_Close, &QPushButton::clicked, this, &QWidget::close);
     const QDate today = Clock::today();
-    setMonth(cash::shiftMonth(QDate(today.year(), today.month(), 1), -1));
+    setMonth(monthkey::shiftMonth(QDate(today.year(), today.month(), 1), -1));
 }
 
 void MonthEndWindow::setMonth(const QDate& firstDay) { dtpk_Month->setDate(QDate(firstDay.year(), firstDay.month(), 1)); }
 
 void MonthEndWindow::Btn_OkClick()
 {
-    const QString m = cash::monthKey(dtpk_Month->date());
+    const QString m = monthkey::monthKey(dtpk_Month->date());
     const QString caption = windowTitle();
-    if (!Dialogs::okCancel(caption, cash::dashed(m) + u' ' + m_texts.work + QStringLiteral(" 하시겠습니까?"), this))
+    if (!Dialogs::okCancel(caption, monthkey::dashed(m) + u' ' + m_texts.work + QStringLiteral(" 하시겠습니까?"), this))
         return;
     const QString refusal = m_check(m);
     if (!refusal.isEmpty()) {

@@ -2,7 +2,7 @@
 
 #include "cashbook/CashBook.h"
 #include "cashbook/CashCategories.h"
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "cashbook/CashPrint.h"
 #include "cashbook/uPri1020.h"
 #include "app/ScreenHost.h"
@@ -635,9 +635,9 @@ void TfMon0010::setRegisterDate(const QDate& d)
     }
 }
 
-void TfMon0010::btn_PrevMonthClick() { setRegisterDate(cash::shiftMonth(registerDate(), -1)); }
+void TfMon0010::btn_PrevMonthClick() { setRegisterDate(monthkey::shiftMonth(registerDate(), -1)); }
 
-void TfMon0010::btn_NextMonthClick() { setRegisterDate(cash::shiftMonth(registerDate(), 1)); }
+void TfMon0010::btn_NextMonthClick() { setRegisterDate(monthkey::shiftMonth(registerDate(), 1)); }
 
 void TfMon0010::loadDay()
 {

@@ -1,5 +1,6 @@
 #include "fees/FeePayments.h"
 
+#include "db/MonthKey.h"
 #include "db/Query.h"
 #include "db/Session.h"
 
@@ -110,15 +111,8 @@ bool FeePayments::parseFeeLink(const QString& link, QString* memberNo, int* seq)
 
 bool FeePayments::isValidMonth(const QString& month)
 {
-    static const QRegularExpression re(QStringLiteral("^\\d{6}$"));
-    if (!re.match(month).hasMatch())
-        return false;
-    const int year = month.left(4).toInt();
-    const int mon = month.mid(4, 2).toInt();
-    return year >= 1900 && mon >= 1 && mon <= 12;
+    return monthkey::isMonthKey(month) && month.left(4).toInt() >= 1900;
 }
-
-QString FeePayments::monthText(const QString& month) { return month.left(4) + u'-' + month.mid(4, 2); }
 
 bool FeePayments::isClosed(const QDate& payDate)
 {

@@ -57,7 +57,6 @@ public:
     static bool parseFeeLink(const QString& link, QString* memberNo, int* seq);
 
     static bool isValidMonth(const QString& month);           // six digits, a real month
-    static QString monthText(const QString& month);           // "202403" -> "2024-03"
     static bool isClosed(const QDate& payDate);               // in or before Session::lastClosedMonth()
     static QString closedEntryMessage();                      // the refusal of a new payment in a closed month
     static QString closedDeleteMessage();                     // the refusal of a deletion in a closed month

@@ -1,5 +1,6 @@
 #include "fees/FeeRegister.h"
 
+#include "db/MonthKey.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeePayments.h"
@@ -17,7 +18,6 @@ void bindDivision(db::Query& q, const FeeRegister::Division& division)
         q.bind(p.first, p.second);
 }
 
-QString monthOf(const QDate& d) { return d.toString(QStringLiteral("yyyyMM")); }
 
 } // namespace
 
@@ -74,8 +74,8 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
     members.open();
 
     m_lines.clear();
-    const int first = monthOf(from).toInt();
-    const int last = monthOf(to).toInt();
+    const int first = monthkey::monthKey(from).toInt();
+    const int last = monthkey::monthKey(to).toInt();
     // The paid months of the period for everyone at once: one read instead of one per member.
     QHash<QString, QSet<QString>> paidByMember;
     {
@@ -93,7 +93,7 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
             if (paidMonths.contains(month))
                 continue;
             // The month of enrolment is paid at enrolment; earlier months are not owed.
-            if (!enrolled.isEmpty() && !(FeePayments::monthText(month) > enrolled))
+            if (!enrolled.isEmpty() && !(monthkey::dashed(month) > enrolled))
                 continue;
             Line l;
             l.memberNo = no;
@@ -144,7 +144,7 @@ bool FeeRegister::checkLines()
         if (!FeePayments::isValidMonth(month)) {
             problem = QStringLiteral("년월분은 yyyymm 형식의 올바른 연월로 입력하세요.");
         } else if (month != l.offeredMonth && month <= closed) {
-            problem = QStringLiteral("년월분은 마감월(%1) 이후로 입력하세요.").arg(FeePayments::monthText(closed));
+            problem = QStringLiteral("년월분은 마감월(%1) 이후로 입력하세요.").arg(monthkey::dashed(closed));
         } else if (FeePayments::isPaid(l.memberNo, month)) {
             problem = QStringLiteral("이미 납부된 월입니다.");
         } else if (batch.contains(l.memberNo + month)) {

@@ -1,5 +1,6 @@
 #include "members/Enrolment.h"
 
+#include "db/MonthKey.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "db/Session.h"
@@ -55,8 +56,6 @@ bool EnrolmentFamily::isBlank() const
 bool EnrolmentSuggestion::isBlank() const { return blankText(text); }
 
 QString Enrolment::findNo(QString* error) { return MemberNumber::next(error); }
-
-QString Enrolment::monthOf(const QString& date) { return date.mid(0, 4) + date.mid(5, 2); }
 
 QString Enrolment::closedMonthMessage(const QString& enrolDate)
 {
@@ -135,7 +134,7 @@ Enrolment::Problem Enrolment::validate(const EnrolmentForm& f)
                     QStringLiteral("건의사항 %1번째 줄의 건의날짜를 YYYY-MM-DD 형식의 바른 날짜로 입력하세요.").arg(i + 1)};
     }
 
-    if (monthOf(db::dateText(enrol)) <= Session::lastClosedMonth()) {
+    if (monthkey::monthKey(enrol) <= Session::lastClosedMonth()) {
         Problem closed{Field::EnrolDate, closedMonthMessage(db::dateText(enrol))};
         closed.closedMonth = true;
         return closed;
@@ -220,7 +219,7 @@ QString Enrolment::save(const EnrolmentForm& f, bool* photoSaved)
     }
 
     if (f.paidNow && !blankText(f.fee))
-        FeePayments::add(no, monthOf(db::dateText(enrol)), enrol, f.fee.trimmed().toLongLong(), QStringLiteral("신규입관"));
+        FeePayments::add(no, monthkey::monthKey(enrol), enrol, f.fee.trimmed().toLongLong(), QStringLiteral("신규입관"));
 
     MovementCounter::countEnrolment(no, enrol, f.motiveCode);
     tx.commit();

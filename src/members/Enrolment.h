@@ -90,7 +90,6 @@ public:
     static int enrolledCount();           // "총 입관원 : "
     static QString schoolName();
     static QString postalCodeOf(const QString& postalItem);
-    static QString monthOf(const QString& date); // "2024-05-15" -> "202405"
 
     static QString requiredSuffix() { return QStringLiteral("은(는) 필수 입력입니다."); }
     static QString closedMonthMessage(const QString& enrolDate);

@@ -1,5 +1,5 @@
 // The month-end closing chain, the cash-book opening guard and the opening balance.
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Query.h"
 #include "db/Session.h"
@@ -65,9 +65,9 @@ private slots:
         QFETCH(QString, next);
         QFETCH(QString, prev);
         QFETCH(int, days);
-        QCOMPARE(cash::nextMonth(key), next);
-        QCOMPARE(cash::prevMonth(key), prev);
-        QCOMPARE(cash::lastDay(key).day(), days);
+        QCOMPARE(monthkey::nextMonth(key), next);
+        QCOMPARE(monthkey::prevMonth(key), prev);
+        QCOMPARE(monthkey::lastDay(key).day(), days);
     }
 
     void calendarArrows_data()
@@ -86,7 +86,7 @@ private slots:
         QFETCH(QDate, from);
         QFETCH(int, delta);
         QFETCH(QDate, to);
-        QCOMPARE(cash::shiftMonth(from, delta), to);
+        QCOMPARE(monthkey::shiftMonth(from, delta), to);
     }
 
     // Each case starts (unless "none") with the opening month 202401 at 1,000,000 / 400,000 and lines of

@@ -1,6 +1,6 @@
-#include "cashbook/CashMonth.h"
+#include "db/MonthKey.h"
 
-namespace cash {
+namespace monthkey {
 
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -57,4 +57,4 @@ QDate shiftMonth(const QDate& d, int delta)
     return QDate(y, m, qMin(d.day(), daysInMonth(y, m)));
 }
 
-} // namespace cash
+} // namespace monthkey

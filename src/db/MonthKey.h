@@ -2,8 +2,8 @@
 #include <QDate>
 #include <QString>
 
-// Month keys "yyyymm" and the calendar steps of the cash book.
-namespace cash {
+// Month keys "yyyymm" (fee months, closed months) and the calendar steps between months.
+namespace monthkey {
 
 bool isLeapYear(int year);                       // Gregorian rule
 int daysInMonth(int year, int month);
@@ -17,4 +17,4 @@ QDate lastDay(const QString& key);
 // The calendar arrows: one month back or forward, the day kept or cut to the end of the target month.
 QDate shiftMonth(const QDate& d, int delta);
 
-} // namespace cash
+} // namespace monthkey
