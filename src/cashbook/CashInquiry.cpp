@@ -121,12 +121,13 @@ CashInquiry::Result CashInquiry::byItem(const QString& mainItem, const QString& 
                                         const QDate& to)
 {
     auto pattern = [](const QString& item) {
-        return item.isEmpty() || item == kAll ? QStringLiteral("%") : QStringLiteral("%") + item + QStringLiteral("%");
+        // What is typed is matched as text: a "%" or "_" in an item name is no wildcard.
+        return item.isEmpty() || item == kAll ? QStringLiteral("%") : QStringLiteral("%") + db::likeLiteral(item) + QStringLiteral("%");
     };
     Result r;
     db::Query q(QStringLiteral("SELECT * FROM T_금전출납 "
-                               "WHERE 대항목 like :대항목   "
-                               "AND   Nz(소항목, '') like :소항목   "
+                               "WHERE 대항목 like :대항목 ESCAPE '\\'  "
+                               "AND   Nz(소항목, '') like :소항목 ESCAPE '\\'  "
                                "AND (일자 BETWEEN :SDate AND :EDate )"
                                "ORDER BY 일자 DESC, 순번     "));
     q.bind({{"대항목", pattern(mainItem)}, {"소항목", pattern(subItem)}, {"SDate", db::dateText(from)},

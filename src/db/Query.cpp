@@ -28,6 +28,17 @@ QDate parseDate(const QVariant& v)
     return QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd"));
 }
 
+QString likeLiteral(const QString& typed)
+{
+    QString out;
+    for (QChar c : typed) {
+        if (c == u'%' || c == u'_' || c == u'\\')
+            out += u'\\';
+        out += c;
+    }
+    return out;
+}
+
 QVariant toDbValue(const QVariant& v)
 {
     if (v.isNull())

@@ -72,6 +72,10 @@ QVariant scalar(const QString& sql, Params params = {});   // first column of th
 QString scalarText(const QString& sql, Params params = {}); // text as is, integer as digits, "0" when no row or null
 int run(const QString& sql, Params params = {});           // statement; rows affected
 
+// A typed text as a LIKE pattern that matches it literally: "%", "_" and "\\" are escaped for a
+// statement that says  like :x ESCAPE '\\'.
+QString likeLiteral(const QString& typed);
+
 // Value conversions shared by statements and buffered sets.
 QVariant toDbValue(const QVariant& v);
 QString dateText(const QDate& d);           // "YYYY-MM-DD", empty for an invalid date

@@ -217,6 +217,11 @@ private slots:
         QCOMPARE(CashBook::subItems("Mom's 운영비"), (QStringList{"O'Brien 수리", "전기료"}));
         QCOMPARE(CashBook::addLine(QDate(2024, 5, 1), "Mom's 운영비", "O'Brien 수리", false, 100, "it's"), QString());
         QCOMPARE(CashInquiry::byItem("Mom's", "O'Brien", QDate(2024, 5, 1), QDate(2024, 5, 1)).found, 1);
+        // A "_" or "%" typed as an item is text, not a wildcard.
+        db::run("INSERT INTO T_금전출납 (일자, 순번, 대항목, 소항목, 입금액, 출금액) VALUES ('2024-05-02', 1, 'A_B', '10%', 5, 0)");
+        db::run("INSERT INTO T_금전출납 (일자, 순번, 대항목, 소항목, 입금액, 출금액) VALUES ('2024-05-02', 2, 'AxB', '100', 7, 0)");
+        QCOMPARE(CashInquiry::byItem("A_B", "전체", QDate(2024, 5, 2), QDate(2024, 5, 2)).income, 5);
+        QCOMPARE(CashInquiry::byItem("전체", "10%", QDate(2024, 5, 2), QDate(2024, 5, 2)).found, 1);
 
         QVERIFY(CashCategories::detailExists("1A0", "0001"));
         QVERIFY(!CashCategories::validCategory("10", "x"));
