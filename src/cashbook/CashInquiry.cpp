@@ -3,16 +3,6 @@
 #include "db/MonthKey.h"
 #include "db/Query.h"
 
-qint64 CashInquiry::closedBalanceBefore(const QDate& d)
-{
-    const QString prev = monthkey::prevMonth(monthkey::monthKey(d));
-    return db::scalar(QStringLiteral(" SELECT 차변누계금액 - 대변누계금액 "
-                                     " FROM T_금전출납마감 "
-                                     " WHERE 마감여부 ='1'"
-                                     " AND   마감연월 =:마감연월"), {{"마감연월", prev}})
-        .toLongLong();
-}
-
 qint64 CashInquiry::netOfMonthUpTo(const QDate& to, bool inclusive)
 {
     return netBetween(QDate(to.year(), to.month(), 1), to, inclusive);
@@ -28,21 +18,16 @@ qint64 CashInquiry::netBetween(const QDate& from, const QDate& to, bool inclusiv
 
 qint64 CashInquiry::balanceAt(const QDate& d, bool inclusive)
 {
-    // Normally the month before is closed and its figures plus this month's lines give the balance.
-    // When it is still open (the window stayed open over the month's end, a later period, a month
-    // just cancelled) the open months' lines since the last closed month count as well, so the
-    // running balance and the cash on hand never fall back to zero.
-    const QString prev = monthkey::prevMonth(monthkey::monthKey(d));
-    const QVariant lastValue = db::scalar(QStringLiteral(" SELECT MAX(마감연월) FROM T_금전출납마감 "
-                                                         " WHERE 마감여부 ='1' AND 마감연월 <=:마감연월"),
-                                          {{"마감연월", prev}});
-    const QString last = lastValue.isNull() ? QString() : lastValue.toString();
-    if (last.isEmpty() || last == prev)
-        return closedBalanceBefore(d) + netOfMonthUpTo(d, inclusive);
-    const qint64 closed = db::scalar(QStringLiteral(" SELECT 차변누계금액 - 대변누계금액 FROM T_금전출납마감 "
-                                                    " WHERE 마감연월 =:마감연월"), {{"마감연월", last}})
-                              .toLongLong();
-    return closed + netBetween(monthkey::firstDay(monthkey::nextMonth(last)), d, inclusive);
+    // The last closed month before the date's month gives the balance at its end; every later line counts
+    // on top of it. Normally that is the month just before; when it is still open (the window stayed open
+    // over the month's end, a later period, a month just cancelled) the open months' lines count too, so
+    // the running balance never falls back to zero. With no closed month, the month's own lines.
+    db::Query q(QStringLiteral(" SELECT TOP 1 마감연월, 차변누계금액 - 대변누계금액 AS 잔액 FROM T_금전출납마감 "
+                               " WHERE 마감여부 ='1' AND 마감연월 <=:마감연월 ORDER BY 마감연월 DESC"));
+    q.bind("마감연월", monthkey::prevMonth(monthkey::monthKey(d))).open();
+    if (!q.next())
+        return netOfMonthUpTo(d, inclusive);
+    return q.integer("잔액") + netBetween(monthkey::firstDay(monthkey::nextMonth(q.str("마감연월"))), d, inclusive);
 }
 
 CashInquiry::Result CashInquiry::byDate(const QDate& from, const QDate& to)

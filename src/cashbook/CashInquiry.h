@@ -34,8 +34,6 @@ public:
     // Main and sub item: "전체" or a text matched anywhere in the item.
     static Result byItem(const QString& mainItem, const QString& subItem, const QDate& from, const QDate& to);
 
-    // Balance at the end of the month before the given date's month (0 when that month is not closed).
-    static qint64 closedBalanceBefore(const QDate& d);
     // Net of the lines from the first of the month of `from` up to `to` (included or not).
     static qint64 netOfMonthUpTo(const QDate& to, bool inclusive);
     // Cash on hand before (or, inclusive, at the end of) the given date: the last closed month's

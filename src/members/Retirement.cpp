@@ -27,12 +27,6 @@ void addDivision(db::Query& q, const Retirement::Filter& f)
         f.division(q);
 }
 
-QString reasonText(const db::Query& q)
-{
-    const QString r = q.str("Reason");
-    return r.isEmpty() ? QStringLiteral(") ") : r;
-}
-
 // Reads the lines of pages 0 and 1; `dayColumn` is the date the line shows.
 QList<Retirement::Line> readReasonLines(db::Query& q, const QString& dayColumn, const QString& sinceColumn)
 {
@@ -49,7 +43,7 @@ QList<Retirement::Line> readReasonLines(db::Query& q, const QString& dayColumn, 
         l.sex = q.str("성별");
         l.division = q.str("부명");
         l.phone = q.str("전화번호");
-        l.reason = reasonText(q);
+        l.reason = q.str("Reason"); // ") " when the member has no reason: "&" reads null as empty text
         lines << l;
     }
     return lines;
