@@ -273,9 +273,162 @@ void wrapConcatOperands(QList<Token>& t)
     t = out;
 }
 
+// Jet's "+" joins two texts and adds numbers; SQLite's always adds ('2024' + '03' = 2027). Each chain
+// a + b - c + d at one level becomes jet_plus(jet_plus(a, b) - c, d), which decides by the values' types.
+// Operands follow Jet's precedence: "*", "/", "\", "^" and Mod bind tighter, "&" and comparisons looser.
+// A chain that does not parse as such is left as it is.
+bool isClauseWord(const Token& x, bool call)
+{
+    static const QSet<QString> words = {
+        "select", "from", "where", "and", "or", "not", "like", "between", "is", "in", "when", "then", "else", "end",
+        "as", "on", "by", "having", "case", "distinct", "distinctrow", "top", "set", "values", "union", "all", "escape",
+        "asc", "desc", "order", "group", "into", "join", "left", "right", "inner", "outer", "exists", "mod"};
+    const QString lower = x.text.toLower();
+    return words.contains(lower) && !(call && (lower == "left" || lower == "right"));
+}
+
+void wrapPlusChains(QList<Token>& t)
+{
+    auto isPunct = [&](int k, const char* p) { return k >= 0 && k < t.size() && t[k].type == Tok::Punct && t[k].text == QLatin1String(p); };
+    auto isCall = [&](int k) { return isPunct(nextSignificant(t, k), "("); };
+    auto isPrimary = [&](int k) {
+        const Token& x = t[k];
+        return x.type == Tok::Number || x.type == Tok::String || x.type == Tok::Param || x.type == Tok::Date
+            || (x.type == Tok::Word && !isClauseWord(x, isCall(k)));
+    };
+    auto isTighterOp = [&](int k) {
+        return isPunct(k, "*") || isPunct(k, "/") || isPunct(k, "\\") || isPunct(k, "^")
+            || (k >= 0 && t[k].type == Tok::Word && t[k].text.compare("mod", Qt::CaseInsensitive) == 0);
+    };
+    // An operand ends here (so a following "+" or "-" is binary).
+    auto endsOperand = [&](int k) { return k >= 0 && (isPunct(k, ")") || isPrimary(k)); };
+    auto matching = [&](int k, int step) {
+        const QString open = step > 0 ? "(" : ")", close = step > 0 ? ")" : "(";
+        for (int nest = 0; k >= 0 && k < t.size(); k += step) {
+            if (t[k].type != Tok::Punct)
+                continue;
+            if (t[k].text == open)
+                ++nest;
+            else if (t[k].text == close && --nest == 0)
+                return k;
+        }
+        return -1;
+    };
+    // First token of the chain that holds the binary operator at k, or -1.
+    auto chainStart = [&](int k) {
+        int j = prevSignificant(t, k), start = -1;
+        for (;;) {
+            if (j < 0)
+                return -1;
+            if (isPunct(j, ")")) {
+                j = matching(j, -1);
+                if (j < 0)
+                    return -1;
+                const int fn = prevSignificant(t, j);
+                if (fn >= 0 && t[fn].type == Tok::Word && isPrimary(fn))
+                    j = fn;
+            } else if (!isPrimary(j)) {
+                return -1;
+            }
+            start = j;
+            for (;;) { // an operator before the operand, or the chain's start
+                const int p = prevSignificant(t, start);
+                if (isPunct(p, ".")) {
+                    j = prevSignificant(t, p);
+                    if (j < 0 || t[j].type != Tok::Word)
+                        return -1;
+                    start = j;
+                    continue;
+                }
+                if ((isPunct(p, "+") || isPunct(p, "-")) && !endsOperand(prevSignificant(t, p))) {
+                    start = p; // unary sign
+                    continue;
+                }
+                if (isPunct(p, "+") || isPunct(p, "-") || isTighterOp(p)) {
+                    j = prevSignificant(t, p);
+                    break;
+                }
+                return start;
+            }
+        }
+    };
+    // From the chain's start: the operands' first and last tokens and the "+"/"-" between them.
+    struct Chain {
+        QList<std::pair<int, int>> operands;
+        QList<int> ops;
+    };
+    auto readChain = [&](int k) {
+        Chain c;
+        int from = k;
+        for (;;) {
+            while (isPunct(k, "+") || isPunct(k, "-"))
+                k = nextSignificant(t, k);
+            if (k < 0)
+                return Chain{};
+            if (isPunct(k, "(")) {
+                k = matching(k, 1);
+            } else if (isPrimary(k)) {
+                if (isCall(k))
+                    k = matching(nextSignificant(t, k), 1);
+            } else {
+                return Chain{};
+            }
+            if (k < 0)
+                return Chain{};
+            const int n = nextSignificant(t, k);
+            if (isPunct(n, ".") || isTighterOp(n)) {
+                k = nextSignificant(t, n);
+                continue;
+            }
+            c.operands.append({from, k});
+            if (isPunct(n, "+") || isPunct(n, "-")) {
+                c.ops.append(n);
+                from = k = nextSignificant(t, n);
+                continue;
+            }
+            return c;
+        }
+    };
+    QList<int> before(t.size(), 0), after(t.size(), 0);
+    QList<bool> toComma(t.size(), false), done(t.size(), false);
+    bool any = false;
+    for (int i = 0; i < t.size(); ++i) {
+        if (!isPunct(i, "+") || done[i] || !endsOperand(prevSignificant(t, i)))
+            continue;
+        const int start = chainStart(i);
+        const Chain c = start < 0 ? Chain{} : readChain(start);
+        if (!c.ops.contains(i))
+            continue;
+        for (int n = 0; n < c.ops.size(); ++n) {
+            const int op = c.ops[n];
+            done[op] = true;
+            if (t[op].text != "+")
+                continue;
+            ++before[c.operands.first().first];
+            toComma[op] = true;
+            ++after[c.operands[n + 1].second];
+            any = true;
+        }
+    }
+    if (!any)
+        return;
+    QList<Token> out;
+    for (int i = 0; i < t.size(); ++i) {
+        for (int n = 0; n < before[i]; ++n) {
+            out.append({Tok::Word, QStringLiteral("jet_plus")});
+            out.append({Tok::Punct, QStringLiteral("(")});
+        }
+        out.append(toComma[i] ? Token{Tok::Punct, QStringLiteral(",")} : t[i]);
+        for (int n = 0; n < after[i]; ++n)
+            out.append({Tok::Punct, QStringLiteral(")")});
+    }
+    t = out;
+}
+
 TranslatedSql translate(const QString& jet)
 {
     QList<Token> t = tokenize(jet);
+    wrapPlusChains(t);
     wrapConcatOperands(t);
     TranslatedSql out;
     bool createTable = false;
@@ -532,6 +685,26 @@ void fnFormat(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     const QVariant v = fromValue(argv[0]);
     if (v.isNull()) return sqlite3_result_null(ctx);
     resultText(ctx, jet::format(v, argc > 1 ? asText(fromValue(argv[1])) : QString()));
+}
+
+// Jet's "+": null gives null, two texts join, otherwise the values add as numbers ('1' + 2 = 3).
+void fnPlus(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    const int ta = sqlite3_value_type(argv[0]), tb = sqlite3_value_type(argv[1]);
+    if (ta == SQLITE_NULL || tb == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const bool textA = ta == SQLITE_TEXT || ta == SQLITE_BLOB, textB = tb == SQLITE_TEXT || tb == SQLITE_BLOB;
+    if (textA && textB)
+        return resultText(ctx, asText(fromValue(argv[0])) + asText(fromValue(argv[1])));
+    if (ta == SQLITE_INTEGER && tb == SQLITE_INTEGER) {
+        qint64 sum = 0;
+        if (!__builtin_add_overflow(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), &sum))
+            return sqlite3_result_int64(ctx, sum);
+    }
+    const double sum = toNumber(fromValue(argv[0])) + toNumber(fromValue(argv[1]));
+    if (ta == SQLITE_FLOAT || tb == SQLITE_FLOAT)
+        return sqlite3_result_double(ctx, sum);
+    resultNumber(ctx, sum);
 }
 
 void fnIsNull(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -901,6 +1074,7 @@ void registerJetFunctions(sqlite3* h)
         {"jet_cdbl", 1, fnCDbl, true},      {"jet_space", 1, fnSpace, true}, {"jet_round", 1, fnRound, true},
         {"jet_round", 2, fnRound, true},    {"jet_weekday", 1, fnWeekday, true}, {"jet_dateserial", 3, fnDateSerial, true},
         {"jet_dateadd", 3, fnDateAdd, true}, {"jet_datediff", 3, fnDateDiff, true}, {"jet_string", 2, fnString, true},
+        {"jet_plus", 2, fnPlus, true},
     };
     for (const F& f : fns)
         sqlite3_create_function_v2(h, f.name, f.args, SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),

@@ -104,6 +104,24 @@ private slots:
         QTest::newRow("& in comparison") << "SELECT count(*) FROM T_y WHERE 부별코드 & '' = '02'" << "1";
         QTest::newRow("DISTINCTROW") << "SELECT DISTINCTROW count(*) FROM T_x" << "3";
         QTest::newRow("double-quoted text") << "SELECT count(*) FROM T_x WHERE 이름 = \"김철수\"" << "1";
+        QTest::newRow("+ joins two texts") << "SELECT '2024'+'03'" << "202403";
+        QTest::newRow("+ adds numbers") << "SELECT 1+2" << "3";
+        QTest::newRow("+ adds a text to a number") << "SELECT '1'+2" << "3";
+        QTest::newRow("+ of null is null") << "SELECT null+'a'" << "<null>";
+        QTest::newRow("+ over text columns") << "SELECT 부별코드 + ')  ' + 부별명 FROM T_y WHERE 부별코드='02'" << "02)  유치부";
+        QTest::newRow("+ month key of a date")
+            << "SELECT count(*) FROM T_x WHERE mid(입관일,1,4)+mid(입관일,6,2) <= '202403'" << "2";
+        QTest::newRow("+ text column and number") << "SELECT 부별코드 + 1 FROM T_x WHERE 번호='202403001'" << "3";
+        QTest::newRow("+ binds looser than *") << "SELECT 2 * 3 + 4 * 5 Mod 3" << "8";
+        QTest::newRow("+ and - from the left") << "SELECT 10 - 2 + 3 - 1" << "10";
+        QTest::newRow("+ after a sign") << "SELECT -1 + -2" << "-3";
+        QTest::newRow("+ tighter than &") << "SELECT 'a' & 1 + 2 & 'b'" << "a3b";
+        QTest::newRow("+ in brackets and calls")
+            << "SELECT ('a' + 'b') + Trim(Str(Year(입관일))) + '년 ' + (Str(Month(입관일)) + '월') FROM T_x WHERE 번호='202403001'"
+            << "ab2024년  3월";
+        QTest::newRow("+ null through Max over nothing")
+            << "SELECT IIf(IsNull(Trim(Str(Max(a.금액)+1))),'01','x') FROM T_x a WHERE a.번호 = 'none'" << "01";
+        QTest::newRow("+ of decimals") << "SELECT 1.5 + 1" << "2.5";
         QTest::newRow("Left join keyword stays") << "SELECT count(*) FROM T_x a LEFT JOIN T_y b ON a.부별코드=b.부별코드 WHERE b.부별명 Is Null" << "1";
     }
     void constructs()
@@ -131,6 +149,14 @@ private slots:
                          {{"이름", "이영수"}, {"OLD_번호", "202403002"}, {"OLD_비고", QVariant()}}),
                  1);
         QCOMPARE(first("SELECT 이름 FROM T_x WHERE 번호='202403002'"), QString("이영수"));
+    }
+
+    void plusOnParameters()
+    {
+        // Bound texts join, bound numbers add, as the values' types say.
+        QCOMPARE(db::scalar("SELECT :y + :m", {{"y", "2024"}, {"m", "03"}}).toString(), QString("202403"));
+        QCOMPARE(db::scalar("SELECT :y + :m", {{"y", 2024}, {"m", 3}}).toInt(), 2027);
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_x WHERE 이름 like '%' + :이름 + '%'", {{"이름", "영"}}).toInt(), 1);
     }
 
     void missingParameterIsAnError()
