@@ -91,9 +91,10 @@ bool PageLayout::print(const QString& windowTitle, QWidget* parent) const
     return deliver(document(), windowTitle, Printer, parent);
 }
 
-bool PageLayout::run(int destination, const QString& windowTitle, QWidget* parent) const
+bool PageLayout::run(int destination, const QString& windowTitle, QWidget* parent,
+                     const std::function<void()>& record) const
 {
-    return deliver(document(), windowTitle, destination, parent);
+    return deliver(document(), windowTitle, destination, parent, record);
 }
 
 bool PageLayout::exportPdf(const QString& path) const { return writePdf(document(), path); }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPageSize>
 #include <QString>
+#include <functional>
 
 #include "report/Document.h"
 
@@ -39,7 +40,9 @@ public:
     Document document() const;                                      // the pages as built now
     void preview(const QString& windowTitle, QWidget* parent = nullptr) const;
     bool print(const QString& windowTitle, QWidget* parent = nullptr) const;
-    bool run(int destination, const QString& windowTitle, QWidget* parent = nullptr) const; // 0 preview, 1 printer
+    // 0 preview, 1 printer; `record` as in report::Record (once, when the pages first go out).
+    bool run(int destination, const QString& windowTitle, QWidget* parent = nullptr,
+             const std::function<void()>& record = {}) const;
     bool exportPdf(const QString& path) const;
 
 protected:

@@ -1,5 +1,6 @@
 #include "report/PreviewWindow.h"
 
+#include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "ui/Dialogs.h"
 
@@ -79,8 +80,12 @@ void PreviewWindow::printDocument()
     dlg.setWindowTitle(QStringLiteral("인쇄"));
     if (dlg.exec() != QDialog::Accepted)
         return;
-    if (!paintDocument(m_doc, printer))
+    recordedOutput([&] {
+        if (paintDocument(m_doc, printer))
+            return true;
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("인쇄하지 못했습니다. 프린터를 확인하세요."), this);
+        return false;
+    });
 }
 
 void PreviewWindow::savePdf()
@@ -91,8 +96,12 @@ void PreviewWindow::savePdf()
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!writePdf(m_doc, path, m_title))
+    recordedOutput([&] {
+        if (writePdf(m_doc, path, m_title))
+            return true;
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("PDF 파일을 저장하지 못했습니다.\n%1").arg(path), this);
+        return false;
+    });
 }
 
 } // namespace report

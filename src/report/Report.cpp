@@ -64,10 +64,11 @@ void PrintJob::finish()
     m_finished = true;
 }
 
-bool PrintJob::run(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent)
+bool PrintJob::run(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent,
+                   const Record& record)
 {
     finish();
-    return runLayout(layoutFile, windowTitle, destination, parent);
+    return runLayout(layoutFile, windowTitle, destination, parent, record);
 }
 
 bool PrintJob::exportPdf(const QString& layoutFile, const QString& pdfPath, const QString& windowTitle)
@@ -141,16 +142,50 @@ std::optional<Document> renderLayout(const QString& layoutFile, const QString& w
     return layout->render(rows, windowTitle);
 }
 
-bool deliver(const Document& doc, const QString& windowTitleIn, int destination, QWidget* parent)
+namespace {
+// The record of the run being delivered; the preview is modal, so its buttons act inside the run.
+struct PendingRecord {
+    const Record* record;
+    bool done;
+};
+PendingRecord* g_pending = nullptr;
+} // namespace
+
+bool recordedOutput(const std::function<bool()>& output)
+{
+    if (!g_pending || !g_pending->record || !*g_pending->record || g_pending->done)
+        return output();
+    try {
+        db::Transaction tx;
+        (*g_pending->record)();
+        if (!output())
+            return false;
+        tx.commit();
+    } catch (const db::Error& e) {
+        Dialogs::error(QStringLiteral("오류"), QStringLiteral("Error가 발생하였습니다.\n%1").arg(e.message()));
+        return false;
+    }
+    g_pending->done = true;
+    return true;
+}
+
+bool deliver(const Document& doc, const QString& windowTitleIn, int destination, QWidget* parent, const Record& record)
 {
     const QString windowTitle = windowTitleIn.isEmpty() ? doc.title : windowTitleIn;
+    PendingRecord pending{&record, false};
+    PendingRecord* outer = std::exchange(g_pending, &pending);
+    struct Restore {
+        PendingRecord* outer;
+        ~Restore() { g_pending = outer; }
+    } restore{outer};
     if (destination == Printer)
-        return ReportOutput::current().print(doc, windowTitle, parent);
+        return recordedOutput([&] { return ReportOutput::current().print(doc, windowTitle, parent); });
     ReportOutput::current().preview(doc, windowTitle, parent);
     return true;
 }
 
-bool runLayout(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent)
+bool runLayout(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent,
+               const Record& record)
 {
     QString why;
     const auto doc = renderLayout(layoutFile, windowTitle, &why);
@@ -158,7 +193,7 @@ bool runLayout(const QString& layoutFile, const QString& windowTitle, int destin
         Dialogs::error(QStringLiteral("오류"), why, parent);
         return false;
     }
-    return deliver(*doc, windowTitle, destination, parent);
+    return deliver(*doc, windowTitle, destination, parent, record);
 }
 
 bool exportLayoutPdf(const QString& layoutFile, const QString& pdfPath, const QString& windowTitle)

@@ -2,6 +2,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -17,6 +18,16 @@ namespace report {
 
 // Destinations of a report run.
 enum Destination { Preview = 0, Printer = 1 };
+
+// What a printout records (awards, certificates, receipts, numbered notices). It runs once per run, the
+// first time the pages go to the printer or into a PDF (destination 1, or the preview's buttons), inside
+// one transaction that is kept only when the pages went out. A db::Error it throws is shown with the
+// engine's message and nothing goes out. A preview alone records nothing.
+using Record = std::function<void()>;
+
+// Sends pages out (to a printer or a PDF) through the record of the run under way, when there is one.
+// Used by the outputs; false when the record failed or `output` did.
+bool recordedOutput(const std::function<bool()>& output);
 
 // The end rows that close the lines of a report in `print`.
 void AddPrintEndRow();      // seqno 100000, G01 "999": the usual one
@@ -53,7 +64,8 @@ public:
 
     // Adds the end row, commits the lines and runs the layout report/<layoutFile>. False when the
     // layout could not be run (the user has seen why) or the printer was not reached.
-    bool run(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent = nullptr);
+    bool run(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent = nullptr,
+             const Record& record = {});
     // The same into a PDF file (tools and tests).
     bool exportPdf(const QString& layoutFile, const QString& pdfPath, const QString& windowTitle = QString());
     // The same into pages in memory (tests).
@@ -74,13 +86,15 @@ QString layoutPath(const QString& layoutFile);
 
 // Runs a layout over what `print` holds now. A missing or broken layout is reported in Korean with the
 // file's name and gives false.
-bool runLayout(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent = nullptr);
+bool runLayout(const QString& layoutFile, const QString& windowTitle, int destination, QWidget* parent = nullptr,
+               const Record& record = {});
 bool exportLayoutPdf(const QString& layoutFile, const QString& pdfPath, const QString& windowTitle = QString());
 // Without any message: the pages, or nothing with the reason in *error.
 std::optional<Document> renderLayout(const QString& layoutFile, const QString& windowTitle = QString(),
                                      QString* error = nullptr);
 
 // Sends a finished document to a destination (used by the built-in page layouts as well).
-bool deliver(const Document& doc, const QString& windowTitle, int destination, QWidget* parent = nullptr);
+bool deliver(const Document& doc, const QString& windowTitle, int destination, QWidget* parent = nullptr,
+             const Record& record = {});
 
 } // namespace report

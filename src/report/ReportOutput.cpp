@@ -1,6 +1,7 @@
 #include "report/ReportOutput.h"
 
 #include "report/PreviewWindow.h"
+#include "report/Report.h"
 #include "ui/Dialogs.h"
 
 #include <QPrinter>
@@ -56,6 +57,11 @@ bool QtReportOutput::print(const Document& doc, const QString& title, QWidget* p
 void RecordingOutput::preview(const Document& doc, const QString& title, QWidget*)
 {
     runs.append({0, title, doc});
+    for (int i = 0; i < printsFromPreview; ++i)
+        recordedOutput([&] {
+            runs.append({1, title, doc});
+            return true;
+        });
 }
 
 bool RecordingOutput::print(const Document& doc, const QString& title, QWidget*)

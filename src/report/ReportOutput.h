@@ -40,6 +40,8 @@ public:
         Document doc;
     };
     QList<Run> runs;
+    int printsFromPreview = 0; // times the preview's print button is pressed in each preview
+
 
     void preview(const Document& doc, const QString& title, QWidget* parent) override;
     bool print(const Document& doc, const QString& title, QWidget* parent) override;

@@ -154,7 +154,8 @@ bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* erro
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    // Unbuffered: a buffered short write (disk full) is lost in the flush and the cut file committed.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() || !f.commit()) {
         if (error)
             *error = QStringLiteral("파일을 저장할 수 없습니다: %1\n%2").arg(path, f.errorString());
         return false;

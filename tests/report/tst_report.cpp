@@ -57,6 +57,7 @@ private slots:
         m_db = std::make_unique<TestDb>();
         ReportOutput::install(&m_out);
         m_out.runs.clear();
+        m_out.printsFromPreview = 0;
         copyFixture(QStringLiteral("test_list.rpt"));
     }
     void cleanup()
@@ -165,6 +166,57 @@ private slots:
         QCOMPARE(m_out.runs[0].title, QStringLiteral("일일결석자"));
         QVERIFY(m_out.runs[0].doc.texts().contains(QStringLiteral("홍길동")));
         QCOMPARE(m_out.runs[1].destination, 1);
+    }
+
+    // A printout that records (awards, receipts) does so once, when its pages first go out, and only
+    // when they did go out.
+    void recordsOnceWhenPagesFirstGoOut_data()
+    {
+        QTest::addColumn<int>("destination");
+        QTest::addColumn<int>("printsFromPreview");
+        QTest::addColumn<bool>("recordFails");
+        QTest::addColumn<int>("recorded");
+        QTest::addColumn<int>("printed");
+        QTest::newRow("preview only") << int(Preview) << 0 << false << 0 << 0;
+        QTest::newRow("preview, printed twice") << int(Preview) << 2 << false << 1 << 2;
+        QTest::newRow("straight to the printer") << int(Printer) << 0 << false << 1 << 1;
+        QTest::newRow("record fails: nothing goes out") << int(Printer) << 0 << true << 0 << 0;
+        QTest::newRow("record fails in the preview") << int(Preview) << 1 << true << 0 << 0;
+    }
+    void recordsOnceWhenPagesFirstGoOut()
+    {
+        QFETCH(int, destination);
+        QFETCH(int, printsFromPreview);
+        QFETCH(bool, recordFails);
+        QFETCH(int, recorded);
+        QFETCH(int, printed);
+        m_out.printsFromPreview = printsFromPreview;
+        PrintJob job;
+        job.add({{"seqno", 1}, {"G01", "01"}, {"f01", QStringLiteral("홍길동")}});
+        const auto record = [&] {
+            db::run(QStringLiteral("INSERT INTO T_상장지급 (회원번호, 순번) VALUES ('202401001', 1)"));
+            if (recordFails)
+                db::run(QStringLiteral("INSERT INTO 없는표 VALUES (1)"));
+        };
+        job.run(QStringLiteral("test_list.rpt"), QStringLiteral("상장"), destination, nullptr, record);
+        QCOMPARE(db::scalarText(QStringLiteral("SELECT Count(*) FROM T_상장지급")), QString::number(recorded));
+        int out = 0;
+        for (const auto& r : m_out.runs)
+            out += r.destination == Printer;
+        QCOMPARE(out, printed);
+        QCOMPARE(m_db->dialogs().saw(QStringLiteral("없는표")), recordFails);
+    }
+
+    void recordIsUndoneWhenThePrinterIsMissing()
+    {
+        struct NoPrinter : QtReportOutput {
+            QString defaultPrinterName() const override { return QString(); }
+        } none;
+        ReportOutput::install(&none);
+        PrintJob job;
+        QVERIFY(!job.run(QStringLiteral("test_list.rpt"), QStringLiteral("상장"), Printer, nullptr,
+                         [] { db::run(QStringLiteral("INSERT INTO T_상장지급 (회원번호, 순번) VALUES ('202401001', 1)")); }));
+        QCOMPARE(db::scalarText(QStringLiteral("SELECT Count(*) FROM T_상장지급")), QStringLiteral("0"));
     }
 
     void printerMissingIsSaid()

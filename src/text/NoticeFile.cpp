@@ -1,0 +1,119 @@
+#include "text/NoticeFile.h"
+
+#include "db/ProgramDir.h"
+#include "db/Query.h"
+#include "text/Cp949.h"
+#include "ui/Dialogs.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+namespace {
+const QChar kStar(0x2606); // ☆
+const QString kRoot = QStringLiteral("인터넷통보자료");
+
+QString withoutBlanks(QString s)
+{
+    s.remove(QRegularExpression(QStringLiteral("\\s")));
+    return s;
+}
+} // namespace
+
+QString NoticeLine::clean(const QString& value)
+{
+    QString s = value;
+    for (QChar& c : s)
+        if (c == kStar || c == u'\r' || c == u'\n')
+            c = u' ';
+    return s;
+}
+
+NoticeLine& NoticeLine::item(const QString& text)
+{
+    m_text += clean(text);
+    m_text += kStar;
+    return *this;
+}
+
+NoticeLine& NoticeLine::piece(const QString& text)
+{
+    m_text += clean(text);
+    return *this;
+}
+
+NoticeFile::NoticeFile(const QString& kind) : m_folder(kind), m_name(kind) {}
+
+NoticeFile::NoticeFile(const QString& folder, const QString& name) : m_folder(folder), m_name(name) {}
+
+const QStringList& NoticeFile::folders()
+{
+    static const QStringList list{QStringLiteral("수련생자료"), QStringLiteral("결석통보"), QStringLiteral("납부통지서"),
+                                  QStringLiteral("납부영수증"), QStringLiteral("심사결과"), QStringLiteral("심사안내문"),
+                                  QStringLiteral("체력측정"),   QStringLiteral("통신문"),   QStringLiteral("SMS")};
+    return list;
+}
+
+bool NoticeFile::addRecipient(const QString& email, const NoticeLine& rest)
+{
+    const QString address = email.trimmed();
+    if (address.isEmpty())
+        return false;
+    NoticeLine line;
+    line.item(address);
+    m_lines.append(line.text() + rest.text());
+    return true;
+}
+
+void NoticeFile::add(const NoticeLine& line) { m_lines.append(line.text()); }
+
+QString NoticeFile::path() const
+{
+    return ProgramDir::file(kRoot + u'/' + m_folder + u'/' + m_name + QStringLiteral(".txt"));
+}
+
+QByteArray NoticeFile::bytes() const
+{
+    QStringList all;
+    all.reserve(m_lines.size() + 1);
+    all.append(m_name + kStar);
+    all.append(m_lines);
+    return cp949::lines(all);
+}
+
+bool NoticeFile::save(QString* error) const
+{
+    QDir root(ProgramDir::path());
+    for (const QString& f : folders())
+        root.mkpath(kRoot + u'/' + f);
+    root.mkpath(kRoot + u'/' + m_folder);
+    return cp949::writeFileAtomic(path(), bytes(), error);
+}
+
+bool NoticeFile::write(const QString& caption, QWidget* parent) const
+{
+    QString why;
+    if (!save(&why)) {
+        Dialogs::error(caption, why, parent);
+        return false;
+    }
+    Dialogs::info(caption, QDir::toNativeSeparators(path()) + QStringLiteral(" 파일이 생성되었습니다."), parent);
+    return true;
+}
+
+void NoticeFile::tellEmptyList(const QString& caption, QWidget* parent)
+{
+    Dialogs::info(caption, QStringLiteral("자료를 조회하세요."), parent);
+}
+
+NoticeFile::School NoticeFile::school()
+{
+    db::Query q(QStringLiteral("SELECT 도장명,관장명,전화번호 FROM T_도장정보"));
+    q.open();
+    School s;
+    if (q.next()) {
+        s.name = withoutBlanks(q.str(QStringLiteral("도장명")));
+        s.head = withoutBlanks(q.str(QStringLiteral("관장명")));
+        s.phone = withoutBlanks(q.str(QStringLiteral("전화번호")));
+    }
+    return s;
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// One recipient line of a notice file: items that each end in "☆", and pieces without it (an item
+// built in parts, or the last item of a line such as the mobile number). A "☆", CR or LF inside a
+// value would break the envelope, so they are blanked.
+class NoticeLine {
+public:
+    NoticeLine& item(const QString& text = QString()); // text + "☆"; empty: a block separator
+    NoticeLine& piece(const QString& text);            // text alone
+    const QString& text() const { return m_text; }
+
+    static QString clean(const QString& value);        // "☆", CR, LF -> blank
+
+private:
+    QString m_text;
+};
+
+// A notice file of the 인터넷통보자료 tree that the school's upload tool sends on:
+// ProgramDir + "인터넷통보자료/<folder>/<name>.txt", CP949, CR LF, line 1 the name + "☆", then one line
+// per recipient. Written whole or not at all; the folders are made before each write.
+//
+//   NoticeFile file(QStringLiteral("결석통보"));
+//   NoticeLine l;
+//   l.item("*.수련생 : " + name).piece(mobile);
+//   file.addRecipient(email, l);           // skipped when the member has no e-mail
+//   if (file.isEmpty()) ... else file.write(QStringLiteral("출석 관리"), this);
+class NoticeFile {
+public:
+    explicit NoticeFile(const QString& kind);                // folder and name alike ("결석통보")
+    NoticeFile(const QString& folder, const QString& name);  // ("SMS", "SMS전송")
+
+    // The kind folders beneath 인터넷통보자료, made with the program folders.
+    static const QStringList& folders();
+
+    // A line that begins with the e-mail address as its first item; false (nothing added) when the
+    // address is blank. Every kind but SMS addresses its recipients this way.
+    bool addRecipient(const QString& email, const NoticeLine& rest);
+    void add(const NoticeLine& line); // a line as it is (SMS)
+
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    int lineCount() const { return int(m_lines.size()); }
+    QString path() const;             // full path of the file
+    QByteArray bytes() const;         // the whole file as written
+
+    // Writes the file (folders first). False with the reason in *error.
+    bool save(QString* error = nullptr) const;
+    // Writes and tells the user: path + " 파일이 생성되었습니다." (caption of the screen) or why not.
+    bool write(const QString& caption, QWidget* parent = nullptr) const;
+
+    // "자료를 조회하세요.": asked for a file with an empty list.
+    static void tellEmptyList(const QString& caption, QWidget* parent = nullptr);
+
+    // The school fields of the notices: 도장명, 관장명, 전화번호 with every blank removed.
+    struct School {
+        QString name, head, phone;
+    };
+    static School school();
+
+private:
+    QString m_folder;
+    QString m_name;
+    QStringList m_lines;
+};
