@@ -44,6 +44,11 @@ Document renderList(const QList<QStringList>& lines)
     return doc.value_or(Document());
 }
 
+// The real output on a machine without a printer.
+struct NoPrinter : QtReportOutput {
+    QString defaultPrinterName() const override { return QString(); }
+};
+
 } // namespace
 
 class TstReport : public QObject {
@@ -209,9 +214,7 @@ private slots:
 
     void recordIsUndoneWhenThePrinterIsMissing()
     {
-        struct NoPrinter : QtReportOutput {
-            QString defaultPrinterName() const override { return QString(); }
-        } none;
+        NoPrinter none;
         ReportOutput::install(&none);
         PrintJob job;
         QVERIFY(!job.run(QStringLiteral("test_list.rpt"), QStringLiteral("상장"), Printer, nullptr,
@@ -221,9 +224,7 @@ private slots:
 
     void printerMissingIsSaid()
     {
-        struct NoPrinter : QtReportOutput {
-            QString defaultPrinterName() const override { return QString(); }
-        } none;
+        NoPrinter none;
         ReportOutput::install(&none);
         PrintJob job;
         QVERIFY(!job.run(QStringLiteral("test_list.rpt"), QStringLiteral("일일결석자"), Printer));
