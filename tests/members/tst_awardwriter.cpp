@@ -1,0 +1,101 @@
+// Awards with the school's certificate serial, written in one place.
+#include "support/TestDb.h"
+
+#include "db/Query.h"
+#include "members/AwardWriter.h"
+
+#include <QTest>
+
+namespace {
+int count(const QString& sql) { return db::scalar(sql).toInt(); }
+
+AwardWriter::Award award(const QString& no, const QString& code = QStringLiteral("05"),
+                         const QString& name = QStringLiteral("개근상"))
+{
+    return {no, QDate(2024, 5, 15), code, name, QStringLiteral("5월 개근")};
+}
+} // namespace
+
+class TstAwardWriter : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestDb> m_db;
+
+private slots:
+    void init()
+    {
+        m_db = std::make_unique<TestDb>();
+        sqlExec("INSERT INTO T_도장정보 (도장명, 상장발부) VALUES ('태권도장', 120)");
+    }
+    void cleanup() { m_db.reset(); }
+
+    void serialsAndRows()
+    {
+        QCOMPARE(AwardWriter::nextSerial(), 120);
+        AwardWriter::record({award("202401001"), award("202401002"), award("202401003")}, 120);
+        QCOMPARE(AwardWriter::nextSerial(), 123);
+        QCOMPARE(count("SELECT Count(*) FROM T_상장지급 WHERE 상장코드 = '05' AND 지급일자 = '2024-05-15' "
+                       "AND 비고 = '5월 개근' AND 비고2 = '05)  개근상' AND 순번 = 1"),
+                 3);
+    }
+
+    // 순번 runs above the member's largest, also after a row in the middle was deleted.
+    void sequenceAboveTheLargest()
+    {
+        AwardWriter::record({award("202401001"), award("202401001"), award("202401001")}, 120);
+        sqlExec("DELETE FROM T_상장지급 WHERE 순번 = 2");
+        AwardWriter::record({award("202401001")}, AwardWriter::nextSerial());
+        QCOMPARE(db::scalarText("SELECT Max(순번) FROM T_상장지급"), QStringLiteral("4"));
+        QCOMPARE(count("SELECT Count(*) FROM T_상장지급 WHERE 순번 = 3"), 1);
+    }
+
+    void meritEntry_data()
+    {
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("awardName");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("named like an item") << true << QStringLiteral("봉사활동") << 1;
+        QTest::newRow("no such item") << true << QStringLiteral("개근상") << 0;
+        QTest::newRow("not asked") << false << QStringLiteral("봉사활동") << 0;
+    }
+    void meritEntry()
+    {
+        QFETCH(bool, asked);
+        QFETCH(QString, awardName);
+        QFETCH(int, entries);
+        sqlExec("INSERT INTO T_벌점 (회원번호, 순번, 벌점일자, 벌점코드) VALUES ('202401001', 7, '2024-01-01', '01')");
+        AwardWriter::record({award("202401001", "10", awardName)}, 120, asked);
+        QCOMPARE(count("SELECT Count(*) FROM T_벌점 WHERE 순번 = 8 AND 벌점코드 = '02' AND 벌점일자 = '2024-05-15' "
+                       "AND 비고2 = '02) 봉사활동'"),
+                 entries);
+    }
+
+    void failureWritesNothing()
+    {
+        sqlExec("DROP TABLE T_벌점");
+        QVERIFY_THROWS_EXCEPTION(db::Error, AwardWriter::record({award("202401001", "10", "봉사활동")}, 120, true));
+        QCOMPARE(count("SELECT Count(*) FROM T_상장지급"), 0);
+        QCOMPARE(AwardWriter::nextSerial(), 120);
+    }
+
+    void schoolWithoutRecordKeepsTheSerial()
+    {
+        sqlExec("DELETE FROM T_도장정보");
+        QCOMPARE(AwardWriter::nextSerial(), 1);
+        AwardWriter::record({award("202401001")}, 1);
+        QCOMPARE(AwardWriter::nextSerial(), 2);
+    }
+
+    void seededAwardTypes()
+    {
+        db::Query q("SELECT 상장코드, 상장명 FROM T_상장목록 WHERE 상장코드 <= '09' ORDER BY 상장코드");
+        q.open();
+        QStringList names;
+        while (q.next())
+            names << q.str("상장코드") + q.str("상장명");
+        QCOMPARE(names, (QStringList{"01품새상", "02겨루기상", "03우수상", "04최우수상", "05개근상", "06노력상",
+                                     "07모범상", "08표창장", "09감사장"}));
+    }
+};
+
+QTEST_MAIN(TstAwardWriter)
+#include "tst_awardwriter.moc"
