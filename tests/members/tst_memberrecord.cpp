@@ -76,6 +76,8 @@ private slots:
                 sqlExec(QStringLiteral("INSERT INTO T_가족사항 (회원번호, 순번) VALUES ('%1', 1)").arg(no));
             else if (table == u"T_금전출납")
                 sqlExec(QStringLiteral("INSERT INTO T_금전출납 (일자, 순번, 수련비순번) VALUES ('2024-05-01', %1, '%2')").arg(++seq).arg(no));
+            else if (table == u"T_결석")
+                sqlExec(QStringLiteral("INSERT INTO T_결석 (회원번호, 결석일자) VALUES ('%1', '2024-05-02')").arg(no));
             else
                 sqlExec(QStringLiteral("INSERT INTO %1 (회원번호) VALUES ('%2')").arg(table, no));
         }
@@ -132,7 +134,7 @@ private slots:
         for (const QString& no : {gone, kept}) {
             addMember(no);
             sqlExec(QStringLiteral("INSERT INTO T_가족사항 (회원번호, 순번) VALUES ('%1', 1), ('%1', 2)").arg(no));
-            sqlExec(QStringLiteral("INSERT INTO T_결석 VALUES ('%1', '2024-05-02')").arg(no));
+            sqlExec(QStringLiteral("INSERT INTO T_결석 (회원번호, 결석일자) VALUES ('%1', '2024-05-02')").arg(no));
             sqlExec(QStringLiteral("INSERT INTO T_심사 VALUES ('%1', 3)").arg(no));
             sqlExec(QStringLiteral("INSERT INTO T_퇴관사유별현황 VALUES ('%1', '2024-05-03', '01')").arg(no));
         }
@@ -167,7 +169,7 @@ private slots:
         const QString no = QStringLiteral("202405001");
         addMember(no);
         sqlExec(QStringLiteral("INSERT INTO T_가족사항 (회원번호, 순번) VALUES ('%1', 1)").arg(no));
-        sqlExec(QStringLiteral("INSERT INTO T_결석 VALUES ('%1', '2024-05-02')").arg(no));
+        sqlExec(QStringLiteral("INSERT INTO T_결석 (회원번호, 결석일자) VALUES ('%1', '2024-05-02')").arg(no));
         QFile photo(MemberNumber::photoPath(no));
         QVERIFY(photo.open(QIODevice::WriteOnly));
         photo.close();
