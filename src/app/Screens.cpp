@@ -40,6 +40,9 @@
 #include "fees/uFee0010.h"
 #include "members/uPer0010.h"
 #include "members/uPer0020.h"
+#include "operations/uBuEvent.h"
+#include "operations/uCarTime1.h"
+#include "operations/uHoliday.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -119,6 +122,9 @@ const QList<Factory> kFactories = {
     {"TfPer0010", Kind::Child, false, make<TfPer0010>},
     {"TfRet0010", Kind::Child, false, make<TfRet0010>},
     {"TfPer0020", Kind::Child, false, make<TfPer0020>},
+    {"TfCarTime1", Kind::Separate, false, make<TfCarTime1>},
+    {"TfHoliday", Kind::StayOnTop, false, make<TfHoliday>},
+    {"TfBuEvent", Kind::Child, false, make<TfBuEvent>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

@@ -1,0 +1,43 @@
+#include "operations/ScreenHeader.h"
+
+#include "db/Query.h"
+#include "members/MemberStatus.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace ScreenHeader {
+
+QString schoolName() { return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(); }
+
+int membersNotWithdrawn()
+{
+    return db::scalar(QStringLiteral("SELECT count(*) FROM T_회원 WHERE ") + MemberStatus::notWithdrawn()).toInt();
+}
+
+QHBoxLayout* build(QWidget* parent, QLabel** schoolNameLabel, QLabel** total, QLabel** found)
+{
+    auto* head = new QHBoxLayout;
+    auto* name = new QLabel(schoolName(), parent);
+    QFont f = name->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 4);
+    name->setFont(f);
+    head->addWidget(name, 1);
+    if (found) {
+        head->addWidget(new QLabel(QStringLiteral("검색인원 : "), parent));
+        *found = new QLabel(QStringLiteral("0"), parent);
+        head->addWidget(*found);
+        head->addSpacing(16);
+    }
+    head->addWidget(new QLabel(QStringLiteral("총 원 :"), parent));
+    auto* count = new QLabel(QString::number(membersNotWithdrawn()), parent);
+    head->addWidget(count);
+    if (schoolNameLabel)
+        *schoolNameLabel = name;
+    if (total)
+        *total = count;
+    return head;
+}
+
+} // namespace ScreenHeader
