@@ -52,7 +52,9 @@ void ListPanel::addButtons(const Captions& c)
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromUtf8(name));
         b->setAutoDefault(false);
-        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 14);
+        // As narrow as the caption, so four lists with their buttons fit side by side.
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 12);
         bar->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, handler] {
             emit used();
