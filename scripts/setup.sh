@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(build-essential cmake ninja-build ccache pkg-config
       qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
       libsqlite3-dev sqlite3 libgl-dev
-      fonts-nanum libbenchmark-dev)
+      fonts-nanum libbenchmark-dev qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,7 @@
 #include "app/Pictures.h"
 #include "app/ScreenHost.h"
 #include "app/Screens.h"
+#include "app/uMain.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -50,6 +51,8 @@ LaunchScreen::LaunchScreen(const QString& className, const QString& caption, con
         auto* b = new QPushButton(e.place.last(), this);
         ScreenHost* host = ScreenHost::current();
         b->setEnabled(host && host->available(e));
+        if (!b->isEnabled())
+            b->setToolTip(TfMain::kNotYet);
         connect(b, &QPushButton::clicked, this, [e] {
             if (ScreenHost* h = ScreenHost::current())
                 h->run(e);

@@ -6,12 +6,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
+#include <QScreen>
 #include <QWidget>
 
 using namespace screens;
 
 namespace {
 ScreenHost* g_current = nullptr;
+const char* const kDesignedSize = "tamrinDesignedSize";
 
 // The cursor goes back to normal however the request ends.
 class BusyCursor {
@@ -30,6 +32,40 @@ public:
 private:
     bool m_on;
 };
+}
+
+QSize ScreenHost::designedSize(const QWidget* screen) { return screen->property(kDesignedSize).toSize(); }
+
+void ScreenHost::centreOver(const QWidget* owner, QWidget* window)
+{
+    // Over the middle of the owner, but never off its screen.
+    QSize size = window->size();
+    if (!window->testAttribute(Qt::WA_Resized))
+        size = window->sizeHint().expandedTo(window->minimumSize());
+    QRect r(QPoint(), size);
+    r.moveCenter(owner->window()->geometry().center());
+    if (const QScreen* s = owner->screen()) {
+        const QRect avail = s->availableGeometry();
+        r.moveLeft(std::max(avail.left(), std::min(r.left(), avail.right() - r.width())));
+        r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - r.height())));
+    }
+    window->move(r.topLeft());
+}
+
+void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
+{
+    // The frame holds the screen at the size it asked for, from the top left of the work area
+    // when it would not fit where the area put it.
+    const QSize frame = sub->size() - sub->widget()->size();
+    QSize want = designed.expandedTo(sub->widget()->minimumSizeHint()) + frame;
+    const QSize room = m_area->viewport()->size();
+    if (!room.isEmpty())
+        want = want.boundedTo(room);
+    sub->resize(want);
+    QPoint at = sub->pos();
+    if (!room.isEmpty() && (at.x() + want.width() > room.width() || at.y() + want.height() > room.height()))
+        at = QPoint(0, 0);
+    sub->move(at);
 }
 
 ScreenHost::ScreenHost(QWidget* mainWindow, QMdiArea* area, QList<Factory> factories, QList<NamedGuard> guards,
@@ -105,12 +141,16 @@ QWidget* ScreenHost::create(const Factory& f)
     QWidget* w = f.create();
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setObjectName(f.className);
+    // The size the screen asked for; the smoke test holds every screen to it.
+    const QSize designed = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
+    w->setProperty(kDesignedSize, designed);
     switch (f.kind) {
     case Kind::Child: {
         // Launch screens and the closing picture have no title bar of their own.
         const Qt::WindowFlags flags = w->property("tamrinFrameless").toBool() ? Qt::FramelessWindowHint : Qt::WindowFlags();
         QMdiSubWindow* sub = m_area->addSubWindow(w, flags);
         sub->setAttribute(Qt::WA_DeleteOnClose);
+        fitInArea(sub, designed);
         // The screen's own close() ends the whole child window, not only its content.
         connect(w, &QObject::destroyed, this, [frame = QPointer<QMdiSubWindow>(sub)] {
             if (frame)
@@ -121,9 +161,11 @@ QWidget* ScreenHost::create(const Factory& f)
     case Kind::StayOnTop:
         w->setParent(m_main, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                  | Qt::WindowSystemMenuHint);
+        centreOver(m_main, w);
         break;
     case Kind::Separate:
         w->setParent(m_main, Qt::Window);
+        centreOver(m_main, w);
         break;
     }
     m_open.insert(f.className, w);

@@ -1,12 +1,20 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "app/uSplash.h"
+#include "db/ProgramDir.h"
+#include "db/SchoolInfo.h"
+#include "ui/DisplayScale.h"
 
 #include <QElapsedTimer>
 #include <QThread>
 
 int main(int argc, char** argv)
 {
+    {
+        // The school's display scale must be known before the application object exists.
+        QCoreApplication probe(argc, argv);
+        DisplayScale::applyBeforeStart(SchoolInfo::displayScaleIn(ProgramDir::databaseFile()));
+    }
     Application app(argc, argv);
     QElapsedTimer shown;
     auto* splash = new TfrmSplash;

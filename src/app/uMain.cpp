@@ -11,6 +11,8 @@
 #include "db/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/InputLanguage.h"
+#include "ui/KeyboardFlow.h"
+#include "ui/StatusLine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,6 +29,7 @@
 #include <QToolBar>
 
 const QString TfMain::kAlias = QStringLiteral("Tamrin2000");
+const QString TfMain::kNotYet = QStringLiteral("준비 중인 기능입니다.");
 
 namespace {
 
@@ -72,8 +75,10 @@ TfMain::~TfMain()
 {
     if (m_host)
         m_host->closeAll();
-    if (g_main == this)
+    if (g_main == this) {
         g_main = nullptr;
+        StatusLine::install({});
+    }
     db::closeDatabase();
 }
 
@@ -100,6 +105,7 @@ void TfMain::FormCreate()
     m_area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(m_area);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    StatusLine::install([this](const QString& text) { statusBar()->showMessage(text); });
 
     m_password = new QLineEdit(m_area->viewport());
     m_password->setObjectName(QStringLiteral("edt_PassWord"));
@@ -107,6 +113,7 @@ void TfMain::FormCreate()
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setFixedWidth(110);
     m_password->installEventFilter(this);
+    KeyboardFlow::keepEnter(m_password); // Enter unlocks, it does not move on
     m_ok = new QPushButton(QStringLiteral("확  인"), m_area->viewport());
     m_ok->setObjectName(QStringLiteral("Btn_Ok"));
     m_ok->setDefault(true);
@@ -161,6 +168,10 @@ void TfMain::buildMenus()
         }
         QAction* a = menu->addAction(e.place.last());
         a->setEnabled(m_host->available(e));
+        if (!a->isEnabled()) {
+            a->setToolTip(kNotYet);
+            menu->setToolTipsVisible(true);
+        }
         connect(a, &QAction::triggered, this, [this, e] { m_host->run(e); });
         m_items.insert(e.place.join(u'|'), a);
     }
@@ -197,11 +208,7 @@ QPushButton* TfMain::toolButton(const QString& name) const
     return nullptr;
 }
 
-void TfMain::showStatus(const QString& text)
-{
-    if (g_main)
-        g_main->statusBar()->showMessage(text);
-}
+void TfMain::showStatus(const QString& text) { StatusLine::show(text); }
 
 void TfMain::SetInputLanguage(const QString& mode) { InputLanguage::set(mode); }
 

@@ -16,6 +16,7 @@ class TfMain : public QMainWindow {
     Q_OBJECT
 public:
     static const QString kAlias; // "Tamrin2000", the name of the database
+    static const QString kNotYet; // tooltip of an entry whose screen is not built yet
 
     explicit TfMain(QWidget* parent = nullptr);
     ~TfMain() override;
@@ -23,7 +24,7 @@ public:
 
     bool databaseReady() const { return m_ready; }
 
-    // The status line at the bottom; the cash book shows its notices there.
+    // The status line at the bottom (StatusLine::show from anywhere lands here).
     static void showStatus(const QString& text);
     // "KOREA" or "ENGLISH" (see ui/InputLanguage.h).
     static void SetInputLanguage(const QString& mode);

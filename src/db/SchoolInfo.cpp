@@ -2,6 +2,9 @@
 
 #include "db/Query.h"
 
+#include <QFileInfo>
+#include <QSqlQuery>
+
 const QStringList& SchoolInfo::editedColumns()
 {
     static const QStringList cols = {"도장명", "도장명영", "구", "관장명", "단", "단증번호", "전화번호", "인사말", "태권도협회",
@@ -72,4 +75,36 @@ void SchoolInfo::ensureLetterRow()
 {
     if (db::scalar(QStringLiteral("Select Count(*) from T_가정통신문")).toInt() == 0)
         db::run(QStringLiteral("insert into T_가정통신문 (개인, 단체, 심사, 심사신청서내용, 체력측정평가) values ('', '', '', '', '')"));
+}
+
+int SchoolInfo::displayScale() { return db::scalar(QStringLiteral("SELECT 화면배율 FROM T_도장정보")).toInt(); }
+
+void SchoolInfo::setDisplayScale(int percent)
+{
+    const QVariant v = percent > 0 ? QVariant(percent) : QVariant();
+    if (exists())
+        db::run(QStringLiteral("update T_도장정보 set 화면배율 = :p"), {{QStringLiteral("p"), v}});
+    else
+        db::run(QStringLiteral("insert into T_도장정보 (화면배율) values (:p)"), {{QStringLiteral("p"), v}});
+}
+
+int SchoolInfo::displayScaleIn(const QString& file)
+{
+    if (!QFileInfo::exists(file))
+        return 0;
+    // A connection of its own, read-only, closed before the program opens dbMain.
+    const QString name = QStringLiteral("tamrin_scale");
+    int percent = 0;
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        d.setDatabaseName(file);
+        d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (d.open()) {
+            QSqlQuery q(d);
+            if (q.exec(QStringLiteral("SELECT 화면배율 FROM T_도장정보 LIMIT 1")) && q.next())
+                percent = q.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return percent;
 }

@@ -20,6 +20,13 @@ public:
     static bool mainScreenLocked();
     static bool mainPasswordMatches(const QString& typed);
 
+    // "화면 배율" in percent (100, 125, 150, 200); 0 when the school chose none.
+    static int displayScale();
+    static void setDisplayScale(int percent); // 0 clears the choice
+    // The same, read from a database file before the program's connection exists (start-up);
+    // 0 when the file, the table or the value is missing.
+    static int displayScaleIn(const QString& file);
+
     // T_가정통신문 holds exactly one row: creates it when missing.
     static void ensureLetterRow();
 };

@@ -1,10 +1,16 @@
 #include "db/uGymInfo.h"
 
 #include "db/DbError.h"
+#include "db/Query.h"
 #include "db/SchoolInfo.h"
 #include "ui/Dialogs.h"
+#include "ui/DisplayScale.h"
+#include "ui/StatusLine.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QScreen>
+#include <QStandardItemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,6 +77,14 @@ TfGymInfo::TfGymInfo(QWidget* parent) : QWidget(parent)
         }
         ++row;
     }
+    grid->addWidget(new QLabel(QStringLiteral("화면 배율 :"), this), row, 0, Qt::AlignRight);
+    m_scale = new QComboBox(this);
+    m_scale->setObjectName(QStringLiteral("화면배율"));
+    for (const int p : DisplayScale::choices())
+        m_scale->addItem(QStringLiteral("%1 %").arg(p), p);
+    grid->addWidget(m_scale, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("다음 시작부터 적용"), this), row, 2);
+    m_fields.insert(m_scale->objectName(), m_scale);
     auto* bar = new QHBoxLayout;
     const QList<std::pair<const char*, const char*>> buttons = {
         {"btnEdit", "수     정"}, {"btnsearch", "조     회"}, {"btnOk", "확     인"}, {"btnCancel", "취     소"}, {"btnExit", "종     료"}};
@@ -118,7 +132,25 @@ void TfGymInfo::showRecord()
         else if (auto* c = qobject_cast<QCheckBox*>(it.value()))
             c->setChecked(v.toString() == QStringLiteral("1"));
     }
+    // Without a stored choice the setting shows what the screen gives now. Larger choices that would
+    // put the main window off this screen cannot be chosen.
+    const int current = DisplayScale::fromScreen(screen());
+    m_shownScale = rec.value(QStringLiteral("화면배율")).toInt();
+    if (!DisplayScale::choices().contains(m_shownScale))
+        m_shownScale = current;
+    auto* model = qobject_cast<QStandardItemModel*>(m_scale->model());
+    const QSize room = screen() ? screen()->availableGeometry().size() : QSize();
+    for (int i = 0; i < m_scale->count(); ++i) {
+        const bool fits = room.isEmpty() || DisplayScale::fits(m_scale->itemData(i).toInt(), QSize(798, 596), room, current);
+        if (model)
+            model->item(i)->setEnabled(fits || m_scale->itemData(i).toInt() == m_shownScale);
+    }
+    m_scale->setCurrentIndex(m_scale->findData(m_shownScale));
 }
+
+int TfGymInfo::chosenScale() const { return m_scale->currentData().toInt(); }
+
+void TfGymInfo::setChosenScale(int percent) { m_scale->setCurrentIndex(m_scale->findData(percent)); }
 
 void TfGymInfo::chgEdBoxState(bool on)
 {
@@ -178,12 +210,19 @@ void TfGymInfo::btnOkClick()
         // An empty password field means no password, not a password of nothing.
         values.insert(it.key(), text.isEmpty() ? QVariant() : QVariant(text));
     }
+    const bool scaleChanged = chosenScale() != m_shownScale;
     try {
+        db::Transaction t;
         SchoolInfo::save(values);
+        if (scaleChanged)
+            SchoolInfo::setDisplayScale(chosenScale());
+        t.commit();
     } catch (const db::Error& e) {
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
     }
+    StatusLine::show(scaleChanged ? QStringLiteral("체육관 정보 저장: 화면 배율 %1 %는 다음 시작부터 적용됩니다.").arg(chosenScale())
+                                  : QStringLiteral("체육관 정보 저장"));
     showRecord();
     chgEdBoxState(false);
     chgButtonState(false);

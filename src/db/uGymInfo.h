@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -24,6 +25,8 @@ public:
     QPushButton* button(const QString& name) const;
     void setText(const QString& column, const QString& text); // types into a field (tests)
     void setChecked(const QString& column, bool on);
+    int chosenScale() const; // "화면 배율" in percent
+    void setChosenScale(int percent);
 
 private:
     void showRecord();
@@ -33,4 +36,6 @@ private:
     QHash<QString, QWidget*> m_fields;
     QList<QPushButton*> m_buttons;
     bool m_editing = false;
+    QComboBox* m_scale = nullptr;
+    int m_shownScale = 0;
 };

@@ -4,7 +4,9 @@
 #include "report/ReportOutput.h"
 #include "ui/Dialogs.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -20,7 +22,7 @@ PreviewWindow::PreviewWindow(const Document& doc, const QString& title, QWidget*
 {
     setWindowTitle(title);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(900, 1000);
+    resize(fittingSize(parent));
     m_printer->setFullPage(true);
     m_printer->setDocName(title);
     preparePaper(m_doc, *m_printer);
@@ -59,6 +61,18 @@ PreviewWindow::PreviewWindow(const Document& doc, const QString& title, QWidget*
 }
 
 PreviewWindow::~PreviewWindow() { delete m_printer; }
+
+QSize PreviewWindow::fittingSize(const QWidget* near)
+{
+    // A page's height where the screen allows it, always inside the screen with room for the frame.
+    QSize want(900, 1000);
+    const QScreen* s = near ? near->screen() : QGuiApplication::primaryScreen();
+    if (s) {
+        const QSize room = s->availableGeometry().size() - QSize(40, 60);
+        want = want.boundedTo(room);
+    }
+    return want;
+}
 
 void PreviewWindow::updatePageLabel()
 {

@@ -1,6 +1,9 @@
 #include "ui/Dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QPushButton>
 
 namespace {
@@ -17,6 +20,16 @@ QString kindOf(QMessageBox::Icon icon)
     default: return QStringLiteral("message");
     }
 }
+}
+
+QString Dialogs::fittingPath(const QString& dir)
+{
+    if (!dir.isEmpty() && QFileInfo(dir).isAbsolute())
+        return dir;
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty() || !QFileInfo(docs).isDir())
+        docs = QDir::homePath();
+    return dir.isEmpty() ? docs : QDir(docs).filePath(dir);
 }
 
 Dialogs& Dialogs::current() { return g_current ? *g_current : g_real; }
@@ -73,12 +86,12 @@ QMessageBox::StandardButton QtDialogs::message(QWidget* parent, QMessageBox::Ico
 
 QString QtDialogs::openFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return QFileDialog::getOpenFileName(parent, caption, fittingPath(dir), filter);
 }
 
 QString QtDialogs::saveFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return QFileDialog::getSaveFileName(parent, caption, fittingPath(dir), filter);
 }
 
 QMessageBox::StandardButton RecordingDialogs::message(QWidget*, QMessageBox::Icon icon, const QString& caption,
@@ -89,15 +102,15 @@ QMessageBox::StandardButton RecordingDialogs::message(QWidget*, QMessageBox::Ico
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }
 
-QString RecordingDialogs::openFile(QWidget*, const QString& caption, const QString&, const QString&)
+QString RecordingDialogs::openFile(QWidget*, const QString& caption, const QString& dir, const QString&)
 {
-    log.append({QStringLiteral("open"), caption, QString()});
+    log.append({QStringLiteral("open"), caption, QString(), fittingPath(dir)});
     return files.isEmpty() ? QString() : files.takeFirst();
 }
 
-QString RecordingDialogs::saveFile(QWidget*, const QString& caption, const QString&, const QString&)
+QString RecordingDialogs::saveFile(QWidget*, const QString& caption, const QString& dir, const QString&)
 {
-    log.append({QStringLiteral("save"), caption, QString()});
+    log.append({QStringLiteral("save"), caption, QString(), fittingPath(dir)});
     return files.isEmpty() ? QString() : files.takeFirst();
 }
 

@@ -17,6 +17,10 @@ public:
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) = 0;
 
+    // The folder a file dialog starts in: a bare file name or relative path goes to the user's documents
+    // folder (never the folder the program was started from); an absolute path stays.
+    static QString fittingPath(const QString& dir);
+
     static Dialogs& current();
     static void install(Dialogs* d); // nullptr restores the real dialogs; the caller keeps ownership
 
@@ -49,6 +53,7 @@ public:
         QString kind;     // "information", "warning", "critical", "question", "open", "save"
         QString caption;
         QString text;
+        QString dir = {}; // file dialogs: where it opened
     };
     QList<Entry> log;
     QList<QMessageBox::StandardButton> answers;

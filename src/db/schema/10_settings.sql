@@ -27,7 +27,8 @@ CREATE TABLE T_도장정보 (
     수료증내용2 TEXT,
     수료증내용3 TEXT,
     수료증내용4 TEXT,
-    수료증내용5 TEXT
+    수료증내용5 TEXT,
+    화면배율 INTEGER
 );
 
 -- Divisions by age group: up to 02 kindergarten, 03-11 elementary school, 12 and above older trainees.

@@ -1,0 +1,25 @@
+#pragma once
+#include <QProxyStyle>
+
+class QPalette;
+
+// The program's look on top of the platform style:
+//   - grid rows as tall as their font needs (a view that sets its own row height keeps it);
+//   - fields that cannot be typed into (browse mode) keep dark text on the window colour: a read-only
+//     look that stays readable, while disabled buttons and labels still look disabled.
+class AppStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    AppStyle();
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr, const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void polish(QPalette& palette) override;
+    using QProxyStyle::polish;
+
+    // Height of a grid row for the given font height.
+    static int rowHeight(int fontHeight) { return fontHeight + 6; }
+    // The palette of browse mode applied to `palette`.
+    static void readableDisabled(QPalette& palette);
+};

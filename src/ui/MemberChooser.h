@@ -1,0 +1,73 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QLineEdit>
+#include <QList>
+
+class QCompleter;
+class QTreeView;
+
+// The members a name chooser offers: name, number, division and birth date, so that namesakes can
+// be told apart. `condition` selects from T_회원 under the alias "a" (MemberStatus gives the usual ones).
+class MemberNames : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Name, Number, Division, Birth, Key, ColumnCount };
+    struct Row {
+        QString no, name, division, birth;
+    };
+
+    explicit MemberNames(QObject* parent = nullptr);
+    static QList<Row> read(const QString& condition); // by name, then number
+    void load(const QString& condition);
+    const Row& row(int i) const { return m_rows[i]; }
+    int find(const QString& no) const; // -1 when not listed
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+
+private:
+    QList<Row> m_rows;
+};
+
+// A name field that finds members as the user types (part of the name, or of the number) and lists
+// each match with number, division and birth date; Enter or a click chooses. With one match Enter
+// takes it at once.
+//
+//   Name_Change = new MemberChooser(MemberStatus::notWithdrawn("a"), this);
+//   connect(Name_Change, &MemberChooser::memberChosen, this, [this](const QString& no) { ... });
+//   Name_Change->showAll();          // the whole list (the ".." button)
+//   Name_Change->reload();           // after members were added or removed
+class MemberChooser : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit MemberChooser(const QString& condition, QWidget* parent = nullptr);
+
+    void reload();
+    QString memberNo() const { return m_no; }
+    void setMemberNo(const QString& no); // shows the member's name; empty clears
+    void showAll();
+    // The members the typed text matches, as listed (tests and callers that want the count).
+    QList<MemberNames::Row> matches() const;
+    // Chooses the listed match at `row` of the open list (as a click does).
+    void choose(int row);
+    QTreeView* list() const { return m_view; }
+
+signals:
+    void memberChosen(const QString& no);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void search(const QString& typed);
+    void showList();
+    void chooseNo(const QString& no);
+
+    QString m_condition;
+    QString m_no;
+    MemberNames* m_model;
+    QCompleter* m_completer;
+    QTreeView* m_view;
+};
