@@ -54,10 +54,10 @@ void ScreenHost::centreOver(const QWidget* owner, QWidget* window)
 
 void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
 {
-    // The frame holds the screen at the size it asked for, from the top left of the work area
-    // when it would not fit where the area put it.
-    const QSize frame = sub->size() - sub->widget()->size();
-    QSize want = designed.expandedTo(sub->widget()->minimumSizeHint()) + frame;
+    // A screen's size is its outer size, frame included, as the screens were designed; never less than
+    // its layout needs, never more than the work area. It moves to the top left when it would not fit
+    // where the area put it.
+    QSize want = designed.expandedTo(sub->minimumSizeHint());
     const QSize room = m_area->viewport()->size();
     if (!room.isEmpty())
         want = want.boundedTo(room);

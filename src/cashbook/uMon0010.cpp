@@ -262,6 +262,10 @@ QWidget* TfMon0010::buildRegisterPage()
     grd_Lines = makeGrid({QStringLiteral("No."), QStringLiteral("주항목"), QStringLiteral("소항목"),
                           QStringLiteral("입금액"), QStringLiteral("출금액"), QStringLiteral("적요"), QStringLiteral("수련비순번")});
     grd_Lines->setColumnHidden(ColLink, true);
+    // The memo takes what the figures leave (the hidden link column cannot stretch): no scroll bar.
+    grd_Lines->horizontalHeader()->setStretchLastSection(false);
+    grd_Lines->horizontalHeader()->setSectionResizeMode(ColMemo, QHeaderView::Stretch);
+    grd_Lines->setColumnWidth(ColSeq, 40);
 
     com_MainItem = new QComboBox;
     com_MainItem->setEditable(true);
@@ -318,10 +322,22 @@ QWidget* TfMon0010::buildRegisterPage()
     dg->addWidget(btn_ToDeal, 0, Qt::AlignRight);
     pnl_Lower->addWidget(dealPanel);
 
+    // The day's lines take the free height; the panels under them show a few rows of their own.
+    for (QTableWidget* g : {grd_Payments, grd_Deals})
+        g->setMaximumHeight(g->horizontalHeader()->sizeHint().height() + 5 * g->verticalHeader()->defaultSectionSize() + 4);
+    pnl_Lower->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    // The panel is as tall as the page it shows, not as its tallest page.
+    auto fitPage = [this](int shown) {
+        for (int i = 0; i < pnl_Lower->count(); ++i)
+            pnl_Lower->widget(i)->setSizePolicy(QSizePolicy::Preferred, i == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        pnl_Lower->updateGeometry();
+    };
+    connect(pnl_Lower, &QStackedWidget::currentChanged, this, fitPage);
+    fitPage(0);
     auto* right = new QVBoxLayout;
-    right->addWidget(grd_Lines, 3);
+    right->addWidget(grd_Lines, 1);
     right->addLayout(fields);
-    right->addWidget(pnl_Lower, 2);
+    right->addWidget(pnl_Lower);
 
     auto* lay = new QHBoxLayout(page);
     lay->addLayout(left);

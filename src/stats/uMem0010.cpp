@@ -23,7 +23,6 @@ QTableWidget* newGrid(QWidget* parent)
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setDefaultSectionSize(20);
     return g;
 }
 
@@ -129,8 +128,10 @@ void TfMem0010::FormCreate()
             header << c.name;
         grdReason[i]->setColumnCount(int(header.size()));
         grdReason[i]->setHorizontalHeaderLabels(header);
+        // At least as wide as the reason's name: the school names its reasons.
+        const QFontMetrics fm = grdReason[i]->horizontalHeader()->fontMetrics();
         for (int c = 1; c < header.size(); ++c)
-            grdReason[i]->setColumnWidth(c, 60);
+            grdReason[i]->setColumnWidth(c, std::max(60, fm.horizontalAdvance(header[c]) + 12));
     }
     lb_no->setText("총 입관원 : " + QString::number(HeadcountFigures::motiveLogTotal()));
     Pan_Company->setText(HeadcountFigures::schoolName());

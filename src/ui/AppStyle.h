@@ -19,7 +19,7 @@ public:
     using QProxyStyle::polish;
 
     // Height of a grid row for the given font height.
-    static int rowHeight(int fontHeight) { return fontHeight + 6; }
+    static int rowHeight(int fontHeight) { return fontHeight + 4; }
     // The palette of browse mode applied to `palette`.
     static void readableDisabled(QPalette& palette);
 };

@@ -52,9 +52,10 @@ void ListPanel::addButtons(const Captions& c)
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromUtf8(name));
         b->setAutoDefault(false);
-        // As narrow as the caption, so four lists with their buttons fit side by side.
-        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 12);
+        // As narrow as the caption, so four lists with their buttons fit side by side; never narrower,
+        // or the layout lays them over each other.
+        b->setStyleSheet(QStringLiteral("padding: 3px 3px;"));
+        b->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
         bar->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, handler] {
             emit used();

@@ -1,4 +1,11 @@
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QHeaderView>
+#include <QTabBar>
+#include <QTableView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -44,6 +51,71 @@ public:
     int page = 0;
     QList<std::pair<int, bool>> calls;
 };
+
+// What a user would see wrong on an opened screen: two child widgets on top of each other, or a caption
+// squeezed below the room its text needs. Widgets that draw their own insides (grids, drop-downs, dates,
+// tab bars) are looked at from outside only.
+QStringList layoutFaults(QWidget* screen)
+{
+    QStringList out;
+    auto name = [](const QWidget* w) {
+        QString t;
+        if (auto* l = qobject_cast<const QLabel*>(w))
+            t = l->text();
+        else if (auto* b = qobject_cast<const QAbstractButton*>(w))
+            t = b->text();
+        return QStringLiteral("%1 '%2'").arg(QString::fromLatin1(w->metaObject()->className()), t.left(12));
+    };
+    // Grid columns as wide as their headings.
+    for (QTableView* g : screen->findChildren<QTableView*>()) {
+        if (!g->isVisibleTo(screen) || !g->horizontalHeader()->isVisible())
+            continue;
+        for (int c = 0; c < g->model()->columnCount(); ++c) {
+            if (g->isColumnHidden(c))
+                continue;
+            const int need = g->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                 g->model()->headerData(c, Qt::Horizontal).toString().trimmed())
+                             + 6;
+            if (g->columnWidth(c) < need)
+                out << QStringLiteral("column '%1' of %2 cut: %3 of %4")
+                           .arg(g->model()->headerData(c, Qt::Horizontal).toString(), g->objectName())
+                           .arg(g->columnWidth(c))
+                           .arg(need);
+        }
+    }
+    QList<QWidget*> parents{screen};
+    parents += screen->findChildren<QWidget*>();
+    for (QWidget* p : std::as_const(parents)) {
+        if (!p->isVisibleTo(screen) && p != screen)
+            continue;
+        bool inside = false;
+        for (QWidget* a = p; a && a != screen; a = a->parentWidget())
+            inside = inside || qobject_cast<QAbstractScrollArea*>(a) || qobject_cast<QComboBox*>(a)
+                     || qobject_cast<QAbstractSpinBox*>(a) || qobject_cast<QTabBar*>(a);
+        if (inside)
+            continue;
+        QList<QWidget*> kids;
+        for (QObject* o : p->children())
+            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && w->isVisibleTo(screen))
+                kids.append(w);
+        for (int i = 0; i < kids.size(); ++i) {
+            for (int j = i + 1; j < kids.size(); ++j)
+                if (kids[i]->geometry().intersects(kids[j]->geometry()))
+                    out << QStringLiteral("%1 overlaps %2").arg(name(kids[i]), name(kids[j]));
+            if (qobject_cast<QLabel*>(kids[i]) || qobject_cast<QAbstractButton*>(kids[i])) {
+                const QSize need = kids[i]->minimumSizeHint();
+                if (kids[i]->width() < need.width() || kids[i]->height() < need.height())
+                    out << QStringLiteral("%1 cut: %2x%3 of %4x%5")
+                               .arg(name(kids[i]))
+                               .arg(kids[i]->width())
+                               .arg(kids[i]->height())
+                               .arg(need.width())
+                               .arg(need.height());
+            }
+        }
+    }
+    return out;
+}
 
 const Entry& entryAt(const QStringList& place)
 {
@@ -384,12 +456,35 @@ void TstShell::smokeOpenEveryEntry()
         QWidget* s = host->screen(e.target);
         QVERIFY2(s, qPrintable(e.place.join('|')));
         QVERIFY(s->isVisible());
+        QApplication::processEvents(); // the layouts settle as they do before the user sees the screen
         // A screen inside the work area must fit it: the main window has a fixed size, so anything wider
-        // or taller would be cut off.
-        if (s->window() == w) {
+        // or taller would be cut off. It opens at the size it was designed for (its frame included), and
+        // shows every caption whole with no widget over another.
+        if (s->window() == w && !qobject_cast<LaunchScreen*>(s) && e.target != "Tfexit") {
             const QSize need = s->minimumSizeHint().expandedTo(s->minimumSize());
-            QVERIFY2(need.width() <= w->workArea()->width() && need.height() <= w->workArea()->height(),
-                     qPrintable(QStringLiteral("%1 %2x%3").arg(e.target).arg(need.width()).arg(need.height())));
+            const QRect room = w->workArea()->viewport()->rect();
+            QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 needs %2x%3").arg(e.target).arg(need.width()).arg(need.height())));
+            auto* frame = qobject_cast<QMdiSubWindow*>(s->parentWidget());
+            QVERIFY(frame);
+            const QSize designed = ScreenHost::designedSize(s).boundedTo(room.size());
+            QVERIFY2(room.contains(frame->geometry()) && frame->width() >= designed.width() && frame->height() >= designed.height(),
+                     qPrintable(QStringLiteral("%1 opens %2x%3 at %4,%5, designed %6x%7")
+                                    .arg(e.target)
+                                    .arg(frame->width())
+                                    .arg(frame->height())
+                                    .arg(frame->x())
+                                    .arg(frame->y())
+                                    .arg(designed.width())
+                                    .arg(designed.height())));
+            QVERIFY(s->width() >= need.width() && s->height() >= need.height());
+            const QStringList faults = layoutFaults(s);
+            QVERIFY2(faults.isEmpty(), qPrintable(e.target + u' ' + faults.join(QStringLiteral("; "))));
+        } else if (s->isWindow()) {
+            QVERIFY2(s->width() >= s->minimumSizeHint().width() && s->height() >= s->minimumSizeHint().height(),
+                     qPrintable(e.target));
+            const QStringList faults = layoutFaults(s);
+            QVERIFY2(faults.isEmpty(), qPrintable(e.target + u' ' + faults.join(QStringLiteral("; "))));
         }
         opened << e.target;
         s->close();

@@ -14,12 +14,17 @@
 #include "db/Session.h"
 #include "support/TestDb.h"
 
+#include "app/Application.h"
+#include "app/uMain.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
 #include <QRadioButton>
 #include <QLabel>
+#include <QHeaderView>
+#include <QStackedWidget>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -237,6 +242,24 @@ private slots:
         QCOMPARE(db::scalar("SELECT count(*) FROM T_수련비납부").toInt(), 0);
         QCOMPARE(w.grd_Lines->rowCount(), 1);
         QCOMPARE(w.grd_Lines->item(0, 2)->text(), QString("전기료"));
+    }
+
+    void registerShowsAThirteenLineDay()
+    {
+        Application::applyFonts(); // the program's look, as main() has it
+        for (int i = 1; i <= 13; ++i)
+            line("2024-05-15", i, "운영비", "전기료", 0, 1000 * i);
+        MonthClosing::saveOpening("202404", 0, 0);
+        auto main = std::make_unique<TfMain>();
+        main->show();
+        main->menuItem({"금전출납", "수입/지출등록"})->trigger();
+        auto* w = qobject_cast<TfMon0010*>(main->screens()->screen("TfMon0010"));
+        QVERIFY(w);
+        QApplication::processEvents();
+        QCOMPARE(w->grd_Lines->rowCount(), 13);
+        // The whole day in sight without scrolling, in the main window as it is designed.
+        QVERIFY2(w->grd_Lines->rowViewportPosition(12) + w->grd_Lines->rowHeight(12) <= w->grd_Lines->viewport()->height(),
+                 qPrintable(QString::number(w->grd_Lines->viewport()->height())));
     }
 
     void screenLock()
