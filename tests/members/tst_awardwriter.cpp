@@ -77,6 +77,14 @@ private slots:
         QCOMPARE(AwardWriter::nextSerial(), 120);
     }
 
+    // Numbers printed from a serial that has moved on since would be given twice.
+    void staleSerialIsRefused()
+    {
+        QVERIFY_THROWS_EXCEPTION(db::Error, AwardWriter::record({award("202401001")}, 119));
+        QCOMPARE(count("SELECT Count(*) FROM T_상장지급"), 0);
+        QCOMPARE(AwardWriter::nextSerial(), 120);
+    }
+
     void schoolWithoutRecordKeepsTheSerial()
     {
         sqlExec("DELETE FROM T_도장정보");
