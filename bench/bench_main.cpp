@@ -14,21 +14,28 @@
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeeRegister.h"
+#include "fees/uFee0010.h"
 #include "members/Enrolment.h"
 #include "members/MemberNumber.h"
 #include "members/MemberRecords.h"
+#include "members/Retirement.h"
+#include "members/uRet0010.h"
 #include "report/Report.h"
 #include "stats/HeadcountFigures.h"
+#include "stats/uMem0010.h"
 #include "ui/Dialogs.h"
 
 #include <QDateEdit>
 #include <QDir>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
+#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -85,6 +92,24 @@ bool prepareLargeSchool()
 
 const FeeRegister::Division kAllDivisions{};
 
+// A window as the user has it: shown offscreen, every posted event (layout, painting) handled.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+double residentMB()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+}
+
 // ---- start-up ----
 
 void BM_StartUp(benchmark::State& state)
@@ -128,6 +153,30 @@ void BM_FeeGenerateYear_floor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FeeGenerateYear_floor)->Unit(benchmark::kMillisecond);
+
+// The same year as the user sees it: the fee window fills its grid.
+void BM_FeeGenerateYearScreen(benchmark::State& state)
+{
+    const double before = residentMB();
+    TfFee0010 w;
+    w.show();
+    settle();
+    w.dtpk_NabbuFromDate->setDate(QDate(kToday.year(), 1, 1));
+    w.dtpk_NabbuToDate->setDate(QDate(kToday.year(), 12, 31));
+    for (auto _ : state) {
+        w.Btn_InsertClick();
+        settle();
+        state.PauseTiming();
+        state.counters["lines"] = w.register0().count();
+        w.Btn_CancelClick();
+        settle();
+        state.ResumeTiming();
+    }
+    state.counters["MB"] = residentMB() - before;
+}
+BENCHMARK(BM_FeeGenerateYearScreen)->Unit(benchmark::kMillisecond);
+void BM_FeeGenerateYearScreen_floor(benchmark::State& state) { BM_FeeGenerateYear_floor(state); }
+BENCHMARK(BM_FeeGenerateYearScreen_floor)->Unit(benchmark::kMillisecond);
 
 void BM_FeeListMonth(benchmark::State& state)
 {
@@ -288,6 +337,119 @@ BENCHMARK(BM_HeadcountLeaveReasons_floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HeadcountMotives)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HeadcountMotives_floor)->Unit(benchmark::kMillisecond);
 
+// The reason pages as the user sees them: the headcount window recomputes the page.
+void headcountReasonScreen(benchmark::State& state, int page)
+{
+    TfMem0010 w;
+    w.show();
+    settle();
+    w.selectPage(page, true);
+    for (auto _ : state) {
+        w.BitBtn4Click();
+        settle();
+    }
+}
+void BM_HeadcountWithdrawalReasonsScreen(benchmark::State& s) { headcountReasonScreen(s, 3); }
+void BM_HeadcountWithdrawalReasonsScreen_floor(benchmark::State& s) { BM_HeadcountWithdrawalReasons_floor(s); }
+void BM_HeadcountMotivesScreen(benchmark::State& s) { headcountReasonScreen(s, 5); }
+void BM_HeadcountMotivesScreen_floor(benchmark::State& s) { BM_HeadcountMotives_floor(s); }
+BENCHMARK(BM_HeadcountWithdrawalReasonsScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountWithdrawalReasonsScreen_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountMotivesScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeadcountMotivesScreen_floor)->Unit(benchmark::kMillisecond);
+
+// ---- withdrawal, leave and return ----
+
+enum class RetList { Withdrawn, WithdrawalCandidates, LeaveCandidates, ReturnsAfterWithdrawal };
+
+QList<Retirement::Line> retLines(RetList l)
+{
+    const Retirement::Filter all{QString(), {}};
+    switch (l) {
+    case RetList::Withdrawn: return Retirement::withdrawnMembers(all, false, {}, {});
+    case RetList::WithdrawalCandidates: return Retirement::withdrawalCandidates(all, kToday);
+    case RetList::LeaveCandidates: return Retirement::leaveCandidates(all, kToday);
+    case RetList::ReturnsAfterWithdrawal: return Retirement::returnCandidates(all, Retirement::FromWithdrawal);
+    }
+    return {};
+}
+
+void retRules(benchmark::State& state, RetList l)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(retLines(l).size());
+}
+
+// The list as the window shows it: "조     회" for the withdrawn members, the event button for the
+// candidates of a batch (cancelled again, untimed).
+void retScreen(benchmark::State& state, RetList l)
+{
+    const double before = residentMB();
+    TfRet0010 w;
+    w.show();
+    settle();
+    const int page = l == RetList::LeaveCandidates ? 1 : l == RetList::ReturnsAfterWithdrawal ? 2 : 0;
+    w.selectPage(page, true);
+    w.rbo_rtBack->setChecked(l == RetList::ReturnsAfterWithdrawal);
+    QTableView* g = page == 0 ? w.DBCtrlGrid1 : page == 1 ? w.DBCtrlGrid2 : w.DBCtrlGrid3;
+    for (auto _ : state) {
+        if (l == RetList::Withdrawn)
+            w.btnSearchClick();
+        else
+            w.btnInsertClick();
+        settle();
+        state.PauseTiming();
+        state.counters["lines"] = g->model()->rowCount();
+        if (w.batchOpen())
+            w.btnCancelClick();
+        settle();
+        state.ResumeTiming();
+    }
+    state.counters["MB"] = residentMB() - before;
+}
+
+void retFloor(benchmark::State& state, RetList l)
+{
+    const std::string month = db::dateText(kToday).left(7).toStdString();
+    const char* cols = "SELECT a.회원번호, a.회원명, a.입관일, a.퇴관일, a.휴관일, a.생년월일, a.성별, b.부명, a.전화번호, "
+                       "r.휴퇴사유코드 || ') ' || r.휴퇴사유 FROM T_회원 a LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드 ";
+    std::string sql = cols;
+    switch (l) {
+    case RetList::Withdrawn:
+    case RetList::ReturnsAfterWithdrawal:
+        sql += "LEFT JOIN T_휴퇴사유 r ON a.퇴관사유코드 = r.휴퇴사유코드 WHERE a.퇴관일 IS NOT NULL AND a.퇴관일 <> '' "
+               "ORDER BY a.퇴관일, a.회원명";
+        break;
+    case RetList::WithdrawalCandidates:
+        sql += "LEFT JOIN T_휴퇴사유 r ON a.퇴관사유코드 = r.휴퇴사유코드 WHERE ifnull(a.퇴관일, '') = '' "
+               "AND substr(a.입관일, 1, 7) <= ? ORDER BY a.퇴관일, a.회원명";
+        break;
+    case RetList::LeaveCandidates:
+        sql += "LEFT JOIN T_휴퇴사유 r ON a.휴관사유코드 = r.휴퇴사유코드 WHERE ifnull(a.퇴관일, '') = '' "
+               "AND ifnull(a.휴관일, '') = '' AND substr(a.입관일, 1, 7) <= ? ORDER BY a.휴관일, a.회원명";
+        break;
+    }
+    const bool byMonth = l == RetList::WithdrawalCandidates || l == RetList::LeaveCandidates;
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(sql.c_str(), byMonth ? std::vector<std::string>{month}
+                                                                             : std::vector<std::string>{}));
+}
+
+#define RET_BENCH(Name, list)                                                             \
+    void BM_Ret##Name(benchmark::State& s) { retRules(s, list); }                        \
+    void BM_Ret##Name##_floor(benchmark::State& s) { retFloor(s, list); }                \
+    void BM_Ret##Name##Screen(benchmark::State& s) { retScreen(s, list); }               \
+    void BM_Ret##Name##Screen_floor(benchmark::State& s) { retFloor(s, list); }          \
+    BENCHMARK(BM_Ret##Name)->Unit(benchmark::kMillisecond);                              \
+    BENCHMARK(BM_Ret##Name##_floor)->Unit(benchmark::kMillisecond);                      \
+    BENCHMARK(BM_Ret##Name##Screen)->Unit(benchmark::kMillisecond);                      \
+    BENCHMARK(BM_Ret##Name##Screen_floor)->Unit(benchmark::kMillisecond);
+RET_BENCH(Withdrawn, RetList::Withdrawn)
+RET_BENCH(WithdrawalCandidates, RetList::WithdrawalCandidates)
+RET_BENCH(LeaveCandidates, RetList::LeaveCandidates)
+RET_BENCH(ReturnsAfterWithdrawal, RetList::ReturnsAfterWithdrawal)
+#undef RET_BENCH
+
 // ---- enrolment ----
 
 void BM_MemberNumber(benchmark::State& state)
@@ -369,15 +531,25 @@ public:
                 m_ours.emplace_back(name, ms);
         }
     }
+    // A measure through a window ("…Screen") also shows the rules-only figure of the same list, so
+    // the cost of the widgets stands out.
     void Finalize() override
     {
-        std::printf("\n%-34s %12s %12s %8s\n", "operation", "ours (ms)", "floor (ms)", "ratio");
+        std::map<std::string, double> ours(m_ours.begin(), m_ours.end());
+        std::printf("\n%-40s %12s %12s %12s %8s\n", "operation", "ours (ms)", "rules (ms)", "floor (ms)", "ratio");
         for (const auto& [name, ms] : m_ours) {
             const auto it = m_floor.find(name);
-            if (it == m_floor.end())
-                std::printf("%-34s %12.2f %12s %8s\n", name.c_str(), ms, "-", "-");
-            else
-                std::printf("%-34s %12.2f %12.2f %8.2f\n", name.c_str(), ms, it->second, it->second > 0 ? ms / it->second : 0.0);
+            const auto screen = name.rfind("Screen");
+            const auto rules = screen != std::string::npos && screen + 6 == name.size() ? ours.find(name.substr(0, screen))
+                                                                                     : ours.end();
+            char rulesText[32] = "-", floorText[32] = "-", ratioText[32] = "-";
+            if (rules != ours.end())
+                std::snprintf(rulesText, sizeof rulesText, "%.2f", rules->second);
+            if (it != m_floor.end()) {
+                std::snprintf(floorText, sizeof floorText, "%.2f", it->second);
+                std::snprintf(ratioText, sizeof ratioText, "%.2f", it->second > 0 ? ms / it->second : 0.0);
+            }
+            std::printf("%-40s %12.2f %12s %12s %8s\n", name.c_str(), ms, rulesText, floorText, ratioText);
         }
         ConsoleReporter::Finalize();
     }

@@ -5,6 +5,7 @@
 #include "ui/DivisionFilter.h"
 
 #include "text/Money.h"
+#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -16,7 +17,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +37,94 @@ QString money(const QString& digits)
 }
 
 } // namespace
+
+// The lines of the payment page as the grid shows them. Edits go to the register, which takes them
+// only on generated lines; a refused edit leaves the line as it was.
+class FeeLinesModel : public QAbstractTableModel {
+public:
+    FeeLinesModel(FeeRegister* r, QObject* parent) : QAbstractTableModel(parent), m_register(r) {}
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_register->count(); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : TfFee0010::ColCount; }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        static const char* const heads[TfFee0010::ColCount] = {"회원번호", "회원명",   "부명", "납부일", "납부일자",
+                                                              "납부은행", "수련비", "년월분", "비고",  "선택"};
+        if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= TfFee0010::ColCount)
+            return {};
+        return QString::fromUtf8(heads[section]);
+    }
+    Qt::ItemFlags flags(const QModelIndex& i) const override
+    {
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (!m_register->editable(i.row()))
+            return f;
+        if (i.column() == TfFee0010::ColCheck)
+            f |= Qt::ItemIsUserCheckable;
+        else if (i.column() == TfFee0010::ColAmount || i.column() == TfFee0010::ColMonth || i.column() == TfFee0010::ColNote)
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
+    QVariant data(const QModelIndex& i, int role) const override
+    {
+        if (!i.isValid() || i.row() >= rowCount())
+            return {};
+        const FeeRegister::Line& l = m_register->lines()[i.row()];
+        switch (role) {
+        case Qt::CheckStateRole:
+            return i.column() == TfFee0010::ColCheck ? QVariant(l.checked ? Qt::Checked : Qt::Unchecked) : QVariant();
+        case Qt::TextAlignmentRole:
+            switch (i.column()) {
+            case TfFee0010::ColPayDay:
+            case TfFee0010::ColDate:
+            case TfFee0010::ColMonth: return int(Qt::AlignCenter);
+            case TfFee0010::ColAmount: return int(Qt::AlignRight | Qt::AlignVCenter);
+            default: return int(Qt::AlignLeft | Qt::AlignVCenter);
+            }
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            switch (i.column()) {
+            case TfFee0010::ColNo: return l.memberNo;
+            case TfFee0010::ColName: return l.name;
+            case TfFee0010::ColDivision: return l.division;
+            case TfFee0010::ColPayDay: return l.memberPayDay;
+            case TfFee0010::ColDate: return db::dateText(l.payDate);
+            case TfFee0010::ColBank: return l.bank;
+            case TfFee0010::ColAmount: return m_register->editable(i.row()) ? l.amount : money(l.amount);
+            case TfFee0010::ColMonth: return l.month;
+            case TfFee0010::ColNote: return l.note;
+            default: return {};
+            }
+        default:
+            return {};
+        }
+    }
+    bool setData(const QModelIndex& i, const QVariant& value, int role) override
+    {
+        if (!i.isValid())
+            return false;
+        const int r = i.row();
+        bool taken = false;
+        if (role == Qt::CheckStateRole && i.column() == TfFee0010::ColCheck)
+            taken = m_register->setChecked(r, value.toInt() == Qt::Checked);
+        else if (role == Qt::EditRole && i.column() == TfFee0010::ColAmount)
+            taken = m_register->setAmount(r, value.toString().remove(u',').trimmed());
+        else if (role == Qt::EditRole && i.column() == TfFee0010::ColMonth)
+            taken = m_register->setMonth(r, value.toString().trimmed());
+        else if (role == Qt::EditRole && i.column() == TfFee0010::ColNote)
+            taken = m_register->setNote(r, value.toString());
+        if (taken)
+            emit dataChanged(i, i);
+        return taken;
+    }
+
+private:
+    FeeRegister* m_register;
+};
 
 TfFee0010::TfFee0010(QWidget* parent) : QWidget(parent), m_register(this)
 {
@@ -111,11 +200,9 @@ void TfFee0010::buildUi()
     filter->addWidget(search_num);
     p0->addLayout(filter);
 
-    DBCtrlGrid1 = new QTableWidget(0, ColCount, page0);
-    DBCtrlGrid1->setHorizontalHeaderLabels({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("부명"),
-                                            QStringLiteral("납부일"), QStringLiteral("납부일자"), QStringLiteral("납부은행"),
-                                            QStringLiteral("수련비"), QStringLiteral("년월분"), QStringLiteral("비고"),
-                                            QStringLiteral("선택")});
+    m_model = new FeeLinesModel(&m_register, this);
+    DBCtrlGrid1 = new QTableView(page0);
+    DBCtrlGrid1->setModel(m_model);
     DBCtrlGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBCtrlGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBCtrlGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -143,7 +230,6 @@ void TfFee0010::buildUi()
     connect(Btn_PasswordOk, &QPushButton::clicked, this, &TfFee0010::Btn_PasswordOkClick);
     connect(edt_PassWord, &QLineEdit::returnPressed, this, &TfFee0010::Btn_PasswordOkClick);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
-    connect(DBCtrlGrid1, &QTableWidget::itemChanged, this, &TfFee0010::gridItemChanged);
 }
 
 void TfFee0010::FormCreate()
@@ -272,85 +358,14 @@ void TfFee0010::showCount() { search_num->setText(QStringLiteral("검색인원 :
 
 void TfFee0010::showLines()
 {
-    const QSignalBlocker block(DBCtrlGrid1);
-    const auto& lines = m_register.lines();
-    DBCtrlGrid1->setRowCount(int(lines.size()));
-    for (int r = 0; r < lines.size(); ++r) {
-        const FeeRegister::Line& l = lines[r];
-        const bool edit = m_register.editable(r);
-        auto put = [&](int col, const QString& text, bool editable, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-            auto* it = new QTableWidgetItem(text);
-            Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-            if (editable)
-                f |= Qt::ItemIsEditable;
-            it->setFlags(f);
-            it->setTextAlignment(align);
-            DBCtrlGrid1->setItem(r, col, it);
-        };
-        put(ColNo, l.memberNo, false);
-        put(ColName, l.name, false);
-        put(ColDivision, l.division, false);
-        put(ColPayDay, l.memberPayDay, false, Qt::AlignCenter);
-        put(ColDate, db::dateText(l.payDate), false, Qt::AlignCenter);
-        put(ColBank, l.bank, false);
-        put(ColAmount, edit ? l.amount : money(l.amount), edit, Qt::AlignRight | Qt::AlignVCenter);
-        put(ColMonth, l.month, edit, Qt::AlignCenter);
-        put(ColNote, l.note, edit);
-        auto* check = new QTableWidgetItem;
-        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (edit)
-            f |= Qt::ItemIsUserCheckable;
-        check->setFlags(f);
-        check->setCheckState(l.checked ? Qt::Checked : Qt::Unchecked);
-        DBCtrlGrid1->setItem(r, ColCheck, check);
-    }
-    if (!lines.isEmpty() && DBCtrlGrid1->currentRow() < 0)
-        DBCtrlGrid1->setCurrentCell(0, ColCheck);
+    m_model->reset();
+    if (m_register.count() > 0 && !DBCtrlGrid1->currentIndex().isValid())
+        setCurrentCell(0, ColCheck);
     showCount();
 }
 
-void TfFee0010::gridItemChanged(QTableWidgetItem* item)
-{
-    const int r = item->row();
-    bool taken = false;
-    switch (item->column()) {
-    case ColAmount:
-        taken = m_register.setAmount(r, item->text().remove(u',').trimmed());
-        break;
-    case ColMonth:
-        taken = m_register.setMonth(r, item->text().trimmed());
-        break;
-    case ColNote:
-        taken = m_register.setNote(r, item->text());
-        break;
-    case ColCheck:
-        taken = m_register.setChecked(r, item->checkState() == Qt::Checked);
-        break;
-    default:
-        break;
-    }
-    if (taken)
-        return;
-    // A line that cannot be edited shows its own values again.
-    const QSignalBlocker block(DBCtrlGrid1);
-    const FeeRegister::Line& l = m_register.lines().value(r);
-    switch (item->column()) {
-    case ColAmount:
-        item->setText(money(l.amount));
-        break;
-    case ColMonth:
-        item->setText(l.month);
-        break;
-    case ColNote:
-        item->setText(l.note);
-        break;
-    case ColCheck:
-        item->setCheckState(l.checked ? Qt::Checked : Qt::Unchecked);
-        break;
-    default:
-        break;
-    }
-}
+// Moving the current cell also ends an edit in progress, handing its text to the register.
+void TfFee0010::setCurrentCell(int row, int column) { DBCtrlGrid1->setCurrentIndex(m_model->index(row, column)); }
 
 void TfFee0010::applyFocus()
 {
@@ -360,8 +375,7 @@ void TfFee0010::applyFocus()
         break;
     case FeeRegister::Focus::Amount:
     case FeeRegister::Focus::Month:
-        DBCtrlGrid1->setCurrentCell(m_register.focusLine(),
-                                    m_register.focus() == FeeRegister::Focus::Amount ? ColAmount : ColMonth);
+        setCurrentCell(m_register.focusLine(), m_register.focus() == FeeRegister::Focus::Amount ? ColAmount : ColMonth);
         DBCtrlGrid1->setFocus();
         break;
     case FeeRegister::Focus::None:
@@ -373,7 +387,7 @@ void TfFee0010::Btn_InsertClick()
 {
     if (m_page != PageRegister)
         return;
-    DBCtrlGrid1->setCurrentCell(-1, -1);
+    setCurrentCell(-1, -1);
     m_register.generate(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->currentText().trimmed(), division());
     showLines();
     chgButtonState();
@@ -384,7 +398,7 @@ void TfFee0010::Btn_OkClick()
 {
     if (m_page != PageRegister)
         return;
-    DBCtrlGrid1->setCurrentCell(DBCtrlGrid1->currentRow(), ColNo); // ends an edit in progress
+    setCurrentCell(DBCtrlGrid1->currentIndex().row(), ColNo); // ends an edit in progress
     m_register.confirm();
     showLines();
     chgButtonState();
@@ -395,7 +409,7 @@ void TfFee0010::Btn_QueryClick()
 {
     if (m_page != PageRegister)
         return;
-    DBCtrlGrid1->setCurrentCell(-1, -1);
+    setCurrentCell(-1, -1);
     m_register.list(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->currentText().trimmed(), division());
     showLines();
     chgButtonState();
@@ -405,7 +419,7 @@ void TfFee0010::Btn_DeleteClick()
 {
     if (m_page != PageRegister || m_register.count() == 0)
         return;
-    const int r = DBCtrlGrid1->currentRow() < 0 ? 0 : DBCtrlGrid1->currentRow();
+    const int r = qMax(0, DBCtrlGrid1->currentIndex().row());
     if (m_register.remove(r))
         showLines();
 }

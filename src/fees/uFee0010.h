@@ -11,8 +11,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
+class FeeLinesModel;
 
 // "수련비": the fee window. Page 0 "납부등록/조회" registers, lists and deletes payments; the other
 // pages (monthly status, unpaid list and notices, receipts, settlement, year-end statement) are shown
@@ -60,7 +60,7 @@ public:
     DivisionFilter* com_bu = nullptr;
     QDateEdit* dtpk_NabbuFromDate = nullptr;
     QDateEdit* dtpk_NabbuToDate = nullptr;
-    QTableWidget* DBCtrlGrid1 = nullptr;
+    QTableView* DBCtrlGrid1 = nullptr;
 
     bool locked() const { return m_locked; }
 
@@ -74,10 +74,11 @@ private:
     void showLines();
     void showCount();
     void applyFocus();
-    void gridItemChanged(QTableWidgetItem* item);
+    void setCurrentCell(int row, int column);
     FeeRegister::Division division() const;
 
     FeeRegister m_register;
+    FeeLinesModel* m_model = nullptr;
     bool m_locked = false;
     int m_page = PageRegister;
 };

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFont>
@@ -19,7 +20,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -36,14 +38,127 @@ QDateEdit* dateEdit(QWidget* parent)
     return d;
 }
 
-QTableWidgetItem* cell(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
+// The reason drop-down of pages 0 and 1, made only while its cell is edited. A choice takes effect
+// at once, as the line's date follows it.
+class ReasonDelegate : public QStyledItemDelegate {
+public:
+    ReasonDelegate(const QStringList* reasons, QObject* parent) : QStyledItemDelegate(parent), m_reasons(reasons) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        auto* box = new QComboBox(parent);
+        const QString current = index.data(Qt::EditRole).toString();
+        if (current.isEmpty())
+            box->addItem(QString());
+        box->addItems(*m_reasons);
+        if (!current.isEmpty() && box->findText(current) < 0)
+            box->insertItem(0, current); // a reason since removed from the code table
+        connect(box, &QComboBox::currentIndexChanged, this, [this, box] {
+            if (!box->signalsBlocked())
+                emit const_cast<ReasonDelegate*>(this)->commitData(box);
+        });
+        return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        auto* box = static_cast<QComboBox*>(editor);
+        const QSignalBlocker b(box);
+        box->setCurrentIndex(qMax(0, box->findText(index.data(Qt::EditRole).toString())));
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        model->setData(index, static_cast<QComboBox*>(editor)->currentText());
+    }
+
+private:
+    const QStringList* m_reasons;
+};
 
 } // namespace
+
+// The lines of one page as the grid shows them. The lines live in the window; the model reads them
+// and hands the reason and "선택" edits back to the window, which applies the rules.
+class RetLinesModel : public QAbstractTableModel {
+public:
+    RetLinesModel(const QList<Retirement::Line>* lines, const QStringList& header, int editColumn,
+                  std::function<void(int row, const QVariant&)> edit, QObject* parent)
+        : QAbstractTableModel(parent), m_lines(lines), m_header(header), m_editColumn(editColumn), m_edit(std::move(edit))
+    {
+    }
+    void reset() // the lines were replaced
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void rowChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
+    void setEditable(bool on) // a reset also closes a drop-down left open
+    {
+        beginResetModel();
+        m_editable = on;
+        endResetModel();
+    }
+    void setHeader(int column, const QString& text)
+    {
+        m_header[column] = text;
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    }
+    bool checkColumn() const { return m_editColumn == TfRet0010::kCheckColumn; }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_lines->size()); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_header.size()); }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_header.size())
+            return m_header[section];
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex& i) const override
+    {
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (m_editable && i.column() == m_editColumn)
+            f |= checkColumn() ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
+        return f;
+    }
+    QVariant data(const QModelIndex& i, int role) const override
+    {
+        if (!i.isValid() || i.row() >= rowCount())
+            return {};
+        const Retirement::Line& l = m_lines->at(i.row());
+        if (role == Qt::CheckStateRole && checkColumn() && i.column() == m_editColumn)
+            return l.checked ? Qt::Checked : Qt::Unchecked;
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return {};
+        switch (i.column()) {
+        case 0: return l.memberNo;
+        case 1: return l.name;
+        case 2: return l.enrolDate;
+        case 3: return l.day;
+        case 4: return l.birthDate;
+        case 5: return l.sex;
+        case 6: return l.phone;
+        case 7: return checkColumn() || Retirement::hasReason(l.reason) ? l.reason : QString();
+        case 8: return checkColumn() ? QVariant() : QVariant(l.division);
+        default: return l.division;
+        }
+    }
+    bool setData(const QModelIndex& i, const QVariant& value, int role) override
+    {
+        if (!i.isValid() || !(flags(i) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
+            return false;
+        if (checkColumn() != (role == Qt::CheckStateRole) || (!checkColumn() && role != Qt::EditRole))
+            return false;
+        m_edit(i.row(), value);
+        rowChanged(i.row());
+        return true;
+    }
+
+private:
+    const QList<Retirement::Line>* m_lines;
+    QStringList m_header;
+    int m_editColumn;
+    std::function<void(int, const QVariant&)> m_edit;
+    bool m_editable = false;
+};
 
 TfRet0010::TfRet0010(QWidget* parent) : QWidget(parent)
 {
@@ -104,10 +219,6 @@ TfRet0010::TfRet0010(QWidget* parent) : QWidget(parent)
         relabelDateColumns();
         showLines(2, {}); // the list belongs to the other kind of return
     });
-    connect(DBCtrlGrid3, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!m_filling && item->column() == kCheckColumn)
-            checkChanged(item->row(), item->checkState() == Qt::Checked);
-    });
 
     Pan_Company->setText(db::scalar("SELECT 도장명 FROM T_도장정보").toString());
     m_reasons = Retirement::reasonItems();
@@ -137,23 +248,31 @@ QWidget* TfRet0010::buildPage(int page)
     lay->addLayout(row);
     row = new QHBoxLayout; // the page's own choices
 
-    auto* g = new QTableWidget(w);
+    auto* g = new QTableView(w);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->verticalHeader()->setVisible(false);
     g->verticalHeader()->setDefaultSectionSize(22);
     g->horizontalHeader()->setStretchLastSection(true);
     if (page < 2) {
-        g->setColumnCount(9);
-        g->setHorizontalHeaderLabels({"회원번호", "회원명", "입관일", page == 0 ? "퇴관일" : "휴관일", "생년월일", "성별",
-                                      "전화번호", page == 0 ? "퇴관사유" : "휴관사유", "부명"});
+        m_models[page] = new RetLinesModel(&m_lines[page],
+                                           {"회원번호", "회원명", "입관일", page == 0 ? "퇴관일" : "휴관일", "생년월일", "성별",
+                                            "전화번호", page == 0 ? "퇴관사유" : "휴관사유", "부명"},
+                                           kReasonColumn,
+                                           [this, page](int row, const QVariant& v) { reasonChosen(page, row, v.toString()); }, this);
+        g->setModel(m_models[page]);
+        g->setItemDelegateForColumn(kReasonColumn, new ReasonDelegate(&m_reasons, g));
+        g->setEditTriggers(QAbstractItemView::AllEditTriggers);
         for (int c = 0; c < 7; ++c)
             g->setColumnWidth(c, c == 1 ? 70 : c == 5 ? 40 : 80);
         g->setColumnWidth(kReasonColumn, 150);
     } else {
-        g->setColumnCount(10);
-        g->setHorizontalHeaderLabels({"회원번호", "회원명", "입관일", "휴관일", "생년월일", "성별", "전화번호", "휴관사유",
-                                      "선택", "부명"});
+        m_models[page] = new RetLinesModel(&m_lines[page],
+                                           {"회원번호", "회원명", "입관일", "휴관일", "생년월일", "성별", "전화번호", "휴관사유",
+                                            "선택", "부명"},
+                                           kCheckColumn,
+                                           [this](int row, const QVariant& v) { checkChanged(row, v.toInt() == Qt::Checked); }, this);
+        g->setModel(m_models[page]);
         for (int c = 0; c < 8; ++c)
             g->setColumnWidth(c, c == 1 ? 70 : c == 5 ? 40 : 80);
         g->setColumnWidth(kCheckColumn, 40);
@@ -217,7 +336,7 @@ void TfRet0010::selectPage(int index, bool runChange)
         PageControl1Change();
 }
 
-QTableWidget* TfRet0010::grid(int page) const
+QTableView* TfRet0010::grid(int page) const
 {
     return page == 0 ? DBCtrlGrid1 : page == 1 ? DBCtrlGrid2 : DBCtrlGrid3;
 }
@@ -242,65 +361,18 @@ void TfRet0010::showLines(int page, const QList<Retirement::Line>& lines)
 {
     m_lines[page] = lines;
     m_read[page] = lines;
-    QTableWidget* g = grid(page);
-    m_filling = true;
-    g->clearContents();
-    g->setRowCount(int(lines.size()));
-    for (int r = 0; r < lines.size(); ++r) {
-        const Retirement::Line& l = lines[r];
-        g->setItem(r, 0, cell(l.memberNo));
-        g->setItem(r, 1, cell(l.name));
-        g->setItem(r, 2, cell(l.enrolDate));
-        g->setItem(r, 3, cell(l.day));
-        g->setItem(r, 4, cell(l.birthDate));
-        g->setItem(r, 5, cell(l.sex));
-        g->setItem(r, 6, cell(l.phone));
-        if (page < 2) {
-            auto* box = new QComboBox(g);
-            if (!Retirement::hasReason(l.reason))
-                box->addItem(QString());
-            box->addItems(m_reasons);
-            if (Retirement::hasReason(l.reason) && box->findText(l.reason) < 0)
-                box->insertItem(0, l.reason); // a reason since removed from the code table
-            box->setCurrentIndex(qMax(0, box->findText(Retirement::hasReason(l.reason) ? l.reason : QString())));
-            box->setEnabled(false);
-            connect(box, &QComboBox::currentTextChanged, this, [this, page, g, box](const QString& text) {
-                for (int i = 0; i < g->rowCount(); ++i)
-                    if (g->cellWidget(i, kReasonColumn) == box)
-                        reasonChosen(page, i, text);
-            });
-            g->setCellWidget(r, kReasonColumn, box);
-            g->setItem(r, 8, cell(l.division));
-        } else {
-            g->setItem(r, 7, cell(l.reason));
-            auto* check = new QTableWidgetItem;
-            check->setFlags(Qt::ItemIsSelectable); // ticking only while a batch is open
-            check->setCheckState(l.checked ? Qt::Checked : Qt::Unchecked);
-            g->setItem(r, kCheckColumn, check);
-            g->setItem(r, 9, cell(l.division));
-        }
-    }
-    m_filling = false;
+    model(page)->reset();
     search_num->setText(QStringLiteral("조 회 : %1 명").arg(lines.size()));
 }
 
 void TfRet0010::setEditable(int page, bool on)
 {
-    QTableWidget* g = grid(page);
-    for (int r = 0; r < g->rowCount(); ++r) {
-        if (page < 2) {
-            if (QWidget* box = g->cellWidget(r, kReasonColumn))
-                box->setEnabled(on);
-        } else if (QTableWidgetItem* check = g->item(r, kCheckColumn)) {
-            QSignalBlocker b(g);
-            check->setFlags(on ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::ItemIsSelectable);
-        }
-    }
+    model(page)->setEditable(on);
 }
 
 void TfRet0010::reasonChosen(int page, int row, const QString& text)
 {
-    if (m_filling || row < 0 || row >= m_lines[page].size())
+    if (row < 0 || row >= m_lines[page].size())
         return;
     Retirement::Line& l = m_lines[page][row];
     if (page == 1 && m_retireListed) {
@@ -308,20 +380,13 @@ void TfRet0010::reasonChosen(int page, int row, const QString& text)
         return;
     }
     Retirement::chooseReason(l, text, eventDate(page)->date());
-    if (QTableWidgetItem* item = grid(page)->item(row, 3))
-        item->setText(l.day);
 }
 
 void TfRet0010::checkChanged(int row, bool checked)
 {
     if (m_open != 2 || row < 0 || row >= m_lines[2].size())
         return;
-    Retirement::Line& l = m_lines[2][row];
-    Retirement::setChecked(l, checked);
-    m_filling = true;
-    if (QTableWidgetItem* item = DBCtrlGrid3->item(row, 3))
-        item->setText(l.day);
-    m_filling = false;
+    Retirement::setChecked(m_lines[2][row], checked);
 }
 
 void TfRet0010::setBatchButtons(bool open)
@@ -349,10 +414,10 @@ void TfRet0010::updateCaptions()
 void TfRet0010::relabelDateColumns()
 {
     const bool retire = chkRetire->isChecked();
-    DBCtrlGrid2->horizontalHeaderItem(3)->setText(retire ? "퇴관일" : "휴관일");
+    model(1)->setHeader(3, retire ? "퇴관일" : "휴관일");
     const bool out = rbo_rtBack->isChecked();
-    DBCtrlGrid3->horizontalHeaderItem(3)->setText(out ? "퇴관일" : "휴관일");
-    DBCtrlGrid3->horizontalHeaderItem(7)->setText(out ? "퇴관사유" : "휴관사유");
+    model(2)->setHeader(3, out ? "퇴관일" : "휴관일");
+    model(2)->setHeader(7, out ? "퇴관사유" : "휴관사유");
 }
 
 void TfRet0010::refreshTotal()
@@ -472,7 +537,7 @@ void TfRet0010::btnDeleteClick()
 {
     const int page = currentPage();
     if (page == 0 && m_withdrawnListed) {
-        const int row = DBCtrlGrid1->currentRow();
+        const int row = DBCtrlGrid1->currentIndex().row();
         if (row < 0 || row >= m_lines[0].size()) {
             Dialogs::info("확인", "삭제할 회원을 선택하세요.", this);
             return;

@@ -12,7 +12,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class RetLinesModel;
 
 // 퇴관처리: withdrawal, leave and return of members in batches. The event button opens the
 // candidates of the page, the user picks a reason (or ticks a line), "확     인" writes the batch.
@@ -64,16 +65,17 @@ public:
     QDateEdit* retDateto = nullptr;
     QRadioButton* rbo_rsBack = nullptr; // 휴관->복관
     QRadioButton* rbo_rtBack = nullptr; // 퇴관->복관
-    QTableWidget* DBCtrlGrid1 = nullptr;
-    QTableWidget* DBCtrlGrid2 = nullptr;
-    QTableWidget* DBCtrlGrid3 = nullptr;
+    QTableView* DBCtrlGrid1 = nullptr;
+    QTableView* DBCtrlGrid2 = nullptr;
+    QTableView* DBCtrlGrid3 = nullptr;
 
     static constexpr int kReasonColumn = 7; // pages 0 and 1
     static constexpr int kCheckColumn = 8;  // page 2
 
 private:
     QWidget* buildPage(int page);
-    QTableWidget* grid(int page) const;
+    QTableView* grid(int page) const;
+    RetLinesModel* model(int page) const { return m_models[page]; }
     DivisionFilter* division(int page) const;
     QDateEdit* eventDate(int page) const;
     Retirement::Filter filter(int page) const;
@@ -93,8 +95,8 @@ private:
     Retirement::ReturnKind m_openKind = Retirement::FromLeave;
     bool m_retireListed = false;         // page 1 shows a leave-period listing that "퇴     관" may withdraw
     bool m_withdrawnListed = false;      // page 0 shows a listing of withdrawn members
-    bool m_filling = false;
     QList<Retirement::Line> m_lines[3];
     QList<Retirement::Line> m_read[3];   // the lines as read, for "취     소"
     QStringList m_reasons;
+    RetLinesModel* m_models[3] = {nullptr, nullptr, nullptr};
 };

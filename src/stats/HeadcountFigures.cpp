@@ -20,6 +20,8 @@ QString mm(int month) { return QString::number(month).rightJustified(2, u'0'); }
 
 QString avgText(double v) { return db::jet::format(v, "##0.#"); }
 
+QString yearStart(int year) { return QStringLiteral("%1-01-01").arg(year, 4, 10, QChar(u'0')); }
+
 // The twelve null-safe counters of one kind for one year; zeros when the year has no row.
 HeadcountFigures::Months monthsOf(int year, int kind)
 {
@@ -290,13 +292,16 @@ qint64 HeadcountFigures::reasonLogTotal(ReasonLog log)
 
 std::array<qint64, 3> HeadcountFigures::reasonYearCounts(ReasonLog log, int year)
 {
+    // Each year as a range of date texts, which the log's date index serves (Year() on every row does not).
     const ReasonInfo& i = infoOf(log);
     const QString t = QString::fromUtf8(i.log), d = QString::fromUtf8(i.dateCol);
     db::Query q;
-    q << "select (select count(a.회원번호) from " + t + " a where year(a." + d + ") = (:inyear - 2)) As R1, "
-      << "(select count(b.회원번호) from " + t + " b where year(b." + d + ") = (:inyear - 1)) As R2, "
-      << "(select count(c.회원번호) from " + t + " c where year(c." + d + ") = :inyear ) As R3";
-    q.bind("inyear", year).open();
+    q << "select (select count(a.회원번호) from " + t + " a where a." + d + " >= :from1 and a." + d + " < :to1) As R1, "
+      << "(select count(b.회원번호) from " + t + " b where b." + d + " >= :from2 and b." + d + " < :to2) As R2, "
+      << "(select count(c.회원번호) from " + t + " c where c." + d + " >= :from3 and c." + d + " < :to3) As R3";
+    for (int k = 1; k <= 3; ++k)
+        q.bind(QStringLiteral("from%1").arg(k), yearStart(year - 3 + k)).bind(QStringLiteral("to%1").arg(k), yearStart(year - 2 + k));
+    q.open();
     std::array<qint64, 3> out{0, 0, 0};
     if (q.next())
         for (int k = 0; k < 3; ++k)
@@ -310,25 +315,37 @@ QList<QStringList> HeadcountFigures::reasonRows(ReasonLog log, int year)
     const QList<ReasonCode> codes = reasonCodes(log);
     const QString d = QString::fromUtf8(i.dateCol);
 
-    // One pass over the log counts every reason by year and month; the rows are summed from it.
-    // Log rows whose reason is no longer a code are left out, as the join on the code table does.
-    QHash<QString, QHash<int, qint64>> byCode; // code -> yyyymm -> count (0 for rows without a date)
+    // Every reason over all years, then by month over the three years shown (a date range, which the
+    // log's date index serves). Log rows whose reason is no longer a code are left out, as the join on
+    // the code table does.
+    QHash<QString, qint64> allYears;
+    {
+        db::Query q(QStringLiteral("SELECT a.%1 AS code, Count(*) AS n FROM %2 a GROUP BY a.%1").arg(i.codeCol, i.log));
+        q.open();
+        while (q.next())
+            allYears[q.str("code")] = q.integer("n");
+    }
+    QHash<QString, QHash<int, qint64>> byCode; // code -> yyyymm -> count
     {
         db::Query q;
         q << QStringLiteral("SELECT a.%1 AS code, Mid(a.%2, 1, 4) AS y, Mid(a.%2, 6, 2) AS m, Count(*) AS n FROM %3 a "
-                            "GROUP BY a.%1, Mid(a.%2, 1, 4), Mid(a.%2, 6, 2)")
+                            "WHERE a.%2 >= :from AND a.%2 < :to GROUP BY a.%1, Mid(a.%2, 1, 4), Mid(a.%2, 6, 2)")
                  .arg(i.codeCol, d, i.log);
-        q.open();
+        q.bind({{"from", yearStart(year - 2)}, {"to", yearStart(year + 1)}}).open();
         while (q.next())
             byCode[q.str("code")][q.str("y").toInt() * 100 + q.str("m").toInt()] += q.integer("n");
     }
     auto counts = [&](const QString& caption, int y, int month) {
         QStringList r{caption};
         for (const ReasonCode& c : codes) {
+            if (!y) {
+                r << QString::number(allYears.value(c.code));
+                continue;
+            }
             qint64 n = 0;
             const QHash<int, qint64> months = byCode.value(c.code);
             for (auto it = months.constBegin(); it != months.constEnd(); ++it)
-                if ((!y || it.key() / 100 == y) && (!month || it.key() % 100 == month))
+                if (it.key() / 100 == y && (!month || it.key() % 100 == month))
                     n += it.value();
             r << QString::number(n);
         }

@@ -16,7 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace feefix;
@@ -106,14 +106,22 @@ private slots:
         w.Btn_InsertClick();
         QCOMPARE(enabledButtons(w), QString("확인,취소,종료"));
         QCOMPARE(w.search_num->text(), QString("검색인원 : 4")); // 김하늘 4-6, 이바다 6 (enrolled in May)
-        QTableWidget* g = w.DBCtrlGrid1;
-        QCOMPARE(g->item(3, TfFee0010::ColName)->text(), QString("이바다"));
-        QCOMPARE(g->item(3, TfFee0010::ColMonth)->text(), QString("202406"));
-        QVERIFY(g->item(0, TfFee0010::ColAmount)->flags() & Qt::ItemIsEditable);
+        QAbstractItemModel* g = w.DBCtrlGrid1->model();
+        auto text = [g](int r, int c) { return g->index(r, c).data().toString(); };
+        QCOMPARE(text(3, TfFee0010::ColName), QString("이바다"));
+        QCOMPARE(text(3, TfFee0010::ColMonth), QString("202406"));
+        QVERIFY(g->index(0, TfFee0010::ColAmount).flags() & Qt::ItemIsEditable);
+        QVERIFY(!(g->index(0, TfFee0010::ColName).flags() & Qt::ItemIsEditable));
         for (int r = 0; r < g->rowCount(); ++r)
-            g->item(r, TfFee0010::ColCheck)->setCheckState(Qt::Checked);
-        g->item(3, TfFee0010::ColAmount)->setText("50000");
-        g->item(3, TfFee0010::ColNote)->setText("반액");
+            QVERIFY(g->setData(g->index(r, TfFee0010::ColCheck), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(g->setData(g->index(3, TfFee0010::ColNote), "반액"));
+        // An amount still being typed when "확     인" is pressed counts.
+        const QModelIndex amount = g->index(3, TfFee0010::ColAmount);
+        w.DBCtrlGrid1->setCurrentIndex(amount);
+        w.DBCtrlGrid1->edit(amount);
+        auto* editor = qobject_cast<QLineEdit*>(w.DBCtrlGrid1->indexWidget(amount));
+        QVERIFY(editor);
+        editor->setText("50,000");
 
         // Activating the window meanwhile keeps the waiting lines confirmable.
         w.PageControl1Change();
@@ -122,7 +130,8 @@ private slots:
         w.Btn_OkClick();
         QVERIFY(m_db->dialogs().log.isEmpty());
         QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
-        QVERIFY(!(g->item(0, TfFee0010::ColAmount)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(g->index(0, TfFee0010::ColAmount).flags() & Qt::ItemIsEditable));
+        QVERIFY(!g->setData(g->index(0, TfFee0010::ColCheck), Qt::Unchecked, Qt::CheckStateRole));
         QCOMPARE(feeRows(), 4);
         QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 일자 = '2024-06-30' AND 대항목 = '수련비'"), 4);
         QCOMPARE(count("SELECT 입금액 FROM T_금전출납 WHERE 소항목 = '이바다'"), 50000);
@@ -130,9 +139,9 @@ private slots:
         w.Btn_QueryClick();
         QCOMPARE(enabledButtons(w), QString("삭제,취소,종료"));
         QCOMPARE(g->rowCount(), 4);
-        QCOMPARE(g->item(0, TfFee0010::ColAmount)->text(), QString("100,000"));
-        g->setCurrentCell(1, 0); // 김하늘 May
-        QCOMPARE(g->item(1, TfFee0010::ColMonth)->text(), QString("202405"));
+        QCOMPARE(text(0, TfFee0010::ColAmount), QString("100,000"));
+        w.DBCtrlGrid1->setCurrentIndex(g->index(1, 0)); // 김하늘 May
+        QCOMPARE(text(1, TfFee0010::ColMonth), QString("202405"));
         m_db->dialogs().answers << QMessageBox::Ok;
         w.Btn_DeleteClick();
         QCOMPARE(g->rowCount(), 3);
@@ -155,7 +164,7 @@ private slots:
         w.Btn_CancelClick();
         w.Btn_InsertClick();
         QCOMPARE(g->rowCount(), 1); // 김하늘 May, unpaid again
-        g->item(0, TfFee0010::ColCheck)->setCheckState(Qt::Checked);
+        g->setData(g->index(0, TfFee0010::ColCheck), Qt::Checked, Qt::CheckStateRole);
         w.Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("납부일자는 마감월 이후 이어야 합니다.\n2024-06 월 이후로 입력하세요."));
         QCOMPARE(enabledButtons(w), QString("확인,취소,종료"));
@@ -171,7 +180,7 @@ private slots:
         w.Btn_InsertClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("납부기간의 연도를 통일하세요."));
         QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
-        QCOMPARE(w.DBCtrlGrid1->rowCount(), 0);
+        QCOMPARE(w.DBCtrlGrid1->model()->rowCount(), 0);
     }
 
     // "수련비납부등록" and the launch buttons open one window on the payment page; the pages still to

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -86,15 +87,20 @@ void figuresAgree(int line)
              qPrintable(QStringLiteral("line %1: page 0").arg(line)));
 }
 
-QComboBox* reasonBox(QTableWidget* g, int row)
+// The reason drop-down of a line, opened as the grid opens it for editing.
+QComboBox* reasonBox(QTableView* g, int row)
 {
-    return qobject_cast<QComboBox*>(g->cellWidget(row, TfRet0010::kReasonColumn));
+    const QModelIndex i = g->model()->index(row, TfRet0010::kReasonColumn);
+    g->setCurrentIndex(i);
+    if (!g->indexWidget(i))
+        g->edit(i);
+    return qobject_cast<QComboBox*>(g->indexWidget(i));
 }
 
-int rowOf(QTableWidget* g, const QString& no)
+int rowOf(QTableView* g, const QString& no)
 {
-    for (int r = 0; r < g->rowCount(); ++r)
-        if (g->item(r, 0) && g->item(r, 0)->text() == no)
+    for (int r = 0; r < g->model()->rowCount(); ++r)
+        if (g->model()->index(r, 0).data().toString() == no)
             return r;
     return -1;
 }
@@ -190,7 +196,8 @@ private slots:
         ret.selectPage(2, true);
         ret.rbo_rsBack->setChecked(true);
         QTest::mouseClick(ret.btnInsert, Qt::LeftButton);
-        ret.DBCtrlGrid3->item(rowOf(ret.DBCtrlGrid3, a), TfRet0010::kCheckColumn)->setCheckState(Qt::Checked);
+        QVERIFY(ret.DBCtrlGrid3->model()->setData(ret.DBCtrlGrid3->model()->index(rowOf(ret.DBCtrlGrid3, a), TfRet0010::kCheckColumn),
+                                                  Qt::Checked, Qt::CheckStateRole));
         QTest::mouseClick(ret.btnOk, Qt::LeftButton);
         QVERIFY2(!ret.batchOpen(), qPrintable(dialogs.lastText()));
         QCOMPARE(text(QStringLiteral("select 복관일휴 || '/' || ifnull(휴관일, '') from T_회원 where 회원번호 = '%1'").arg(a)),
@@ -222,7 +229,7 @@ private slots:
         QTest::mouseClick(ret.btnSearch, Qt::LeftButton);
         const int row = rowOf(ret.DBCtrlGrid1, a);
         QVERIFY(row >= 0);
-        ret.DBCtrlGrid1->setCurrentCell(row, 0);
+        ret.DBCtrlGrid1->setCurrentIndex(ret.DBCtrlGrid1->model()->index(row, 0));
         dialogs.answers << QMessageBox::Yes;
         QTest::mouseClick(ret.btnDelete, Qt::LeftButton);
         QCOMPARE(rowsOfMember(a), 0);

@@ -1,6 +1,7 @@
 // The window 퇴관처리: menu wiring, the batch buttons and the three pages driven through their controls.
 #include "app/ScreenHost.h"
 #include "app/Screens.h"
+#include "db/Clock.h"
 #include "db/Query.h"
 #include "members/uRet0010.h"
 #include "stats/MovementCounter.h"
@@ -15,7 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -42,9 +44,25 @@ const screens::Entry& entry(const QStringList& place)
     qFatal("no entry");
 }
 
-QComboBox* reasonBox(QTableWidget* g, int row)
+// Opens the reason drop-down of a line as a click on its cell does; null when the cell cannot be edited.
+QComboBox* openReason(QTableView* g, int row)
 {
-    return qobject_cast<QComboBox*>(g->cellWidget(row, TfRet0010::kReasonColumn));
+    const QModelIndex i = g->model()->index(row, TfRet0010::kReasonColumn);
+    if (!(i.flags() & Qt::ItemIsEditable))
+        return nullptr;
+    g->setCurrentIndex(i); // a shown grid edits a cell as it becomes current
+    if (!g->indexWidget(i))
+        g->edit(i);
+    return qobject_cast<QComboBox*>(g->indexWidget(i));
+}
+
+QString cell(QTableView* g, int row, int column) { return g->model()->index(row, column).data().toString(); }
+
+QString header(QTableView* g, int column) { return g->model()->headerData(column, Qt::Horizontal).toString(); }
+
+void tick(QTableView* g, int row)
+{
+    QVERIFY(g->model()->setData(g->model()->index(row, TfRet0010::kCheckColumn), Qt::Checked, Qt::CheckStateRole));
 }
 
 } // namespace
@@ -101,26 +119,28 @@ private slots:
         QVERIFY(!w.btnInsert->isEnabled());
         QVERIFY(!w.btnSearch->isEnabled());
         QVERIFY(w.btnOk->isEnabled() && w.btnCancel->isEnabled());
-        QCOMPARE(w.DBCtrlGrid1->rowCount(), 2);
+        QCOMPARE(w.DBCtrlGrid1->model()->rowCount(), 2);
         QCOMPARE(w.search_num->text(), QString("조 회 : 2 명"));
 
-        QComboBox* box = reasonBox(w.DBCtrlGrid1, 0);
-        QVERIFY(box && box->isEnabled());
+        QComboBox* box = openReason(w.DBCtrlGrid1, 0);
+        QVERIFY(box);
+        QCOMPARE(box->currentText(), QString());
         box->setCurrentIndex(box->findText("01) 이사"));
-        QCOMPARE(w.DBCtrlGrid1->item(0, 3)->text(), QString("2024-03-18"));
+        QCOMPARE(cell(w.DBCtrlGrid1, 0, 3), QString("2024-03-18"));
+        QCOMPARE(cell(w.DBCtrlGrid1, 0, TfRet0010::kReasonColumn), QString("01) 이사"));
 
         // Cancel discards the choice.
         QTest::mouseClick(w.btnCancel, Qt::LeftButton);
         QVERIFY(!w.batchOpen());
-        QCOMPARE(w.DBCtrlGrid1->item(0, 3)->text(), QString());
+        QCOMPARE(cell(w.DBCtrlGrid1, 0, 3), QString());
         QVERIFY(w.btnInsert->isEnabled());
 
         QTest::mouseClick(w.btnInsert, Qt::LeftButton);
-        box = reasonBox(w.DBCtrlGrid1, 1);
+        box = openReason(w.DBCtrlGrid1, 1);
         box->setCurrentIndex(box->findText("04) 건강"));
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
         QVERIFY(!w.batchOpen());
-        QVERIFY(!reasonBox(w.DBCtrlGrid1, 1)->isEnabled());
+        QVERIFY(!openReason(w.DBCtrlGrid1, 1));
         QCOMPARE(col("202401002", "퇴관일"), QString("2024-03-18"));
         QCOMPARE(col("202401002", "퇴관사유코드"), QString("04"));
         QCOMPARE(col("202401001", "퇴관일"), QString());
@@ -133,9 +153,9 @@ private slots:
         w.delDateFrom->setDate(QDate(2024, 3, 1));
         w.DelDateTo->setDate(QDate(2024, 3, 31));
         QTest::mouseClick(w.btnSearch, Qt::LeftButton);
-        QCOMPARE(w.DBCtrlGrid1->rowCount(), 1);
+        QCOMPARE(w.DBCtrlGrid1->model()->rowCount(), 1);
         QVERIFY(w.btnDelete->isEnabled());
-        w.DBCtrlGrid1->setCurrentCell(0, 0);
+        w.DBCtrlGrid1->setCurrentIndex(w.DBCtrlGrid1->model()->index(0, 0));
         m_db->dialogs().answers << QMessageBox::No;
         QTest::mouseClick(w.btnDelete, Qt::LeftButton);
         QCOMPARE(m_db->dialogs().lastText(), QString("본 자료는 퇴관자료에 남지를 않고 완전 삭제가 됩니다."));
@@ -143,7 +163,66 @@ private slots:
         m_db->dialogs().answers << QMessageBox::Yes;
         QTest::mouseClick(w.btnDelete, Qt::LeftButton);
         QCOMPARE(db::scalar("select count(*) from T_회원").toInt(), 1);
-        QCOMPARE(w.DBCtrlGrid1->rowCount(), 0);
+        QCOMPARE(w.DBCtrlGrid1->model()->rowCount(), 0);
+    }
+
+    void longListsShowThroughTheModel_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("search");
+        QTest::addColumn<bool>("fromWithdrawal");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("withdrawn members") << 0 << true << false << 3000;
+        QTest::newRow("withdrawal candidates") << 0 << false << false << 2500;
+        QTest::newRow("members on leave") << 1 << true << false << 500;
+        QTest::newRow("leave candidates") << 1 << false << false << 2000;
+        QTest::newRow("returns from leave") << 2 << false << false << 500;
+        QTest::newRow("returns after withdrawal") << 2 << false << true << 3000;
+    }
+    void longListsShowThroughTheModel()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, search);
+        QFETCH(bool, fromWithdrawal);
+        QFETCH(int, rows);
+        // 2,000 members training, 500 on leave, 3,000 withdrawn.
+        db::run("WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 5500) "
+                "INSERT INTO T_회원 (회원번호, 회원명, 부별코드, 입관일, 퇴관일, 퇴관사유코드, 휴관일, 휴관사유코드) "
+                "SELECT Format(k, '000000000'), '회원' & k, '05', '2020-01-05', IIf(k > 2500, '2023-06-01', Null), "
+                "IIf(k > 2500, '01', Null), IIf(k > 2000 And k <= 2500, '2024-01-10', Null), "
+                "IIf(k > 2000 And k <= 2500, '07', Null) FROM n");
+        TfRet0010 w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.selectPage(page, true);
+        w.rbo_rtBack->setChecked(fromWithdrawal);
+        QTableView* g = page == 0 ? w.DBCtrlGrid1 : page == 1 ? w.DBCtrlGrid2 : w.DBCtrlGrid3;
+        auto widgetsOnRows = [g] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return g->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size();
+        };
+        QTest::mouseClick(search ? w.btnSearch : w.btnInsert, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(g->model()->rowCount(), rows);
+        QCOMPARE(w.search_num->text(), QStringLiteral("조 회 : %1 명").arg(rows));
+        QCOMPARE(widgetsOnRows(), 0);
+        if (search)
+            return;
+        const int last = rows - 1;
+        if (page < 2) {
+            // One drop-down while a cell is edited, none once the batch is cancelled.
+            QComboBox* box = openReason(g, last);
+            QVERIFY(box);
+            box->setCurrentIndex(box->findText("03) 경제적 사정"));
+            QCOMPARE(cell(g, last, 3), Clock::todayText());
+            QCOMPARE(widgetsOnRows(), 1);
+        } else {
+            tick(g, last);
+            QCOMPARE(cell(g, last, 3), QString());
+        }
+        QTest::mouseClick(w.btnCancel, Qt::LeftButton);
+        QCOMPARE(widgetsOnRows(), 0);
+        QCOMPARE(cell(g, last, 3), page == 0 ? QString() : page == 1 ? QString() : QString(fromWithdrawal ? "2023-06-01" : "2024-01-10"));
     }
 
     void failedBatchStaysOpen()
@@ -152,7 +231,7 @@ private slots:
         TfRet0010 w;
         w.selectPage(1, true);
         QTest::mouseClick(w.btnInsert, Qt::LeftButton);
-        QComboBox* box = reasonBox(w.DBCtrlGrid2, 0);
+        QComboBox* box = openReason(w.DBCtrlGrid2, 0);
         box->setCurrentIndex(box->findText("07) 방학/여행"));
         db::run("update T_회원 set 퇴관일 = '2024-03-01'"); // withdrawn meanwhile elsewhere
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
@@ -173,13 +252,15 @@ private slots:
         TfRet0010 w;
         w.selectPage(2, true);
         w.rbo_rtBack->setChecked(true);
-        QCOMPARE(w.DBCtrlGrid3->horizontalHeaderItem(3)->text(), QString("퇴관일"));
+        QCOMPARE(header(w.DBCtrlGrid3, 3), QString("퇴관일"));
+        QCOMPARE(header(w.DBCtrlGrid3, 7), QString("퇴관사유"));
         w.inToday2->setDate(QDate(2024, 5, 10));
         QTest::mouseClick(w.btnInsert, Qt::LeftButton);
-        QCOMPARE(w.DBCtrlGrid3->rowCount(), 2);
+        QCOMPARE(w.DBCtrlGrid3->model()->rowCount(), 2);
         QVERIFY(!w.rbo_rsBack->isEnabled());
-        w.DBCtrlGrid3->item(1, TfRet0010::kCheckColumn)->setCheckState(Qt::Checked);
-        QCOMPARE(w.DBCtrlGrid3->item(1, 3)->text(), QString());
+        tick(w.DBCtrlGrid3, 1);
+        QCOMPARE(cell(w.DBCtrlGrid3, 1, 3), QString());
+        QCOMPARE(w.DBCtrlGrid3->model()->index(1, TfRet0010::kCheckColumn).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
         QVERIFY(!w.batchOpen());
         QCOMPARE(col("202301002", "퇴관일"), QString());
@@ -197,14 +278,14 @@ private slots:
         w.selectPage(1, true);
         w.chkRetire->setChecked(true);
         QVERIFY(!w.btnInsert->isEnabled());
-        QCOMPARE(w.DBCtrlGrid2->horizontalHeaderItem(3)->text(), QString("퇴관일"));
+        QCOMPARE(header(w.DBCtrlGrid2, 3), QString("퇴관일"));
         w.retDatefrom->setDate(QDate(2024, 1, 1));
         w.retDateto->setDate(QDate(2024, 1, 31));
         QTest::mouseClick(w.btnSearch, Qt::LeftButton);
-        QCOMPARE(w.DBCtrlGrid2->rowCount(), 1);
+        QCOMPARE(w.DBCtrlGrid2->model()->rowCount(), 1);
         QVERIFY(w.btnDelete->isEnabled());
-        QComboBox* box = reasonBox(w.DBCtrlGrid2, 0);
-        QVERIFY(box->isEnabled());
+        QComboBox* box = openReason(w.DBCtrlGrid2, 0);
+        QVERIFY(box);
         QCOMPARE(box->currentText(), QString("07) 방학/여행"));
         box->setCurrentIndex(box->findText("03) 경제적 사정"));
 
