@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those still missing.
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build ccache pkg-config
-      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
       libsqlite3-dev sqlite3 libgl-dev
       fonts-nanum libbenchmark-dev qt6-translations-l10n)
 missing=()

@@ -43,6 +43,10 @@
 #include "operations/uBuEvent.h"
 #include "operations/uCarTime1.h"
 #include "operations/uHoliday.h"
+#include "fitness/uAdultEstimate.h"
+#include "fitness/uBod0010.h"
+#include "fitness/uEstimate.h"
+#include "fitness/uMunche.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -125,6 +129,10 @@ const QList<Factory> kFactories = {
     {"TfCarTime1", Kind::Separate, false, make<TfCarTime1>},
     {"TfHoliday", Kind::StayOnTop, false, make<TfHoliday>},
     {"TfBuEvent", Kind::Child, false, make<TfBuEvent>},
+    {"TfBod0010", Kind::Child, false, make<TfBod0010>},
+    {"TfMunche", Kind::Separate, false, make<TfMunche>},
+    {"TfEstimate", Kind::Child, false, make<TfEstimate>},
+    {"TfAdultEstimate", Kind::Separate, false, make<TfAdultEstimate>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

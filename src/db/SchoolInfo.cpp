@@ -26,6 +26,8 @@ QHash<QString, QVariant> SchoolInfo::load()
     return out;
 }
 
+QString SchoolInfo::name() { return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(); }
+
 void SchoolInfo::save(const QHash<QString, QVariant>& values)
 {
     const QStringList& cols = editedColumns();

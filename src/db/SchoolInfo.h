@@ -13,6 +13,8 @@ public:
     static bool exists();
     // The first row, by column name; empty when the school has no record yet.
     static QHash<QString, QVariant> load();
+    // 도장명 of the record, empty when the school has none yet.
+    static QString name();
     // Writes the edited columns: updates the one row (whatever its names) or inserts it when missing.
     static void save(const QHash<QString, QVariant>& values);
 

@@ -354,7 +354,7 @@ private slots:
                     cols = "회원번호, 년월분, 순번", vals = QStringLiteral("'%1', '202402', %2").arg(no).arg(no == kNo ? 1 : 2);
                 else if (table == u"T_뱃지지급")
                     cols = "회원번호, 뱃지코드", vals = QStringLiteral("'%1', '01'").arg(no);
-                else if (table == u"T_집중도")
+                else if (table == u"T_집중도" || table == u"T_체력측정")
                     cols = "회원번호, 측정일자", vals = QStringLiteral("'%1', '2024-03-01'").arg(no);
                 else if (table == u"T_결석")
                     cols = "회원번호, 결석일자", vals = QStringLiteral("'%1', '2024-03-01'").arg(no);

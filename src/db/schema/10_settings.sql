@@ -180,16 +180,17 @@ INSERT INTO T_심사평가공지사항문항 (심사평가공지사항코드, �
     (2, '도복과 띠를 깨끗하게 준비해 주세요.'),
     (3, '결석하지 않도록 가정에서 지도 부탁드립니다.');
 
--- Fitness test items A01-A12 (edited on the item settings screen; no new rows).
+-- Fitness test items A01-A12 (edited on the item settings screen; no new rows). A01 is the height and
+-- A02 the weight: the obesity index is computed from them.
 CREATE TABLE T_체력측정항목 (
     측정항목코드 TEXT NOT NULL PRIMARY KEY,
     측정항목명 TEXT
 );
 INSERT INTO T_체력측정항목 (측정항목코드, 측정항목명) VALUES
-    ('A01', '제자리멀리뛰기'), ('A02', '윗몸일으키기'), ('A03', '앉아윗몸앞으로굽히기'),
-    ('A04', '50m달리기'), ('A05', '왕복오래달리기'), ('A06', '팔굽혀펴기'),
-    ('A07', '눈감고외발서기'), ('A08', '사이드스텝'), ('A09', '악력'),
-    ('A10', '줄넘기'), ('A11', '제자리높이뛰기'), ('A12', '오래매달리기');
+    ('A01', '신장'), ('A02', '체중'), ('A03', '제자리멀리뛰기'),
+    ('A04', '윗몸일으키기'), ('A05', '앉아윗몸앞으로굽히기'), ('A06', '50m달리기'),
+    ('A07', '왕복오래달리기'), ('A08', '팔굽혀펴기'), ('A09', '눈감고외발서기'),
+    ('A10', '사이드스텝'), ('A11', '악력'), ('A12', '줄넘기');
 
 CREATE TABLE T_심사결과평가내용 (
     심사결과평가코드 INTEGER NOT NULL PRIMARY KEY,

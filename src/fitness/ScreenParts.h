@@ -1,0 +1,27 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <initializer_list>
+#include <utility>
+
+class QDateEdit;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QTableView;
+class QWidget;
+class GridModel;
+
+// Pieces the fitness screens build alike: toolbar buttons, the spaced title, date boxes and the
+// success notice on the main window's status line.
+namespace fitness::ui {
+
+QPushButton* button(const QString& caption, QWidget* parent = nullptr);
+// A row of buttons, left to right, each stored where its pointer says; a stretch ends the row.
+QHBoxLayout* toolbar(std::initializer_list<std::pair<QPushButton**, QString>> buttons);
+QLabel* title(const QString& spaced, QWidget* parent = nullptr);
+QDateEdit* dateEdit(const QDate& date = QDate(), QWidget* parent = nullptr); // today when invalid
+QTableView* gridView(GridModel* model, QWidget* parent = nullptr);
+void notify(const QString& text);
+
+} // namespace fitness::ui
