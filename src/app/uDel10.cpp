@@ -2,7 +2,9 @@
 
 #include "db/Clock.h"
 #include "db/DbError.h"
+#include "db/Query.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -141,6 +143,7 @@ void TfDel10::Btn_DeleteClick()
             Dialogs::error(QStringLiteral("오류"), QStringLiteral("삭제 에러 입니다.\n") + e.message(), this);
             return;
         }
+        StatusLine::show(QStringLiteral("금전출납 자료 모두 삭제"));
         Dialogs::info(QStringLiteral("확인"), QStringLiteral("금전출납 자료를 모두 삭제 하였습니다."), this);
         return;
     }
@@ -156,20 +159,26 @@ void TfDel10::Btn_DeleteClick()
     }
     const QDate from = PeriodDeletion::dateOfDigits(digitsOf(edt_FromDate));
     const QDate to = PeriodDeletion::dateOfDigits(digitsOf(edt_ToDate));
+    int n = 0;
+    QString what;
     switch (kind) {
     case PeriodDeletion::Kind::Withdrawn:
-        PeriodDeletion::deleteWithdrawn(from, to);
+        n = PeriodDeletion::deleteWithdrawn(from, to);
+        what = QStringLiteral("퇴관자");
         break;
     case PeriodDeletion::Kind::Fees:
-        PeriodDeletion::deleteFees(from, to);
+        n = PeriodDeletion::deleteFees(from, to);
+        what = QStringLiteral("수련비");
         break;
     case PeriodDeletion::Kind::DailyStatus:
-        PeriodDeletion::deleteDailyStatus(from, to);
+        n = PeriodDeletion::deleteDailyStatus(from, to);
+        what = QStringLiteral("일일현황");
         break;
     case PeriodDeletion::Kind::CashBook:
     case PeriodDeletion::Kind::None:
-        break;
+        return;
     }
+    StatusLine::show(QStringLiteral("%1 자료 %2건 삭제: %3 ~ %4").arg(what).arg(n).arg(db::dateText(from), db::dateText(to)));
 }
 
 void TfDel10::Btn_CloseClick() { close(); }

@@ -4,6 +4,7 @@
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 #include <QDateEdit>
 #include <QFont>
@@ -67,5 +68,6 @@ void MonthEndWindow::Btn_OkClick()
         Dialogs::error(QStringLiteral("확인"), m_texts.failure, this);
         return;
     }
+    StatusLine::show(monthkey::dashed(m) + u' ' + m_texts.done);
     Dialogs::info(QStringLiteral("확인"), m_texts.done, this);
 }

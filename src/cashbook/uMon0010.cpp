@@ -12,6 +12,7 @@
 #include "db/Query.h"
 #include "text/Money.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -622,14 +623,7 @@ void TfMon0010::PgCtrChange()
     }
 }
 
-void TfMon0010::showStatus(const QString& text)
-{
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (auto* mw = qobject_cast<QMainWindow*>(w)) {
-            mw->statusBar()->showMessage(text);
-            return;
-        }
-}
+void TfMon0010::showStatus(const QString& text) { StatusLine::show(text); }
 
 // ---------------------------------------------------------------- register page
 
@@ -856,6 +850,7 @@ bool TfMon0010::saveEntry()
         Dialogs::error(QStringLiteral("오류"), refusal, this);
         return false;
     }
+    showStatus(QStringLiteral("금전출납 저장: %1 %2 %3 %4").arg(db::dateText(registerDate()), mainItem, subItem, won(amount)));
     endEntry();
     loadDay();
     for (int r = 0; r < grd_Lines->rowCount(); ++r)
@@ -919,15 +914,20 @@ void TfMon0010::Btn_DeleteClick()
     if (!Dialogs::okCancel(QStringLiteral("삭제확인"), question, this))
         return;
     QString refusal;
+    bool failed = false;
     try {
         refusal = CashBook::deleteLine(registerDate(), seq);
     } catch (const db::Error&) {
         if (mainItem != CashBook::kFeeItem)
             throw;
+        failed = true;
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다."), this);
     }
     if (!refusal.isEmpty())
         Dialogs::error(QStringLiteral("오류"), refusal, this);
+    else if (!failed)
+        showStatus(QStringLiteral("금전출납 삭제: %1 %2 %3")
+                       .arg(db::dateText(registerDate()), mainItem, grd_Lines->item(row, ColSub)->text()));
     loadDay();
 }
 

@@ -2,6 +2,7 @@
 
 #include "cashbook/MonthClosing.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -105,6 +106,7 @@ void TfMoneyMaster::Btn_OkClick()
     }
     MonthClosing::saveOpening(edt_Month->text().trimmed(), QString(edt_Income->text()).remove(u',').trimmed().toLongLong(),
                               QString(edt_Expense->text()).remove(u',').trimmed().toLongLong());
+    StatusLine::show(QStringLiteral("금전출납 초기값 저장: ") + edt_Month->text().trimmed());
     load();
 }
 

@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "db/JetSql.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -287,6 +288,8 @@ void CodeSettingsScreen::Btn_DeleteClick()
         return;
     }
     fillGrid(pageIndex());
+    if (p->rules->def().immediateDelete)
+        StatusLine::show(p->rules->def().caption + QStringLiteral(" 삭제"));
     if (!p->rules->def().immediateDelete || m_editAfterImmediateDelete) {
         chgButtonState(true);
         chgEdBoxState(false);
@@ -314,6 +317,7 @@ void CodeSettingsScreen::Btn_OkClick()
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
     }
+    StatusLine::show(p->rules->def().caption + QStringLiteral(" 저장"));
     if (p->rules->def().reloadAfterApply)
         loadPage(pageIndex());
     else

@@ -10,8 +10,10 @@
 #include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "ui/CodeCombo.h"
+#include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/InputLanguage.h"
+#include "ui/StatusLine.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -156,12 +158,14 @@ void TfPer0010::buildUi()
     edt_NameEng->setInputMethodHints(Qt::ImhLatinOnly);
     edt_NameHanja = new QLineEdit;
     edt_NameHanja->setMaxLength(10);
-    edt_Birth = masked(QStringLiteral("9999-99-99"));
+    edt_Birth = new DateEdit;
+    edt_Birth->setAllowEmpty(true);
     com_Calendar = list({QStringLiteral("양"), QStringLiteral("음")});
     com_Sex = list({QStringLiteral("남"), QStringLiteral("여")});
     edt_Jumin = masked(QStringLiteral("999999-9999999"));
     com_bu = new CodeCombo;
-    edt_EnrolDate = masked(QStringLiteral("9999-99-99"));
+    edt_EnrolDate = new DateEdit;
+    edt_EnrolDate->setAllowEmpty(true);
     lbl_FirstDate = new QLabel;
     edt_School = new QLineEdit;
     edt_School->setMaxLength(20);
@@ -320,6 +324,9 @@ void TfPer0010::buildUi()
     root->addWidget(PageControl1, 1);
     root->addLayout(bar);
 
+    // Enter after the last field lands on "확     인": the form is saved without the mouse; the family
+    // and suggestion lists follow it.
+    setTabOrder(edt_Time, BitBtn5);
     connect(BitBtn1, &QPushButton::clicked, this, &TfPer0010::BitBtn1Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TfPer0010::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TfPer0010::BitBtn6Click);
@@ -335,9 +342,7 @@ void TfPer0010::buildUi()
     edt_Birth->installEventFilter(this);
     edt_Jumin->installEventFilter(this);
     edt_NameEng->installEventFilter(this);
-    connect(edt_EnrolDate, &QLineEdit::textChanged, this, [this](const QString& t) {
-        lbl_FirstDate->setText(QString(t).remove(u'-').trimmed().isEmpty() ? QString() : t);
-    });
+    connect(edt_EnrolDate, &QDateEdit::dateChanged, this, [this] { lbl_FirstDate->setText(edt_EnrolDate->dateText()); });
 }
 
 void TfPer0010::FormCreate()
@@ -392,6 +397,8 @@ void TfPer0010::clearFields()
     for (QWidget* w : inputFields()) {
         if (auto* e = qobject_cast<QLineEdit*>(w))
             e->clear();
+        else if (auto* d = qobject_cast<DateEdit*>(w))
+            d->setEmpty();
         else if (auto* c = qobject_cast<QComboBox*>(w)) {
             c->setCurrentIndex(-1);
             if (c->isEditable())
@@ -441,7 +448,7 @@ void TfPer0010::BitBtn1Click()
     clearFields();
     chgEdBoxState(true);
     const QString today = Clock::todayText();
-    edt_EnrolDate->setText(today);
+    edt_EnrolDate->setDateText(today);
     edt_PayDay->setText(QString::number(today.mid(8, 2).toInt()));
     chgButtonState(true);
     PageControl1->setCurrentIndex(0);
@@ -454,12 +461,12 @@ EnrolmentForm TfPer0010::form() const
     f.name = edt_Name->text();
     f.nameEnglish = edt_NameEng->text();
     f.nameHanja = edt_NameHanja->text();
-    f.birthDate = edt_Birth->text();
+    f.birthDate = edt_Birth->dateText();
     f.calendar = comboText(com_Calendar);
     f.sex = comboText(com_Sex);
     f.residentNo = edt_Jumin->text();
     f.divisionCode = com_bu->code();
-    f.enrolDate = edt_EnrolDate->text();
+    f.enrolDate = edt_EnrolDate->dateText();
     f.school = edt_School->text();
     f.grade = comboText(com_Grade);
     f.classNo = comboText(com_Class);
@@ -543,7 +550,11 @@ void TfPer0010::BitBtn5Click()
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다."), this);
         return;
     }
-    m_no = no;
+    StatusLine::show(QStringLiteral("입관 저장: %1 %2").arg(no, f.name.trimmed()));
+    // The header shows the number the next application will take.
+    QString why;
+    const QString next = Enrolment::findNo(&why);
+    m_no = next.isEmpty() ? no : next;
     id->setText(QStringLiteral("등록번호 : ") + m_no);
     if (!f.photoFile.isEmpty() && !photoSaved)
         Dialogs::warning(QStringLiteral("확인요망"),
@@ -644,7 +655,7 @@ void TfPer0010::com_StopChange()
 
 void TfPer0010::edt_BirthExit()
 {
-    const QString birth = edt_Birth->text();
+    const QString birth = edt_Birth->dateText();
     if (QString(edt_Jumin->text()).remove(u'-').trimmed().isEmpty() && birth.size() == 10)
         edt_Jumin->setText(birth.mid(2, 2) + birth.mid(5, 2) + birth.mid(8, 2));
 }

@@ -4,6 +4,7 @@
 #include "members/Enrolment.h"
 
 class CodeCombo;
+class DateEdit;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -48,12 +49,12 @@ public:
     QLineEdit* edt_Name = nullptr;
     QLineEdit* edt_NameEng = nullptr;
     QLineEdit* edt_NameHanja = nullptr;
-    QLineEdit* edt_Birth = nullptr;
+    DateEdit* edt_Birth = nullptr;
     QComboBox* com_Calendar = nullptr;
     QComboBox* com_Sex = nullptr;
     QLineEdit* edt_Jumin = nullptr;
     CodeCombo* com_bu = nullptr;
-    QLineEdit* edt_EnrolDate = nullptr;
+    DateEdit* edt_EnrolDate = nullptr;
     QLabel* lbl_FirstDate = nullptr;
     QLineEdit* edt_School = nullptr;
     QComboBox* com_Grade = nullptr;

@@ -6,8 +6,12 @@
 #include "db/Query.h"
 #include "db/Session.h"
 #include "members/MemberNumber.h"
+#include "members/MemberStatus.h"
 #include "members/PersonalJournalPanel.h"
+#include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
+#include "ui/MemberChooser.h"
+#include "ui/StatusLine.h"
 #include "ui/InputLanguage.h"
 
 #include <QCloseEvent>
@@ -262,14 +266,20 @@ QWidget* TfPer0020::buildFields()
     place(0, 2, QStringLiteral("한자"), text(QStringLiteral("회원명한문"), 10));
     place(0, 3, QStringLiteral("성   별"), choice(QStringLiteral("성별"), {QStringLiteral("남"), QStringLiteral("여")}));
 
-    place(1, 0, QStringLiteral("생년월일"), text(QStringLiteral("생년월일"), 10, QStringLiteral("9999-99-99;_")));
+    auto date = [&](const QString& column) {
+        auto* d = new DateEdit(box);
+        d->setAllowEmpty(true);
+        m_fields.insert(column, d);
+        return d;
+    };
+    place(1, 0, QStringLiteral("생년월일"), date(QStringLiteral("생년월일")));
     place(1, 1, QStringLiteral("양/음"), choice(QStringLiteral("양력음력"), {QStringLiteral("양"), QStringLiteral("음")}));
     auto* resident = text(QStringLiteral("주민등록번호"), 14, QStringLiteral("999999-9999999;_"));
     resident->setMinimumWidth(120);
     place(1, 2, QStringLiteral("주민번호"), resident);
     place(1, 3, QStringLiteral("부별"), codes(QStringLiteral("부별코드")));
 
-    place(2, 0, QStringLiteral("입관일"), text(QStringLiteral("입관일"), 10, QStringLiteral("9999-99-99;_")));
+    place(2, 0, QStringLiteral("입관일"), date(QStringLiteral("입관일")));
     place(2, 1, QStringLiteral("최초입관일"), text(QStringLiteral("최초입관일"), 10));
     place(2, 2, QStringLiteral("현급"), codes(QStringLiteral("급품코드")));
     place(2, 3, QStringLiteral("학   교"), text(QStringLiteral("학교"), 20));
@@ -301,9 +311,9 @@ QWidget* TfPer0020::buildFields()
     btn_Choose->setFixedWidth(28);
     btn_Choose->setToolTip(QStringLiteral("회원 선택"));
     chooser->addWidget(btn_Choose);
-    Name_Change = new QComboBox(box);
+    // Typing a name (or part of the number) finds the member; ".." lists them all.
+    Name_Change = new MemberChooser(MemberStatus::notWithdrawn(QStringLiteral("a")), box);
     Name_Change->setMinimumWidth(120);
-    Name_Change->hide();
     chooser->addWidget(Name_Change);
     chooser->addStretch();
     g->addLayout(chooser, 6, 6, 1, 2);
@@ -324,7 +334,7 @@ QWidget* TfPer0020::buildFields()
             PhotoAttachClick();
     });
     connect(btn_Choose, &QPushButton::clicked, this, &TfPer0020::btn_ChooseClick);
-    connect(Name_Change, qOverload<int>(&QComboBox::activated), this, &TfPer0020::Name_ChangeClick);
+    connect(Name_Change, &MemberChooser::memberChosen, this, &TfPer0020::Name_ChangeClick);
     connect(com_Course, qOverload<int>(&QComboBox::activated), this, [this] {
         loadStops(false);
         loadTimes(false);
@@ -530,10 +540,7 @@ void TfPer0020::loadTimes(bool keepValue)
 void TfPer0020::loadMemberList()
 {
     m_members = PersonalRecord::memberList();
-    const QSignalBlocker block(Name_Change);
-    Name_Change->clear();
-    for (const auto& [no, name] : std::as_const(m_members))
-        Name_Change->addItem(name, no);
+    Name_Change->reload();
     m_position = -1;
     for (int i = 0; i < m_members.size(); ++i)
         if (m_members[i].first == Session::selectedMemberNo())
@@ -568,7 +575,7 @@ void TfPer0020::Refill(bool force)
         com_PointMonth->setCurrentIndex(Clock::today().month() - 1);
     }
     showPointSums();
-    Name_Change->hide();
+    Name_Change->clear(); // ready for the next name
     m_refilling = false;
     TabControl1Change();
 }
@@ -588,6 +595,8 @@ void TfPer0020::showFields()
         const QVariant v = m_record.field(it.key());
         if (auto* e = qobject_cast<QLineEdit*>(it.value()))
             e->setText(v.toString());
+        else if (auto* d = qobject_cast<DateEdit*>(it.value()))
+            d->setDateText(v.toString());
         else if (auto* c = qobject_cast<QComboBox*>(it.value()); c && c != com_Place && c != com_Time)
             setComboValue(c, v);
     }
@@ -686,20 +695,13 @@ void TfPer0020::PointYearMonthChange()
 
 // --- choosing a member ---------------------------------------------------------------------------
 
-void TfPer0020::btn_ChooseClick()
-{
-    Name_Change->show();
-    const QSignalBlocker block(Name_Change);
-    Name_Change->setCurrentIndex(m_position);
-    Name_Change->showPopup();
-}
+void TfPer0020::btn_ChooseClick() { Name_Change->showAll(); }
 
-void TfPer0020::Name_ChangeClick(int index)
+void TfPer0020::Name_ChangeClick(const QString& no)
 {
-    const QString key = Name_Change->itemData(index).toString();
-    if (key.isEmpty())
+    if (no.isEmpty())
         return;
-    Session::setSelectedMemberNo(key);
+    Session::setSelectedMemberNo(no);
     Refill();
 }
 
@@ -739,6 +741,8 @@ void TfPer0020::chgEdBoxState()
             e->setReadOnly(!m_editing || never);
             e->style()->unpolish(e); // the look follows the read-only state
             e->style()->polish(e);
+        } else if (auto* d = qobject_cast<DateEdit*>(it.value())) {
+            d->setReadOnly(!m_editing);
         } else
             it.value()->setEnabled(m_editing);
     }
@@ -756,6 +760,7 @@ void TfPer0020::chgButtonState()
     btn_Prev->setEnabled(!m_editing);
     btn_Next->setEnabled(!m_editing);
     btn_Choose->setEnabled(!m_editing);
+    Name_Change->setEnabled(!m_editing);
 }
 
 void TfPer0020::setEditing(bool on)
@@ -770,6 +775,8 @@ void TfPer0020::setFieldText(const QString& column, const QString& text)
     QWidget* w = m_fields.value(column);
     if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(text);
+    else if (auto* d = qobject_cast<DateEdit*>(w))
+        d->setDateText(text);
     else if (auto* c = qobject_cast<QComboBox*>(w)) {
         int i = c->findData(text);
         if (i < 0)
@@ -801,6 +808,8 @@ void TfPer0020::collectFields()
         QVariant v;
         if (auto* e = qobject_cast<QLineEdit*>(it.value()))
             v = fieldText(e);
+        else if (auto* d = qobject_cast<DateEdit*>(it.value()))
+            v = d->dateText();
         else if (auto* c = qobject_cast<QComboBox*>(it.value()))
             v = c->currentData().toString();
         m_record.setField(it.key(), v);
@@ -851,6 +860,7 @@ void TfPer0020::Btn_OkClick()
     if (!m_picture.isEmpty() && !PersonalRecord::storePhoto(m_record.memberNo(), m_picture))
         Dialogs::warning(QStringLiteral("확인"), QStringLiteral("사진을 저장하지 못했습니다."), this);
     m_picture.clear();
+    StatusLine::show(QStringLiteral("신상명세서 저장: %1 %2").arg(m_record.memberNo(), m_record.field(QStringLiteral("회원명")).toString()));
     setEditing(false);
     loadMemberList();
     Refill(true);
@@ -935,12 +945,14 @@ void TfPer0020::Btn_DeleteClick()
     if (answer != QMessageBox::Yes)
         return;
     const QString no = m_record.memberNo();
+    const QString name = m_record.field(QStringLiteral("회원명")).toString();
     try {
         PersonalRecord::deleteMember(no, Clock::today());
     } catch (const db::Error& e) {
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("삭제 에러 입니다.\n") + e.message(), this);
         return;
     }
+    StatusLine::show(QStringLiteral("회원 삭제: %1 %2").arg(no, name));
     // The member who came after him by name is shown next.
     const int at = m_position;
     m_record.clear();

@@ -16,6 +16,7 @@ class QStackedWidget;
 class QTableWidget;
 class QToolButton;
 class PersonalJournalPanel;
+class MemberChooser;
 
 // "개인관리": one member with his details, family, status and the journal tabs. List screens show a
 // member with TfPer0020::showMember(no); the menu chooses the tab.
@@ -41,7 +42,7 @@ public:
     void FormCreate();
     void Refill(bool force = false); // shows SelectedMemberNo unless it is shown already
     void TabControl1Change();
-    void Name_ChangeClick(int index);
+    void Name_ChangeClick(const QString& no); // a member chosen in the name chooser
     void btn_ChooseClick();
     void btn_NextClick();
     void btn_PrevClick();
@@ -77,7 +78,7 @@ public:
     QPushButton* btn_Prev = nullptr;
     QPushButton* btn_Next = nullptr;
     QPushButton* btn_Choose = nullptr;
-    QComboBox* Name_Change = nullptr;
+    MemberChooser* Name_Change = nullptr;
     QComboBox* com_PointYear = nullptr;
     QComboBox* com_PointMonth = nullptr;
     QList<QLabel*> lbl_PointMonths;

@@ -16,6 +16,7 @@
 
 #include "app/Application.h"
 #include "app/uMain.h"
+#include "ui/StatusLine.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -231,6 +232,7 @@ private slots:
         QVERIFY(!w.inEntry());
         QCOMPARE(db::scalar("SELECT 출금액 FROM T_금전출납 WHERE 순번 = 2").toLongLong(), 35000);
         QCOMPARE(w.lbl_DayTotal->text(), QString("45,000원"));
+        QCOMPARE(StatusLine::text(), QString("금전출납 저장: 2024-05-15 운영비 전기료 35,000원"));
 
         // Deleting the fee line asks once and takes its payment with it.
         w.grd_Lines->setCurrentCell(0, 0);
@@ -240,6 +242,7 @@ private slots:
         QCOMPARE(m_db->dialogs().log[0].caption, QString("삭제확인"));
         QCOMPARE(m_db->dialogs().log[0].text, QString("삭제하시겠습니까?\n\n수련비납부의 내용도 지워집니다.!"));
         QCOMPARE(db::scalar("SELECT count(*) FROM T_수련비납부").toInt(), 0);
+        QCOMPARE(StatusLine::text(), QString("금전출납 삭제: 2024-05-15 수련비 홍길동"));
         QCOMPARE(w.grd_Lines->rowCount(), 1);
         QCOMPARE(w.grd_Lines->item(0, 2)->text(), QString("전기료"));
     }

@@ -8,7 +8,10 @@
 #include "members/Enrolment.h"
 #include "members/MemberNumber.h"
 #include "members/uPer0010.h"
+#include "ui/DateEdit.h"
 #include "ui/CodeCombo.h"
+#include "ui/StatusLine.h"
+#include "app/Application.h"
 #include "stats/MovementCounter.h"
 
 #include <QApplication>
@@ -16,6 +19,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -78,7 +82,7 @@ void typeForm(TfPer0010& w, const QString& name)
 {
     w.edt_Name->setText(name);
     w.edt_NameChange();
-    w.edt_Birth->setText(QStringLiteral("2016-07-09"));
+    w.edt_Birth->setDateText(QStringLiteral("2016-07-09"));
     w.edt_BirthExit();
     choose(w.com_Calendar, QStringLiteral("양"));
     choose(w.com_Sex, QStringLiteral("여"));
@@ -333,7 +337,7 @@ private slots:
         TfPer0010 w;
         w.BitBtn1Click();
         QCOMPARE(w.id->text(), shown);
-        QCOMPARE(w.edt_EnrolDate->text(), QString("2024-05-15"));
+        QCOMPARE(w.edt_EnrolDate->dateText(), QString("2024-05-15"));
         QCOMPARE(w.edt_PayDay->text(), QString("15"));
         QVERIFY(w.rb_Unpaid->isChecked());
     }
@@ -373,6 +377,61 @@ private slots:
                  QString("1한가인,2최지호"));
         QCOMPARE(text("SELECT 건의사항 FROM T_건의사항 WHERE 회원번호 = '202405001'"), QString("저녁반 희망"));
         QCOMPARE(text("SELECT 입금액 || 소항목 FROM T_금전출납"), QString("110000최지우"));
+        // The main window's status line says what was saved; the header already shows the next number.
+        QCOMPARE(StatusLine::text(), QString("입관 저장: 202405001 최지우"));
+        QCOMPARE(w.id->text(), QString("등록번호 : 202405002"));
+    }
+
+    // A new user fills the whole application with the keyboard alone: Enter moves to the next field,
+    // the arrows choose in a drop-down, digits make the dates, and Enter on "확     인" saves.
+    void keyboardOnlyEnrolment()
+    {
+        Application::applyFonts(); // the keyboard flow, as the program has it
+        TfPer0010 w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.BitBtn1Click();
+        const struct {
+            QWidget* field;
+            const char* keys; // Hangul is committed through the input method; "v" is the Down arrow
+        } steps[] = {
+            {w.edt_Name, "최지우"}, {w.edt_NameEng, ""}, {w.edt_NameHanja, ""}, {w.edt_Birth, "20160709"},
+            {w.com_Calendar, "v"}, {w.com_Sex, "vv"}, {w.edt_Jumin, "4123456"}, {w.com_bu, "vvv"},
+            {w.edt_EnrolDate, ""}, {w.edt_School, ""}, {w.com_Grade, ""}, {w.com_Class, ""}, {w.com_Rank, "v"},
+            {w.com_Region, "v"}, {w.edt_Phone, ""}, {w.edt_Mobile, ""}, {w.edt_Email, ""}, {w.com_Postal, ""},
+            {w.edt_Address, ""}, {w.edt_Academy, ""}, {w.edt_Remarks, ""}, {w.edt_PayDay, ""}, {w.edt_Fee, ""},
+            {w.edt_Bank, ""}, {w.com_Motive, "v"}, {w.rb_Paid, ""}, {w.com_Course, ""}, {w.com_Stop, ""},
+            {w.edt_Time, ""}, {w.BitBtn5, nullptr},
+        };
+        for (const auto& step : steps) {
+            QApplication::processEvents();
+            QWidget* at = QApplication::focusWidget();
+            QVERIFY2(at == step.field, qPrintable(QStringLiteral("focus on %1 before %2")
+                                                      .arg(at ? at->metaObject()->className() : "nothing")
+                                                      .arg(step.field->metaObject()->className())));
+            if (!step.keys)
+                break;
+            const QString keys = QString::fromUtf8(step.keys);
+            for (const QChar c : keys) {
+                if (c == u'v')
+                    QTest::keyClick(at, Qt::Key_Down);
+                else if (c.isDigit())
+                    QTest::keyClick(at, c.toLatin1());
+                else {
+                    QInputMethodEvent e;
+                    e.setCommitString(QString(c));
+                    QApplication::sendEvent(at, &e);
+                }
+            }
+            QTest::keyClick(at, Qt::Key_Return);
+        }
+        QTest::keyClick(w.BitBtn5, Qt::Key_Return);
+        QVERIFY2(m_db->dialogs().log.isEmpty(), qPrintable(m_db->dialogs().lastText()));
+        QVERIFY(!w.entering());
+        QCOMPARE(text("SELECT 회원명 || 생년월일 || 양력음력 || 성별 || 주민등록번호 || 부별코드 FROM T_회원"),
+                 QString("최지우2016-07-09양여160709-412345603"));
+        QCOMPARE(StatusLine::text(), QString("입관 저장: 202405001 최지우"));
     }
 
     void screenRefusesClosedMonth()

@@ -10,6 +10,7 @@
 #include "members/MemberRecords.h"
 #include "members/PersonalJournalPanel.h"
 #include "members/uPer0010.h"
+#include "ui/DateEdit.h"
 #include "members/uPer0020.h"
 #include "members/uRet0010.h"
 #include "stats/HeadcountFigures.h"
@@ -49,7 +50,7 @@ QString enrol(TfPer0010& w, const QString& name, const QString& mother, bool pai
     const QString no = w.id->text().section(u':', 1).trimmed();
     w.edt_Name->setText(name);
     w.edt_NameChange();
-    w.edt_Birth->setText(QStringLiteral("2016-07-09"));
+    w.edt_Birth->setDateText(QStringLiteral("2016-07-09"));
     w.edt_BirthExit();
     choose(w.com_Calendar, QStringLiteral("양"));
     choose(w.com_Sex, QStringLiteral("남"));

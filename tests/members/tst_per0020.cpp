@@ -13,6 +13,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QInputMethodEvent>
+#include "ui/DateEdit.h"
+#include "ui/MemberChooser.h"
+#include "ui/StatusLine.h"
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTabWidget>
@@ -128,6 +132,34 @@ private slots:
         QCOMPARE(text("SELECT 벌점코드 FROM T_벌점"), QString("02"));
         QCOMPARE(w.lbl_PointSum->text(), QString("년 : 5  누적 : 5"));
         QCOMPARE(w.lbl_PointMonths[4]->text(), QString("5"));
+        QCOMPARE(StatusLine::text(), QString("신상명세서 저장: 202401001 김태권"));
+    }
+
+    // Two trainees of one name: the chooser lists both with their birth dates and the one chosen is shown.
+    void namesakeChosenByBirthDate()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        addMember("202401002", "김태권");
+        addMember("202401003", "박태권");
+        sqlExec("UPDATE T_회원 SET 생년월일 = '2012-08-20' WHERE 회원번호 = '202401002'");
+        Session::setSelectedMemberNo("202401003");
+        TfPer0020 w;
+        for (const QChar c : QStringLiteral("김태권")) {
+            QInputMethodEvent e;
+            e.setCommitString(QString(c));
+            QApplication::sendEvent(w.Name_Change, &e);
+        }
+        const QList<MemberNames::Row> found = w.Name_Change->matches();
+        QCOMPARE(found.size(), 2);
+        const int older = found[0].birth == "2012-08-20" ? 0 : 1;
+        QCOMPARE(found[older].birth, QString("2012-08-20"));
+        QCOMPARE(found[1 - older].birth, QString("2015-03-01"));
+        w.Name_Change->choose(older);
+        QCOMPARE(w.shownMember(), QString("202401002"));
+        QCOMPARE(qobject_cast<DateEdit*>(w.fieldWidget("생년월일"))->dateText(), QString("2012-08-20"));
+        QCOMPARE(Session::selectedMemberNo(), QString("202401002"));
+        QVERIFY(w.Name_Change->text().isEmpty()); // ready for the next name
     }
 
     void refusedConfirmStaysInEditingWithNothingWritten()
