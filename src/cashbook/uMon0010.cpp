@@ -11,7 +11,9 @@
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "text/Money.h"
+#include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardFlow.h"
 #include "ui/StatusLine.h"
 
 #include <QCalendarWidget>
@@ -200,6 +202,7 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
     connect(Btn_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(Btn_Ok, &QPushButton::clicked, this, &TfMon0010::Btn_OkClick);
     connect(edt_PassWord, &QLineEdit::returnPressed, this, &TfMon0010::Btn_OkClick);
+    KeyboardFlow::keepEnter(edt_PassWord); // Enter opens the book, it does not move on
     connect(PgCtr, &QTabWidget::currentChanged, this, [this] { PgCtrChange(); });
 
     m_loading = true;
@@ -218,9 +221,7 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
 QWidget* TfMon0010::buildRegisterPage()
 {
     auto* page = new QWidget;
-    dtpk_Date = new QDateEdit;
-    dtpk_Date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dtpk_Date->setCalendarPopup(true);
+    dtpk_Date = new DateEdit;
     Calendar = new QCalendarWidget;
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar->setNavigationBarVisible(false);
@@ -454,8 +455,8 @@ QWidget* TfMon0010::buildInquiryPage()
     rdo_Partner = new QRadioButton(QStringLiteral("거래처거래내역 조회"));
     rdo_Partner->setEnabled(false);
     rdo_Date->setChecked(true);
-    dtpk_From = new QDateEdit;
-    dtpk_To = new QDateEdit;
+    dtpk_From = new DateEdit;
+    dtpk_To = new DateEdit;
     for (QDateEdit* d : {dtpk_From, dtpk_To}) {
         d->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));

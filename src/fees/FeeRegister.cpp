@@ -5,6 +5,7 @@
 #include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 #include <QRegularExpression>
 #include <QHash>
@@ -84,17 +85,25 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
         while (paid.next())
             paidByMember[paid.value(0).toString()].insert(paid.value(1).toString());
     }
+    // Why the list may come back empty: nobody matched, every month was paid, or every month was
+    // one of enrolment (paid with the application) or before it.
+    int matched = 0, paidSkips = 0, enrolSkips = 0;
     while (members.next()) {
+        ++matched;
         const QString no = members.str("회원번호");
         const QSet<QString> paidMonths = paidByMember.value(no);
         const QString enrolled = members.str("입관일").left(7);
         for (int m = first; m <= last; ++m) {
             const QString month = QString::number(m);
-            if (paidMonths.contains(month))
+            if (paidMonths.contains(month)) {
+                ++paidSkips;
                 continue;
+            }
             // The month of enrolment is paid at enrolment; earlier months are not owed.
-            if (!enrolled.isEmpty() && !(monthkey::dashed(month) > enrolled))
+            if (!enrolled.isEmpty() && !(monthkey::dashed(month) > enrolled)) {
+                ++enrolSkips;
                 continue;
+            }
             Line l;
             l.memberNo = no;
             l.name = members.str("회원명");
@@ -108,6 +117,14 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
             l.isNew = true;
             m_lines.append(l);
         }
+    }
+    if (m_lines.isEmpty()) {
+        if (matched == 0)
+            StatusLine::show(QStringLiteral("조건에 맞는 재원생이 없습니다."));
+        else if (enrolSkips > 0 && paidSkips == 0)
+            StatusLine::show(QStringLiteral("이번 달 입관자는 다음 달부터 납부 대상입니다."));
+        else
+            StatusLine::show(QStringLiteral("기간 안의 수련비가 모두 납부되었습니다."));
     }
     m_state = State::Entering;
     return true;
@@ -176,6 +193,7 @@ bool FeeRegister::confirm()
         return false;
     if (!checkLines())
         return false;
+    int saved = 0;
     for (Line& l : m_lines) {
         const bool save = l.checked && l.isNew;
         l.isNew = false;
@@ -184,6 +202,7 @@ bool FeeRegister::confirm()
         try {
             FeePayments::add(l.memberNo, l.month.trimmed(), l.payDate, l.amount.trimmed().toLongLong(), l.note);
             l.month = l.month.trimmed();
+            ++saved;
         } catch (const FeeError& e) {
             l.checked = false;
             Dialogs::error(e.caption(), e.message(), m_parent);
@@ -192,6 +211,8 @@ bool FeeRegister::confirm()
             Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다."), m_parent);
         }
     }
+    if (saved > 0)
+        StatusLine::show(QStringLiteral("수련비 %1건 저장").arg(saved));
     m_state = State::Idle;
     return true;
 }
@@ -259,6 +280,7 @@ bool FeeRegister::remove(int i)
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다."), m_parent);
         return false;
     }
+    StatusLine::show(QStringLiteral("수련비 삭제: ") + lineLabel(l, l.month));
     m_lines.removeAt(i);
     return true;
 }

@@ -2,7 +2,11 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
+#include "members/MemberStatus.h"
+#include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
+#include "ui/KeyboardFlow.h"
+#include "ui/MemberChooser.h"
 
 #include "text/Money.h"
 #include <QAbstractTableModel>
@@ -177,8 +181,7 @@ void TfFee0010::buildUi()
     auto* p0 = new QVBoxLayout(page0);
     auto* filter = new QHBoxLayout;
     filter->addWidget(new QLabel(QStringLiteral("이 름"), page0));
-    com_Name = new QComboBox(page0);
-    com_Name->setEditable(true);
+    com_Name = new MemberChooser(MemberStatus::notWithdrawn(QStringLiteral("a")), page0);
     com_Name->setMinimumWidth(110);
     filter->addWidget(com_Name);
     filter->addWidget(new QLabel(QStringLiteral("부 명"), page0));
@@ -186,14 +189,10 @@ void TfFee0010::buildUi()
     com_bu->setMinimumWidth(140);
     filter->addWidget(com_bu);
     filter->addWidget(new QLabel(QStringLiteral("납부 기간 :"), page0));
-    dtpk_NabbuFromDate = new QDateEdit(page0);
-    dtpk_NabbuFromDate->setCalendarPopup(true);
-    dtpk_NabbuFromDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dtpk_NabbuFromDate = new DateEdit(page0);
     filter->addWidget(dtpk_NabbuFromDate);
     filter->addWidget(new QLabel(QStringLiteral("~"), page0));
-    dtpk_NabbuToDate = new QDateEdit(page0);
-    dtpk_NabbuToDate->setCalendarPopup(true);
-    dtpk_NabbuToDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dtpk_NabbuToDate = new DateEdit(page0);
     filter->addWidget(dtpk_NabbuToDate);
     filter->addStretch();
     search_num = new QLabel(page0);
@@ -229,6 +228,7 @@ void TfFee0010::buildUi()
     connect(btn_Exit, &QPushButton::clicked, this, &TfFee0010::btn_ExitClick);
     connect(Btn_PasswordOk, &QPushButton::clicked, this, &TfFee0010::Btn_PasswordOkClick);
     connect(edt_PassWord, &QLineEdit::returnPressed, this, &TfFee0010::Btn_PasswordOkClick);
+    KeyboardFlow::keepEnter(edt_PassWord); // Enter opens the screen, it does not move on
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
@@ -241,9 +241,6 @@ void TfFee0010::FormCreate()
     Pan_Company->setText(FeeRegister::schoolName());
     const QStringList names = FeeRegister::activeMemberNames();
     com_Name->clear();
-    com_Name->addItems(names);
-    com_Name->setCurrentIndex(-1);
-    com_Name->setEditText(QString());
     total_num->setText(QStringLiteral("총인원 : %1").arg(names.size()));
     showCount();
     PageControl1Change();
@@ -388,7 +385,7 @@ void TfFee0010::Btn_InsertClick()
     if (m_page != PageRegister)
         return;
     setCurrentCell(-1, -1);
-    m_register.generate(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->currentText().trimmed(), division());
+    m_register.generate(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->text().trimmed(), division());
     showLines();
     chgButtonState();
     applyFocus();
@@ -410,7 +407,7 @@ void TfFee0010::Btn_QueryClick()
     if (m_page != PageRegister)
         return;
     setCurrentCell(-1, -1);
-    m_register.list(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->currentText().trimmed(), division());
+    m_register.list(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->text().trimmed(), division());
     showLines();
     chgButtonState();
 }

@@ -7,6 +7,7 @@
 class QComboBox;
 class DivisionFilter;
 class QDateEdit;
+class MemberChooser;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,7 +57,7 @@ public:
     QLabel* Pan_Company = nullptr;
     QLabel* total_num = nullptr;
     QLabel* search_num = nullptr;
-    QComboBox* com_Name = nullptr;
+    MemberChooser* com_Name = nullptr; // finds members as the name is typed
     DivisionFilter* com_bu = nullptr;
     QDateEdit* dtpk_NabbuFromDate = nullptr;
     QDateEdit* dtpk_NabbuToDate = nullptr;

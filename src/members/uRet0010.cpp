@@ -3,7 +3,9 @@
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
+#include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 #include "ui/DivisionFilter.h"
 
 #include <QButtonGroup>
@@ -31,10 +33,8 @@ const char* kEventCaption[3] = {"퇴     관", "휴     관", "복     관"};
 
 QDateEdit* dateEdit(QWidget* parent)
 {
-    auto* d = new QDateEdit(Clock::today(), parent);
-    d->setDisplayFormat("yyyy-MM-dd");
-    d->setCalendarPopup(true);
-    d->setFixedWidth(100);
+    auto* d = new DateEdit(Clock::today(), parent);
+    d->setMinimumWidth(d->sizeHint().width());
     return d;
 }
 
@@ -252,7 +252,6 @@ QWidget* TfRet0010::buildPage(int page)
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setDefaultSectionSize(22);
     g->horizontalHeader()->setStretchLastSection(true);
     if (page < 2) {
         m_models[page] = new RetLinesModel(&m_lines[page],
@@ -480,18 +479,20 @@ void TfRet0010::btnOkClick()
     const int page = m_open;
     if (page < 0)
         return;
+    int done = 0;
     try {
         if (page == 0)
-            Retirement::withdraw(m_lines[0]);
+            done = Retirement::withdraw(m_lines[0]);
         else if (page == 1)
-            Retirement::leave(m_lines[1]);
+            done = Retirement::leave(m_lines[1]);
         else
-            Retirement::giveReturn(m_lines[2], m_openKind, inToday2->date());
+            done = Retirement::giveReturn(m_lines[2], m_openKind, inToday2->date());
     } catch (const db::Error& e) {
         // Nothing was written; the lines stay open for correction.
         Dialogs::error("오류", QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
     }
+    StatusLine::show(QStringLiteral("%1 처리: %2명").arg(QString::fromUtf8(kEventCaption[page]).remove(u' ')).arg(done));
     m_read[page] = m_lines[page];
     setEditable(page, false);
     m_open = -1;
@@ -552,6 +553,7 @@ void TfRet0010::btnDeleteClick()
             Dialogs::error("오류", QStringLiteral("삭제 에러 입니다.\n") + e.message(), this);
             return;
         }
+        StatusLine::show(QStringLiteral("퇴관자 삭제: %1 %2").arg(m_lines[0][row].memberNo, m_lines[0][row].name));
         QList<Retirement::Line> rest = m_lines[0];
         rest.removeAt(row);
         showLines(0, rest);
@@ -563,7 +565,7 @@ void TfRet0010::btnDeleteClick()
             != QMessageBox::Yes)
             return;
         try {
-            Retirement::withdrawOnLeave(m_lines[1], inToday1->date());
+            StatusLine::show(QStringLiteral("휴관자 퇴관 처리: %1명").arg(Retirement::withdrawOnLeave(m_lines[1], inToday1->date())));
         } catch (const db::Error& e) {
             Dialogs::error("오류", QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
             return;

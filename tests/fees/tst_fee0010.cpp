@@ -3,6 +3,7 @@
 #include "fees/FeeFixture.h"
 #include "fees/FeePayments.h"
 #include "fees/uFee0010.h"
+#include "ui/MemberChooser.h"
 #include "app/ScreenHost.h"
 #include "app/Screens.h"
 #include "ui/DivisionFilter.h"
@@ -63,7 +64,8 @@ private slots:
         QCOMPARE(w.dtpk_NabbuToDate->date(), QDate(2024, 6, 30));
         QCOMPARE(w.Pan_Company->text(), QString("한빛태권도"));
         QVERIFY(w.total_num->text().endsWith(" 3"));
-        QCOMPARE(w.com_Name->count(), 3); // names without a withdrawal date
+        w.com_Name->showAll();
+        QCOMPARE(w.com_Name->matches().size(), 3); // members without a withdrawal date
         QCOMPARE(w.com_bu->itemText(3), QString("     초등부"));
         QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
         QVERIFY(w.edt_PassWord->isHidden());

@@ -2,6 +2,7 @@
 #include "fees/FeeFixture.h"
 #include "fees/FeePayments.h"
 #include "fees/FeeRegister.h"
+#include "ui/StatusLine.h"
 
 #include <QTest>
 
@@ -126,6 +127,35 @@ private slots:
         QCOMPARE(count("SELECT 순번 FROM T_수련비납부 WHERE 회원번호 = '202301002' AND 년월분 = '202404'"), 2);
         QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 수련비순번 = '202301002-0002'"), 1);
         QVERIFY(m_db->dialogs().log.isEmpty());
+        QCOMPARE(StatusLine::text(), QString("수련비 3건 저장"));
+    }
+
+    // A period that offers nothing says why on the status line.
+    void emptyListSaysWhy_data()
+    {
+        QTest::addColumn<QString>("enrolled");
+        QTest::addColumn<QString>("paid");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("enrolled this month") << "2024-05-03" << "" << "" << "이번 달 입관자는 다음 달부터 납부 대상입니다.";
+        QTest::newRow("every month paid") << "2023-01-10" << "202405" << "" << "기간 안의 수련비가 모두 납부되었습니다.";
+        QTest::newRow("nobody of that name") << "2023-01-10" << "" << "박" << "조건에 맞는 재원생이 없습니다.";
+        QTest::newRow("lines offered: nothing to say") << "2024-04-03" << "" << "" << "";
+    }
+    void emptyListSaysWhy()
+    {
+        QFETCH(QString, enrolled);
+        QFETCH(QString, paid);
+        QFETCH(QString, name);
+        QFETCH(QString, why);
+        addMember({"202405001", "김하늘", "03", enrolled});
+        if (!paid.isEmpty())
+            sqlExec("INSERT INTO T_수련비납부 VALUES ('202405001', '" + paid + "', 1, '2024-05-03', 100000, '')");
+        StatusLine::show(QString());
+        FeeRegister r;
+        QVERIFY(r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), name, kAll));
+        QCOMPARE(r.count(), why.isEmpty() ? 1 : 0);
+        QCOMPARE(StatusLine::text(), why);
     }
 
     void closedMonthBoundary()
