@@ -47,6 +47,8 @@
 #include "fitness/uBod0010.h"
 #include "fitness/uEstimate.h"
 #include "fitness/uMunche.h"
+#include "operations/uMainTrain.h"
+#include "operations/uPlanPrint.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -133,6 +135,8 @@ const QList<Factory> kFactories = {
     {"TfMunche", Kind::Separate, false, make<TfMunche>},
     {"TfEstimate", Kind::Child, false, make<TfEstimate>},
     {"TfAdultEstimate", Kind::Separate, false, make<TfAdultEstimate>},
+    {"TfMainTrain", Kind::Child, false, make<TfMainTrain>},
+    {"TfPlanPrint", Kind::Child, false, make<TfPlanPrint>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

@@ -452,7 +452,8 @@ PrintFill fillPrint(report::PrintJob& job, Output output, Format format, const Q
             job.add(row);
         row.clear();
     };
-    auto item = [](const QString& text) { return text.trimmed().isEmpty() ? QString() : "· " + text; };
+    // An empty line is empty text, not null, as the layouts and readers of print expect.
+    auto item = [](const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("") : "· " + text; };
     while (q.next()) {
         const QString y = q.str("연"), m = q.str("월"), d = q.str("일");
         const int week = int(q.integer("주"));
@@ -463,7 +464,7 @@ PrintFill fillPrint(report::PrintJob& job, Output output, Format format, const Q
             key = rowKey;
             k = 0;
             if (weekly) {
-                row = {{"발부일자", y + m + two(week)}, {"구분1", titles.value(0)}, {"구분2", titles.value(1)},
+                row = {{"발부일자", y + m + two(week)}, {"구분1", titles.value(0, "")}, {"구분2", titles.value(1, "")},
                        {"f01", QString::number(m.toInt())}, {"f02", QString::number(week)},
                        {"f03", weekdayLetter(QDate(y.toInt(), m.toInt(), d.toInt()))}, {"f04", "(" + d + ")"}};
             } else {
@@ -498,7 +499,7 @@ QStringList textLines(const Period& p, Output output, const QList<int>& tickedCo
     QStringList codes;
     for (int c : tickedCodes)
         codes.append(QString::number(c));
-    db::Query q("SELECT * FROM T_수련계획표 WHERE MID(연 & 월,1,6) >= :from AND MID(연 & 월,1,6) <= :to ");
+    db::Query q("SELECT * FROM T_수련계획표 WHERE MID(연+월,1,6) >= :from AND MID(연+월,1,6) <= :to ");
     q.bind("from", monthkey::monthKey(p.from)).bind("to", monthkey::monthKey(p.to));
     if (!codes.isEmpty())
         q << "AND 부코드 IN (" + codes.join(",") + ") ";
