@@ -42,6 +42,7 @@
 #include "members/uPer0020.h"
 #include "operations/uBuEvent.h"
 #include "operations/uCarTime1.h"
+#include "operations/uEve0010.h"
 #include "operations/uHoliday.h"
 #include "fitness/uAdultEstimate.h"
 #include "fitness/uBod0010.h"
@@ -137,6 +138,7 @@ const QList<Factory> kFactories = {
     {"TfAdultEstimate", Kind::Separate, false, make<TfAdultEstimate>},
     {"TfMainTrain", Kind::Child, false, make<TfMainTrain>},
     {"TfPlanPrint", Kind::Child, false, make<TfPlanPrint>},
+    {"TfEve0010", Kind::Child, false, make<TfEve0010>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

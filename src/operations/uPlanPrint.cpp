@@ -1,6 +1,6 @@
 #include "operations/uPlanPrint.h"
 
-#include "app/uMain.h"
+#include "ui/StatusLine.h"
 #include "db/Clock.h"
 #include "operations/ScreenHeader.h"
 #include "report/Report.h"
@@ -178,7 +178,7 @@ void TfPlanPrint::btn_MakeClick()
     TrainingPlan::generate(period(), tickedCodes(), [this](const QString& question) {
         return Dialogs::yesNo(QStringLiteral("확인요망"), question, this);
     });
-    TfMain::showStatus(QStringLiteral("수련계획표를 작성하였습니다."));
+    StatusLine::show(QStringLiteral("수련계획표를 작성하였습니다."));
 }
 
 void TfPlanPrint::Btn_PrintClick()
