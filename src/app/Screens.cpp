@@ -42,6 +42,8 @@
 #include "members/uPer0020.h"
 #include "operations/uBuEvent.h"
 #include "operations/uCarTime1.h"
+#include "operations/uCon0010.h"
+#include "operations/uDaily.h"
 #include "operations/uEve0010.h"
 #include "operations/uHoliday.h"
 #include "fitness/uAdultEstimate.h"
@@ -139,6 +141,8 @@ const QList<Factory> kFactories = {
     {"TfMainTrain", Kind::Child, false, make<TfMainTrain>},
     {"TfPlanPrint", Kind::Child, false, make<TfPlanPrint>},
     {"TfEve0010", Kind::Child, false, make<TfEve0010>},
+    {"TfCon0010", Kind::Child, false, make<TfCon0010>},
+    {"TfDaily", Kind::Child, false, make<TfDaily>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not
