@@ -9,12 +9,16 @@
 #include "cashbook/CashInquiry.h"
 #include "cashbook/uMon0010.h"
 #include "db/Clock.h"
+#include "db/ExamNumber.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeeRegister.h"
 #include "fees/uFee0010.h"
+#include "exams/uInp0011.h"
+#include "exams/uPriSimsaTongji.h"
+#include "exams/uSimsaEst.h"
 #include "members/Enrolment.h"
 #include "members/MemberNumber.h"
 #include "members/MemberRecords.h"
@@ -26,6 +30,7 @@
 #include "ui/Dialogs.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QDir>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -495,6 +500,120 @@ void BM_EnrolmentSave(benchmark::State& state)
     }
 }
 BENCHMARK(BM_EnrolmentSave)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// ---- examinations ----
+
+// The candidates of a new examination through the batch screen: every member attending.
+void BM_ExamListScreen(benchmark::State& state)
+{
+    TfInp0011 w;
+    w.edt_num->setText(QString::number(ExamNumber::next()));
+    w.inToday1->setDate(kToday);
+    for (auto _ : state) {
+        w.btnInsertClick();
+        state.counters["lines"] = w.batch().count();
+        w.btnCancelClick();
+    }
+}
+void BM_ExamListScreen_floor(benchmark::State& state)
+{
+    const std::string from = db::dateText(QDate(kToday.year(), kToday.month(), 1).addMonths(-1)).toStdString();
+    const std::string to = db::dateText(QDate(kToday.year(), kToday.month(), 1).addDays(-1)).toStdString();
+    const std::string num = std::to_string(ExamNumber::next()), day = db::dateText(kToday).toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, b.부명, a.입관일, g.급품명, a.급품코드, s.E1, s.E2, s.E3, s.E4, s.E5, s.E6, s.평균, "
+            "(SELECT -count(*) FROM T_결석 x WHERE x.회원번호 = a.회원번호 AND x.결석일자 BETWEEN ?1 AND ?2), "
+            "(SELECT coalesce(sum(p.벌점수), 0) FROM T_벌점 v JOIN T_벌점항목 p ON p.벌점코드 = v.벌점코드 "
+            " WHERE v.회원번호 = a.회원번호 AND v.벌점일자 BETWEEN ?1 AND ?2) "
+            "FROM T_회원 a LEFT JOIN T_부별코드 b ON b.부별코드 = a.부별코드 LEFT JOIN T_급품코드 g ON g.급품코드 = a.급품코드 "
+            "LEFT JOIN T_심사 s ON s.회원번호 = a.회원번호 AND s.심사명 = ?3 AND s.승급일자 = ?4 AND s.심사구분 = '체육관' "
+            "WHERE a.급품코드 < (SELECT max(급품코드) FROM T_급품코드) AND a.퇴관일 IS NULL AND a.휴관일 IS NULL "
+            "AND a.입관일 <= ?4 ORDER BY a.급품코드, a.부별코드, a.회원명",
+            {from, to, num, day}));
+}
+BENCHMARK(BM_ExamListScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExamListScreen_floor)->Unit(benchmark::kMillisecond);
+
+// The records of the last examination, searched on the batch screen (figures of each record's month).
+void BM_ExamSearchScreen(benchmark::State& state)
+{
+    TfInp0011 w;
+    w.edt_num->setText(QString::number(ExamNumber::last()));
+    for (auto _ : state) {
+        w.btnsearchClick();
+        state.counters["lines"] = w.batch().count();
+        w.btnCancelClick();
+    }
+}
+void BM_ExamSearchScreen_floor(benchmark::State& state)
+{
+    const std::string num = std::to_string(ExamNumber::last());
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, b.부명, a.입관일, a.급품코드, g.급품명, s.급품코드, s.승급일자, s.E1, s.E2, s.E3, s.E4, "
+            "s.E5, s.E6, s.평균, "
+            "(SELECT -count(*) FROM T_결석 x WHERE x.회원번호 = a.회원번호 AND x.결석일자 BETWEEN date(s.승급일자, 'start of month', '-1 month') "
+            " AND date(s.승급일자, 'start of month', '-1 day')), "
+            "(SELECT coalesce(sum(p.벌점수), 0) FROM T_벌점 v JOIN T_벌점항목 p ON p.벌점코드 = v.벌점코드 WHERE v.회원번호 = a.회원번호 "
+            " AND v.벌점일자 BETWEEN date(s.승급일자, 'start of month', '-1 month') AND date(s.승급일자, 'start of month', '-1 day')) "
+            "FROM T_회원 a JOIN T_심사 s ON s.회원번호 = a.회원번호 LEFT JOIN T_부별코드 b ON b.부별코드 = a.부별코드 "
+            "LEFT JOIN T_급품코드 g ON g.급품코드 = a.급품코드 WHERE s.심사명 = ?1 AND s.심사구분 = '체육관' "
+            "AND a.퇴관일 IS NULL AND a.휴관일 IS NULL ORDER BY a.급품코드, a.부별코드, a.회원명, s.승급일자",
+            {num}));
+}
+BENCHMARK(BM_ExamSearchScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExamSearchScreen_floor)->Unit(benchmark::kMillisecond);
+
+// The members of the last examination with their latest sentence, on the evaluation screen.
+void BM_ExamEvaluationScreen(benchmark::State& state)
+{
+    TfSimsaEst w;
+    w.edt_SimsaName->setText(QString::number(ExamNumber::last()));
+    for (auto _ : state) {
+        w.Btn_SearchClick();
+        state.counters["lines"] = double(w.rows().size());
+    }
+}
+void BM_ExamEvaluationScreen_floor(benchmark::State& state)
+{
+    const std::string num = std::to_string(ExamNumber::last());
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, b.부명, a.학년, g.급품명, s.승급일자, "
+            "(SELECT x.심사결과평가내용 FROM T_심사 x WHERE x.회원번호 = a.회원번호 AND x.심사구분 = '체육관' "
+            " AND x.심사결과평가내용 IS NOT NULL ORDER BY x.승급일자 DESC LIMIT 1) "
+            "FROM T_회원 a JOIN T_심사 s ON s.회원번호 = a.회원번호 LEFT JOIN T_급품코드 g ON g.급품코드 = a.급품코드 "
+            "LEFT JOIN T_부별코드 b ON b.부별코드 = a.부별코드 WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL "
+            "AND s.심사구분 = '체육관' AND s.심사명 = ?1 ORDER BY a.부별코드, a.급품코드, a.회원명",
+            {num}));
+}
+BENCHMARK(BM_ExamEvaluationScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExamEvaluationScreen_floor)->Unit(benchmark::kMillisecond);
+
+// Every member whose latest promotion is a school examination, on the result-notice screen.
+void BM_ExamNoticeScreen(benchmark::State& state)
+{
+    TfPriSimsaTongji w;
+    w.sim_num->clear();
+    for (auto _ : state) {
+        w.BitBtn0Click();
+        state.counters["lines"] = double(w.rows().size());
+    }
+}
+void BM_ExamNoticeScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, b.부명, g.급품명, s.승급일자, s.심사명, s.심사결과평가내용, a.급품코드, g.띠색, "
+            "a.이메일, a.핸드폰번호 FROM T_회원 a JOIN T_심사 s ON s.회원번호 = a.회원번호 "
+            "LEFT JOIN T_급품코드 g ON g.급품코드 = a.급품코드 LEFT JOIN T_부별코드 b ON b.부별코드 = a.부별코드 "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND s.심사구분 = '체육관' "
+            "AND s.승급일자 = (SELECT max(y.승급일자) FROM T_심사 y WHERE y.회원번호 = a.회원번호) "
+            "ORDER BY a.부별코드, a.급품코드, a.회원명"));
+}
+BENCHMARK(BM_ExamNoticeScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExamNoticeScreen_floor)->Unit(benchmark::kMillisecond);
 
 // ---- printing ----
 

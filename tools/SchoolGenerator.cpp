@@ -5,7 +5,10 @@
 #include "db/Clock.h"
 #include "db/Database.h"
 #include "db/Query.h"
+#include "db/ExamNumber.h"
 #include "db/Session.h"
+#include "exams/ExamBatch.h"
+#include "exams/ExamNotices.h"
 #include "fees/FeePayments.h"
 #include "members/Enrolment.h"
 #include "members/Retirement.h"
@@ -47,6 +50,30 @@ const Expense kOther[] = {
     {"차량유지비", "주유", false, 60, 150},   {"용품", "도복구입", false, 100, 400}, {"용품", "도복판매", true, 30, 90},
     {"심사", "심사비", true, 30, 60},         {"행사", "행사비", true, 20, 50},       {"운영비", "간식", false, 10, 40},
 };
+
+// A school examination of everyone attending, through the examination screen's rules: most are
+// promoted with their scores, and each examined member gets an evaluation sentence.
+void holdExamination(const QDate& day, std::mt19937& rng)
+{
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    ExamBatch exam;
+    const int number = ExamNumber::next();
+    if (exam.list(number, day, ExamBatch::Mode::Batch, {}) == 0)
+        return;
+    for (int i = 0; i < exam.count(); ++i) {
+        for (int k = 0; k < 5; ++k)
+            exam.setScore(i, k, pick(55, 98));
+        exam.setSelected(i, pick(0, 99) >= 8);
+    }
+    exam.commit();
+    const QStringList sentences = ExamNotices::sentences();
+    auto rows = ExamNotices::evaluations(number, QString(), DivisionFilter::conditionFor(0, QString(), QStringLiteral("T_회원.부별코드")));
+    for (auto& r : rows) {
+        r.sentence = sentences.isEmpty() ? QString() : sentences[pick(0, int(sentences.size()) - 1)];
+        r.selected = !sentences.isEmpty();
+    }
+    ExamNotices::saveEvaluations(rows);
+}
 
 struct Member {
     QString no;
@@ -250,6 +277,8 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
             Retirement::leave(leaves);
             Retirement::giveReturn(backs, Retirement::FromLeave, eventDay);
             withdrawnSoFar += int(outs.size());
+            if (monthStart.month() % 3 == 0) // a school examination each quarter
+                holdExamination(eventDay, rng);
             tx.commit();
 
             if (monthStart.addMonths(1) <= QDate(m_o.today.year(), m_o.today.month(), 1)) {

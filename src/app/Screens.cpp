@@ -52,6 +52,13 @@
 #include "fitness/uMunche.h"
 #include "operations/uMainTrain.h"
 #include "operations/uPlanPrint.h"
+#include "exams/uExamSet.h"
+#include "exams/uInp0011.h"
+#include "exams/uPri4040.h"
+#include "exams/uPriSimsaTongji.h"
+#include "exams/uSimsaEst.h"
+#include "exams/uSimsaInfoCode.h"
+#include "exams/uTrSet.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -143,6 +150,13 @@ const QList<Factory> kFactories = {
     {"TfEve0010", Kind::Child, false, make<TfEve0010>},
     {"TfCon0010", Kind::Child, false, make<TfCon0010>},
     {"TfDaily", Kind::Child, false, make<TfDaily>},
+    {"TfInp0011", Kind::Child, false, make<TfInp0011>},
+    {"TfPri4040", Kind::StayOnTop, false, make<TfPri4040>},
+    {"TfExamSet", Kind::StayOnTop, false, make<TfExamSet>},
+    {"TfSimsaEst", Kind::Child, false, make<TfSimsaEst>},
+    {"TfPriSimsaTongji", Kind::Child, false, make<TfPriSimsaTongji>},
+    {"TfSimsaInfoCode", Kind::Separate, false, make<TfSimsaInfoCode>},
+    {"TfTrSet", Kind::StayOnTop, false, make<TfTrSet>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

@@ -135,7 +135,7 @@ private slots:
             addMember(no);
             sqlExec(QStringLiteral("INSERT INTO T_가족사항 (회원번호, 순번) VALUES ('%1', 1), ('%1', 2)").arg(no));
             sqlExec(QStringLiteral("INSERT INTO T_결석 (회원번호, 결석일자) VALUES ('%1', '2024-05-02')").arg(no));
-            sqlExec(QStringLiteral("INSERT INTO T_심사 VALUES ('%1', 3)").arg(no));
+            sqlExec(QStringLiteral("INSERT INTO T_심사 (회원번호, 심사명) VALUES ('%1', 3)").arg(no));
             sqlExec(QStringLiteral("INSERT INTO T_퇴관사유별현황 VALUES ('%1', '2024-05-03', '01')").arg(no));
         }
         sqlExec(QStringLiteral("INSERT INTO T_수련비납부 (회원번호, 년월분, 순번, 납부일자, 납부액) VALUES ('%1', '202405', 1, '2024-05-02', 80000)").arg(gone));

@@ -56,6 +56,12 @@ private slots:
         // The month-end headcount of the movement counters is the number of members attending.
         QCOMPARE(HeadcountFigures::yearMovement(2024).headcount[5],
                  n("SELECT count(*) FROM T_회원 WHERE 퇴관일 Is Null AND 휴관일 Is Null"));
+        // A school examination each quarter: every rank is the first one plus one step per school record.
+        QCOMPARE(n("SELECT Max(심사명) FROM T_심사 WHERE 심사구분 = '체육관'"), 4);
+        QCOMPARE(n("SELECT count(*) FROM T_회원 a WHERE Val(a.급품코드) <> 1 + (SELECT count(*) FROM T_심사 s "
+                   "WHERE s.회원번호 = a.회원번호 AND s.심사구분 = '체육관')"),
+                 0);
+        QCOMPARE(n("SELECT count(*) FROM T_심사 WHERE 심사결과평가내용 Is Null"), 0);
     }
 
     void sameSeedSameSchool()

@@ -1,0 +1,36 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+class QBoxLayout;
+class QLabel;
+class QPushButton;
+class QTableView;
+class QWidget;
+
+namespace db { class Error; }
+
+// Pieces the examination screens share: the header with the school and the counts, the button bar,
+// and the failed-save message.
+namespace ExamScreenParts {
+
+struct Header {
+    QLabel* company = nullptr; // 도장명
+    QLabel* total = nullptr;   // "총 원 :" members not withdrawn
+    QLabel* found = nullptr;   // "검색인원 : "
+};
+// Adds the header row to `layout`, filled from the school record and the member table; `title` (may
+// be empty) stands before the school name.
+Header addHeader(QWidget* screen, QBoxLayout* layout, const QString& title = QString());
+void showFound(const Header& h, int count);
+
+// A button of the screen's bar, Enter-safe (no auto-default).
+QPushButton* addButton(QWidget* screen, QBoxLayout* bar, const char* caption, const char* name = nullptr);
+
+// Column widths of a grid, each at least as wide as its heading.
+void setColumnWidths(QTableView* grid, const QList<int>& widths);
+
+// "저장 에러 입니다." with the engine's message.
+void saveError(QWidget* screen, const db::Error& e);
+
+} // namespace ExamScreenParts

@@ -1,0 +1,278 @@
+#include "exams/uPriSimsaTongji.h"
+
+#include "app/ScreenHost.h"
+#include "db/Clock.h"
+#include "db/ExamNumber.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "exams/ExamScreenParts.h"
+#include "members/MemberStatus.h"
+#include "report/Report.h"
+#include "text/NoticeFile.h"
+#include "ui/DateEdit.h"
+#include "ui/Dialogs.h"
+#include "ui/DivisionFilter.h"
+#include "ui/StatusLine.h"
+
+#include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using ExamNotices::Notice;
+
+class NoticeModel : public QAbstractTableModel {
+public:
+    NoticeModel(QList<Notice>& rows, QObject* parent) : QAbstractTableModel(parent), m_rows(rows) {}
+    void reload()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : int(m_rows.size()); }
+    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : 14; }
+    QVariant data(const QModelIndex& i, int role) const override
+    {
+        if (!i.isValid())
+            return {};
+        const Notice& n = m_rows[i.row()];
+        if (i.column() == 0)
+            return role == Qt::CheckStateRole ? QVariant(n.ticked ? Qt::Checked : Qt::Unchecked) : QVariant();
+        if (role != Qt::DisplayRole)
+            return {};
+        switch (i.column()) {
+        case 1: return n.memberNo;
+        case 2: return n.name;
+        case 3: return n.division;
+        case 4: return n.rankName;
+        case 5: return n.date;
+        case 6: return n.examNo;
+        case 7: return n.sentence;
+        case 8: return n.rankCode;
+        case 9: return n.beltColor;
+        case 12: return n.email;
+        case 13: return n.mobile;
+        default: return QString(); // 전응심급, 전띠색
+        }
+    }
+    bool setData(const QModelIndex& i, const QVariant& v, int role) override
+    {
+        if (!i.isValid() || i.column() != 0 || role != Qt::CheckStateRole)
+            return false;
+        m_rows[i.row()].ticked = v.toInt() == Qt::Checked;
+        emit dataChanged(i, i);
+        return true;
+    }
+    Qt::ItemFlags flags(const QModelIndex& i) const override
+    {
+        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return i.column() == 0 ? f | Qt::ItemIsUserCheckable : f;
+    }
+    QVariant headerData(int s, Qt::Orientation o, int role) const override
+    {
+        static const char* const heads[] = {"",       "회원번호", "회원명", "부",       "현급",          "승급일자",          "횟수",
+                                            "심사결과평가 내용", "급품코드", "띠색", "전응심급", "전띠색", "조회용-이메일", "조회용-핸드폰번호"};
+        if (o != Qt::Horizontal || role != Qt::DisplayRole || s < 0 || s >= 14)
+            return {};
+        return QString::fromUtf8(heads[s]);
+    }
+
+private:
+    QList<Notice>& m_rows;
+};
+
+TfPriSimsaTongji::TfPriSimsaTongji(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TfPriSimsaTongji"));
+    setWindowTitle(QStringLiteral("심사결과통지서일괄발부"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(788, 480);
+
+    auto* top = new QVBoxLayout(this);
+    m_header = ExamScreenParts::addHeader(this, top);
+    Pan_Company = m_header.company;
+    total_num = m_header.total;
+    search_num = m_header.found;
+
+    auto* bar = new QHBoxLayout;
+    auto button = [&](const char* caption) { return ExamScreenParts::addButton(this, bar, caption); };
+    BitBtn0 = button("조     회");
+    btn_Print = button("발     부");
+    btn_Email = button("자료생성");
+    btn_Exit = button("종     료");
+    bar->addStretch();
+    top->addLayout(bar);
+
+    auto* form = new QGridLayout;
+    dtpk_SeungFromDate = new DateEdit(Clock::today(), this);
+    dtpk_SeungToDate = new DateEdit(Clock::today(), this);
+    chk_SeungDate = new QCheckBox(QStringLiteral("검색 조건에 심사일 포함"), this);
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(dtpk_SeungFromDate);
+    dates->addWidget(new QLabel(QStringLiteral("~"), this));
+    dates->addWidget(dtpk_SeungToDate);
+    dates->addWidget(chk_SeungDate);
+    dates->addStretch();
+    form->addWidget(new QLabel(QStringLiteral("승 급 일"), this), 0, 0);
+    form->addLayout(dates, 0, 1, 1, 5);
+
+    Com_Bu = new DivisionFilter(this);
+    Com_Bu->setObjectName(QStringLiteral("Com_Bu"));
+    sim_num = new QLineEdit(this);
+    sim_num->setMaxLength(3);
+    sim_num->setFixedWidth(50);
+    Com_Name = new QComboBox(this);
+    Com_Name->setEditable(true);
+    Com_Name->setMinimumWidth(100);
+    cbo_Belt = new QComboBox(this);
+    form->addWidget(new QLabel(QStringLiteral("부 명"), this), 1, 0);
+    form->addWidget(Com_Bu, 1, 1);
+    form->addWidget(new QLabel(QStringLiteral("횟 수"), this), 1, 2);
+    form->addWidget(sim_num, 1, 3);
+    form->addWidget(new QLabel(QStringLiteral("이 름"), this), 1, 4);
+    form->addWidget(Com_Name, 1, 5);
+    form->addWidget(new QLabel(QStringLiteral("급 품"), this), 1, 6);
+    form->addWidget(cbo_Belt, 1, 7);
+    form->setColumnStretch(8, 1);
+    top->addLayout(form);
+
+    auto* choices = new QHBoxLayout;
+    auto* textBox = new QFrame(this);
+    textBox->setFrameShape(QFrame::StyledPanel);
+    auto* tl = new QHBoxLayout(textBox);
+    tl->setContentsMargins(6, 2, 6, 2);
+    opt_Info = new QRadioButton(QStringLiteral("통지서 안내문 포함"), textBox);
+    opt_NotInfo = new QRadioButton(QStringLiteral("통지서 안내문 포함 안함"), textBox);
+    opt_InfoAll = new QRadioButton(QStringLiteral("통지서 안내문 포함안한 전체"), textBox);
+    for (QRadioButton* r : {opt_Info, opt_NotInfo, opt_InfoAll})
+        tl->addWidget(r);
+    opt_InfoAll->setChecked(true);
+    auto* styleBox = new QFrame(this);
+    styleBox->setFrameShape(QFrame::StyledPanel);
+    auto* sl = new QHBoxLayout(styleBox);
+    sl->setContentsMargins(6, 2, 6, 2);
+    rdo_Gen = new QRadioButton(QStringLiteral("형식 출력"), styleBox);
+    opt_Forms = new QRadioButton(QStringLiteral("Forms 출력"), styleBox);
+    sl->addWidget(rdo_Gen);
+    sl->addWidget(opt_Forms);
+    rdo_Gen->setChecked(true);
+    choices->addWidget(textBox);
+    choices->addWidget(styleBox);
+    choices->addStretch();
+    top->addLayout(choices);
+
+    m_model = new NoticeModel(m_rows, this);
+    grid = new QTableView(this);
+    grid->setModel(m_model);
+    grid->verticalHeader()->setVisible(false);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ExamScreenParts::setColumnWidths(grid, {24, 76, 64, 80, 60, 76, 36, 200, 50, 60, 50, 40, 120, 100});
+    top->addWidget(grid, 1);
+
+    connect(BitBtn0, &QPushButton::clicked, this, [this] { BitBtn0Click(); });
+    connect(btn_Print, &QPushButton::clicked, this, [this] { btn_PrintClick(); });
+    connect(btn_Email, &QPushButton::clicked, this, [this] { btn_EmailClick(); });
+    connect(btn_Exit, &QPushButton::clicked, this, &QWidget::close);
+    for (QRadioButton* r : {opt_Info, opt_NotInfo, opt_InfoAll})
+        connect(r, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                clearList(); // the list belongs to the choice it was made with
+        });
+    connect(grid, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { openMember(i); });
+
+    sim_num->setText(QString::number(ExamNumber::last()));
+    Com_Name->addItem(QString());
+    {
+        db::Query q(QStringLiteral("SELECT 회원명 FROM T_회원 WHERE ") + MemberStatus::active() + QStringLiteral(" ORDER BY 회원명"));
+        q.open();
+        while (q.next())
+            Com_Name->addItem(q.str(QStringLiteral("회원명")));
+    }
+    Com_Name->setCurrentIndex(0);
+    cbo_Belt->addItems(ExamNotices::beltItems());
+}
+
+QAbstractItemModel* TfPriSimsaTongji::gridModel() const { return m_model; }
+
+ExamNotices::TextChoice TfPriSimsaTongji::textChoice() const
+{
+    if (opt_Info->isChecked())
+        return ExamNotices::TextChoice::With;
+    if (opt_NotInfo->isChecked())
+        return ExamNotices::TextChoice::Without;
+    return ExamNotices::TextChoice::All;
+}
+
+void TfPriSimsaTongji::clearList()
+{
+    m_rows.clear();
+    m_model->reload();
+    ExamScreenParts::showFound(m_header, 0);
+}
+
+void TfPriSimsaTongji::BitBtn0Click()
+{
+    const QString typed = sim_num->text().trimmed();
+    if (!typed.isEmpty() && ExamNumber::parse(typed) == 0 && typed != QStringLiteral("0")) {
+        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("심사횟수를 입력하세요."), this);
+        sim_num->setFocus();
+        return;
+    }
+    ExamNotices::Filter f;
+    f.name = Com_Name->currentText();
+    f.examNo = typed;
+    f.division = Com_Bu->condition(QStringLiteral("T_회원.부별코드"));
+    f.beltIndex = cbo_Belt->currentIndex();
+    f.beltText = cbo_Belt->currentText();
+    f.text = textChoice();
+    f.byDate = chk_SeungDate->isChecked();
+    f.from = dtpk_SeungFromDate->date();
+    f.to = dtpk_SeungToDate->date();
+    m_rows = ExamNotices::search(f);
+    m_model->reload();
+    ExamScreenParts::showFound(m_header, int(m_rows.size()));
+    if (m_rows.isEmpty())
+        Dialogs::error(QStringLiteral("종합관리"), QStringLiteral("조건에 맞는 자료가 없습니다."), this);
+}
+
+void TfPriSimsaTongji::btn_PrintClick()
+{
+    if (m_rows.isEmpty()) {
+        NoticeFile::tellEmptyList(windowTitle(), this);
+        return;
+    }
+    report::PrintJob job;
+    ExamNotices::fillPrint(job, m_rows, textChoice(), Clock::today());
+    job.run(ExamNotices::layoutFor(textChoice(), opt_Forms->isChecked()), QStringLiteral("심사결과통지서"), report::Preview, this);
+}
+
+void TfPriSimsaTongji::btn_EmailClick()
+{
+    if (m_rows.isEmpty()) {
+        NoticeFile::tellEmptyList(windowTitle(), this);
+        return;
+    }
+    const NoticeFile file = ExamNotices::dataFile(m_rows, textChoice(), Clock::today());
+    if (file.write(windowTitle(), this))
+        StatusLine::show(QStringLiteral("심사결과 자료 %1명 생성").arg(file.lineCount()));
+}
+
+void TfPriSimsaTongji::openMember(const QModelIndex& index)
+{
+    if (!index.isValid() || !ScreenHost::current())
+        return;
+    Session::setSelectedMemberNo(m_rows[index.row()].memberNo);
+    ScreenHost::current()->open(QStringLiteral("TfPer0020"));
+}
