@@ -1,5 +1,7 @@
 #include "SchoolGenerator.h"
 
+#include "OperationsData.h"
+
 #include "cashbook/CashBook.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Clock.h"
@@ -292,6 +294,10 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
             if (progress && (mi % 12 == 11 || mi == months - 1))
                 progress(QStringLiteral("%1: 회원 %2명").arg(monthKey).arg(enrolled));
         }
+        // Calendars, exercises and plans, consultations, events, daily sheets and shuttle codes.
+        const OperationsData::Counts ops = OperationsData::add(m_o.seed, m_o.today, months, m_o.members > 1000 ? 3 : 1);
+        if (progress)
+            progress(QStringLiteral("일일업무: 상담 %1건, 행사참가 %2건, 수련계획 %3줄").arg(ops.consultations).arg(ops.participations).arg(ops.planRows));
     } catch (const db::Error& e) {
         if (error)
             *error = e.message() + "\n" + e.sql();

@@ -44,6 +44,11 @@ db::SaveResult CalendarList::save()
     QHash<QString, int> seen;
     for (int row = 0; row < m_rows.count(); ++row) {
         const QString date = m_rows.value(row, field).toString().trimmed();
+        // Rows read as stored are only looked at for a date entered twice.
+        if (m_rows.state(row) == db::BufferedSet::State::Unchanged) {
+            seen.insert(date, row);
+            continue;
+        }
         if (date.isEmpty())
             return db::SaveResult::check(row, field, holidays ? "휴무일을 입력하세요." : "행사일자를 입력하세요.");
         // A date that is no day (2024-02-30) would never meet the plan's days: it is not stored.

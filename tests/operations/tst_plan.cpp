@@ -176,7 +176,7 @@ private slots:
     {
         mainEx(4, 1, "매일고정", "준비운동");
         mainEx(4, 2, "주기반복", "겨루기");
-        mainEx(4, 3, "매일고정", "정리운동");
+        mainEx(4, 3, "매일고정", "정리'운동"); // an apostrophe in a name
         mainEx(4, 4, "주기반복", "격파");
         select(4, {1, 2, 3, 4});
         holiday("공휴일", "2024-06-05", "쉬는날");
@@ -184,6 +184,7 @@ private slots:
         const QString periodic = "반복구분 = '주기반복'";
         QCOMPARE(column(4, "주운동명", periodic).mid(0, 4), (QStringList{"겨루기", "격파", "겨루기", "격파"}));
         QCOMPARE(column(4, "일", periodic).mid(0, 4), (QStringList{"03", "04", "06", "07"}));
+        QCOMPARE(column(4, "주운동명", "주운동코드 = 3").first(), QStringLiteral("정리'운동"));
         const QStringList lines = column(4, "출력순서", periodic);
         QCOMPARE(lines.count("2"), lines.size()); // all on the line of the first periodic entry
     }
