@@ -59,6 +59,11 @@
 #include "exams/uSimsaEst.h"
 #include "exams/uSimsaInfoCode.h"
 #include "exams/uTrSet.h"
+#include "fitness/uPri5050.h"
+#include "fitness/uPri5060.h"
+#include "fitness/uPri8040.h"
+#include "fitness/uFat.h"
+#include "fitness/uSimpleFat.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -157,6 +162,11 @@ const QList<Factory> kFactories = {
     {"TfPriSimsaTongji", Kind::Child, false, make<TfPriSimsaTongji>},
     {"TfSimsaInfoCode", Kind::Separate, false, make<TfSimsaInfoCode>},
     {"TfTrSet", Kind::StayOnTop, false, make<TfTrSet>},
+    {"TfPri5050", Kind::Child, false, make<TfPri5050>},
+    {"TfPri5060", Kind::Child, false, make<TfPri5060>},
+    {"TfPri8040", Kind::StayOnTop, false, make<TfPri8040>},
+    {"TfSimpleFat", Kind::Child, false, make<TfSimpleFat>},
+    {"TfFat", Kind::Child, false, make<TfFat>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

@@ -209,7 +209,8 @@ namespace {
 Measurement read(db::Query& q, const QString& last = QStringLiteral("비만도"))
 {
     Measurement m;
-    m.date = q.str(QStringLiteral("측정일자"));
+    if (last == QStringLiteral("비만도"))
+        m.date = q.str(QStringLiteral("측정일자"));
     for (int i = 1; i <= kItems; ++i)
         m.v[i - 1] = q.real(itemCode(i));
     m.v[kItems] = q.real(last);

@@ -80,10 +80,6 @@ QList<FitnessResults::Member> FitnessResults::list(const QString& typedName, con
     return out;
 }
 
-int FitnessResults::currentMembers()
-{
-    return db::scalar(QStringLiteral("SELECT count(*) FROM T_회원 WHERE ") + MemberStatus::notWithdrawn()).toInt();
-}
 
 QString FitnessResults::ageText(const QString& birthDate, int year, const QString& none)
 {
@@ -213,14 +209,12 @@ void FitnessResults::fillEvaluation(report::PrintJob& job, const QList<Member>& 
     }
 }
 
-QStringList FitnessResults::dataFileLines(const QList<Member>& ticked, const QDate& today)
+NoticeFile FitnessResults::dataFile(const QList<Member>& ticked, const QDate& today)
 {
     using cp949::pad;
     using cp949::padR;
-    const QHash<QString, QVariant> info = SchoolInfo::load();
-    auto field = [&](const char* name) { return info.value(QString::fromUtf8(name)).toString().remove(u' '); };
-    const QString school = field("도장명"), head = field("관장명"), phone = field("전화번호");
-    const QString hyphens = QStringLiteral("-----------------------------------☆");
+    const NoticeFile::School school = NoticeFile::school();
+    const QString hyphens = QStringLiteral("-----------------------------------");
     const QString nb = QStringLiteral("&nbsp;");
 
     QString header = QStringLiteral("측&nbsp;정&nbsp;일&nbsp;자&nbsp;&nbsp;&nbsp;");
@@ -229,49 +223,55 @@ QStringList FitnessResults::dataFileLines(const QList<Member>& ticked, const QDa
         q.open();
         while (q.next())
             header += pad(cp949::cut(q.str(QStringLiteral("측정항목명")).trimmed(), 4), 6);
-        header += pad(QStringLiteral("비만"), 6) + QStringLiteral("&nbsp;&nbsp;&nbsp;☆");
+        header += pad(QStringLiteral("비만"), 6) + QStringLiteral("&nbsp;&nbsp;&nbsp;");
     }
     const QStringList names = fitness::itemLabels();
+    // Thirteen values laid out as a measurement line: each right-aligned in five places.
     auto values = [&](const fitness::Values& v) {
         QString out;
         for (int i = 0; i < kItems; ++i)
             out += padR(fmt1(v[i]), 5) + u' ' + nb;
-        return out + padR(fmt1(v[kItems]), 5) + u'☆';
+        return out + padR(fmt1(v[kItems]), 5);
     };
+    const QString gap1 = u' ' + nb, gap2 = u' ' + nb + nb;
 
-    QStringList out;
+    NoticeFile file(QStringLiteral("체력측정"));
     fitness::GroupAverages averages;
     for (const Member& m : ticked) {
         if (m.email.trimmed().isEmpty())
             continue;
-        QString line = m.email.trimmed() + u'☆' + hyphens + QStringLiteral("* 도장명 : ") + school + u'☆'
-                       + QStringLiteral("* 관장명 : ") + head + u'☆' + QStringLiteral("* 전&nbsp;&nbsp;&nbsp;화 : ") + phone + u'☆'
-                       + QStringLiteral("* 수련생 : ") + m.name.trimmed() + u'☆' + QStringLiteral("* 작성일 : ")
-                       + db::dateText(today) + u'☆' + hyphens + u'☆';
+        NoticeLine line;
+        line.item(hyphens)
+            .item(QStringLiteral("* 도장명 : ") + school.name)
+            .item(QStringLiteral("* 관장명 : ") + school.head)
+            .item(QStringLiteral("* 전&nbsp;&nbsp;&nbsp;화 : ") + school.phone)
+            .item(QStringLiteral("* 수련생 : ") + m.name.trimmed())
+            .item(QStringLiteral("* 작성일 : ") + db::dateText(today))
+            .item(hyphens)
+            .item();
         const Figures f = figuresOf(m, averages);
         if (f.latest.found()) {
-            line += QStringLiteral("☆<font color=\"navy\">※.체력측정 결과☆") + header;
+            line.item().item(QStringLiteral("<font color=\"navy\">※.체력측정 결과")).item(header);
             for (const fitness::Measurement& r : fitness::history(m.no, 12))
-                line += u' ' + pad(r.date, 15) + QStringLiteral("  ") + nb + values(r.v);
-            const QString gap2 = nb + nb;
-            line += QStringLiteral("최&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;초  ") + u' ' + nb + values(f.first.v);
-            line += QStringLiteral("최&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;종  ") + u' ' + nb + values(f.latest.v);
-            line += QStringLiteral("증&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;감  ") + u' ' + gap2 + values(f.diff);
-            line += QStringLiteral("평&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;균  ") + u' ' + gap2 + values(f.average);
+                line.item(u' ' + pad(r.date, 15) + QStringLiteral("  ") + nb + values(r.v));
+            line.item(QStringLiteral("최&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;초  ") + gap1 + values(f.first.v))
+                .item(QStringLiteral("최&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;종  ") + gap1 + values(f.latest.v))
+                .item(QStringLiteral("증&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;감  ") + gap2 + values(f.diff))
+                .item(QStringLiteral("평&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;균  ") + gap2 + values(f.average));
             const fitness::Measurement national =
                 fitness::nationalValues(fitness::yearDifference(m.birthDate, today.year()), fitness::sexCode(m.sex));
             if (national.found())
-                line += QStringLiteral("문&nbsp;&nbsp;&nbsp;체&nbsp;&nbsp;&nbsp;부") + u' ' + nb + values(national.v)
-                        + QStringLiteral("</font>☆");
+                line.item(QStringLiteral("문&nbsp;&nbsp;&nbsp;체&nbsp;&nbsp;&nbsp;부") + gap1 + values(national.v))
+                    .item(QStringLiteral("</font>"));
         }
-        line += QStringLiteral("※.체력 측정결과 평가내역☆");
+        line.item(QStringLiteral("※.체력 측정결과 평가내역"));
         const fitness::TraineeGrades grades(fitness::referenceAge(m.birthDate, today.year()), fitness::sexCode(m.sex));
         for (int i = 1; i <= kItems; ++i) {
             const fitness::Grade g = grades.grade(i, latestValue(f, i));
-            line += QStringLiteral("*.") + names[i - 1] + g.label + QStringLiteral(" : ") + g.sentence + g.sentence2 + u'☆';
+            line.item(QStringLiteral("*.") + names[i - 1] + g.label + QStringLiteral(" : ") + g.sentence + g.sentence2);
         }
-        line += m.mobile.trimmed();
-        out.append(line);
+        line.piece(m.mobile.trimmed());
+        file.addRecipient(m.email.trimmed(), line);
     }
-    return out;
+    return file;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "text/NoticeFile.h"
 #include "ui/DivisionFilter.h"
 
 namespace report { class PrintJob; }
@@ -19,7 +20,6 @@ public:
     // Attending members whose name is like `namePattern` (the typed text and "%"), in the division, by
     // division, name and rank.
     static QList<Member> list(const QString& typedName, const DivisionFilter::Condition& division);
-    static int currentMembers();                        // "총 원": not withdrawn
     static QString ageText(const QString& birthDate, int year, const QString& none); // year − birth + 1
 
     static QString letter();                            // T_가정통신문.체력측정평가
@@ -35,7 +35,6 @@ public:
     // Evaluation sheet.
     static void fillEvaluation(report::PrintJob& job, const QList<Member>& ticked, const QDate& today);
 
-    // The recipient lines of "체력측정.txt" (after its first line): one per ticked trainee with an
-    // e-mail address.
-    static QStringList dataFileLines(const QList<Member>& ticked, const QDate& today);
+    // "체력측정.txt" of the web notices: one line per ticked trainee with an e-mail address.
+    static NoticeFile dataFile(const QList<Member>& ticked, const QDate& today);
 };

@@ -191,10 +191,6 @@ int Measurements::fillBlankSheet(report::PrintJob& job, const QDate& day, const 
     return n;
 }
 
-int Measurements::currentMembers()
-{
-    return db::scalar(QStringLiteral("SELECT count(*) FROM T_회원 WHERE ") + MemberStatus::notWithdrawn()).toInt();
-}
 
 QList<std::pair<QString, QString>> Measurements::members(const DivisionFilter::Condition& division)
 {

@@ -45,7 +45,6 @@ public:
     static int fillBlankSheet(report::PrintJob& job, const QDate& day, const DivisionFilter::Condition& division,
                               const QString& divisionLabel);
 
-    static int currentMembers(); // members not withdrawn: "총 원"
 
     // The graph page: members of a division by name (number, name), and one member's values of an
     // item over the measuring days.

@@ -1,8 +1,10 @@
 #include "fitness/ScreenParts.h"
 
-#include "app/uMain.h"
 #include "db/Clock.h"
+#include "db/SchoolInfo.h"
+#include "ui/DateEdit.h"
 #include "ui/GridModel.h"
+#include "ui/StatusLine.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -40,13 +42,24 @@ QLabel* title(const QString& spaced, QWidget* parent)
     return l;
 }
 
-QDateEdit* dateEdit(const QDate& date, QWidget* parent)
+QHBoxLayout* heading(const QString& spaced, int total, QLabel** totalLabel, QLabel** foundLabel)
 {
-    auto* d = new QDateEdit(date.isValid() ? date : Clock::today(), parent);
-    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    d->setCalendarPopup(true);
-    return d;
+    auto* top = new QHBoxLayout;
+    top->addWidget(title(spaced));
+    top->addStretch();
+    top->addWidget(new QLabel(SchoolInfo::name()));
+    top->addSpacing(16);
+    top->addWidget(new QLabel(QStringLiteral("총 원 :")));
+    *totalLabel = new QLabel(QString::number(total));
+    top->addWidget(*totalLabel);
+    top->addSpacing(12);
+    top->addWidget(new QLabel(QStringLiteral("검색인원 :")));
+    *foundLabel = new QLabel(QStringLiteral("0"));
+    top->addWidget(*foundLabel);
+    return top;
 }
+
+QDateEdit* dateEdit(const QDate& date, QWidget* parent) { return new DateEdit(date.isValid() ? date : Clock::today(), parent); }
 
 QTableView* gridView(GridModel* model, QWidget* parent)
 {
@@ -55,6 +68,6 @@ QTableView* gridView(GridModel* model, QWidget* parent)
     return v;
 }
 
-void notify(const QString& text) { TfMain::showStatus(text); }
+void notify(const QString& text) { StatusLine::show(text); }
 
 } // namespace fitness::ui

@@ -20,6 +20,9 @@ QPushButton* button(const QString& caption, QWidget* parent = nullptr);
 // A row of buttons, left to right, each stored where its pointer says; a stretch ends the row.
 QHBoxLayout* toolbar(std::initializer_list<std::pair<QPushButton**, QString>> buttons);
 QLabel* title(const QString& spaced, QWidget* parent = nullptr);
+// The heading of a list screen: the spaced title, the school's name, "총 원 :" with `total` and
+// "검색인원 :" with a count that starts at 0; the two count labels are stored where the pointers say.
+QHBoxLayout* heading(const QString& spaced, int total, QLabel** totalLabel, QLabel** foundLabel);
 QDateEdit* dateEdit(const QDate& date = QDate(), QWidget* parent = nullptr); // today when invalid
 QTableView* gridView(GridModel* model, QWidget* parent = nullptr);
 void notify(const QString& text);

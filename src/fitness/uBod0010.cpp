@@ -1,12 +1,13 @@
 #include "fitness/uBod0010.h"
 
 #include "db/DbError.h"
-#include "db/SchoolInfo.h"
+#include "stats/HeadcountFigures.h"
 #include "fitness/ScreenParts.h"
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"
+#include "ui/RowSetModel.h"
 
 #include <QChart>
 #include <QChartView>
@@ -34,18 +35,7 @@ TfBod0010::TfBod0010(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     resize(780, 500);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(ui::title(QStringLiteral("체   력   측   정")));
-    top->addStretch();
-    top->addWidget(new QLabel(SchoolInfo::name()));
-    top->addSpacing(16);
-    top->addWidget(new QLabel(QStringLiteral("총 원 :")));
-    lbl_Total = new QLabel(QString::number(Measurements::currentMembers()));
-    top->addWidget(lbl_Total);
-    top->addSpacing(12);
-    top->addWidget(new QLabel(QStringLiteral("검색인원 : ")));
-    lbl_Found = new QLabel(QStringLiteral("0"));
-    top->addWidget(lbl_Found);
+    auto* top = ui::heading(QStringLiteral("체   력   측   정"), int(HeadcountFigures::currentMembers()), &lbl_Total, &lbl_Found);
 
     auto* bar = ui::toolbar({{&Btn_Insert, QStringLiteral("입     력")}, {&Btn_Edit, QStringLiteral("수     정")},
                              {&Btn_Query, QStringLiteral("조     회")}, {&Btn_Save, QStringLiteral("확     인")},
@@ -287,6 +277,7 @@ void TfBod0010::Btn_SaveClick()
 {
     if (!editing())
         return;
+    finishEditing(grd_Measure);
     int written = 0;
     try {
         written = Measurements::save(m_rows);

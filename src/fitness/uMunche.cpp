@@ -4,6 +4,7 @@
 #include "fitness/ScreenParts.h"
 #include "ui/Dialogs.h"
 #include "ui/GridModel.h"
+#include "ui/RowSetModel.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -200,6 +201,7 @@ void TfMunche::rbClick()
 
 void TfMunche::Btn_SaveClick()
 {
+    finishEditing(grd_National);
     QStringList intervals;
     for (QLineEdit* e : edt_A)
         intervals.append(e->text());

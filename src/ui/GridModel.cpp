@@ -1,6 +1,7 @@
 #include "ui/GridModel.h"
 
 #include "ui/Dialogs.h"
+#include "ui/RowSetModel.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -147,14 +148,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 void GridModel::attach(QTableView* view, GridModel* model)
 {
     view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    view->verticalHeader()->setVisible(false);
-    // Rows only as tall as a line of text.
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->horizontalHeader()->setStretchLastSection(true);
+    setUpGrid(view);
     for (int c = 0; c < model->columnCount(); ++c)
         view->setColumnWidth(c, model->m_columns[c].width);
 }

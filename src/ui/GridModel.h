@@ -15,7 +15,7 @@ class QTableView;
 //   auto* model = new GridModel(this);
 //   model->setColumns({{"회원번호", 80}, {"신장", 50, true, true}});
 //   model->setRows(rows);                     // QList<QStringList>
-//   GridModel::attach(view, model);           // compact rows, widths, single selection
+//   GridModel::attach(view, model);           // the program's grid set-up and the widths
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
