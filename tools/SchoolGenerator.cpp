@@ -1,4 +1,5 @@
 #include "SchoolGenerator.h"
+#include "FitnessData.h"
 
 #include "OperationsData.h"
 
@@ -298,6 +299,9 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         const OperationsData::Counts ops = OperationsData::add(m_o.seed, m_o.today, months, m_o.members > 1000 ? 3 : 1);
         if (progress)
             progress(QStringLiteral("일일업무: 상담 %1건, 행사참가 %2건, 수련계획 %3줄").arg(ops.consultations).arg(ops.participations).arg(ops.planRows));
+        // Fitness on its own random sequence, so the rest of the school stays as it was for a seed.
+        std::mt19937 fitnessRng(m_o.seed + 7);
+        generateFitness(fitnessRng, m_o.today, std::max(10, m_o.current / 15));
     } catch (const db::Error& e) {
         if (error)
             *error = e.message() + "\n" + e.sql();

@@ -64,6 +64,9 @@
 #include "fitness/uPri8040.h"
 #include "fitness/uFat.h"
 #include "fitness/uSimpleFat.h"
+#include "fitness/uAdultEstimateCode.h"
+#include "fitness/uAdultLevel.h"
+#include "fitness/uAdultResult.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -167,6 +170,9 @@ const QList<Factory> kFactories = {
     {"TfPri8040", Kind::StayOnTop, false, make<TfPri8040>},
     {"TfSimpleFat", Kind::Child, false, make<TfSimpleFat>},
     {"TfFat", Kind::Child, false, make<TfFat>},
+    {"TfAdultResult", Kind::Child, false, make<TfAdultResult>},
+    {"TfAdultLevel", Kind::Separate, false, make<TfAdultLevel>},
+    {"TfAdultEstimateCode", Kind::StayOnTop, false, make<TfAdultEstimateCode>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not
