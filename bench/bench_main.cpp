@@ -19,6 +19,8 @@
 #include "exams/uInp0011.h"
 #include "exams/uPriSimsaTongji.h"
 #include "exams/uSimsaEst.h"
+#include "fitness/uBod0010.h"
+#include "fitness/uPri5060.h"
 #include "members/Enrolment.h"
 #include "members/MemberNumber.h"
 #include "members/MemberRecords.h"
@@ -454,6 +456,78 @@ RET_BENCH(WithdrawalCandidates, RetList::WithdrawalCandidates)
 RET_BENCH(LeaveCandidates, RetList::LeaveCandidates)
 RET_BENCH(ReturnsAfterWithdrawal, RetList::ReturnsAfterWithdrawal)
 #undef RET_BENCH
+
+// ---- fitness ----
+
+// The measuring day of a whole school: every attending member with his latest values.
+void BM_FitnessEntryScreen(benchmark::State& state)
+{
+    TfBod0010 w;
+    w.inToday->setDate(kToday);
+    for (auto _ : state) {
+        w.Btn_InsertClick();
+        w.Btn_CancelClick();
+        state.counters["lines"] = double(w.rows().size());
+    }
+}
+void BM_FitnessEntryScreen_floor(benchmark::State& state)
+{
+    const std::string day = db::dateText(kToday).toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, a.성별, c.부별코드, c.부명, b.* FROM (T_회원 a LEFT JOIN T_체력측정 b ON a.회원번호 = b.회원번호 "
+            "AND b.측정일자 = (SELECT max(d.측정일자) FROM T_체력측정 d WHERE d.회원번호 = a.회원번호)) "
+            "LEFT JOIN T_부별코드 c ON a.부별코드 = c.부별코드 WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND a.입관일 <= ? "
+            "ORDER BY c.부별코드, a.회원명",
+            {day}));
+}
+BENCHMARK(BM_FitnessEntryScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitnessEntryScreen_floor)->Unit(benchmark::kMillisecond);
+
+// A year of measurements searched.
+void BM_FitnessSearchYearScreen(benchmark::State& state)
+{
+    TfBod0010 w;
+    w.inDateFrom->setDate(kToday.addYears(-1));
+    w.inDateTo->setDate(kToday);
+    for (auto _ : state) {
+        w.Btn_QueryClick();
+        state.counters["lines"] = double(w.rows().size());
+    }
+}
+void BM_FitnessSearchYearScreen_floor(benchmark::State& state)
+{
+    const std::string from = db::dateText(kToday.addYears(-1)).toStdString(), to = db::dateText(kToday).toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, a.성별, c.부별코드, c.부명, b.* FROM T_체력측정 b JOIN T_회원 a ON a.회원번호 = b.회원번호 "
+            "LEFT JOIN T_부별코드 c ON a.부별코드 = c.부별코드 WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL "
+            "AND b.측정일자 BETWEEN ? AND ? ORDER BY b.측정일자, c.부별코드, a.회원명",
+            {from, to}));
+}
+BENCHMARK(BM_FitnessSearchYearScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitnessSearchYearScreen_floor)->Unit(benchmark::kMillisecond);
+
+// The trainee list of the evaluation sheets, with each member's latest measuring day.
+void BM_FitnessResultListScreen(benchmark::State& state)
+{
+    TfPri5060 w;
+    for (auto _ : state) {
+        w.Btn_QueryClick();
+        state.counters["lines"] = double(w.members().size());
+    }
+}
+void BM_FitnessResultListScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, b.부명, a.입관일, a.생년월일, a.성별, c.급품명, a.전화번호, a.학년, a.이메일, a.핸드폰번호, "
+            "(SELECT max(d.측정일자) FROM T_체력측정 d WHERE d.회원번호 = a.회원번호) FROM T_회원 a "
+            "LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드 LEFT JOIN T_급품코드 c ON a.급품코드 = c.급품코드 "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL ORDER BY a.부별코드, a.회원명, a.급품코드 DESC"));
+}
+BENCHMARK(BM_FitnessResultListScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitnessResultListScreen_floor)->Unit(benchmark::kMillisecond);
 
 // ---- enrolment ----
 

@@ -149,6 +149,16 @@ void GridModel::attach(QTableView* view, GridModel* model)
 {
     view->setModel(model);
     setUpGrid(view);
-    for (int c = 0; c < model->columnCount(); ++c)
-        view->setColumnWidth(c, model->m_columns[c].width);
+    // A column at least as wide as its heading, also when the heading changes later (item names).
+    auto fit = [view, model](int first, int last) {
+        for (int c = first; c <= last && c < model->columnCount(); ++c)
+            view->setColumnWidth(c, std::max(model->m_columns[c].width,
+                                             view->horizontalHeader()->fontMetrics().horizontalAdvance(model->m_columns[c].header.trimmed()) + 14));
+    };
+    fit(0, model->columnCount() - 1);
+    QObject::connect(model, &QAbstractItemModel::headerDataChanged, view, [fit](Qt::Orientation o, int first, int last) {
+        if (o == Qt::Horizontal)
+            fit(first, last);
+    });
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, [fit, model] { fit(0, model->columnCount() - 1); });
 }
