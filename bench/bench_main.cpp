@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/uMain.h"
+#include "attendance/uAtt0010.h"
 #include "cashbook/CashInquiry.h"
 #include "cashbook/uMon0010.h"
 #include "db/Clock.h"
@@ -27,6 +28,7 @@
 #include "members/Retirement.h"
 #include "members/uRet0010.h"
 #include "report/Report.h"
+#include "ui/DateEdit.h"
 #include "stats/HeadcountFigures.h"
 #include "stats/uMem0010.h"
 #include "ui/Dialogs.h"
@@ -71,7 +73,8 @@ bool prepareLargeSchool()
         }
         db::closeDatabase();
         QFile::rename(g_dbFile + ".tmp", g_dbFile);
-        std::fprintf(stderr, "회원 %d명 (현재 %d명), 수련비 %d건, 금전출납 %d건\n", r.members, r.current, r.payments, r.cashLines);
+        std::fprintf(stderr, "회원 %d명 (현재 %d명), 수련비 %d건, 금전출납 %d건, 결석 %d건\n", r.members, r.current, r.payments,
+                     r.cashLines, r.absences);
     }
     // The program folder: layouts from the built program and a fresh copy of the large school, so the
     // enrolments of one run do not pile up in the next.
@@ -528,6 +531,101 @@ void BM_FitnessResultListScreen_floor(benchmark::State& state)
 }
 BENCHMARK(BM_FitnessResultListScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FitnessResultListScreen_floor)->Unit(benchmark::kMillisecond);
+
+// ---- attendance ----
+
+// The attendance window's lists as the user fills them: a day's entry lines for every current member,
+// a month of absences, the month's absence counts of everyone absent, and the month's perfect attendance.
+const QDate kAbsMonth(2026, 11, 1), kAbsMonthEnd(2026, 11, 30);
+
+void BM_AbsenceEntryDay(benchmark::State& state)
+{
+    TfAtt0010 w;
+    w.show();
+    settle();
+    w.dtpk_FromDate->setDate(QDate(2026, 11, 16));
+    for (auto _ : state) {
+        w.btnInsertClick();
+        settle();
+        state.counters["lines"] = w.entry().count();
+        w.btnCancelClick();
+        w.btnCancelClick();
+    }
+}
+void BM_AbsenceEntryDay_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT m.회원번호, m.회원명, g.급품명, b.부명, m.전화번호, a.비고, a.결석일자, a.결석사유코드, r.결석사유, m.학년, m.반 "
+            "FROM T_회원 m LEFT JOIN T_급품코드 g ON m.급품코드 = g.급품코드 LEFT JOIN T_부별코드 b ON m.부별코드 = b.부별코드 "
+            "LEFT JOIN T_결석 a ON a.회원번호 = m.회원번호 AND a.결석일자 = ?1 LEFT JOIN T_결석사유 r ON a.결석사유코드 = r.결석사유코드 "
+            "WHERE m.퇴관일 IS NULL AND m.휴관일 IS NULL AND m.입관일 <= ?1 ORDER BY b.부명, m.회원명",
+            {"2026-11-16"}));
+}
+BENCHMARK(BM_AbsenceEntryDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AbsenceEntryDay_floor)->Unit(benchmark::kMillisecond);
+
+void attendancePage(benchmark::State& state, int page)
+{
+    TfAtt0010 w;
+    w.show();
+    settle();
+    w.selectPage(page, true);
+    for (DateEdit* d : {w.dtpk_FromGyulDate, w.AllDateFrom, w.inDateFrom})
+        d->setDate(kAbsMonth);
+    for (DateEdit* d : {w.dtpk_ToGyulDate, w.AllDateTo, w.inDateTo})
+        d->setDate(kAbsMonthEnd);
+    w.rbGyul2->setChecked(true);
+    for (auto _ : state) {
+        w.btnRefreshClick();
+        settle();
+        state.counters["lines"] = page == TfAtt0010::PageDaily ? w.dailyLines().size()
+                                  : page == TfAtt0010::PageCounts ? w.countLines().size()
+                                                                  : w.perfectLines().size();
+    }
+}
+void BM_AbsencesMonth(benchmark::State& s) { attendancePage(s, TfAtt0010::PageDaily); }
+void BM_AbsencesMonth_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT m.회원번호, m.회원명, m.입관일, b.부명, m.전화번호, m.이메일, m.핸드폰번호, a.결석일자, r.결석사유, a.비고, "
+            "(SELECT group_concat(substr(년월분, 5, 2)) FROM T_수련비납부 f WHERE f.회원번호 = m.회원번호 AND substr(f.년월분, 1, 4) = '2026') "
+            "FROM T_결석 a LEFT JOIN T_회원 m ON a.회원번호 = m.회원번호 LEFT JOIN T_부별코드 b ON m.부별코드 = b.부별코드 "
+            "LEFT JOIN T_결석사유 r ON a.결석사유코드 = r.결석사유코드 "
+            "WHERE a.결석일자 BETWEEN ? AND ? AND m.퇴관일 IS NULL AND m.휴관일 IS NULL ORDER BY a.결석일자, m.부별코드, m.회원명",
+            {"2026-11-01", "2026-11-30"}));
+}
+void BM_AbsenceCountsMonth(benchmark::State& s) { attendancePage(s, TfAtt0010::PageCounts); }
+void BM_AbsenceCountsMonth_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT m.회원번호, m.회원명, m.전화번호, m.입관일, b.부명, "
+            "(SELECT group_concat(substr(결석일자, 9, 2), ' ') FROM T_결석 e WHERE e.회원번호 = m.회원번호 AND e.결석일자 BETWEEN ?1 AND ?2), "
+            "(SELECT group_concat(substr(년월분, 5, 2)) FROM T_수련비납부 f WHERE f.회원번호 = m.회원번호 AND substr(f.년월분, 1, 4) = '2026') "
+            "FROM T_회원 m JOIN T_부별코드 b ON b.부별코드 = m.부별코드 "
+            "WHERE m.회원번호 IN (SELECT 회원번호 FROM T_결석 WHERE 결석일자 BETWEEN ?1 AND ?2) "
+            "AND m.퇴관일 IS NULL AND m.휴관일 IS NULL ORDER BY b.부명, m.회원명",
+            {"2026-11-01", "2026-11-30"}));
+}
+void BM_PerfectAttendanceMonth(benchmark::State& s) { attendancePage(s, TfAtt0010::PagePerfect); }
+void BM_PerfectAttendanceMonth_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT m.회원번호, m.회원명, m.성별, m.생년월일, m.양력음력, m.입관일, m.급품코드, g.급품명, b.부명 "
+            "FROM T_회원 m JOIN T_급품코드 g ON g.급품코드 = m.급품코드 JOIN T_부별코드 b ON b.부별코드 = m.부별코드 "
+            "WHERE NOT EXISTS (SELECT 1 FROM T_결석 e WHERE e.회원번호 = m.회원번호 AND e.결석일자 BETWEEN ?1 AND ?2) "
+            "AND m.입관일 <= ?1 AND m.퇴관일 IS NULL AND m.휴관일 IS NULL ORDER BY b.부명, m.급품코드 DESC",
+            {"2026-11-01", "2026-11-30"}));
+}
+BENCHMARK(BM_AbsencesMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AbsencesMonth_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AbsenceCountsMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AbsenceCountsMonth_floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PerfectAttendanceMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PerfectAttendanceMonth_floor)->Unit(benchmark::kMillisecond);
 
 // ---- enrolment ----
 

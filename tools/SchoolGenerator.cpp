@@ -3,6 +3,7 @@
 
 #include "OperationsData.h"
 
+#include "attendance/Absences.h"
 #include "cashbook/CashBook.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Clock.h"
@@ -77,6 +78,11 @@ void holdExamination(const QDate& day, std::mt19937& rng)
     }
     ExamNotices::saveEvaluations(rows);
 }
+
+// Absence reasons as the entry screen offers them, with how often each is chosen (percent).
+const std::pair<const char*, int> kReasons[] = {{"01)  질병", 35}, {"02)  가족행사", 15}, {"03)  학교행사", 15}, {"04)  여행", 10},
+                                                {"05)  타학원", 10}, {"06)  무단결석", 10}, {"99)  기타", 5}};
+const char* const kReporters[] = {"본인", "부모", "친척", "기타", ""};
 
 struct Member {
     QString no;
@@ -185,6 +191,8 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
                 f.regionCode = QString::number(pick(1, 3));
                 f.phone = QStringLiteral("%1-%2").arg(pick(2000, 9999)).arg(pick(1000, 9999));
                 f.mobile = QStringLiteral("010-%1-%2").arg(pick(1000, 9999)).arg(pick(1000, 9999));
+                if (chance(40))
+                    f.email = QStringLiteral("parent%1@example.kr").arg(enrolled + 1);
                 f.address = QStringLiteral("도장로 %1길 %2").arg(pick(1, 80)).arg(pick(1, 200));
                 f.payDay = QString::number(pick(1, 28));
                 f.fee = QString::number(divisionFee.value(f.divisionCode, 130000));
@@ -223,6 +231,33 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
                 FeePayments::add(m.no, monthKey, dayIn(), m.fee, QString());
                 ++r.payments;
                 ++r.cashLines;
+            }
+
+            // Absences of the month: most members miss a day or two, some none; entered on weekdays
+            // through the entry rules, so an unexcused one books its penalty.
+            for (const Member& m : std::as_const(members)) {
+                if (m.withdrawn || m.onLeave || m.enrolled >= monthEnd)
+                    continue;
+                const int roll = pick(0, 99);
+                const int days = roll < 40 ? 0 : roll < 75 ? 1 : roll < 93 ? 2 : 3;
+                QList<QDate> taken;
+                for (int k = 0; k < days; ++k) {
+                    const QDate d = dayIn(m.enrolled > monthStart ? m.enrolled.day() + 1 : 1);
+                    if (d.dayOfWeek() > 5 || taken.contains(d))
+                        continue;
+                    taken.append(d);
+                    int w = pick(0, 99);
+                    const char* reason = kReasons[0].first;
+                    for (const auto& [text, weight] : kReasons) {
+                        if (w < weight) {
+                            reason = text;
+                            break;
+                        }
+                        w -= weight;
+                    }
+                    Absences::add({m.no, d, QString::fromUtf8(reason), QString::fromUtf8(kReporters[pick(0, 4)])});
+                    ++r.absences;
+                }
             }
 
             // Other income and expense lines.

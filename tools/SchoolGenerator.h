@@ -4,7 +4,7 @@
 #include <functional>
 
 // Builds a school database through the program's own rules (enrolment, fee payments, the cash book,
-// withdrawal/leave/return and month-end closing), deterministic for a given seed and options.
+// absences, withdrawal/leave/return and month-end closing), deterministic for a given seed and options.
 struct GeneratorOptions {
     quint32 seed = 1;
     int members = 120;        // enrolments over the whole span
@@ -18,7 +18,7 @@ struct GeneratorOptions {
 };
 
 struct GeneratorReport {
-    int members = 0, current = 0, payments = 0, cashLines = 0, closedMonths = 0;
+    int members = 0, current = 0, payments = 0, cashLines = 0, closedMonths = 0, absences = 0;
 };
 
 class SchoolGenerator {

@@ -25,6 +25,10 @@
 #include "app/uSM_query.h"
 #include "app/uSM_ret.h"
 #include "app/uSM_sim.h"
+#include "attendance/uAtt0010.h"
+#include "attendance/uPri0020.h"
+#include "attendance/uPri0022.h"
+#include "attendance/uPri6020.h"
 #include "db/uAbsRsn.h"
 #include "db/uEnv0030.h"
 #include "db/uEnviron.h"
@@ -173,6 +177,10 @@ const QList<Factory> kFactories = {
     {"TfAdultResult", Kind::Child, false, make<TfAdultResult>},
     {"TfAdultLevel", Kind::Separate, false, make<TfAdultLevel>},
     {"TfAdultEstimateCode", Kind::StayOnTop, false, make<TfAdultEstimateCode>},
+    {"TfAtt0010", Kind::Child, false, make<TfAtt0010>},
+    {"TfPri0020", Kind::StayOnTop, false, make<TfPri0020>},
+    {"TfPri0022", Kind::StayOnTop, false, make<TfPri0022>},
+    {"TfPri6020", Kind::StayOnTop, false, make<TfPri6020>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

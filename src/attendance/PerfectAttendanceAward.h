@@ -20,6 +20,9 @@ public:
                            const QString& remark);
 
     const QList<Member>& members() const { return m_members; }
+    QDate from() const { return m_from; }
+    QDate to() const { return m_to; }
+    QDate awardDate() const { return m_date; }
     static int months(const QDate& from, const QDate& to); // calendar months the period touches
     static QString dateText(const QDate& d);               // "2024년 5월 15일"
 

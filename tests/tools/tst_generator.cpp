@@ -53,6 +53,13 @@ private slots:
         // The cash on hand of the inquiry starts from that closing and reaches today's lines.
         const CashInquiry::Result month = CashInquiry::byDate(QDate(2024, 6, 1), QDate(2024, 6, 20));
         QCOMPARE(month.current, 3000000 + n("SELECT Sum(입금액) - Sum(출금액) FROM T_금전출납"));
+        // Absences fall on weekdays the member attended, and each unexcused one booked its penalty.
+        QVERIFY(r.absences > 0);
+        QCOMPARE(n("SELECT count(*) FROM T_결석"), qint64(r.absences));
+        QCOMPARE(n("SELECT count(*) FROM T_결석 a, T_회원 m WHERE a.회원번호 = m.회원번호 AND (a.결석일자 < m.입관일 "
+                   "OR a.결석일자 > '2024-06-20' OR strftime('%w', a.결석일자) IN ('0', '6'))"),
+                 0);
+        QCOMPARE(n("SELECT count(*) FROM T_벌점"), n("SELECT count(*) FROM T_결석 WHERE 결석사유코드 = '06'"));
         // The month-end headcount of the movement counters is the number of members attending.
         QCOMPARE(HeadcountFigures::yearMovement(2024).headcount[5],
                  n("SELECT count(*) FROM T_회원 WHERE 퇴관일 Is Null AND 휴관일 Is Null"));
