@@ -41,6 +41,7 @@
 #include "cashbook/uMon0010.h"
 #include "members/uRet0010.h"
 #include "stats/uMem0010.h"
+#include "stats/uTot0010.h"
 #include "fees/uFee0010.h"
 #include "members/uPer0010.h"
 #include "members/uPer0020.h"
@@ -146,6 +147,7 @@ const QList<Factory> kFactories = {
     {"TfEndYesNo", Kind::Separate, false, make<TfEndYesNo>},
     {"TfEndCancel", Kind::Separate, false, make<TfEndCancel>},
     {"TfMem0010", Kind::Child, false, make<TfMem0010>},
+    {"TfTot0010", Kind::Child, false, make<TfTot0010>},
     {"TfFee0010", Kind::Child, false, make<TfFee0010>},
     {"TfPer0010", Kind::Child, false, make<TfPer0010>},
     {"TfRet0010", Kind::Child, false, make<TfRet0010>},

@@ -57,7 +57,12 @@ DivisionFilter::Condition DivisionFilter::condition(const QString& column) const
 
 void DivisionFilter::addCondition(db::Query& q, const QString& column) const
 {
-    const Condition c = condition(column);
+    addConditionFor(q, currentIndex(), currentText(), column);
+}
+
+void DivisionFilter::addConditionFor(db::Query& q, int index, const QString& text, const QString& column)
+{
+    const Condition c = conditionFor(index, text, column);
     q.add(c.sql);
     q.bind(QStringLiteral("buCode"), c.buCode);
     if (!c.buCode1.isEmpty())

@@ -29,6 +29,8 @@ public:
     static Condition conditionFor(int index, const QString& text, const QString& column = QStringLiteral("a.부별코드"));
     Condition condition(const QString& column = QStringLiteral("a.부별코드")) const;
     void addCondition(db::Query& q, const QString& column = QStringLiteral("a.부별코드")) const;
+    // The same for an entry given by index and text (rules classes without the widget).
+    static void addConditionFor(db::Query& q, int index, const QString& text, const QString& column = QStringLiteral("a.부별코드"));
 
     // The chosen division's code ("05"), empty for the fixed entries.
     QString divisionCode() const;

@@ -360,6 +360,8 @@ private slots:
                     cols = "회원번호, 결석일자", vals = QStringLiteral("'%1', '2024-03-01'").arg(no);
                 else if (table == u"T_심사")
                     cols = "회원번호, 심사명", vals = QStringLiteral("'%1', 1").arg(no);
+                else if (table == u"T_국기원승품")
+                    cols = "회원번호, 급품코드", vals = QStringLiteral("'%1', '11'").arg(no);
                 sqlExec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, cols, vals));
             }
         QImage(4, 4, QImage::Format_RGB32).save(MemberNumber::photoPath(kNo), "BMP");

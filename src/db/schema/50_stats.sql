@@ -77,3 +77,19 @@ CREATE TABLE T_입관동기별현황 (
 );
 CREATE INDEX ix_입관동기별현황_입관일 ON T_입관동기별현황 (입관일);
 CREATE INDEX ix_입관동기별현황_회원번호 ON T_입관동기별현황 (회원번호);
+
+-- Poom and dan applications to the national headquarters: at most one per member and rank applied for
+-- (the member's rank when the row was entered); a later examination for that rank overwrites it.
+CREATE TABLE T_국기원승품 (
+    회원번호 TEXT NOT NULL,
+    급품코드 TEXT NOT NULL,
+    부별코드 TEXT,
+    회원명 TEXT,
+    심사명 INTEGER,
+    심사일자 TEXT,
+    응심번호 TEXT,
+    단증번호 TEXT,
+    생년월일 TEXT,
+    PRIMARY KEY (회원번호, 급품코드)
+);
+CREATE INDEX ix_국기원승품_심사명 ON T_국기원승품 (심사명);
