@@ -1,6 +1,5 @@
 #include "stats/uTot0010.h"
 
-#include "app/uMain.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
@@ -9,9 +8,12 @@
 #include "stats/HeadcountFigures.h"
 #include "stats/TotModels.h"
 #include "ui/CodeCombo.h"
+#include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
+#include "ui/KeyboardFlow.h"
 #include "ui/SchoolYearFilter.h"
+#include "ui/StatusLine.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -41,10 +43,8 @@ namespace {
 
 QDateEdit* dateBox(QWidget* parent, const QString& name)
 {
-    auto* d = new QDateEdit(Clock::today(), parent);
+    auto* d = new DateEdit(parent);
     d->setObjectName(name);
-    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    d->setCalendarPopup(true);
     return d;
 }
 
@@ -72,8 +72,6 @@ QTableView* newGrid(QWidget* parent)
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
     g->horizontalHeader()->setResizeContentsPrecision(50);
     g->setAlternatingRowColors(true);
     return g;
@@ -180,6 +178,14 @@ void TfTot0010::FormCreate()
     Com_Name10->setCurrentIndex(-1);
     if (db::tableExists(QStringLiteral("T_심사")))
         edt_SimsaName->setText(latestSchoolExam());
+    // Enter in any filter runs the page's query instead of moving on.
+    for (QWidget* f : PageControl1->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractItemView*>(f) || qobject_cast<QAbstractItemView*>(f->parentWidget()))
+            continue;
+        if (qobject_cast<QLineEdit*>(f) || qobject_cast<QComboBox*>(f) || qobject_cast<QAbstractSpinBox*>(f)
+            || qobject_cast<QCheckBox*>(f) || qobject_cast<QRadioButton*>(f))
+            KeyboardFlow::keepEnter(f);
+    }
 }
 
 // --- building -----------------------------------------------------------------------------------------
@@ -990,7 +996,7 @@ void TfTot0010::BitBtn3Click()
     m_appsRead.removeIf([&](const Application& r) { return r.memberNo == stored.memberNo && r.rankCode == stored.rankCode; });
     m_appModel->reset();
     search_num->setText(QStringLiteral("검색인원 : ") + QString::number(m_apps.size()));
-    TfMain::showStatus(QStringLiteral("국기원 승품 삭제: %1 %2").arg(stored.memberNo, stored.name));
+    StatusLine::show(QStringLiteral("국기원 승품 삭제: %1 %2").arg(stored.memberNo, stored.name));
     setRegisterMode(RegisterMode::Entry);
     m_appModel->setEditable(false);
 }
@@ -1017,7 +1023,7 @@ void TfTot0010::BitBtn5Click()
     Com_Name10->clear();
     Com_Name10->addItems(NationalApplications::registeredNames());
     Com_Name10->setCurrentIndex(-1);
-    TfMain::showStatus(QStringLiteral("국기원 승품 %1건 저장").arg(written));
+    StatusLine::show(QStringLiteral("국기원 승품 %1건 저장").arg(written));
 }
 
 void TfTot0010::BitBtn6Click()
