@@ -2,6 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/CodeTables.h"
+#include "db/ExamNumber.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
 #include "report/Report.h"
@@ -19,10 +20,6 @@ namespace tot {
 namespace {
 
 const QString kZeroDate = QStringLiteral("1899-12-30");
-
-// The examination and fitness records come with their own screens; a file without them lists nothing
-// of them rather than failing.
-bool has(const char* table) { return db::tableExists(QString::fromUtf8(table)); }
 
 QString shownDate(const QString& d) { return d.startsWith(kZeroDate) ? QString() : d; }
 
@@ -257,8 +254,7 @@ Listing rankPage(const Input& in)
 {
     db::Query q;
     q << kMemberColumns << feeColumn()
-      << (has("T_심사") ? QStringLiteral(", (SELECT Max(s.승급일자) FROM T_심사 s WHERE s.회원번호 = a.회원번호 AND s.급품코드 = a.급품코드) AS 승급일 ")
-                        : QStringLiteral(", NULL AS 승급일 "))
+      << QStringLiteral(", (SELECT Max(s.승급일자) FROM T_심사 s WHERE s.회원번호 = a.회원번호 AND s.급품코드 = a.급품코드) AS 승급일 ")
       << kMemberTables;
     addTyped(q, QStringLiteral("a.회원명"), QStringLiteral("Name"), in.name, StartsWith);
     DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("a.부별코드"));
@@ -271,15 +267,14 @@ Listing rankPage(const Input& in)
 
 Listing danNumbers(const Input& in)
 {
-    db::Query q(QStringLiteral("SELECT d.회원번호, a.회원명, a.입관일, b.부명, c.급품명, d.심사명, d.심사일자, d.단증번호, a.전화번호, "));
-    q << (has("T_심사") ? QStringLiteral("( SELECT MAX(T_심사.승급일자) FROM T_심사 WHERE T_심사.회원번호=d.회원번호 AND T_심사.급품코드= d.급품코드 "
-                                         "AND T_심사.승급일자 < d.심사일자 ) AS 심사_승급일자 ")
-                      : QStringLiteral("NULL AS 심사_승급일자 "));
-    q << QStringLiteral(
+    db::Query q(QStringLiteral(
+        "SELECT d.회원번호, a.회원명, a.입관일, b.부명, c.급품명, d.심사명, d.심사일자, d.단증번호, a.전화번호, "
+        "( SELECT MAX(T_심사.승급일자) FROM T_심사 WHERE T_심사.회원번호=d.회원번호 AND T_심사.급품코드= d.급품코드 "
+        "AND T_심사.승급일자 < d.심사일자 ) AS 심사_승급일자 "
         "FROM ((T_국기원승품 d LEFT JOIN T_회원 a ON d.회원번호 = a.회원번호) "
         "LEFT JOIN T_부별코드 b ON d.부별코드 = b.부별코드) "
         "LEFT JOIN T_급품코드 c ON d.급품코드 = c.급품코드 "
-        " WHERE NOT( d.회원번호 IS NULL ) ");
+        " WHERE NOT( d.회원번호 IS NULL ) "));
     addTyped(q, QStringLiteral("a.회원명"), QStringLiteral("회원명"), in.name, StartsWith);
     DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("d.부별코드"));
     if (!in.danRankCode.trimmed().isEmpty()) {
@@ -625,8 +620,6 @@ Listing lifeSection(const Input& in, int year)
 // The first and the last measurement of the item in the year, read with the member.
 Listing fitnessSection(const Input& in, int year, const QString& code)
 {
-    if (!has("T_체력측정"))
-        return {overallHeaders(Input::Fitness), {}, 0};
     db::Query q(QStringLiteral(
         "SELECT a.회원번호 , a.회원명, a.학년, a.입관일, b.부명, c.급품명, "
         "(SELECT TOP 1 m.%1 FROM T_체력측정 m WHERE m.회원번호 = a.회원번호 AND m.측정일자 Between :S AND :E "
@@ -658,8 +651,6 @@ Listing fitnessSection(const Input& in, int year, const QString& code)
 
 Listing examSection(const Input& in, int year, const QString& code)
 {
-    if (!has("T_심사"))
-        return {overallHeaders(Input::Exam), {}, 0};
     const QString column = code == QStringLiteral("E0") ? QStringLiteral("평균") : code;
     // 12.0: the engine divides two whole numbers as whole numbers, Jet does not.
     db::Query q(QStringLiteral(
@@ -835,8 +826,6 @@ Listing examNotes(const Input& in)
     Listing l;
     l.headers = QStringList{QStringLiteral("회 원 명"), QStringLiteral("부    명"), QStringLiteral("학    년"), QStringLiteral("급 품 명"),
                             QStringLiteral("승급일자"), QStringLiteral("심사결과 평가내용")};
-    if (!has("T_심사"))
-        return l;
     db::Query q(QStringLiteral(
         "SELECT a.회원번호, a.회원명, b.부명, a.학년, c.급품명, s.승급일자, s.심사결과평가내용 "
         "FROM ((T_회원 a INNER JOIN T_심사 s ON a.회원번호 = s.회원번호) "
@@ -1033,12 +1022,6 @@ QStringList poomDanRanks()
     return out;
 }
 
-bool isExamNumber(const QString& typed)
-{
-    static const QRegularExpression re(QStringLiteral("^[0-9]{1,9}$"));
-    return re.match(typed.trimmed()).hasMatch();
-}
-
 QString examNumberMessage() { return QStringLiteral("심사명은 숫자로 입력하세요."); }
 
 bool run(int page, const Input& in, Listing* out, Problem* problem)
@@ -1051,7 +1034,7 @@ bool run(int page, const Input& in, Listing* out, Problem* problem)
     case Roster: *out = roster(in); return true;
     case School: *out = school(in); return true;
     case Rank:
-        if (in.danMode && !in.examNo.trimmed().isEmpty() && !isExamNumber(in.examNo)) {
+        if (in.danMode && !in.examNo.trimmed().isEmpty() && ExamNumber::parse(in.examNo) == 0) {
             *p = {examNumberMessage(), QStringLiteral("edt_SisaName")};
             return false;
         }
@@ -1082,7 +1065,7 @@ bool run(int page, const Input& in, Listing* out, Problem* problem)
     case Boarding: *out = boarding(in); return true;
     case Concentration: *out = concentration(in); return true;
     case ExamNotes:
-        if (!in.examNo.trimmed().isEmpty() && !isExamNumber(in.examNo)) {
+        if (!in.examNo.trimmed().isEmpty() && ExamNumber::parse(in.examNo) == 0) {
             *p = {examNumberMessage(), QStringLiteral("edt_SimsaName")};
             return false;
         }
@@ -1094,12 +1077,6 @@ bool run(int page, const Input& in, Listing* out, Problem* problem)
         return true;
     default: return true;
     }
-}
-
-QString latestSchoolExam()
-{
-    const QVariant v = db::scalar(QStringLiteral("SELECT Max(심사명) AS M_n FROM T_심사 WHERE  심사구분 ='체육관'"));
-    return v.isNull() ? QStringLiteral("1") : QString::number(v.toLongLong());
 }
 
 PrintSpec printSpec(int page, const Input& in)

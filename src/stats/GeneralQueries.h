@@ -103,16 +103,12 @@ QStringList rankEntries();
 // The poom and dan ranks (those named "…단보" or "…단"), "code)  name".
 QStringList poomDanRanks();
 
-// Whole-number examination numbers: "12" yes, "1.5", "a" and "" no.
-bool isExamNumber(const QString& typed);
+// An examination number that ExamNumber::parse refuses gets this message.
 QString examNumberMessage(); // "심사명은 숫자로 입력하세요."
 
 // Runs one page (not 9). Returns false and sets *problem when an input is refused (nothing read);
 // errors of the engine throw db::Error.
 bool run(int page, const Input& in, Listing* out, Problem* problem = nullptr);
-
-// The highest number of the school's own examinations, or "1": page 13 starts on it.
-QString latestSchoolExam();
 
 // Printing a page's list: the report file, its title and one line of `print` per listed row.
 struct PrintSpec {

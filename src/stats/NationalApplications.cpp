@@ -1,6 +1,7 @@
 #include "stats/NationalApplications.h"
 
 #include "db/Clock.h"
+#include "db/ExamNumber.h"
 #include "db/JetSql.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
@@ -35,7 +36,7 @@ Application readRow(const db::Query& q)
 
 bool badNumber(const QString& typed, tot::Problem* problem)
 {
-    if (typed.trimmed().isEmpty() || tot::isExamNumber(typed))
+    if (typed.trimmed().isEmpty() || ExamNumber::parse(typed) > 0)
         return false;
     if (problem)
         *problem = {tot::examNumberMessage(), QStringLiteral("examname")};
@@ -181,7 +182,7 @@ tot::Problem check(const QList<Application>& rows)
     for (const Application& a : rows) {
         if (!a.include)
             continue;
-        if (!tot::isExamNumber(a.examNo))
+        if (ExamNumber::parse(a.examNo) == 0)
             return {QStringLiteral("%1: %2").arg(a.name, tot::examNumberMessage()), QStringLiteral("심사명")};
         const QDate d = db::parseDate(a.examDate);
         if (!d.isValid() || a.examDate.trimmed().startsWith(kZeroDate))

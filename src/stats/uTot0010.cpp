@@ -1,6 +1,7 @@
 #include "stats/uTot0010.h"
 
 #include "db/Clock.h"
+#include "db/ExamNumber.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
 #include "members/uPer0020.h"
@@ -176,8 +177,7 @@ void TfTot0010::FormCreate()
                                          QStringLiteral(" ORDER BY 회원명")));
     Com_Name10->addItems(NationalApplications::registeredNames());
     Com_Name10->setCurrentIndex(-1);
-    if (db::tableExists(QStringLiteral("T_심사")))
-        edt_SimsaName->setText(latestSchoolExam());
+    edt_SimsaName->setText(QString::number(std::max(ExamNumber::last(), 1)));
     // Enter in any filter runs the page's query instead of moving on.
     for (QWidget* f : PageControl1->findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractItemView*>(f) || qobject_cast<QAbstractItemView*>(f->parentWidget()))
@@ -448,8 +448,7 @@ QWidget* TfTot0010::buildPage(int i)
         row2->addWidget(Com_body);
         Com_Exam = narrow(new CodeCombo(w), 12);
         Com_Exam->setObjectName(QStringLiteral("Com_Exam"));
-        if (db::tableExists(QStringLiteral("T_심사항목")))
-            Com_Exam->load(QStringLiteral("T_심사항목"), QStringLiteral("심사항목코드"), QStringLiteral("심사항목명"));
+        Com_Exam->load(QStringLiteral("T_심사항목"), QStringLiteral("심사항목코드"), QStringLiteral("심사항목명"));
         Com_Exam->insertItem(0, QStringLiteral("E0)  최우수"));
         Com_Exam->insertItem(0, QString());
         Com_Exam->setCurrentIndex(0);

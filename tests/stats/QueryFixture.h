@@ -50,29 +50,9 @@ inline void absence(const QString& no, const QString& day)
     db::run("INSERT INTO T_결석 (회원번호, 결석일자) VALUES (:no, :d)", {{"no", no}, {"d", day}});
 }
 
-// The examination and fitness tables come with their own screens; a test that reads them before those
-// land makes them with the columns the other screens write.
-inline void ensureExamTable()
-{
-    if (!db::tableExists("T_심사"))
-        sqlExec("CREATE TABLE T_심사 (회원번호 TEXT NOT NULL, 승급일자 TEXT, 심사명 INTEGER, 심사구분 TEXT, 단증번호 TEXT, "
-                "심사일자 TEXT, 급품코드 TEXT, E1 INTEGER, E2 INTEGER, E3 INTEGER, E4 INTEGER, E5 INTEGER, E6 INTEGER, "
-                "출석률 INTEGER, 승벌점 INTEGER, 평균 INTEGER, 평가 TEXT, 심사결과평가내용 TEXT)");
-}
-
-inline void ensureFitnessTable()
-{
-    if (!db::tableExists("T_체력측정"))
-        sqlExec("CREATE TABLE T_체력측정 (회원번호 TEXT NOT NULL, 측정일자 TEXT NOT NULL, A01 REAL DEFAULT 0, A02 REAL DEFAULT 0, "
-                "A03 REAL DEFAULT 0, A04 REAL DEFAULT 0, A05 REAL DEFAULT 0, A06 REAL DEFAULT 0, A07 REAL DEFAULT 0, "
-                "A08 REAL DEFAULT 0, A09 REAL DEFAULT 0, A10 REAL DEFAULT 0, A11 REAL DEFAULT 0, A12 REAL DEFAULT 0, "
-                "PRIMARY KEY (회원번호, 측정일자))");
-}
-
 inline void exam(const QString& no, const QString& day, int number, const QString& kind, const QString& rank,
                  const QList<int>& scores = {0, 0, 0, 0, 0, 0}, int average = 0, const QString& note = QString())
 {
-    ensureExamTable();
     db::run("INSERT INTO T_심사 (회원번호, 승급일자, 심사명, 심사구분, 단증번호, 심사일자, 급품코드, E1, E2, E3, E4, E5, E6, "
             "출석률, 승벌점, 평균, 평가, 심사결과평가내용) VALUES (:no, :d, :n, :k, '', '1899-12-30', :r, :e1, :e2, :e3, :e4, :e5, :e6, "
             "0, 0, :avg, '', :note)",

@@ -109,7 +109,6 @@ private slots:
             QVERIFY(in.rankIndex >= 0);
             in.rankToText = rank.section(u'~', 1, 1);
         }
-        fixture::ensureExamTable(); // page 2 shows the promotion date
         QStringList got = numbers(runPage(page, in));
         got.sort();
         QCOMPARE(got, expected);
@@ -160,7 +159,6 @@ private slots:
         QFETCH(int, page);
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
-        fixture::ensureExamTable();
         Input in;
         in.danMode = true;
         in.examNo = typed;
@@ -247,7 +245,6 @@ private slots:
 
     void overallFitness()
     {
-        fixture::ensureFitnessTable();
         fixture::member({.no = "202401001", .name = "김하나"});
         fixture::member({.no = "202401002", .name = "이두리"});
         fixture::member({.no = "202401003", .name = "박세나"});
@@ -396,7 +393,6 @@ private slots:
         QFETCH(QStringList, fields);
         fixture::school();
         fixture::installLayout(layout);
-        fixture::ensureExamTable();
         fixture::member({.no = "202401001", .name = "김하나", .division = "05", .rank = "01", .birth = "2018-03-01", .payDay = "15"});
         db::run("UPDATE T_회원 SET 지역코드 = 2, 주소 = '도장로 1', 핸드폰번호 = '010-1', 코스코드 = '01', 장소코드 = '01', 시간 = '14:00'");
         fixture::paid("202401001", "202405");

@@ -66,7 +66,6 @@ private slots:
     void init()
     {
         m_db = std::make_unique<TestDb>();
-        fixture::ensureExamTable();
     }
     void cleanup() { m_db.reset(); }
 

@@ -55,7 +55,6 @@ private slots:
     void init()
     {
         m_db = std::make_unique<TestDb>();
-        fixture::ensureExamTable();
         fixture::school();
         fixture::member({.no = "202401001", .name = "김단보", .division = "05", .rank = "11"});
         fixture::member({.no = "202401002", .name = "이이품", .division = "12", .rank = "14"});
