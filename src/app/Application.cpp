@@ -5,6 +5,7 @@
 #include "ui/AppStyle.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyboardFlow.h"
+#include "ui/WindowPlacement.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -52,6 +53,7 @@ void Application::applyFonts()
         loadTranslations();
         QApplication::setWindowIcon(Pictures::icon());
         KeyboardFlow::install();
+        WindowPlacement::install();
     }
     // Screens in NanumGothic where the school fonts are missing.
     QFont f(QStringLiteral("NanumGothic"), 9);

@@ -6,7 +6,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
-#include <QScreen>
 #include <QWidget>
 
 using namespace screens;
@@ -35,22 +34,6 @@ private:
 }
 
 QSize ScreenHost::designedSize(const QWidget* screen) { return screen->property(kDesignedSize).toSize(); }
-
-void ScreenHost::centreOver(const QWidget* owner, QWidget* window)
-{
-    // Over the middle of the owner, but never off its screen.
-    QSize size = window->size();
-    if (!window->testAttribute(Qt::WA_Resized))
-        size = window->sizeHint().expandedTo(window->minimumSize());
-    QRect r(QPoint(), size);
-    r.moveCenter(owner->window()->geometry().center());
-    if (const QScreen* s = owner->screen()) {
-        const QRect avail = s->availableGeometry();
-        r.moveLeft(std::max(avail.left(), std::min(r.left(), avail.right() - r.width())));
-        r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - r.height())));
-    }
-    window->move(r.topLeft());
-}
 
 void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
 {
@@ -161,11 +144,9 @@ QWidget* ScreenHost::create(const Factory& f)
     case Kind::StayOnTop:
         w->setParent(m_main, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                  | Qt::WindowSystemMenuHint);
-        centreOver(m_main, w);
         break;
     case Kind::Separate:
         w->setParent(m_main, Qt::Window);
-        centreOver(m_main, w);
         break;
     }
     m_open.insert(f.className, w);

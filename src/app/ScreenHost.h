@@ -41,8 +41,6 @@ public:
     QWidget* screen(const QString& className) const;
     // The size a screen asked for when it was created (its own resize(), else its size hint).
     static QSize designedSize(const QWidget* screen);
-    // Places a small window over the middle of the owner's window, inside the owner's screen.
-    static void centreOver(const QWidget* owner, QWidget* window);
     QStringList openScreens() const;
     // Asks every open screen to close, as its own close button would; false when one keeps itself open
     // (unsaved work the user chose to keep).

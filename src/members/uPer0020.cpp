@@ -294,9 +294,10 @@ QWidget* TfPer0020::buildFields()
     com_Zip = codes(QStringLiteral("우편번호"));
     com_Zip->setMaxVisibleItems(20);
     place(4, 2, QStringLiteral("우편번호"), com_Zip);
-    place(4, 3, QStringLiteral("주   소"), text(QStringLiteral("주소"), 50));
+    place(4, 3, QStringLiteral("학 원 수 강"), text(QStringLiteral("타학원수강"), 200));
 
-    place(5, 0, QStringLiteral("학 원 수 강"), text(QStringLiteral("타학원수강"), 200), 3);
+    // The address takes three columns: a street, building and flat read whole.
+    place(5, 0, QStringLiteral("주   소"), text(QStringLiteral("주소"), 50), 3);
     place(5, 2, QStringLiteral("기         타"), text(QStringLiteral("기타사항"), 255), 3);
 
     com_Course = codes(QStringLiteral("코스코드"));
@@ -378,11 +379,13 @@ QWidget* TfPer0020::buildDetailsTab()
         m_fields.insert(col, e);
         g->addWidget(e, r++, 1);
     }
-    g->addWidget(new QLabel(QStringLiteral("E-mail"), status), r, 0);
+    // An e-mail address under its caption, across the box: wide enough for the usual address.
+    g->addWidget(new QLabel(QStringLiteral("E-mail"), status), r++, 0);
     auto* mail = new QLineEdit(status);
     mail->setMaxLength(50);
+    mail->setMinimumWidth(mail->fontMetrics().horizontalAdvance(QString(26, u'm')));
     m_fields.insert(QStringLiteral("이메일"), mail);
-    g->addWidget(mail, r, 1);
+    g->addWidget(mail, r, 0, 1, 2);
     h->addWidget(status);
     return page;
 }
@@ -593,9 +596,10 @@ void TfPer0020::showFields()
 {
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
         const QVariant v = m_record.field(it.key());
-        if (auto* e = qobject_cast<QLineEdit*>(it.value()))
+        if (auto* e = qobject_cast<QLineEdit*>(it.value())) {
             e->setText(v.toString());
-        else if (auto* d = qobject_cast<DateEdit*>(it.value()))
+            e->setCursorPosition(0); // a long address shows its beginning
+        } else if (auto* d = qobject_cast<DateEdit*>(it.value()))
             d->setDateText(v.toString());
         else if (auto* c = qobject_cast<QComboBox*>(it.value()); c && c != com_Place && c != com_Time)
             setComboValue(c, v);

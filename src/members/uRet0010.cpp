@@ -252,7 +252,6 @@ QWidget* TfRet0010::buildPage(int page)
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->verticalHeader()->setVisible(false);
-    g->horizontalHeader()->setStretchLastSection(true);
     if (page < 2) {
         m_models[page] = new RetLinesModel(&m_lines[page],
                                            {"회원번호", "회원명", "입관일", page == 0 ? "퇴관일" : "휴관일", "생년월일", "성별",
@@ -262,9 +261,6 @@ QWidget* TfRet0010::buildPage(int page)
         g->setModel(m_models[page]);
         g->setItemDelegateForColumn(kReasonColumn, new ReasonDelegate(&m_reasons, g));
         g->setEditTriggers(QAbstractItemView::AllEditTriggers);
-        for (int c = 0; c < 7; ++c)
-            g->setColumnWidth(c, c == 1 ? 70 : c == 5 ? 40 : 80);
-        g->setColumnWidth(kReasonColumn, 150);
     } else {
         m_models[page] = new RetLinesModel(&m_lines[page],
                                            {"회원번호", "회원명", "입관일", "휴관일", "생년월일", "성별", "전화번호", "휴관사유",
@@ -272,10 +268,18 @@ QWidget* TfRet0010::buildPage(int page)
                                            kCheckColumn,
                                            [this](int row, const QVariant& v) { checkChanged(row, v.toInt() == Qt::Checked); }, this);
         g->setModel(m_models[page]);
-        for (int c = 0; c < 8; ++c)
-            g->setColumnWidth(c, c == 1 ? 70 : c == 5 ? 40 : 80);
         g->setColumnWidth(kCheckColumn, 40);
     }
+    // Columns as wide as their values; the reason takes what is left, so nothing needs scrolling.
+    const QFontMetrics fm = g->fontMetrics();
+    auto fits = [&fm](const char* sample) { return fm.horizontalAdvance(QString::fromUtf8(sample)) + 14; };
+    const int widths[] = {fits("000000000"), fits("가나다라"), fits("0000-00-00"), fits("0000-00-00"), fits("0000-00-00"),
+                          40, fits("010-0000-0000")};
+    for (int c = 0; c < 7; ++c)
+        g->setColumnWidth(c, widths[c]);
+    g->setColumnWidth(m_models[page]->columnCount() - 1, fits("초등1학년부"));
+    g->horizontalHeader()->setStretchLastSection(false);
+    g->horizontalHeader()->setSectionResizeMode(kReasonColumn, QHeaderView::Stretch);
 
     switch (page) {
     case 0:

@@ -212,9 +212,14 @@ QWidget* TfMem0010::buildComparisonPage()
     const QStringList header = HeadcountFigures::comparisonHeader();
     grdCompare->setColumnCount(int(header.size()));
     grdCompare->setHorizontalHeaderLabels(header);
-    grdCompare->setColumnWidth(0, 50);
+    // Four years side by side without scrolling: each column as wide as a three-digit count or its
+    // heading, whichever is wider; the blank columns only part the years.
+    const QFontMetrics fm = grdCompare->horizontalHeader()->fontMetrics();
+    const int count = fm.horizontalAdvance(QStringLiteral("000")) + 6;
+    grdCompare->horizontalHeader()->setMinimumSectionSize(4);
+    grdCompare->setColumnWidth(0, std::max(44, fm.horizontalAdvance(header[0]) + 10));
     for (int c = 1; c < header.size(); ++c)
-        grdCompare->setColumnWidth(c, header[c].isEmpty() ? 8 : 30);
+        grdCompare->setColumnWidth(c, header[c].isEmpty() ? 6 : std::max(count, fm.horizontalAdvance(header[c]) + 6));
     body->addWidget(grdCompare, 1);
     auto* box = new QGroupBox("당해년도 현황", page);
     auto* bl = new QVBoxLayout(box);

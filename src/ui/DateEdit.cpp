@@ -30,8 +30,7 @@ void DateEdit::setAllowEmpty(bool on)
 {
     m_allowEmpty = on;
     setSpecialValueText(on ? QStringLiteral(" ") : QString());
-    if (!on && isEmpty())
-        setDate(Clock::today());
+    setEmpty(); // blank until a date is given (or today for a date that must be there)
 }
 
 bool DateEdit::isEmpty() const { return m_allowEmpty && date() == kBlank; }

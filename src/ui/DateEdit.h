@@ -18,7 +18,7 @@ public:
     explicit DateEdit(QWidget* parent = nullptr);
     explicit DateEdit(const QDate& date, QWidget* parent = nullptr);
 
-    void setAllowEmpty(bool on);
+    void setAllowEmpty(bool on); // and starts blank (today when turned off)
     bool allowEmpty() const { return m_allowEmpty; }
     bool isEmpty() const;
     void setEmpty(); // blank when allowed, otherwise today

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTableView>
@@ -82,6 +83,14 @@ QStringList layoutFaults(QWidget* screen)
                            .arg(g->columnWidth(c))
                            .arg(need);
         }
+    }
+    // A masked field (resident number, telephone) shows its whole mask.
+    for (QLineEdit* e : screen->findChildren<QLineEdit*>()) {
+        if (!e->isVisibleTo(screen) || e->inputMask().isEmpty())
+            continue;
+        const int need = e->fontMetrics().horizontalAdvance(e->displayText()) + 8;
+        if (e->width() < need)
+            out << QStringLiteral("masked field %1 cut: %2 of %3").arg(e->objectName()).arg(e->width()).arg(need);
     }
     QList<QWidget*> parents{screen};
     parents += screen->findChildren<QWidget*>();

@@ -89,6 +89,7 @@ private slots:
     void fileDialogFolders_data();
     void fileDialogFolders();
     void browseModeReadable();
+    void smallWindowsOverTheirOwner();
 };
 
 void TstUi::dateTyping_data()
@@ -335,6 +336,25 @@ void TstUi::browseModeReadable()
     QTableWidget grid(3, 2);
     const int h = grid.verticalHeader()->defaultSectionSize();
     QVERIFY2(h >= grid.fontMetrics().height() && h <= grid.fontMetrics().height() + 8, qPrintable(QString::number(h)));
+}
+
+
+void TstUi::smallWindowsOverTheirOwner()
+{
+    QWidget owner;
+    owner.setGeometry(100, 80, 798, 596);
+    owner.show();
+    auto* small = new QWidget(&owner, Qt::Window); // a print window of a screen
+    small->resize(300, 200);
+    small->show();
+    // Over the middle, give or take the frame, not at the desktop's corner.
+    QVERIFY2((small->geometry().center() - owner.geometry().center()).manhattanLength() <= 6,
+             qPrintable(QStringLiteral("%1,%2").arg(small->x()).arg(small->y())));
+    // A window that placed itself keeps its place.
+    auto* placed = new QWidget(&owner, Qt::Window);
+    placed->setGeometry(10, 10, 200, 100);
+    placed->show();
+    QCOMPARE(placed->geometry().topLeft(), QPoint(10, 10));
 }
 
 QTEST_MAIN(TstUi)
