@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build ccache pkg-config
       qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
-      libsqlite3-dev sqlite3 libgl-dev
+      libsqlite3-dev sqlite3 libgl-dev libcups2-dev
       fonts-nanum libbenchmark-dev qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -40,7 +40,7 @@ void PeriodDeletion::deleteCashBook()
     db::run(QStringLiteral("DELETE FROM T_금전출납 "));
     db::run(QStringLiteral("DELETE FROM T_금전출납마감  "));
     tr.commit();
-    Session::setLastClosedMonth(QStringLiteral("000000"));
+    Session::reloadLastClosedMonth();
 }
 
 int PeriodDeletion::deleteFees(const QDate& from, const QDate& to)

@@ -101,6 +101,13 @@ QWidget* ScreenHost::screen(const QString& className) const
     return p.data();
 }
 
+void ScreenHost::refresh(const QStringList& classNames) const
+{
+    for (const QString& name : classNames)
+        if (QWidget* w = screen(name); w && w->metaObject()->indexOfMethod("Refresh()") >= 0)
+            QMetaObject::invokeMethod(w, "Refresh");
+}
+
 QStringList ScreenHost::openScreens() const
 {
     QStringList out;

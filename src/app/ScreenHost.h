@@ -39,6 +39,8 @@ public:
     bool hasFactory(const QString& className) const;
 
     QWidget* screen(const QString& className) const;
+    // Data a screen shows changed elsewhere: an open screen with a Q_INVOKABLE Refresh() reads again.
+    void refresh(const QStringList& classNames) const;
     // The size a screen asked for when it was created (its own resize(), else its size hint).
     static QSize designedSize(const QWidget* screen);
     QStringList openScreens() const;

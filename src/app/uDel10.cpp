@@ -1,5 +1,6 @@
 #include "app/uDel10.h"
 
+#include "app/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"
@@ -7,7 +8,9 @@
 #include "ui/StatusLine.h"
 
 #include <QButtonGroup>
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,7 +98,14 @@ PeriodDeletion::Kind TfDel10::chosenKind() const
 
 bool TfDel10::eventFilter(QObject* watched, QEvent* event)
 {
+    // A date is checked when the user moves on to another field of this screen, not when a drop-down,
+    // a message box or another window takes the focus for a moment.
     if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        QWidget* next = QApplication::focusWidget();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason || !next || next == watched
+            || !isAncestorOf(next))
+            return QWidget::eventFilter(watched, event);
         if (watched == edt_FromDate)
             edt_FromDateExit();
         else if (watched == edt_ToDate)
@@ -144,6 +154,8 @@ void TfDel10::Btn_DeleteClick()
             return;
         }
         StatusLine::show(QStringLiteral("금전출납 자료 모두 삭제"));
+        if (ScreenHost* host = ScreenHost::current()) // windows showing the book must not show what is gone
+            host->refresh({QStringLiteral("TfMon0010"), QStringLiteral("TfMoneyMaster")});
         Dialogs::info(QStringLiteral("확인"), QStringLiteral("금전출납 자료를 모두 삭제 하였습니다."), this);
         return;
     }

@@ -13,6 +13,7 @@
 #include "ui/InputLanguage.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/StatusLine.h"
+#include "ui/PasswordEcho.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -110,7 +111,7 @@ void TfMain::FormCreate()
     m_password = new QLineEdit(m_area->viewport());
     m_password->setObjectName(QStringLiteral("edt_PassWord"));
     m_password->setMaxLength(8);
-    m_password->setEchoMode(QLineEdit::Password);
+    echoAsStars(m_password);
     m_password->setFixedWidth(110);
     m_password->installEventFilter(this);
     KeyboardFlow::keepEnter(m_password); // Enter unlocks, it does not move on

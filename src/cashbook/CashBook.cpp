@@ -34,6 +34,8 @@ std::optional<CashLine> lineAt(const QDate& date, int seq)
 
 } // namespace
 
+bool CashBook::isFeeLink(const QString& feeLink) { return FeePayments::parseFeeLink(feeLink, nullptr, nullptr); }
+
 QList<CashLine> CashBook::linesOf(const QDate& date)
 {
     QList<CashLine> lines;
@@ -118,6 +120,11 @@ QString CashBook::updateLine(const QDate& date, int seq, const QString& mainItem
 {
     if (QString refusal = closedMonthRefusal(date, Action::Edit); !refusal.isEmpty())
         return refusal;
+    const std::optional<CashLine> line = lineAt(date, seq);
+    if (!line)
+        return QStringLiteral("수정할 금전출납 자료가 없습니다.\n다른 화면에서 지워졌을 수 있습니다.");
+    if (isFeeLink(line->feeLink) && (line->income != (income ? amount : 0) || line->expense != (income ? 0 : amount)))
+        return QStringLiteral("수련비 납부로 기록된 금액은 수련비 화면에서 수정하세요.");
     db::run(QStringLiteral("update T_금전출납 set 대항목 = :대항목, 소항목 = :소항목, 입금액 = :입금액, 출금액 = :출금액, 적요 = :적요 "
                            "where 일자 = :일자 and 순번 = :순번 "),
             {{"대항목", mainItem}, {"소항목", subItem}, {"입금액", income ? amount : 0},
@@ -129,8 +136,8 @@ QString CashBook::deleteLine(const QDate& date, int seq)
 {
     const std::optional<CashLine> line = lineAt(date, seq);
     if (!line)
-        return {};
-    if (line->mainItem == kFeeItem && !line->feeLink.isEmpty())
+        return QStringLiteral("삭제할 금전출납 자료가 없습니다.\n다른 화면에서 지워졌을 수 있습니다.");
+    if (isFeeLink(line->feeLink))
         return deleteFeeLine(date, seq);
     if (QString refusal = closedMonthRefusal(date, Action::Delete); !refusal.isEmpty())
         return refusal;

@@ -28,6 +28,10 @@ public:
         qint64 net() const { return income - expense; }
     };
 
+    // A fee line carries the link to its fee payment; a line typed under "수련비" without one is an
+    // ordinary line.
+    static bool isFeeLink(const QString& feeLink);
+
     static QList<CashLine> linesOf(const QDate& date);
     static Totals dayTotals(const QDate& date);
     static int nextSeq(const QDate& date);
@@ -36,7 +40,8 @@ public:
     static QStringList subItems(const QString& mainItem);  // details of the category with that name
 
     // Ordinary lines. Lines of a closed month are not changed: the refusal message is returned
-    // (empty when done). Database failures throw db::Error.
+    // (empty when done), as for a line that no longer exists and for a change of a fee line's amount
+    // (fee lines change only through FeePayments). Database failures throw db::Error.
     enum class Action { Add, Edit, Delete };
     static QString closedMonthRefusal(const QDate& date, Action action);
     static QString addLine(const QDate& date, const QString& mainItem, const QString& subItem, bool income,

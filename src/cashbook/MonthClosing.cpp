@@ -22,22 +22,12 @@ bool isWholeNumber(const QString& text, qint64* out)
 
 QString MonthClosing::lastClosed()
 {
-    const QVariant v = db::scalar(QStringLiteral(" SELECT MAX(마감연월) FROM T_금전출납마감 "
-                                                 " WHERE  마감여부 ='1'"));
-    return v.isNull() ? QString() : v.toString();
+    Session::reloadLastClosedMonth();
+    const QString l = Session::lastClosedMonth();
+    return l == QStringLiteral("000000") ? QString() : l;
 }
 
-QString MonthClosing::lastClosedOrZero()
-{
-    const QString l = lastClosed();
-    return l.isEmpty() ? QStringLiteral("000000") : l;
-}
-
-bool MonthClosing::isClosed(const QString& monthKey)
-{
-    const QString l = lastClosed();
-    return !l.isEmpty() && monthKey <= l;
-}
+bool MonthClosing::isClosed(const QString& monthKey) { return Session::isClosedMonth(monthKey); }
 
 MonthClosing::GuardResult MonthClosing::guard()
 {
@@ -67,11 +57,17 @@ QString MonthClosing::checkClose(const QString& m)
                                   " WHERE  마감연월  =:마감연월 "
                                   " AND    마감여부  =:마감여부 "), {{"마감연월", m}, {"마감여부", "0"}}).toInt() == 0)
         return QStringLiteral("이전월을 먼저 마감하세요.");
+    // The open row is the month after the last closed one, unless the rows were written otherwise.
+    const QString last = lastClosed();
+    if (last.isEmpty() || m != monthkey::nextMonth(last))
+        return QStringLiteral("이전월을 먼저 마감하세요.");
     return {};
 }
 
 void MonthClosing::close(const QString& m)
 {
+    if (const QString refusal = checkClose(m); !refusal.isEmpty())
+        throw ClosingRefused(refusal);
     db::Query sums(QStringLiteral(" SELECT SUM(입금액), SUM(출금액) "
                                   " FROM   T_금전출납 "
                                   " WHERE   일자  >=:FromDate "
@@ -110,7 +106,7 @@ void MonthClosing::close(const QString& m)
             {{"마감연월", monthkey::nextMonth(m)}, {"당월차변금액", 0}, {"당월대변금액", 0},
              {"차변누계금액", accIncome}, {"대변누계금액", accExpense}, {"마감여부", "0"}});
     tx.commit();
-    Session::setLastClosedMonth(lastClosedOrZero());
+    Session::reloadLastClosedMonth();
 }
 
 QString MonthClosing::checkCancel(const QString& m)
@@ -132,6 +128,8 @@ QString MonthClosing::checkCancel(const QString& m)
 
 void MonthClosing::cancel(const QString& m)
 {
+    if (const QString refusal = checkCancel(m); !refusal.isEmpty())
+        throw ClosingRefused(refusal);
     db::Transaction tx;
     db::run(QStringLiteral(" UPDATE T_금전출납마감 "
                            " SET 차변누계금액 = 차변누계금액 - 당월차변금액,   "
@@ -143,7 +141,7 @@ void MonthClosing::cancel(const QString& m)
     db::run(QStringLiteral(" DELETE FROM T_금전출납마감 "
                            " WHERE  마감연월  > :마감연월 "), {{"마감연월", m}});
     tx.commit();
-    Session::setLastClosedMonth(lastClosedOrZero());
+    Session::reloadLastClosedMonth();
 }
 
 std::optional<MonthClosing::Opening> MonthClosing::opening()
@@ -155,7 +153,15 @@ std::optional<MonthClosing::Opening> MonthClosing::opening()
     return Opening{q.str("마감연월"), q.integer("차변누계금액"), q.integer("대변누계금액")};
 }
 
-bool MonthClosing::openingEditable() { return lastClosed().isEmpty(); }
+bool MonthClosing::openingEditable()
+{
+    const auto o = opening();
+    return !o
+        || db::scalar(QStringLiteral("SELECT Count(*) FROM T_금전출납마감 WHERE 마감여부 = '1' AND 마감연월 > :마감연월"),
+                      {{"마감연월", o->month}})
+                   .toInt()
+            == 0;
+}
 
 QString MonthClosing::checkOpening(const QString& month, const QString& income, const QString& expense, Field* field)
 {
@@ -171,6 +177,9 @@ QString MonthClosing::checkOpening(const QString& month, const QString& income, 
         return fail(Field::Month, QStringLiteral("시작년월일을 6자리로 입력하세요."));
     if (!monthkey::isMonthKey(m))
         return fail(Field::Month, QStringLiteral("시작년월을 바른 년월(YYYYMM)로 입력하세요."));
+    // An opening in the future would close every month up to it.
+    if (const QString current = Clock::thisMonthKey(); m > current)
+        return fail(Field::Month, QStringLiteral("시작년월은 현재월(%1)보다 뒤일 수 없습니다.").arg(monthkey::dashed(current)));
     if (income.trimmed().isEmpty())
         return fail(Field::Income, QStringLiteral("입금 누계를 입력하세요."));
     if (!isWholeNumber(income, nullptr))
@@ -190,20 +199,40 @@ QString MonthClosing::checkOpening(const QString& month, const QString& income, 
     return {};
 }
 
+namespace {
+void requireOpeningEditable()
+{
+    if (!MonthClosing::openingEditable())
+        throw ClosingRefused(QStringLiteral("1회 이상 마감된 경우에는 수정 불가능 합니다."));
+}
+}
+
 void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expense)
 {
+    requireOpeningEditable();
+    if (const QString refusal = checkOpening(month, QString::number(income), QString::number(expense), nullptr);
+        !refusal.isEmpty())
+        throw ClosingRefused(refusal);
     db::Transaction tx;
-    // Only an unstarted chain is written here, so the whole table is replaced: the opening month
-    // closed, the month after it open with the same accumulated figures.
+    // Until the month after it is closed the chain holds only the opening and the open month after it,
+    // so the whole table is replaced: the opening month closed, the month after it open with the same
+    // accumulated figures.
     db::run(QStringLiteral(" DELETE FROM  T_금전출납마감 "));
     const QString ins = QStringLiteral("INSERT INTO T_금전출납마감 "
                                        "(마감연월, 당월차변금액,  당월대변금액, 차변누계금액,  대변누계금액, 마감여부) "
                                        " VALUES "
                                        "(:마감연월, :당월차변금액,  :당월대변금액, :차변누계금액,  :대변누계금액, :마감여부) ");
-    db::run(ins, {{"마감연월", month}, {"당월차변금액", 0}, {"당월대변금액", 0},
+    db::run(ins, {{"마감연월", month.trimmed()}, {"당월차변금액", 0}, {"당월대변금액", 0},
                   {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "1"}});
-    db::run(ins, {{"마감연월", monthkey::nextMonth(month)}, {"당월차변금액", 0}, {"당월대변금액", 0},
+    db::run(ins, {{"마감연월", monthkey::nextMonth(month.trimmed())}, {"당월차변금액", 0}, {"당월대변금액", 0},
                   {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "0"}});
     tx.commit();
-    Session::setLastClosedMonth(lastClosedOrZero());
+    Session::reloadLastClosedMonth();
+}
+
+void MonthClosing::removeOpening()
+{
+    requireOpeningEditable();
+    db::run(QStringLiteral(" DELETE FROM  T_금전출납마감 "));
+    Session::reloadLastClosedMonth();
 }

@@ -3,6 +3,15 @@
 #include <QString>
 #include <optional>
 
+#include "db/DbError.h"
+
+// A closing, cancellation or opening balance the chain does not allow; message() is the Korean text
+// for the user. Nothing was written.
+class ClosingRefused : public db::Error {
+public:
+    explicit ClosingRefused(const QString& message) : db::Error(message, QString()) {}
+};
+
 // The closing chain of the cash book: one row per month in T_금전출납마감, every row but the last
 // closed, the last one open. The opening balance starts the chain; closing a month adds its totals
 // and opens the next one; cancelling reopens a month and drops the months after it.
@@ -16,12 +25,13 @@ public:
     };
     static GuardResult guard();
 
-    static QString lastClosed();          // MAX of the closed months, empty when none
-    static QString lastClosedOrZero();    // the same, "000000" when none (the main window's value)
-    static bool isClosed(const QString& monthKey); // the month is at or before the last closed month
+    static QString lastClosed();          // MAX of the closed months read now, empty when none
+    static bool isClosed(const QString& monthKey); // at or before the last closed month (Session's value)
 
-    // Closing of month M. check* return the refusal message (empty when the work may go on);
-    // close/cancel run in one transaction, throw db::Error on failure and update the session value.
+    // Closing of month M. check* return the refusal message (empty when the work may go on). close and
+    // cancel check again themselves (ClosingRefused): only the month after the last closed one closes,
+    // only the last closed month reopens and never the opening month. Each runs in one transaction,
+    // throws db::Error on failure and reloads the session value.
     static QString checkClose(const QString& m);
     static void close(const QString& m);
     static QString checkCancel(const QString& m);
@@ -34,9 +44,14 @@ public:
         qint64 expense = 0;  // 대변누계금액
     };
     static std::optional<Opening> opening();   // the first row, if any
-    static bool openingEditable();             // only while no month is closed
+    // The opening can be corrected or removed until the month after it is closed.
+    static bool openingEditable();
     enum class Field { None, Month, Income, Expense };
     // Checks the typed values in the window's order; returns the message and the field to focus.
     static QString checkOpening(const QString& month, const QString& income, const QString& expense, Field* field);
+    // Writes the opening month (closed) and the open month after it in place of the rows there were.
+    // Refused (ClosingRefused) once the opening can no longer change, or for values checkOpening refuses.
     static void saveOpening(const QString& month, qint64 income, qint64 expense);
+    // Removes the opening, so the books are started again; refused as saveOpening.
+    static void removeOpening();
 };

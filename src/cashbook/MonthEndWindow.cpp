@@ -65,9 +65,9 @@ void MonthEndWindow::Btn_OkClick()
     try {
         m_run(m);
     } catch (const db::Error&) {
-        Dialogs::error(QStringLiteral("확인"), m_texts.failure, this);
+        Dialogs::error(m_texts.resultCaption, m_texts.failure, this);
         return;
     }
     StatusLine::show(monthkey::dashed(m) + u' ' + m_texts.done);
-    Dialogs::info(QStringLiteral("확인"), m_texts.done, this);
+    Dialogs::info(m_texts.resultCaption, m_texts.done, this);
 }

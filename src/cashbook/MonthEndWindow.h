@@ -18,6 +18,7 @@ public:
         QString work;       // "마감작업" / "마감취소": the question "<month> <work> 하시겠습니까?"
         QString failure;
         QString done;
+        QString resultCaption; // caption of the failure and completion boxes
     };
     void setMonth(const QDate& firstDay);
 

@@ -15,6 +15,7 @@
 #include "ui/Dialogs.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/StatusLine.h"
+#include "ui/PasswordEcho.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -171,7 +172,7 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
     bar->addStretch();
     edt_PassWord = new QLineEdit;
     edt_PassWord->setMaxLength(8);
-    edt_PassWord->setEchoMode(QLineEdit::Password);
+    echoAsStars(edt_PassWord);
     edt_PassWord->setFixedWidth(100);
     Btn_Ok = button(QStringLiteral("확  인"));
     bar->addWidget(edt_PassWord);
@@ -624,6 +625,14 @@ void TfMon0010::PgCtrChange()
     }
 }
 
+void TfMon0010::Refresh()
+{
+    if (inEntry())
+        endEntry();
+    clearInquiry();
+    loadDay();
+}
+
 void TfMon0010::showStatus(const QString& text) { StatusLine::show(text); }
 
 // ---------------------------------------------------------------- register page
@@ -715,7 +724,7 @@ void TfMon0010::selectLine(int row)
     com_InType->setCurrentText(income ? kIncome : kExpense);
     edt_Amount->clear();
     edt_Memo->clear();
-    if (mainItem != CashBook::kFeeItem && mainItem != CashBook::kPartnerItem) {
+    if (!CashBook::isFeeLink(feeLink) && mainItem != CashBook::kPartnerItem) {
         edt_Amount->setText(QString(income ? in : grd_Lines->item(row, ColOut)->text()).remove(u','));
         edt_Memo->setText(grd_Lines->item(row, ColMemo)->text());
     }
@@ -735,7 +744,7 @@ void TfMon0010::loadSubItems(const QString& mainItem)
 
 void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink)
 {
-    if (mainItem == CashBook::kFeeItem) {
+    if (CashBook::isFeeLink(feeLink)) {
         pnl_Lower->setCurrentIndex(1);
         const CashBook::Member m = CashBook::memberOf(feeLink);
         lbl_Member->setText(QStringLiteral("회원명 : %1\n성별 : %2\n부별 : %3\n급품 : %4\n회원번호 : %5\n생일 : %6\n전화번호 : %7\n현재수련비 : %8")
@@ -906,12 +915,13 @@ void TfMon0010::Btn_DeleteClick()
         return;
     }
     const QString mainItem = grd_Lines->item(row, ColMain)->text();
+    const bool feeLine = CashBook::isFeeLink(grd_Lines->item(row, ColLink)->text());
     const int seq = grd_Lines->item(row, ColSeq)->text().toInt();
     QString question = QStringLiteral("삭제하시겠습니까?");
-    if (mainItem == CashBook::kPartnerItem)
-        question += QStringLiteral("\n\n거래 내역의 내용도 모두 지워집니다.!");
-    else if (mainItem == CashBook::kFeeItem)
+    if (feeLine)
         question += QStringLiteral("\n\n수련비납부의 내용도 지워집니다.!");
+    else if (mainItem == CashBook::kPartnerItem)
+        question += QStringLiteral("\n\n거래 내역의 내용도 모두 지워집니다.!");
     if (!Dialogs::okCancel(QStringLiteral("삭제확인"), question, this))
         return;
     QString refusal;
@@ -919,7 +929,7 @@ void TfMon0010::Btn_DeleteClick()
     try {
         refusal = CashBook::deleteLine(registerDate(), seq);
     } catch (const db::Error&) {
-        if (mainItem != CashBook::kFeeItem)
+        if (!feeLine)
             throw;
         failed = true;
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다."), this);

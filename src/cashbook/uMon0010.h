@@ -107,6 +107,7 @@ public:
     QPushButton* btn_ListPrint = nullptr;
 
     // Handlers
+    Q_INVOKABLE void Refresh(); // the cash book changed elsewhere: entry dropped, day and inquiry read again
     void PgCtrChange();
     void Btn_InsertClick();
     void Btn_EditClick();

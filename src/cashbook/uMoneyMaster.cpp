@@ -1,6 +1,7 @@
 #include "cashbook/uMoneyMaster.h"
 
 #include "cashbook/MonthClosing.h"
+#include "db/MonthKey.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
 
@@ -33,12 +34,13 @@ TfMoneyMaster::TfMoneyMaster(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* note = new QLabel(QStringLiteral("1회 이상 마감된 경우에는 수정 불가능 합니다."));
 
     Btn_Edit = new QPushButton(QStringLiteral("수     정"));
+    Btn_Delete = new QPushButton(QStringLiteral("삭     제"));
     Btn_Query = new QPushButton(QStringLiteral("조     회"));
     Btn_Ok = new QPushButton(QStringLiteral("확     인"));
     Btn_Cancel = new QPushButton(QStringLiteral("취     소"));
     Btn_Close = new QPushButton(QStringLiteral("종     료"));
     auto* bar = new QHBoxLayout;
-    for (QPushButton* b : {Btn_Edit, Btn_Query, Btn_Ok, Btn_Cancel, Btn_Close}) {
+    for (QPushButton* b : {Btn_Edit, Btn_Delete, Btn_Query, Btn_Ok, Btn_Cancel, Btn_Close}) {
         b->setAutoDefault(false);
         bar->addWidget(b);
     }
@@ -48,6 +50,7 @@ TfMoneyMaster::TfMoneyMaster(QWidget* parent) : QWidget(parent, Qt::Window)
     root->addLayout(bar);
 
     connect(Btn_Edit, &QPushButton::clicked, this, &TfMoneyMaster::Btn_EditClick);
+    connect(Btn_Delete, &QPushButton::clicked, this, &TfMoneyMaster::Btn_DeleteClick);
     connect(Btn_Query, &QPushButton::clicked, this, &TfMoneyMaster::Btn_QueryClick);
     connect(Btn_Ok, &QPushButton::clicked, this, &TfMoneyMaster::Btn_OkClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &TfMoneyMaster::Btn_CancelClick);
@@ -70,6 +73,7 @@ void TfMoneyMaster::rest()
     for (QWidget* w : std::initializer_list<QWidget*>{edt_Month, edt_Income, edt_Expense, Btn_Ok, Btn_Cancel})
         w->setEnabled(false);
     Btn_Edit->setEnabled(m_editable);
+    Btn_Delete->setEnabled(m_editable && MonthClosing::opening().has_value());
     Btn_Query->setEnabled(m_editable);
 }
 
@@ -80,6 +84,7 @@ void TfMoneyMaster::Btn_EditClick()
     for (QWidget* w : std::initializer_list<QWidget*>{edt_Month, edt_Income, edt_Expense, Btn_Ok, Btn_Cancel})
         w->setEnabled(true);
     Btn_Edit->setEnabled(false);
+    Btn_Delete->setEnabled(false);
     Btn_Query->setEnabled(false);
     edt_Month->setFocus();
 }
@@ -99,15 +104,34 @@ void TfMoneyMaster::Btn_OkClick()
         box->setFocus();
         return;
     }
-    // The rule allows a write only while no month is closed; read again in case another window closed one.
-    if (!MonthClosing::openingEditable()) {
+    const QString month = edt_Month->text().trimmed();
+    try {
+        MonthClosing::saveOpening(month, QString(edt_Income->text()).remove(u',').trimmed().toLongLong(),
+                                  QString(edt_Expense->text()).remove(u',').trimmed().toLongLong());
+    } catch (const ClosingRefused& e) { // a month was closed meanwhile in another window
+        Dialogs::error(QStringLiteral("확인"), e.message(), this);
         load();
         return;
     }
-    MonthClosing::saveOpening(edt_Month->text().trimmed(), QString(edt_Income->text()).remove(u',').trimmed().toLongLong(),
-                              QString(edt_Expense->text()).remove(u',').trimmed().toLongLong());
-    StatusLine::show(QStringLiteral("금전출납 초기값 저장: ") + edt_Month->text().trimmed());
     load();
+    StatusLine::show(QStringLiteral("금전출납 초기값 저장: %1").arg(monthkey::dashed(month)));
+}
+
+void TfMoneyMaster::Btn_DeleteClick()
+{
+    if (!Btn_Delete->isEnabled()
+        || !Dialogs::okCancel(QStringLiteral("삭제확인"),
+                              QStringLiteral("금전출납 초기값을 삭제하시겠습니까?\n\n금전출납을 시작하려면 초기값을 다시 설정해야 합니다."), this))
+        return;
+    try {
+        MonthClosing::removeOpening();
+    } catch (const ClosingRefused& e) {
+        Dialogs::error(QStringLiteral("확인"), e.message(), this);
+        load();
+        return;
+    }
+    load();
+    StatusLine::show(QStringLiteral("금전출납 초기값 삭제"));
 }
 
 void TfMoneyMaster::Btn_CancelClick() { load(); }

@@ -126,11 +126,24 @@ CodePage::Removal CodePage::remove(int row, QString* message)
         return Removal::Fixed;
     }
     if (m_rows.state(row) != db::BufferedSet::State::Inserted) {
-        const QStringList used = codes::usedBy(m_def.codeTable, m_rows.oldValue(row, m_def.columns.first()));
+        const QVariant code = m_rows.oldValue(row, m_def.columns.first());
+        const QStringList used = codes::usedBy(m_def.codeTable, code);
         if (!used.isEmpty()) {
             if (message)
                 *message = codes::inUseMessage(used);
             return Removal::InUse;
+        }
+        // Promotion takes a member to the code + 1: a gap in the middle would strand him there.
+        const QString higher = m_def.onlyHighestDeleted
+            ? db::scalarText(QStringLiteral("SELECT Max(%1) FROM %2 WHERE %1 > :code").arg(m_def.columns.first(), m_def.codeTable),
+                             {{"code", code}})
+            : QString();
+        if (!higher.isEmpty() && higher != QStringLiteral("0")) {
+            if (message)
+                *message = QStringLiteral("가장 높은 코드(%1)부터 차례로 삭제할 수 있습니다.\n"
+                                          "승급은 다음 코드로 이어지므로 중간 코드는 삭제할 수 없습니다.")
+                               .arg(higher);
+            return Removal::NotHighest;
         }
     }
     m_rows.remove(row);
@@ -227,6 +240,7 @@ QList<CodePageDef> environPages()
     CodePageDef rank = page("급별코드", "T_급품코드", "select * from T_급품코드 order by 급품코드",
                             {"급품코드", "급품명", "띠색"}, {"급품코드", "급품명", "띠색"}, {"급품명", "띠색"});
     rank.immediateDelete = true;
+    rank.onlyHighestDeleted = true;
     out << rank;
 
     CodePageDef fitness = page("체력측정항목", "T_체력측정항목", "select * from T_체력측정항목 order by 측정항목코드",

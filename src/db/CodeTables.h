@@ -55,6 +55,7 @@ struct CodePageDef {
     QString presetSql;             // maximum of the code column: a new row gets it + 1
     std::function<bool(const QString&)> fixed; // codes that cannot be deleted nor renamed
     bool fixedLocksAll = false;    // a fixed row's fields are all locked (not only its code)
+    bool onlyHighestDeleted = false; // codes that follow one another (ranks): only the highest goes
     QString fixedLabel;            // "01~15 코드수정불가"
     bool reloadAfterApply = false;
     QStringList numberColumns;     // whole numbers (points, fees)
@@ -73,7 +74,7 @@ public:
     bool editable(int row, const QString& column) const;
     bool isFixed(int row) const;
 
-    enum class Removal { Removed, Fixed, InUse };
+    enum class Removal { Removed, Fixed, InUse, NotHighest };
     // Deletes or buffers the deletion of `row` (by the page's rule). Fixed and used codes are refused with
     // their message in *message; nothing changes then. An immediate delete that fails throws db::Error.
     Removal remove(int row, QString* message = nullptr);

@@ -3,6 +3,7 @@
 #include "db/JetSql.h"
 #include "db/Query.h"
 #include "db/Schema.h"
+#include "db/Session.h"
 
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -28,6 +29,7 @@ bool pragma(QSqlDatabase& d, const QString& text, QString* error)
 bool openDatabase(const QString& file, QString* error)
 {
     closeDatabase();
+    Session::forgetLastClosedMonth(); // another file, other books
     QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
     d.setDatabaseName(file);
     d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -56,6 +58,7 @@ bool openDatabase(const QString& file, QString* error)
 
 void closeDatabase()
 {
+    Session::forgetLastClosedMonth();
     if (!QSqlDatabase::contains(kConnection))
         return;
     {

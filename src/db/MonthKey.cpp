@@ -27,24 +27,33 @@ QString monthKey(const QDate& d) { return d.toString(QStringLiteral("yyyyMM")); 
 
 static QString key(int y, int m) { return QStringLiteral("%1%2").arg(y, 4, 10, QChar(u'0')).arg(m, 2, 10, QChar(u'0')); }
 
+// The steps below refuse a key that is not a real "yyyymm" (empty text, invalid date) rather than
+// compute a month from it.
+
 QString nextMonth(const QString& k)
 {
+    if (!isMonthKey(k))
+        return {};
     const int y = k.left(4).toInt(), m = k.mid(4, 2).toInt();
     return m >= 12 ? key(y + 1, 1) : key(y, m + 1);
 }
 
 QString prevMonth(const QString& k)
 {
+    if (!isMonthKey(k))
+        return {};
     const int y = k.left(4).toInt(), m = k.mid(4, 2).toInt();
     return m <= 1 ? key(y - 1, 12) : key(y, m - 1);
 }
 
-QString dashed(const QString& k) { return k.left(4) + u'-' + k.mid(4, 2); }
+QString dashed(const QString& k) { return isMonthKey(k) ? k.left(4) + u'-' + k.mid(4, 2) : QString(); }
 
-QDate firstDay(const QString& k) { return QDate(k.left(4).toInt(), k.mid(4, 2).toInt(), 1); }
+QDate firstDay(const QString& k) { return isMonthKey(k) ? QDate(k.left(4).toInt(), k.mid(4, 2).toInt(), 1) : QDate(); }
 
 QDate lastDay(const QString& k)
 {
+    if (!isMonthKey(k))
+        return {};
     const int y = k.left(4).toInt(), m = k.mid(4, 2).toInt();
     return QDate(y, m, daysInMonth(y, m));
 }

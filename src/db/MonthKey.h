@@ -2,7 +2,8 @@
 #include <QDate>
 #include <QString>
 
-// Month keys "yyyymm" (fee months, closed months) and the calendar steps between months.
+// Month keys "yyyymm" (fee months, closed months) and the calendar steps between months. A key that is
+// not a real month gives an empty text or an invalid date, never a computed month.
 namespace monthkey {
 
 bool isLeapYear(int year);                       // Gregorian rule

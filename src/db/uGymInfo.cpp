@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DisplayScale.h"
 #include "ui/StatusLine.h"
+#include "ui/PasswordEcho.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,7 +65,7 @@ TfGymInfo::TfGymInfo(QWidget* parent) : QWidget(parent)
             e->setObjectName(column);
             if (f.check) {
                 e->setMaxLength(8);
-                e->setEchoMode(QLineEdit::Password);
+                echoAsStars(e);
                 auto* c = new QCheckBox(QStringLiteral("사용"), this);
                 c->setObjectName(QString::fromUtf8(f.check));
                 grid->addWidget(e, row, 1);

@@ -114,13 +114,7 @@ bool FeePayments::isValidMonth(const QString& month)
     return monthkey::isMonthKey(month) && month.left(4).toInt() >= 1900;
 }
 
-bool FeePayments::isClosed(const QDate& payDate)
-{
-    const QString closed = Session::lastClosedMonth();
-    if (closed.isEmpty() || !payDate.isValid())
-        return false;
-    return payDate.toString(QStringLiteral("yyyyMM")) <= closed;
-}
+bool FeePayments::isClosed(const QDate& payDate) { return Session::isClosedDay(payDate); }
 
 QString FeePayments::closedEntryMessage()
 {
@@ -188,7 +182,9 @@ FeePayment FeePayments::add(const QString& memberNo, const QString& month, const
                        QStringLiteral("%1 : 년월분 '%2' 은(는) 올바른 연월이 아닙니다.\n년월분은 yyyymm 형식으로 입력하세요.")
                            .arg(who, month));
     if (!payDate.isValid())
-        throw FeeError(FeeError::Kind::BadDate, QStringLiteral("%1 %2 : 납부일자를 입력하세요.").arg(who, monthLabel(month)));
+        throw FeeError(FeeError::Kind::BadDate,
+                       QStringLiteral("%1 %2 : 납부일자가 없거나 바른 날짜가 아닙니다.\n납부일자를 YYYY-MM-DD 형식의 바른 날짜로 입력하세요.")
+                           .arg(who, monthLabel(month)));
     if (amount < 0)
         throw FeeError(FeeError::Kind::BadAmount,
                        QStringLiteral("%1 %2 : 수련비는 0 이상의 금액으로 입력하세요.").arg(who, monthLabel(month)));
@@ -231,7 +227,7 @@ void FeePayments::update(const QString& memberNo, const QString& month, qint64 a
                        QStringLiteral("%1 의 %2 수련비 납부 자료가 없습니다.").arg(memberNo, monthLabel(month)));
     if (amount < 0)
         throw FeeError(FeeError::Kind::BadAmount, QStringLiteral("수련비는 0 이상의 금액으로 입력하세요."));
-    if (amount != p->amount && isClosed(p->payDate))
+    if (isClosed(p->payDate)) // the note too: a closed month's register stays as it was closed
         throw FeeError(FeeError::Kind::ClosedMonth,
                        QStringLiteral("마감된 자료는 수정 할 수 없습니다.") + QStringLiteral("\n\n") + QStringLiteral("마감취소후 작업하세요."));
     db::Transaction tx;

@@ -57,7 +57,7 @@ public:
     static bool parseFeeLink(const QString& link, QString* memberNo, int* seq);
 
     static bool isValidMonth(const QString& month);           // six digits, a real month
-    static bool isClosed(const QDate& payDate);               // in or before Session::lastClosedMonth()
+    static bool isClosed(const QDate& payDate);               // in a closed month (Session::isClosedDay)
     static QString closedEntryMessage();                      // the refusal of a new payment in a closed month
     static QString closedDeleteMessage();                     // the refusal of a deletion in a closed month
 
@@ -73,8 +73,8 @@ public:
     static FeePayment add(const QString& memberNo, const QString& month, const QDate& payDate, qint64 amount,
                           const QString& note, CashLine cash = CashLine::Write);
 
-    // Changes amount and note of a recorded payment and of its own cash-book line. The amount of a
-    // payment dated in a closed month cannot change; its note can.
+    // Changes amount and note of a recorded payment and of its own cash-book line. Refused for a
+    // payment dated in a closed month.
     static void update(const QString& memberNo, const QString& month, qint64 amount, const QString& note);
 
     // Deletes the payment of that member and month and exactly its own cash-book line.

@@ -2,7 +2,7 @@
 
 #include "db/MonthKey.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "members/MemberStatus.h"
 #include "fees/FeePayments.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
@@ -67,9 +67,8 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
                "T_회원.납부은행, T_회원.입관일 "
                "FROM T_회원 LEFT JOIN T_부별코드 ON T_부별코드.부별코드 = T_회원.부별코드 "
                "Where T_회원.회원명 like :name "
-               "And 퇴관일 IS NULL "
-               "And 휴관일 IS NULL "
-            << division.sql << " Order By T_부별코드.부명, T_회원.회원명 ";
+               "And "
+            << MemberStatus::active(QStringLiteral("T_회원")) << " " << division.sql << " Order By T_부별코드.부명, T_회원.회원명 ";
     members.bind("name", name + u'%');
     bindDivision(members, division);
     members.open();
@@ -113,7 +112,6 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
             l.payDate = to;
             l.amount = QString::number(members.integer("수련비"));
             l.month = month;
-            l.offeredMonth = month;
             l.isNew = true;
             m_lines.append(l);
         }
@@ -139,7 +137,6 @@ QString FeeRegister::lineLabel(const Line& l, const QString& month) const
 // half a batch saved.
 bool FeeRegister::checkLines()
 {
-    const QString closed = Session::lastClosedMonth();
     for (int i = 0; i < count(); ++i) {
         const Line& l = m_lines[i];
         if (l.checked && l.isNew && FeePayments::isClosed(l.payDate)) {
@@ -160,8 +157,6 @@ bool FeeRegister::checkLines()
         Focus where = Focus::Month;
         if (!FeePayments::isValidMonth(month)) {
             problem = QStringLiteral("년월분은 yyyymm 형식의 올바른 연월로 입력하세요.");
-        } else if (month != l.offeredMonth && month <= closed) {
-            problem = QStringLiteral("년월분은 마감월(%1) 이후로 입력하세요.").arg(monthkey::dashed(closed));
         } else if (FeePayments::isPaid(l.memberNo, month)) {
             problem = QStringLiteral("이미 납부된 월입니다.");
         } else if (batch.contains(l.memberNo + month)) {
@@ -227,10 +222,9 @@ void FeeRegister::list(const QDate& from, const QDate& to, const QString& name, 
          "FROM ( T_수련비납부 LEFT JOIN T_회원 ON T_수련비납부.회원번호= T_회원.회원번호 ) "
          "LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드 "
          "Where T_회원.회원명 like :name "
-         "And T_회원.퇴관일 is null "
-         "And T_회원.휴관일 is null "
-         "And T_수련비납부.납부일자 Between :sFromMonth and :sToMonth "
-      << division.sql << " Order By T_부별코드.부명, T_회원.회원명 , T_수련비납부.년월분";
+         "And "
+      << MemberStatus::active(QStringLiteral("T_회원"))
+      << " And T_수련비납부.납부일자 Between :sFromMonth and :sToMonth " << division.sql << " Order By T_부별코드.부명, T_회원.회원명 , T_수련비납부.년월분";
     q.bind({{"name", name + u'%'}, {"sFromMonth", from}, {"sToMonth", to}});
     bindDivision(q, division);
     q.open();
@@ -245,7 +239,6 @@ void FeeRegister::list(const QDate& from, const QDate& to, const QString& name, 
         l.payDate = q.date("납부일자");
         l.amount = QString::number(q.integer("수련비"));
         l.month = q.str("년월분");
-        l.offeredMonth = l.month;
         l.note = q.str("비고");
         l.checked = true;
         m_lines.append(l);
@@ -311,7 +304,7 @@ QString FeeRegister::schoolName()
 QStringList FeeRegister::activeMemberNames()
 {
     QStringList names;
-    db::Query q("SELECT 회원명 from T_회원 WHERE 퇴관일 Is Null ORDER BY 회원명");
+    db::Query q("SELECT 회원명 from T_회원 WHERE " + MemberStatus::notWithdrawn() + " ORDER BY 회원명");
     q.open();
     while (q.next())
         names.append(q.str("회원명"));

@@ -28,7 +28,6 @@ public:
         QString note;
         bool checked = false;
         bool isNew = false;    // generated and not yet confirmed: the only lines that can be edited
-        QString offeredMonth;  // the month the line was generated for
     };
 
     // The division part of the member condition: SQL on T_회원.부별코드 and its parameter values.

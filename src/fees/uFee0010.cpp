@@ -9,6 +9,7 @@
 #include "ui/MemberChooser.h"
 
 #include "text/Money.h"
+#include "ui/PasswordEcho.h"
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDateEdit>
@@ -152,7 +153,7 @@ void TfFee0010::buildUi()
     head->addStretch();
     edt_PassWord = new QLineEdit(this);
     edt_PassWord->setMaxLength(8);
-    edt_PassWord->setEchoMode(QLineEdit::Password);
+    echoAsStars(edt_PassWord);
     edt_PassWord->setFixedWidth(90);
     head->addWidget(edt_PassWord);
     Btn_PasswordOk = new QPushButton(QStringLiteral("확  인"), this);

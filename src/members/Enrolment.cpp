@@ -134,7 +134,7 @@ Enrolment::Problem Enrolment::validate(const EnrolmentForm& f)
                     QStringLiteral("건의사항 %1번째 줄의 건의날짜를 YYYY-MM-DD 형식의 바른 날짜로 입력하세요.").arg(i + 1)};
     }
 
-    if (monthkey::monthKey(enrol) <= Session::lastClosedMonth()) {
+    if (Session::isClosedMonth(monthkey::monthKey(enrol))) {
         Problem closed{Field::EnrolDate, closedMonthMessage(db::dateText(enrol))};
         closed.closedMonth = true;
         return closed;
@@ -147,6 +147,11 @@ QString Enrolment::save(const EnrolmentForm& f, bool* photoSaved)
     if (photoSaved)
         *photoSaved = false;
     const QDate enrol = dateOf(f.enrolDate);
+    // The form was checked when typed; the month may have been closed since.
+    if (!enrol.isValid())
+        throw db::Error(QStringLiteral("입관일을 YYYY-MM-DD 형식의 바른 날짜로 입력하세요."), QString());
+    if (Session::isClosedMonth(monthkey::monthKey(enrol)))
+        throw db::Error(closedMonthMessage(db::dateText(enrol)), QString());
 
     db::Transaction tx;
     QString why;

@@ -10,13 +10,15 @@ namespace MemberRecords {
 const QList<KeyedTable>& keyedTables()
 {
     static const QList<KeyedTable> tables = {
-        {"T_가족사항", true},     {"T_수련비납부", true},   {"T_결석", true},       {"T_심사", true},
+        {"T_가족사항", true},     {"T_결석", true},       {"T_심사", true},
         {"T_국기원승품", true},   {"T_체력측정", true},     {"T_건의사항", true},   {"T_생활기록", true},
         {"T_심사평가공지사항", true}, {"T_집중도", true},   {"T_벌점", true},       {"T_뱃지지급", true},
         {"T_상장지급", true},     {"T_행사참가", true},
         // Append-only history: counts of past enrolments, withdrawals and leaves, and the register of
-        // numbered completion certificates. They keep the number taken for good.
-        {"T_입관동기별현황", false}, {"T_퇴관사유별현황", false}, {"T_휴관사유별현황", false},
+        // numbered completion certificates. They keep the number taken for good. The fee payments stay
+        // too: a closed month's fee register must go on matching its cash book.
+        {"T_수련비납부", false},
+        {"T_입관동기별현황", false}, {"T_퇴관사유별현황", false}, {"T_휴관사유별현황", false}, {"T_휴관종료", false},
         {"T_수료증지급", false},
     };
     return tables;

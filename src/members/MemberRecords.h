@@ -18,8 +18,8 @@ QStringList tablesDeletedWithMember(); // those of keyedTables() that go with th
 QStringList historyTables();           // those that stay
 
 // Deletes the member and every row of his in the tables deleted with him, in one transaction, then his
-// photo. The cash-book lines of his fees stay: they record money the school received, and a closed
-// month must keep its totals. Throws db::Error (nothing deleted) when a statement fails.
+// photo. His fee payments and their cash-book lines stay: they record money the school received, and a
+// closed month must keep its totals. Throws db::Error (nothing deleted) when a statement fails.
 void deleteMember(const QString& no);
 // Several members in one transaction (deletion of withdrawn members by period). Returns how many
 // member rows were deleted.

@@ -30,7 +30,7 @@ public:
         QString column;
         Kind kind = Text;
         int width = 100; // 0: takes the rest
-        QStringList items;
+        QStringList items = {}; // a default, so the short column lists need not name it
         int maxLength = 255;
     };
 

@@ -543,11 +543,11 @@ void TfPer0010::BitBtn5Click()
     bool photoSaved = false;
     try {
         no = Enrolment::save(f, &photoSaved);
-    } catch (const db::Error&) {
-        Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다."), this);
+    } catch (const db::Error& e) { // nothing was written; the reason helps the user (numbers run out ...)
+        Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
-    } catch (const FeeError&) {
-        Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다."), this);
+    } catch (const FeeError& e) {
+        Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
     }
     StatusLine::show(QStringLiteral("입관 저장: %1 %2").arg(no, f.name.trimmed()));

@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -57,22 +60,60 @@ QPen penOf(double widthMm, double k)
 }
 }
 
+namespace {
+bool isFigure(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\s*[-+(]?\s*\d[\d,.\-/: ]*\)?\s*[원명개%]?\s*$)"));
+    return re.match(text).hasMatch();
+}
+}
+
+FittedText fitText(const Item& it, QPaintDevice* device, double k)
+{
+    FittedText out{QFont(it.style.family.isEmpty() ? defaultFontFamily() : it.style.family), it.text};
+    out.font.setPointSizeF(it.style.size);
+    out.font.setBold(it.style.bold);
+    out.font.setItalic(it.style.italic);
+    const double room = it.rect.width() * k;
+    if (it.style.wrap || it.text.contains(u'\n') || room <= 0)
+        return out;
+    auto width = [device](const QFont& f, const QString& t) { return QFontMetricsF(f, device).horizontalAdvance(t); };
+    const double wide = width(out.font, out.text);
+    if (wide <= room)
+        return out;
+    if (isFigure(out.text)) {
+        // A figure shown in part is a wrong figure ("-1,236,479,890원" as ",236,479,890원").
+        for (double size = it.style.size * room / wide; size > 0.5; size -= 0.1) {
+            out.font.setPointSizeF(size);
+            if (width(out.font, out.text) <= room)
+                break;
+        }
+        return out;
+    }
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, out.text);
+    qsizetype keep = 0;
+    for (qsizetype at = characters.toNextBoundary(); at > 0; at = characters.toNextBoundary()) {
+        if (width(out.font, out.text.left(at)) > room)
+            break;
+        keep = at;
+    }
+    out.text.truncate(keep);
+    return out;
+}
+
 void paintPage(const Page& page, QPainter& p, double k)
 {
     for (const Item& it : page.items) {
         p.save();
         switch (it.kind) {
         case Item::Text: {
-            QFont f(it.style.family.isEmpty() ? defaultFontFamily() : it.style.family);
-            f.setPointSizeF(it.style.size);
-            f.setBold(it.style.bold);
-            f.setItalic(it.style.italic);
-            p.setFont(f);
+            const FittedText fitted = fitText(it, p.device(), k);
+            p.setFont(fitted.font);
             p.setPen(Qt::black);
             int flags = int(it.style.align);
             if (it.style.wrap)
                 flags |= Qt::TextWordWrap;
-            p.drawText(toDots(it.rect, k), flags, it.text);
+            p.drawText(toDots(it.rect, k), flags, fitted.text);
             break;
         }
         case Item::Line:

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPageSize>
@@ -10,6 +11,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace report {
 
@@ -56,6 +58,15 @@ struct Document {
     QSizeF paperMm() const;    // width and height with the orientation applied
     QStringList texts() const; // all pages
 };
+
+// How a text item goes onto a device: a figure (an amount, a count, a date) too wide for its box is
+// drawn in a smaller font so that all of it shows; any other text too wide loses characters at its
+// end, whole characters only. Wrapped and multi-line texts are drawn as they are.
+struct FittedText {
+    QFont font;
+    QString text;
+};
+FittedText fitText(const Item& item, QPaintDevice* device, double dotsPerMm);
 
 // Paints one page onto a painter whose device shows the whole paper from its corner.
 void paintPage(const Page& page, QPainter& painter, double dotsPerMm);

@@ -94,8 +94,13 @@ void PreviewWindow::printDocument()
     dlg.setWindowTitle(QStringLiteral("인쇄"));
     if (dlg.exec() != QDialog::Accepted)
         return;
+    if (const QString refused = printerRefusal(printer.printerName(), m_title); !refused.isEmpty()) {
+        Dialogs::warning(QStringLiteral("확인"), refused, this);
+        return;
+    }
     recordedOutput([&] {
-        if (paintDocument(m_doc, printer))
+        if (paintDocument(m_doc, printer) && printer.printerState() != QPrinter::Error
+            && printer.printerState() != QPrinter::Aborted)
             return true;
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("인쇄하지 못했습니다. 프린터를 확인하세요."), this);
         return false;

@@ -20,8 +20,17 @@ public:
     static void install(ReportOutput* out); // nullptr restores the real one; the caller keeps ownership
 };
 
+// Whether the printing system takes jobs for a printer: empty when it does, otherwise why not, in
+// Korean, naming the report. Qt hands a job to the printing system without looking at the answer, so
+// a stopped queue or a printer that does not accept jobs is asked about first.
+QString printerRefusal(const QString& printerName, const QString& title);
+// The decision from the printer's attributes "printer-state" (5 = stopped) and
+// "printer-is-accepting-jobs".
+QString refusalOf(const QString& printerName, const QString& title, const QString& state, const QString& accepting);
+
 // The real one: a modal preview window titled with the report's title, from which the user prints or
-// saves a PDF; printing goes to the default printer, and with no printer installed the user is told so.
+// saves a PDF; printing goes to the default printer. With no printer installed, or one that does not
+// take the job, the user is told so and nothing counts as printed.
 class QtReportOutput : public ReportOutput {
 public:
     void preview(const Document& doc, const QString& title, QWidget* parent) override;
@@ -29,6 +38,10 @@ public:
 
 protected:
     virtual QString defaultPrinterName() const; // empty when no printer is installed
+    virtual QString refusal(const QString& printerName, const QString& title) const
+    {
+        return printerRefusal(printerName, title);
+    }
 };
 
 // The test double: keeps every run.

@@ -2,6 +2,8 @@
 
 #include "db/JetSql.h"
 #include "db/Query.h"
+#include "members/MemberStatus.h"
+#include "stats/MovementCounter.h"
 
 #include <QHash>
 
@@ -88,26 +90,27 @@ HeadcountFigures::Overall HeadcountFigures::overall()
 {
     // The "current" condition stands in the join: a code whose members have all withdrawn still shows, with 0.
     Overall o;
+    const QString current = MemberStatus::notWithdrawn("T_회원");
     o.divisions = breakdown("SELECT T_부별코드.부별코드, T_부별코드.부명, Count(T_회원.부별코드) AS Expr1 "
-                            "FROM T_회원 Right JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드 And T_회원.퇴관일 is Null "
+                            "FROM T_회원 Right JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드 And " + current + " "
                             "GROUP BY T_부별코드.부명, T_부별코드.부별코드 Order By T_부별코드.부별코드");
     o.ranks = breakdown("SELECT T_급품코드.급품코드, T_급품코드.급품명, Count(T_회원.급품코드) AS Expr1 "
-                        "FROM T_회원 Right JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드 And T_회원.퇴관일 is Null "
+                        "FROM T_회원 Right JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드 And " + current + " "
                         "GROUP BY T_급품코드.급품명, T_급품코드.급품코드 Order By T_급품코드.급품코드");
     o.grades = breakdown("SELECT T_학년코드.학년코드, T_학년코드.학년, Count(T_회원.회원번호) AS Expr1 "
-                         "FROM T_회원 Right JOIN T_학년코드 ON T_회원.학년 = T_학년코드.학년 And T_회원.퇴관일 is Null "
+                         "FROM T_회원 Right JOIN T_학년코드 ON T_회원.학년 = T_학년코드.학년 And " + current + " "
                          "GROUP BY T_학년코드.학년, T_학년코드.학년코드 Order By T_학년코드.학년코드");
-    o.male = count("select count(회원번호) from T_회원 where 성별 = '남' and 퇴관일 is null");
-    o.female = count("select count(회원번호) from T_회원 where 성별 = '여' and 퇴관일 is null");
-    o.onLeave = count("select count(회원번호) from T_회원 where 휴관일 Is not Null");
-    o.withdrawn = count("select count(회원번호) from T_회원 where 퇴관일 Is not Null");
-    o.returned = count("select count(회원번호) from T_회원 where 복관일퇴 is not null or 복관일휴 is not null");
+    o.male = count("select count(회원번호) from T_회원 where 성별 = '남' and " + MemberStatus::notWithdrawn());
+    o.female = count("select count(회원번호) from T_회원 where 성별 = '여' and " + MemberStatus::notWithdrawn());
+    o.onLeave = count("select count(회원번호) from T_회원 where " + MemberStatus::onLeave());
+    o.withdrawn = count("select count(회원번호) from T_회원 where " + MemberStatus::withdrawn());
+    o.returned = count("select count(회원번호) from T_회원 where " + MemberStatus::returned());
     return o;
 }
 
 qint64 HeadcountFigures::currentMembers()
 {
-    return count(" SELECT count(회원명) from T_회원   WHERE 퇴관일 Is Null  ");
+    return count(" SELECT count(회원명) from T_회원   WHERE " + MemberStatus::notWithdrawn());
 }
 
 qint64 HeadcountFigures::motiveLogTotal() { return count("select Count(회원번호) from T_입관동기별현황"); }
@@ -118,6 +121,18 @@ QString HeadcountFigures::schoolName()
 }
 
 // --- Page 1 ---------------------------------------------------------------------------------------
+
+namespace {
+
+// Ends of leaves of one kind ("복관" or "퇴관") before a date "YYYY-MM-DD".
+qint64 leaveEndsBefore(const QString& kind, const QString& before)
+{
+    return db::scalar("select count(*) from T_휴관종료 where 종료구분 = :kind and 종료일 < :before",
+                      {{"kind", kind}, {"before", before}})
+        .toLongLong();
+}
+
+} // namespace
 
 qint64 HeadcountFigures::cumulative(int year, bool withLeaves)
 {
@@ -131,7 +146,12 @@ qint64 HeadcountFigures::cumulative(int year, bool withLeaves)
             if (withLeaves)
                 total -= q.value("휴관" + mm(m)).toLongLong();
         }
-    return total;
+    q.close();
+    // A withdrawal while on leave took the member out of training once already, at his leave; a return
+    // from leave brings back a member who never stopped being one.
+    const QString end = yearStart(year + 1);
+    return withLeaves ? total + leaveEndsBefore(MovementCounter::kLeaveEndWithdrawal, end)
+                      : total - leaveEndsBefore(MovementCounter::kLeaveEndReturn, end);
 }
 
 HeadcountFigures::YearMovement HeadcountFigures::yearMovement(int year)
@@ -143,10 +163,20 @@ HeadcountFigures::YearMovement HeadcountFigures::yearMovement(int year)
     y.out = monthsOf(year, 3);
     for (int m = 0; m < 12; ++m)
         y.net[m] = y.in[m] + y.back[m] - y.leave[m] - y.out[m];
+    // Leaves ended by a withdrawal, by month: their withdrawal does not change the members training.
+    Months leftOnLeave{};
+    {
+        db::Query q("select Mid(종료일, 6, 2) As m, count(*) As n from T_휴관종료 "
+                    "where 종료구분 = :kind and 종료일 >= :from and 종료일 < :to group by Mid(종료일, 6, 2)");
+        q.bind({{"kind", MovementCounter::kLeaveEndWithdrawal}, {"from", yearStart(year)}, {"to", yearStart(year + 1)}}).open();
+        while (q.next())
+            if (const int m = q.str("m").toInt(); m >= 1 && m <= 12)
+                leftOnLeave[m - 1] = q.integer("n");
+    }
     // December is everything up to the year's end; each earlier month takes off the next month's change.
     y.headcount[11] = cumulative(year, true);
     for (int m = 10; m >= 0; --m)
-        y.headcount[m] = y.headcount[m + 1] - y.net[m + 1];
+        y.headcount[m] = y.headcount[m + 1] - y.net[m + 1] - leftOnLeave[m + 1];
     return y;
 }
 

@@ -57,6 +57,12 @@ void logWithdrawal(const QString& memberNo, const QDate& date, const QString& re
     q.exec();
 }
 
+void logLeaveEnd(const QString& memberNo, const QDate& date, const QString& kind)
+{
+    db::run("insert into T_휴관종료 (회원번호, 종료일, 종료구분) values (:회원번호, :종료일, :종료구분)",
+            {{"회원번호", memberNo}, {"종료일", db::dateText(date)}, {"종료구분", kind}});
+}
+
 } // namespace
 
 QString MovementCounter::column(Kind kind, int month)
@@ -134,7 +140,7 @@ void MovementCounter::countWithdrawal(const QString& memberNo, const QDate& date
     logWithdrawal(memberNo, date, reasonCode.trimmed());
     recount(Withdrawal, date.year(), date.month());
     if (s.onLeave)
-        increment(Return, date); // his leave ends here; the leave already took him out
+        logLeaveEnd(memberNo, date, kLeaveEndWithdrawal); // the leave already took him out of training
     tx.commit();
 }
 
@@ -163,7 +169,10 @@ void MovementCounter::countReturnFromLeave(const QString& memberNo, const QDate&
     const MemberState s = requireMember(memberNo);
     if (s.withdrawn || !s.onLeave)
         throw MovementRefused(QStringLiteral("휴관중인 회원이 아닙니다."));
+    db::Transaction tx;
     increment(Return, date);
+    logLeaveEnd(memberNo, date, kLeaveEndReturn);
+    tx.commit();
 }
 
 void MovementCounter::countReturnAfterWithdrawal(const QString& memberNo, const QDate& date)

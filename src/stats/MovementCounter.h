@@ -13,8 +13,8 @@ public:
 };
 
 // The one place that keeps the yearly movement counters (T_인원현황) and the movement logs
-// (T_퇴관사유별현황, T_휴관사유별현황, T_입관동기별현황). Enrolment, online enrolment, withdrawal, leave,
-// return and member deletion call it; nothing else writes these tables.
+// (T_퇴관사유별현황, T_휴관사유별현황, T_입관동기별현황, T_휴관종료). Enrolment, online enrolment, withdrawal,
+// leave, return and member deletion call it; nothing else writes these tables.
 //
 // Every function runs in its own db::Transaction, which is a savepoint inside the caller's save.
 // The month always comes from the date of the event.
@@ -23,30 +23,33 @@ public:
 // leave, withdrawn), so call them BEFORE writing the member's new state (and before deleting him).
 // A movement his row does not allow throws MovementRefused and changes nothing.
 //
-// The month-end headcount of the headcount screen is the sum of 입관 + 복관 − 휴관 − 퇴관. These rules
-// keep it equal to the number of members who train (not withdrawn, not on leave):
-// - a leave takes the member out (휴관), so his return from leave puts him back (복관);
-// - withdrawing a member who is on leave ends his leave, counted as a 복관, besides the 퇴관,
-//   so he is not taken out twice;
-// - deleting a member counts as a withdrawal with reason "99" unless he has withdrawn already.
+// 복관 counts real returns only (from leave and after withdrawal). Every end of a leave is logged in
+// T_휴관종료 as '복관' (a return) or '퇴관' (a withdrawal or deletion while on leave), so the headcount
+// figures agree with the member table:
+// - members training at a month end = Σ(입 + 복 − 휴 − 퇴) + the leaves ended by a withdrawal;
+// - members not withdrawn            = Σ(입 + 복 − 퇴) − the returns from leave.
+// Deleting a member counts as a withdrawal with reason "99" unless he has withdrawn already.
 class MovementCounter {
 public:
     enum Kind { Enrolment, Return, Leave, Withdrawal }; // 입관, 복관, 휴관, 퇴관
 
     static inline const QString kDeletedReason = QStringLiteral("99");
+    // 종료구분 of T_휴관종료.
+    static inline const QString kLeaveEndReturn = QStringLiteral("복관");
+    static inline const QString kLeaveEndWithdrawal = QStringLiteral("퇴관");
 
     // Enrolment screen and online enrolment: 입관 of the enrolment month + 1, and a motive log row
     // when a motive was chosen.
     static void countEnrolment(const QString& memberNo, const QDate& enrolDate, const QString& motiveCode = QString());
 
     // Withdrawal of a current member (also one on leave): a log row, then the month's 퇴관 recounted
-    // from the log.
+    // from the log; a leave it ends is logged as such.
     static void countWithdrawal(const QString& memberNo, const QDate& date, const QString& reasonCode);
 
     // Leave of a current member who is not on leave: a log row, then the month's 휴관 recounted.
     static void countLeave(const QString& memberNo, const QDate& date, const QString& reasonCode);
 
-    // Return of a member on leave: 복관 of the return month + 1.
+    // Return of a member on leave: 복관 of the return month + 1, and the end of his leave logged.
     static void countReturnFromLeave(const QString& memberNo, const QDate& date);
 
     // Return of a withdrawn member: 복관 of the return month + 1.

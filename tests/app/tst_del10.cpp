@@ -3,13 +3,18 @@
 #include "app/PeriodDeletion.h"
 #include "app/ScreenHost.h"
 #include "app/uDel10.h"
+#include "cashbook/uMon0010.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "members/MemberRecords.h"
 #include "support/TestDb.h"
 
+#include <QApplication>
+#include <QDateEdit>
 #include <QDir>
+#include <QFocusEvent>
+#include <QTableWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +81,6 @@ private slots:
             sqlExec(QString("INSERT INTO T_금전출납 (일자, 순번, 대항목, 입금액) VALUES ('%1', 1, '01', 50000)").arg(d));
         }
         sqlExec("INSERT INTO T_금전출납마감 (마감연월, 마감여부) VALUES ('202403', '1')");
-        Session::setLastClosedMonth("202403");
     }
     void cleanup() { m_db.reset(); }
 
@@ -94,9 +98,9 @@ private slots:
         const QString kept = "202201001,202201005,202201006";
         QTest::newRow("withdrawn members of 2024, both end days")
             << "퇴관자료" << "20240101" << "20241231" << QMessageBox::Yes
-            << kept + " | " + kept + " | " + kept + " | 2023-12-31,2024-06-30,2025-01-01 | " + days + " | " + days;
+            << kept + " | " + kept + " | " + kept + " | " + fees + " | " + days + " | " + days; // fees stay with the books
         QTest::newRow("withdrawn members of one day") << "퇴관자료" << "20240630" << "20240630" << QMessageBox::Yes
-            << QString(untouched).replace("202201003,", "").replace("2024-06-30,2024-06-30", "2024-06-30");
+            << QString(untouched).replace("202201003,", "");
         QTest::newRow("fee payments of 2024") << "수련비납부내역" << "20240101" << "20241231" << QMessageBox::Yes
             << all + " | " + all + " | " + all + " | 2023-12-31,2025-01-01 | " + days + " | " + days;
         QTest::newRow("daily status of 2024") << "일일현황" << "20240101" << "20241231" << QMessageBox::Yes
@@ -157,6 +161,65 @@ private slots:
         QCOMPARE(m_db->dialogs().saw("날짜 형식을 확인하세요."), !ok);
         if (!ok)
             QCOMPARE(w.focusWidget(), w.edt_FromDate);
+    }
+
+    // A wrong date is reported when the user moves on to the other field, not when a drop-down or
+    // another window takes the focus for a moment.
+    void dateCheckedOnlyWhenMovingOn_data()
+    {
+        QTest::addColumn<int>("how"); // 0 the other date field, 1 a drop-down, 2 another window
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("to the other date field") << 0 << true;
+        QTest::newRow("a drop-down takes the focus") << 1 << false;
+        QTest::newRow("another window") << 2 << false;
+    }
+    void dateCheckedOnlyWhenMovingOn()
+    {
+        QFETCH(int, how);
+        QFETCH(bool, checked);
+        TfDel10 w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.edt_FromDate->setFocus();
+        w.edt_FromDate->setText("20241301");
+        QWidget other;
+        switch (how) {
+        case 0:
+            w.edt_ToDate->setFocus(Qt::TabFocusReason);
+            break;
+        case 1: {
+            QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+            QApplication::sendEvent(w.edt_FromDate, &out);
+            break;
+        }
+        default:
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            break;
+        }
+        QCOMPARE(m_db->dialogs().saw("날짜 형식을 확인하세요."), checked);
+    }
+
+    // An open cash-book window does not go on showing the lines of an emptied cash book.
+    void emptiedCashBookLeavesNoLinesOnScreen()
+    {
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        ScreenHost host(&main, area);
+        auto* cash = qobject_cast<TfMon0010*>(host.open("TfMon0010"));
+        QVERIFY(cash);
+        cash->showPage(TfMon0010::PgRegister);
+        cash->dtpk_Date->setDate(QDate(2024, 1, 1));
+        QVERIFY(cash->grd_Lines->item(0, 0));
+        TfDel10 w;
+        w.rb_CashAll->click();
+        m_db->dialogs().answers << QMessageBox::Yes;
+        w.Btn_DeleteClick();
+        QCOMPARE(db::scalarText("SELECT count(*) FROM T_금전출납"), QString("0"));
+        QCOMPARE(cash->grd_Lines->rowCount(), 1);
+        QVERIFY(!cash->grd_Lines->item(0, 0)); // the empty row of a day without lines
     }
 
     void openingState()

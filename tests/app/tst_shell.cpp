@@ -23,6 +23,9 @@
 #include "app/Screens.h"
 #include "app/uMain.h"
 #include "cashbook/MonthClosing.h"
+#include "cashbook/uMon0010.h"
+#include "db/uGymInfo.h"
+#include "fees/uFee0010.h"
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "db/Session.h"
@@ -159,6 +162,7 @@ private slots:
     void lockStates_data();
     void lockStates();
     void unlockWithPassword();
+    void lockPasswordsEchoStars();
     void inputLanguage_data();
     void inputLanguage();
     void startUpValues();
@@ -377,6 +381,24 @@ void TstShell::unlockWithPassword()
     QVERIFY(w.topMenu("수련비")->menuAction()->isEnabled());
 }
 
+// The lock passwords show "*" for each character typed, not the style's dot.
+void TstShell::lockPasswordsEchoStars()
+{
+    TestDb db;
+    TfMain main;
+    TfFee0010 fee;
+    TfMon0010 cash;
+    TfGymInfo school;
+    QList<QLineEdit*> fields{main.edt_PassWord(), fee.edt_PassWord, cash.edt_PassWord};
+    for (const char* column : {"메인화면", "금전출납화면", "수련비화면"})
+        fields << school.findChild<QLineEdit*>(QString::fromUtf8(column));
+    for (QLineEdit* f : std::as_const(fields)) {
+        QVERIFY(f);
+        f->setText(QStringLiteral("a1가"));
+        QCOMPARE(f->displayText(), QStringLiteral("***"));
+    }
+}
+
 void TstShell::inputLanguage_data()
 {
     QTest::addColumn<int>("current");
@@ -417,7 +439,6 @@ void TstShell::startUpValues()
     TestDb db;
     db::run("insert into T_금전출납마감 (마감연월, 마감여부) values ('202403', '1'), ('202404', '0')");
     db::run("delete from T_가정통신문");
-    Session::setLastClosedMonth(QString());
     FakeInput input;
     InputLanguage::install(&input);
     TfMain w;

@@ -9,6 +9,7 @@
 #include "cashbook/uMon0010.h"
 #include "cashbook/uPri1020.h"
 #include "db/ProgramDir.h"
+#include "report/Document.h"
 #include "report/ReportOutput.h"
 #include "db/Query.h"
 #include "db/Session.h"
@@ -32,6 +33,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -119,6 +122,7 @@ private slots:
         m_db->dialogs().answers = {QMessageBox::Ok};
         dialog->Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("마감작업이 완료되었습니다."));
+        QCOMPARE(m_db->dialogs().log.last().caption, QString("확인"));
         dialog->setMonth(QDate(2024, 4, 1));
         dialog->Btn_OkClick();
         QCOMPARE(Session::lastClosedMonth(), QString("202404"));
@@ -138,6 +142,7 @@ private slots:
         QCOMPARE(Session::lastClosedMonth(), QString("202404"));
         cancel.Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("마감취소 작업이 완료되었습니다."));
+        QCOMPARE(m_db->dialogs().log.last().caption, QString("월 마감취소"));
         QCOMPARE(Session::lastClosedMonth(), QString("202403"));
     }
 
@@ -182,11 +187,13 @@ private slots:
         host.closeAll();
     }
 
-    void openingWindowIsReadOnlyOnceStored()
+    // The opening stays correctable, and removable, until the month after it is closed.
+    void openingWindowCorrectableUntilClosed()
     {
         line("2024-03-04", 1, "운영비", "전기료", 0, 100);
         TfMoneyMaster w;
         QVERIFY(w.Btn_Edit->isEnabled());
+        QVERIFY(!w.Btn_Delete->isEnabled()); // nothing to remove yet
         QVERIFY(!w.Btn_Ok->isEnabled());
         w.Btn_EditClick();
         w.edt_Month->setText("202403");
@@ -195,14 +202,53 @@ private slots:
         w.Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("2024-03 이전으로 입력하세요."));
         QCOMPARE(m_db->dialogs().log.last().caption, QString("확인"));
+        QCOMPARE(w.focusWidget(), w.edt_Month);
+        w.edt_Month->setText("202401"); // mistyped: February was meant
+        w.Btn_OkClick();
+        QCOMPARE(db::scalarText("SELECT group_concat(마감연월 || 마감여부) FROM T_금전출납마감"), QString("2024011,2024020"));
+        QVERIFY(w.Btn_Edit->isEnabled() && w.Btn_Delete->isEnabled());
+
+        w.Btn_EditClick();
         w.edt_Month->setText("202402");
         w.Btn_OkClick();
-        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납마감").toInt(), 2);
-        QVERIFY(!w.Btn_Edit->isEnabled());
-        QVERIFY(!w.Btn_Query->isEnabled());
+        QCOMPARE(db::scalarText("SELECT group_concat(마감연월 || 마감여부) FROM T_금전출납마감"), QString("2024021,2024030"));
+        QCOMPARE(Session::lastClosedMonth(), QString("202402"));
+
+        MonthClosing::close("202403");
         TfMoneyMaster again;
         QCOMPARE(again.edt_Month->text(), QString("202402"));
-        QVERIFY(!again.Btn_Edit->isEnabled());
+        QVERIFY(!again.Btn_Edit->isEnabled() && !again.Btn_Delete->isEnabled() && !again.Btn_Query->isEnabled());
+
+        // Reopened March: the opening can go, and the books ask for it again.
+        MonthClosing::cancel("202403");
+        again.Btn_QueryClick();
+        QVERIFY(again.Btn_Delete->isEnabled());
+        m_db->dialogs().answers = {QMessageBox::Ok};
+        again.Btn_DeleteClick();
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납마감").toInt(), 0);
+        QCOMPARE(again.edt_Month->text(), QString());
+        QCOMPARE(Session::lastClosedMonth(), QString("000000"));
+    }
+
+    // A line typed by hand under "수련비" carries no fee link: it is an ordinary line.
+    void handTypedFeeItemLineIsOrdinary()
+    {
+        line("2024-05-15", 1, "수련비", "기타수입", 5000, 0);
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgRegister);
+        w.grd_Lines->setCurrentCell(0, 0);
+        w.Btn_EditClick();
+        QVERIFY(w.inEntry());
+        w.edt_Amount->setText("6000");
+        w.Btn_SaveClick();
+        QVERIFY(!w.inEntry());
+        QCOMPARE(db::scalar("SELECT 입금액 FROM T_금전출납").toLongLong(), 6000);
+        w.grd_Lines->setCurrentCell(0, 0);
+        m_db->dialogs().clear();
+        m_db->dialogs().answers = {QMessageBox::Ok};
+        w.Btn_DeleteClick();
+        QCOMPARE(m_db->dialogs().log.first().text, QString("삭제하시겠습니까?"));
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납").toInt(), 0);
     }
 
     void registerPageEntersAndDeletesLines()
@@ -356,6 +402,30 @@ private slots:
                                  "12,000원", "38,000원", "합          산 :", "총          계 :", "한빛 태권도"})
             QVERIFY2(texts.contains(t), qPrintable(t));
         QVERIFY(!texts.contains("다른날"));
+    }
+
+    // A total of 1억 won and more does not fit its box at the usual size: it is printed whole, smaller.
+    void dailySheetTotalsPrintWhole()
+    {
+        schoolRecord(QVariant(), "0");
+        line("2024-05-15", 1, "운영비", "공사비", 0, 1236479890);
+        TfPri1020 sheet(QDate(2024, 5, 15));
+        const report::Document doc = sheet.document();
+        QImage device(100, 100, QImage::Format_RGB32);
+        device.setDotsPerMeterX(11811); // 300 dpi, as a printer
+        device.setDotsPerMeterY(11811);
+        const double k = device.logicalDpiX() / 25.4;
+        int found = 0;
+        for (const report::Item& it : doc.pages.first().items) {
+            if (it.kind != report::Item::Text || it.text != QStringLiteral("-1,236,479,890원"))
+                continue;
+            ++found;
+            const report::FittedText f = report::fitText(it, &device, k);
+            QCOMPARE(f.text, it.text);
+            QVERIFY(f.font.pointSizeF() < it.style.size);
+            QVERIFY(QFontMetricsF(f.font, &device).horizontalAdvance(f.text) <= it.rect.width() * k);
+        }
+        QCOMPARE(found, 1); // 총계; 합산 shows it without the sign
     }
 };
 

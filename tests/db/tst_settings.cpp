@@ -74,6 +74,7 @@ private slots:
     void fixedCodes();
     void presetCodes();
     void editOnlyStoredColumns();
+    void ranksGoFromTheTop();
     void usedCodesAreKept_data();
     void usedCodesAreKept();
     void settingsScreens();
@@ -252,6 +253,25 @@ void TstSettings::editOnlyStoredColumns()
     QVERIFY(ranks.editable(ranks.insertRow(), "급품코드"));
 }
 
+// Promotion moves a member to the code + 1, so only the highest rank can be deleted.
+void TstSettings::ranksGoFromTheTop()
+{
+    TestDb db;
+    CodePage ranks(codepages::environPages()[3]);
+    ranks.load();
+    const QString top = db::scalarText("select Max(급품코드) from T_급품코드");
+    const QString below = QStringLiteral("%1").arg(top.toInt() - 1, 2, 10, QChar(u'0'));
+    QString message;
+    for (const QString& code : {QStringLiteral("01"), below}) {
+        QCOMPARE(ranks.remove(rowOf(ranks, code), &message), CodePage::Removal::NotHighest);
+        QVERIFY2(message.contains(top), qPrintable(message));
+    }
+    QCOMPARE(ranks.remove(rowOf(ranks, top)), CodePage::Removal::Removed);
+    QCOMPARE(db::scalar("select count(*) from T_급품코드 where 급품코드 = :c", {{"c", top}}).toInt(), 0);
+    ranks.load();
+    QCOMPARE(ranks.remove(rowOf(ranks, below)), CodePage::Removal::Removed); // now the highest
+}
+
 void TstSettings::usedCodesAreKept_data()
 {
     QTest::addColumn<int>("screen"); // 0 TfEnviron pages, 1 TfEnv0030 pages, 2 leave reasons
@@ -259,7 +279,7 @@ void TstSettings::usedCodesAreKept_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("memberColumn");
     QTest::newRow("division") << 0 << 2 << "16" << "부별코드";
-    QTest::newRow("rank") << 0 << 3 << "03" << "급품코드";
+    QTest::newRow("rank") << 0 << 3 << "99" << "급품코드";
     QTest::newRow("region") << 0 << 1 << "2" << "지역코드";
     QTest::newRow("motive") << 1 << 1 << "03" << "입관동기코드";
     QTest::newRow("leave reason") << 2 << 0 << "04" << "휴관사유코드";
@@ -274,6 +294,7 @@ void TstSettings::usedCodesAreKept()
     QFETCH(QString, memberColumn);
     TestDb db;
     db::run("insert into T_부별코드 (부별코드, 부명, 수련비) values ('16', '성인 야간반', 150000)");
+    db::run("insert into T_급품코드 (급품코드, 급품명) values ('99', '최고단')"); // the highest rank: the only one that may go
     const CodePageDef def = screen == 0 ? codepages::environPages()[page]
                             : screen == 1 ? codepages::env0030Pages()[page]
                                           : codepages::leaveReasons();

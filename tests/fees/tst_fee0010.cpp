@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
 
         // June closed: its payments can no longer be deleted, nor new ones dated in it entered.
-        Session::setLastClosedMonth("202406");
+        closeBooksThrough("202406");
         w.Btn_QueryClick();
         m_db->dialogs().clear();
         w.Btn_DeleteClick();

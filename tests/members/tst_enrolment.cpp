@@ -173,7 +173,7 @@ private slots:
         else if (change == "enrol1899") f.enrolDate = "1899-12-31";
         else if (change == "birth0230") f.birthDate = "2015-02-30";
         else if (change == "payDay32") f.payDay = "32";
-        else if (change.startsWith("closed")) Session::setLastClosedMonth(change.mid(6));
+        else if (change.startsWith("closed")) closeBooksThrough(change.mid(6));
         else if (change == "familyDate") f.family.append({"부", "김철수", "1985-13-01", "양", "", "", ""});
 
         const Enrolment::Problem p = Enrolment::validate(f);
@@ -436,7 +436,7 @@ private slots:
 
     void screenRefusesClosedMonth()
     {
-        Session::setLastClosedMonth("202405");
+        closeBooksThrough("202405");
         auto* w = new TfPer0010;
         w->show();
         w->BitBtn1Click();
@@ -463,7 +463,8 @@ private slots:
         w.BitBtn8Click();
         w.DBGrid1->item(0, TfPer0010::FamName)->setText("윤아빠");
         w.BitBtn5Click();
-        QCOMPARE(m_db->dialogs().lastText(), QString("저장 에러 입니다."));
+        QVERIFY2(m_db->dialogs().lastText().startsWith("저장 에러 입니다.\n"), qPrintable(m_db->dialogs().lastText()));
+        QVERIFY2(m_db->dialogs().lastText().contains("disk full"), qPrintable(m_db->dialogs().lastText()));
         QVERIFY(w.entering());
         QCOMPARE(w.edt_Name->text(), QString("윤서준"));
         QCOMPARE(w.DBGrid1->item(0, TfPer0010::FamName)->text(), QString("윤아빠"));
@@ -476,6 +477,20 @@ private slots:
         QCOMPARE(count("T_회원"), 1);
         QCOMPARE(count("T_가족사항"), 1);
         QCOMPARE(count("T_수련비납부"), 1);
+    }
+
+    // The month's numbers run out between 입력 and 확인: the box says why nothing was saved.
+    void screenSaysWhyTheSaveFailed()
+    {
+        TfPer0010 w;
+        w.BitBtn1Click();
+        typeForm(w, QStringLiteral("윤서준"));
+        sqlExec("INSERT INTO T_회원 (회원번호, 회원명, 입관일) VALUES ('202405999', '마지막', '2024-05-01')");
+        w.BitBtn5Click();
+        const QString said = m_db->dialogs().lastText();
+        QVERIFY2(said.startsWith("저장 에러 입니다.\n") && said.contains("999개"), qPrintable(said));
+        QVERIFY(w.entering());
+        QCOMPARE(count("T_회원"), 1);
     }
 
     void screenDownKeyAddsRowsAndCloseAsks()

@@ -80,6 +80,8 @@ void figuresAgree(int line)
                                                         .arg(line).arg(y.headcount[4]).arg(training)));
     QVERIFY2(y.headcount[11] == training, qPrintable(QStringLiteral("line %1: December").arg(line)));
     QVERIFY2(HeadcountFigures::currentMembers() == current, qPrintable(QStringLiteral("line %1: 총원").arg(line)));
+    QVERIFY2(HeadcountFigures::comparisonYearCaptions(2024).value(2) == QStringLiteral("2024       총원:  %1").arg(current),
+             qPrintable(QStringLiteral("line %1: page 2 총원").arg(line)));
     const auto o = HeadcountFigures::overall();
     qint64 byDivision = 0;
     for (const auto& l : o.divisions)
@@ -267,7 +269,7 @@ private slots:
         QWidget main;
         auto* area = new QMdiArea(&main);
         ScreenHost host(&main, area);
-        Session::setLastClosedMonth("202405");
+        closeBooksThrough("202405");
         auto* form = qobject_cast<TfPer0010*>(host.open("TfPer0010"));
         QVERIFY(form);
         enrol(*form, QStringLiteral("김민준"), QStringLiteral("박은영"), true);

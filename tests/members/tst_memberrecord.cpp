@@ -1,6 +1,12 @@
 #include "support/TestDb.h"
 
+#include "app/PeriodDeletion.h"
+#include "cashbook/MonthClosing.h"
+#include "db/Clock.h"
 #include "db/Query.h"
+#include "fees/FeePayments.h"
+#include "members/PersonalRecord.h"
+#include "members/Retirement.h"
 #include "members/MemberNumber.h"
 #include "members/MemberRecords.h"
 #include "members/MemberStatus.h"
@@ -159,6 +165,53 @@ private slots:
         QCOMPARE(db::scalarText(QStringLiteral("SELECT Sum(입금액) FROM T_금전출납")), QStringLiteral("80000"));
         // And his number is not handed out again.
         QCOMPARE(MemberNumber::next(), QStringLiteral("202405003"));
+    }
+
+    // Whichever screen deletes him, a member's fee payments stay with their cash-book lines, so a closed
+    // month's fee register still matches its cash book and his number is not given again.
+    void deletionKeepsFeePayments_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::newRow("personal management") << 0;
+        QTest::newRow("withdrawal window") << 1;
+        QTest::newRow("withdrawn members by period") << 2;
+    }
+    void deletionKeepsFeePayments()
+    {
+        QFETCH(int, path);
+        TestDb t(QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
+        const QString no = QStringLiteral("202405001");
+        addMember(no, QStringLiteral("김가람"));
+        MonthClosing::saveOpening(QStringLiteral("202402"), 0, 0);
+        FeePayments::add(no, QStringLiteral("202403"), QDate(2024, 3, 10), 80000, QString());
+        FeePayments::add(no, QStringLiteral("202405"), QDate(2024, 5, 10), 80000, QString());
+        MonthClosing::close(QStringLiteral("202403"));
+        MonthClosing::close(QStringLiteral("202404"));
+        auto fees = [](const QString& month) {
+            return db::scalarText(QStringLiteral("SELECT Sum(납부액) FROM T_수련비납부 WHERE Mid(납부일자, 1, 7) = :m"), {{"m", month}});
+        };
+        auto cash = [](const QString& month) {
+            return db::scalarText(QStringLiteral("SELECT Sum(입금액) FROM T_금전출납 WHERE 대항목 = '수련비' AND Mid(일자, 1, 7) = :m"),
+                                  {{"m", month}});
+        };
+        if (path > 0)
+            sqlExec(QStringLiteral("UPDATE T_회원 SET 퇴관일 = '2024-05-12', 퇴관사유코드 = '01' WHERE 회원번호 = '%1'").arg(no));
+        switch (path) {
+        case 0: PersonalRecord::deleteMember(no, Clock::today()); break;
+        case 1: Retirement::deleteWithdrawn(no); break;
+        default: QCOMPARE(PeriodDeletion::deleteWithdrawn(QDate(2024, 5, 1), QDate(2024, 5, 31)), 1); break;
+        }
+        QCOMPARE(rowsOf(QStringLiteral("T_회원"), no), 0);
+        QCOMPARE(rowsOf(QStringLiteral("T_수련비납부"), no), 2);
+        QCOMPARE(db::scalarText(QStringLiteral("SELECT count(*) FROM T_금전출납 WHERE 수련비순번 LIKE '202405001-%'")),
+                 QStringLiteral("2"));
+        for (const QString& m : {QStringLiteral("2024-03"), QStringLiteral("2024-05")}) {
+            QCOMPARE(fees(m), QStringLiteral("80000"));
+            QCOMPARE(cash(m), fees(m));
+        }
+        QCOMPARE(db::scalarText(QStringLiteral("SELECT 당월차변금액 FROM T_금전출납마감 WHERE 마감연월 = '202403'")),
+                 cash(QStringLiteral("2024-03")));
+        QCOMPARE(MemberNumber::next(), QStringLiteral("202405002"));
     }
 
     void failedDeleteKeepsEverything()

@@ -120,8 +120,9 @@ private slots:
         Retirement::chooseReason(*find(lines, "202401003"), "99) 기타", QDate(2024, 3, 25));
         QCOMPARE(Retirement::withdraw(lines), 1);
         QCOMPARE(MovementCounter::counter(2024, MovementCounter::Withdrawal, 3), qint64(3));
-        // The leave that ended is counted as its end, so the member is not taken out twice.
-        QCOMPARE(MovementCounter::counter(2024, MovementCounter::Return, 3), qint64(1));
+        // The leave that ended is logged as ended by the withdrawal, not counted as a return.
+        QCOMPARE(MovementCounter::counter(2024, MovementCounter::Return, 3), qint64(0));
+        QCOMPARE(db::scalarText("select 회원번호 || ' ' || 종료구분 from T_휴관종료"), QString("202401002 퇴관"));
     }
 
     void leaveBatch()

@@ -9,7 +9,10 @@
 #include "report/ReportOutput.h"
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QTest>
+#include <QTextBoundaryFinder>
 
 using namespace report;
 
@@ -47,6 +50,15 @@ Document renderList(const QList<QStringList>& lines)
 // The real output on a machine without a printer.
 struct NoPrinter : QtReportOutput {
     QString defaultPrinterName() const override { return QString(); }
+};
+
+// The real output with a printer whose queue the printing system reports stopped.
+struct StoppedPrinter : QtReportOutput {
+    QString defaultPrinterName() const override { return QStringLiteral("사무실"); }
+    QString refusal(const QString& printer, const QString& title) const override
+    {
+        return refusalOf(printer, title, QStringLiteral("5"), QStringLiteral("true"));
+    }
 };
 
 } // namespace
@@ -231,6 +243,73 @@ private slots:
         QCOMPARE(m_db->dialogs().log.size(), 1);
         QVERIFY(m_db->dialogs().lastText().contains(QStringLiteral("프린터가 없어")));
         QVERIFY(m_db->dialogs().lastText().contains(QStringLiteral("일일결석자")));
+    }
+
+    void printerRefusals_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("accepting");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("idle") << "3" << "true" << "";
+        QTest::newRow("printing") << "4" << "true" << "";
+        QTest::newRow("queue stopped") << "5" << "true" << "대기열이 멈춰";
+        QTest::newRow("not accepting jobs") << "3" << "false" << "작업을 받지 않아";
+        QTest::newRow("attributes unknown") << "" << "" << "";
+    }
+    void printerRefusals()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, accepting);
+        QFETCH(QString, says);
+        const QString r = refusalOf(QStringLiteral("사무실"), QStringLiteral("상장"), state, accepting);
+        QCOMPARE(r.isEmpty(), says.isEmpty());
+        QVERIFY2(r.contains(says) && (says.isEmpty() || (r.contains(QStringLiteral("사무실")) && r.contains(QStringLiteral("상장")))),
+                 qPrintable(r));
+    }
+
+    // A job the printing system refuses is said so, and nothing is recorded as printed.
+    void refusedJobIsSaidAndNotRecorded()
+    {
+        StoppedPrinter stopped;
+        ReportOutput::install(&stopped);
+        PrintJob job;
+        QVERIFY(!job.run(QStringLiteral("test_list.rpt"), QStringLiteral("상장"), Printer, nullptr,
+                         [] { db::run(QStringLiteral("INSERT INTO T_상장지급 (회원번호, 순번) VALUES ('202401001', 1)")); }));
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QVERIFY2(m_db->dialogs().lastText().contains(QStringLiteral("대기열이 멈춰")), qPrintable(m_db->dialogs().lastText()));
+        QCOMPARE(db::scalarText(QStringLiteral("SELECT Count(*) FROM T_상장지급")), QStringLiteral("0"));
+    }
+
+    // A text too wide for its box is cut between characters, the longest whole-character start that fits.
+    void wideTextIsCutBetweenCharacters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Hangul syllables") << QStringLiteral("가나다라마바사아자차카타파하가나다라마바사");
+        // Each syllable written as two joining letters: a cut may not fall between them.
+        QTest::newRow("joining letters") << QString(QStringLiteral("\u1100\u1161")).repeated(24);
+        QTest::newRow("letters and digits") << QStringLiteral("Taekwondo 2024 겨울 수련회 안내문 제목");
+    }
+    void wideTextIsCutBetweenCharacters()
+    {
+        QFETCH(QString, text);
+        QImage device(100, 100, QImage::Format_RGB32);
+        device.setDotsPerMeterX(11811); // 300 dpi
+        device.setDotsPerMeterY(11811);
+        const double k = device.logicalDpiX() / 25.4;
+        Item it;
+        it.rect = QRectF(0, 0, 25, 6);
+        it.text = text;
+        const FittedText f = fitText(it, &device, k);
+        QVERIFY(!f.text.isEmpty() && f.text.size() < text.size());
+        QVERIFY(text.startsWith(f.text));
+        QCOMPARE(f.font.pointSizeF(), it.style.size); // a text keeps its size
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+        characters.setPosition(int(f.text.size()));
+        QVERIFY(characters.isAtBoundary());
+        const QFontMetricsF m(f.font, &device);
+        QVERIFY(m.horizontalAdvance(f.text) <= it.rect.width() * k);
+        characters.toNextBoundary();
+        QVERIFY(m.horizontalAdvance(text.left(characters.position())) > it.rect.width() * k); // the longest that fits
     }
 
     void badLayoutsAreNamed_data()

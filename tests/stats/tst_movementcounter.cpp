@@ -72,37 +72,39 @@ private slots:
         QTest::addColumn<int>("earlierLogs");  // rows already in the event's log for the event month
         QTest::addColumn<QString>("expected"); // the 2024 counters afterwards
         QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("leaveEnd"); // the row the event adds to T_휴관종료
 
         const QDate may(2024, 5, 10), march(2024, 3, 20);
         const QString base = "휴관01=2";
-        QTest::newRow("enrolment, new year") << int(Current) << int(Enrol) << may << false << 0 << "입관05=1" << false;
+        QTest::newRow("enrolment, new year") << int(Current) << int(Enrol) << may << false << 0 << "입관05=1" << false << "";
         QTest::newRow("enrolment, year made by a leave")
-            << int(Current) << int(Enrol) << may << true << 0 << "입관05=1,휴관01=2,퇴관03=7" << false;
+            << int(Current) << int(Enrol) << may << true << 0 << "입관05=1,휴관01=2,퇴관03=7" << false << "";
         QTest::newRow("return after withdrawal, new year")
-            << int(Withdrawn) << int(ReturnAfterWithdrawal) << may << false << 0 << "복관05=1" << false;
+            << int(Withdrawn) << int(ReturnAfterWithdrawal) << may << false << 0 << "복관05=1" << false << "";
         QTest::newRow("return from leave, existing year")
-            << int(OnLeave) << int(ReturnFromLeave) << may << true << 0 << "복관05=1," + base + ",퇴관03=7" << false;
+            << int(OnLeave) << int(ReturnFromLeave) << may << true << 0 << "복관05=1," + base + ",퇴관03=7" << false
+            << "복관 2024-05-10";
         QTest::newRow("withdrawal recounts the month from its log")
-            << int(Current) << int(Withdraw) << march << true << 2 << base + ",퇴관03=3" << false;
-        QTest::newRow("withdrawal, new year") << int(Current) << int(Withdraw) << march << false << 0 << "퇴관03=1" << false;
+            << int(Current) << int(Withdraw) << march << true << 2 << base + ",퇴관03=3" << false << "";
+        QTest::newRow("withdrawal, new year") << int(Current) << int(Withdraw) << march << false << 0 << "퇴관03=1" << false << "";
         QTest::newRow("withdrawal of a member on leave ends the leave")
-            << int(OnLeave) << int(Withdraw) << march << false << 0 << "복관03=1,퇴관03=1" << false;
+            << int(OnLeave) << int(Withdraw) << march << false << 0 << "퇴관03=1" << false << "퇴관 2024-03-20";
         QTest::newRow("leave recounts the month from its log")
-            << int(Current) << int(Leave) << march << true << 2 << "휴관01=2,휴관03=3,퇴관03=7" << false;
-        QTest::newRow("leave, new year") << int(Current) << int(Leave) << march << false << 0 << "휴관03=1" << false;
-        QTest::newRow("deletion counts a withdrawal") << int(Current) << int(Delete) << may << false << 0 << "퇴관05=1" << false;
+            << int(Current) << int(Leave) << march << true << 2 << "휴관01=2,휴관03=3,퇴관03=7" << false << "";
+        QTest::newRow("leave, new year") << int(Current) << int(Leave) << march << false << 0 << "휴관03=1" << false << "";
+        QTest::newRow("deletion counts a withdrawal") << int(Current) << int(Delete) << may << false << 0 << "퇴관05=1" << false << "";
         QTest::newRow("deletion of a member on leave")
-            << int(OnLeave) << int(Delete) << may << false << 0 << "복관05=1,퇴관05=1" << false;
+            << int(OnLeave) << int(Delete) << may << false << 0 << "퇴관05=1" << false << "퇴관 2024-05-10";
         QTest::newRow("deletion of a withdrawn member counts nothing")
-            << int(Withdrawn) << int(Delete) << may << false << 0 << "-" << false;
+            << int(Withdrawn) << int(Delete) << may << false << 0 << "-" << false << "";
         QTest::newRow("second withdrawal refused") << int(Withdrawn) << int(Withdraw) << march << true << 0
-                                                   << base + ",퇴관03=7" << true;
-        QTest::newRow("leave of a withdrawn member refused") << int(Withdrawn) << int(Leave) << march << false << 0 << "-" << true;
-        QTest::newRow("second leave refused") << int(OnLeave) << int(Leave) << march << false << 0 << "-" << true;
+                                                   << base + ",퇴관03=7" << true << "";
+        QTest::newRow("leave of a withdrawn member refused") << int(Withdrawn) << int(Leave) << march << false << 0 << "-" << true << "";
+        QTest::newRow("second leave refused") << int(OnLeave) << int(Leave) << march << false << 0 << "-" << true << "";
         QTest::newRow("return from leave of a member not on leave refused")
-            << int(Current) << int(ReturnFromLeave) << may << false << 0 << "-" << true;
+            << int(Current) << int(ReturnFromLeave) << may << false << 0 << "-" << true << "";
         QTest::newRow("return of a member not withdrawn refused")
-            << int(OnLeave) << int(ReturnAfterWithdrawal) << may << false << 0 << "-" << true;
+            << int(OnLeave) << int(ReturnAfterWithdrawal) << may << false << 0 << "-" << true << "";
     }
 
     void counterRules()
@@ -114,6 +116,7 @@ private slots:
         QFETCH(int, earlierLogs);
         QFETCH(QString, expected);
         QFETCH(bool, refused);
+        QFETCH(QString, leaveEnd);
 
         addMember(kMember, State(state));
         if (yearRow)
@@ -143,6 +146,7 @@ private slots:
         QCOMPARE(db::scalar("select count(*) from T_인원현황 where 년도 = 2024").toInt(), expected == "-" ? 0 : 1);
         if (refused)
             QCOMPARE(rows("T_퇴관사유별현황") + rows("T_휴관사유별현황") + rows("T_입관동기별현황"), logsBefore);
+        QCOMPARE(db::scalarText("select ifnull(group_concat(종료구분 || ' ' || 종료일), '') from T_휴관종료"), leaveEnd);
     }
 
     // A year gets one row however many kinds of event arrive, and every counter of it starts at 0.

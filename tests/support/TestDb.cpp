@@ -2,6 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/Database.h"
+#include "db/MonthKey.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
@@ -35,4 +36,13 @@ void sqlExec(const QString& jet)
     } catch (const db::Error& e) {
         QFAIL(qPrintable(e.message() + " : " + jet));
     }
+}
+
+void closeBooksThrough(const QString& month)
+{
+    sqlExec("DELETE FROM T_금전출납마감");
+    db::run("INSERT INTO T_금전출납마감 (마감연월, 당월차변금액, 당월대변금액, 차변누계금액, 대변누계금액, 마감여부) "
+            "VALUES (:m, 0, 0, 0, 0, '1'), (:n, 0, 0, 0, 0, '0')",
+            {{"m", month}, {"n", monthkey::nextMonth(month)}});
+    Session::reloadLastClosedMonth();
 }

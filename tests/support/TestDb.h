@@ -22,3 +22,7 @@ private:
 
 // Runs a statement on dbMain and fails the test with the engine's message when it does not run.
 void sqlExec(const QString& jet);
+
+// The cash book closed through `month` ("yyyymm"): the closing table holds that month closed and the
+// month after it open, as after an opening balance or a closing; the session reads it again.
+void closeBooksThrough(const QString& month);

@@ -93,3 +93,15 @@ CREATE TABLE T_국기원승품 (
     PRIMARY KEY (회원번호, 급품코드)
 );
 CREATE INDEX ix_국기원승품_심사명 ON T_국기원승품 (심사명);
+
+-- Ends of leaves, one row each: '복관' a return from leave, '퇴관' a withdrawal or deletion while on
+-- leave. The 48 counters keep their meaning; with these rows the headcount figures add back the leaves
+-- that ended in a withdrawal (members training) and take off the returns from leave (members not
+-- withdrawn).
+CREATE TABLE T_휴관종료 (
+    회원번호 TEXT,
+    종료일 TEXT,
+    종료구분 TEXT
+);
+CREATE INDEX ix_휴관종료_종료일 ON T_휴관종료 (종료일);
+CREATE INDEX ix_휴관종료_회원번호 ON T_휴관종료 (회원번호);
