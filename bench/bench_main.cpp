@@ -15,7 +15,10 @@
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "fees/FeeMonthPage.h"
+#include "fees/FeeReceiptPage.h"
 #include "fees/FeeRegister.h"
+#include "fees/FeeUnpaidPage.h"
 #include "fees/uFee0010.h"
 #include "exams/uInp0011.h"
 #include "exams/uPriSimsaTongji.h"
@@ -34,6 +37,7 @@
 #include "ui/Dialogs.h"
 
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QDir>
 #include <QRadioButton>
@@ -43,6 +47,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <unistd.h>
 #include <memory>
@@ -211,6 +216,81 @@ void BM_FeeListMonth_floor(benchmark::State& state)
             {a, b}));
 }
 BENCHMARK(BM_FeeListMonth_floor)->Unit(benchmark::kMillisecond);
+
+// The fee window's list pages as the user sees them: the window fills its list through the model.
+void feePage(benchmark::State& state, int page, const std::function<void(TfFee0010&)>& setUp)
+{
+    TfFee0010 w;
+    w.selectPage(page, true);
+    setUp(w);
+    for (auto _ : state) {
+        w.Btn_QueryClick();
+        state.counters["lines"] = w.search_num->text().section(' ', -1).toInt();
+    }
+}
+const QDate kLastMonth = QDate(kToday.year(), kToday.month(), 1).addMonths(-1);
+
+void BM_FeeMonthPayersScreen(benchmark::State& state)
+{
+    feePage(state, TfFee0010::PageMonth, [](TfFee0010& w) { w.pageMonth->AllToday->setDate(kLastMonth); });
+}
+void BM_FeeMonthPayersScreen_floor(benchmark::State& state)
+{
+    const std::string month = kLastMonth.toString("yyyyMM").toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, b.부명, a.입관일, a.전화번호, a.납부일자, a.납부은행, f.납부일자, "
+            "(SELECT group_concat(g.년월분) FROM T_수련비납부 g WHERE g.회원번호 = a.회원번호 AND g.년월분 >= substr(?1,1,4) || '01' "
+            "AND g.년월분 < ?1) FROM T_회원 a INNER JOIN T_부별코드 b ON a.부별코드 = b.부별코드 "
+            "INNER JOIN T_수련비납부 f ON f.회원번호 = a.회원번호 AND f.년월분 = ?1 "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL ORDER BY f.납부일자, b.부별코드, a.회원명",
+            {month}));
+}
+BENCHMARK(BM_FeeMonthPayersScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FeeMonthPayersScreen_floor)->Unit(benchmark::kMillisecond);
+
+// Every member with any unpaid month of the last two years: the widest unpaid list.
+void BM_FeeUnpaidScreen(benchmark::State& state)
+{
+    feePage(state, TfFee0010::PageUnpaid, [](TfFee0010& w) {
+        w.pageUnpaid->dateHyun->setDate(kToday);
+        w.pageUnpaid->rb2->setChecked(true);
+    });
+}
+void BM_FeeUnpaidScreen_floor(benchmark::State& state)
+{
+    const std::string month = kToday.toString("yyyyMM").toStdString();
+    const std::string first = std::to_string(kToday.year() - 1) + "01";
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT a.회원번호, a.회원명, a.부별코드, a.전화번호, a.입관일, a.납부일자, a.성별, a.수련비, a.이메일, a.핸드폰번호, "
+            "(SELECT group_concat(g.년월분) FROM T_수련비납부 g WHERE g.회원번호 = a.회원번호 AND g.년월분 BETWEEN ?2 AND ?1) "
+            "FROM T_회원 a WHERE substr(a.입관일,1,4) || substr(a.입관일,6,2) <= ?1 AND a.휴관일 IS NULL AND a.퇴관일 IS NULL "
+            "ORDER BY a.부별코드, a.회원명",
+            {month, first}));
+}
+BENCHMARK(BM_FeeUnpaidScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FeeUnpaidScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_FeeReceiptListScreen(benchmark::State& state)
+{
+    feePage(state, TfFee0010::PageReceipt, [](TfFee0010& w) {
+        w.pageReceipt->AllToday3->setDate(kLastMonth);
+        w.pageReceipt->AllToday31->setDate(kLastMonth.addMonths(1).addDays(-1));
+    });
+}
+void BM_FeeReceiptListScreen_floor(benchmark::State& state)
+{
+    const std::string a = db::dateText(kLastMonth).toStdString(), b = db::dateText(kLastMonth.addMonths(1).addDays(-1)).toStdString();
+    for (auto _ : state)
+        state.counters["lines"] = double(g_floor->rows(
+            "SELECT f.회원번호, f.년월분, f.납부일자, f.납부액, f.비고, a.회원명, c.부명, a.이메일, a.핸드폰번호 "
+            "FROM T_수련비납부 f INNER JOIN T_회원 a ON f.회원번호 = a.회원번호 LEFT JOIN T_부별코드 c ON c.부별코드 = a.부별코드 "
+            "WHERE f.납부일자 BETWEEN ? AND ? AND a.퇴관일 IS NULL AND a.휴관일 IS NULL ORDER BY a.부별코드, a.회원명, f.년월분",
+            {a, b}));
+}
+BENCHMARK(BM_FeeReceiptListScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FeeReceiptListScreen_floor)->Unit(benchmark::kMillisecond);
 
 // ---- cash book ----
 

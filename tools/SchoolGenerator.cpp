@@ -14,6 +14,8 @@
 #include "exams/ExamBatch.h"
 #include "exams/ExamNotices.h"
 #include "fees/FeePayments.h"
+#include "fees/FeeSettlement.h"
+#include "fees/IssueNumbers.h"
 #include "members/Enrolment.h"
 #include "members/Retirement.h"
 
@@ -260,6 +262,12 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
                 }
             }
 
+            // Receipts handed out for about a third of the month's payments (at least one when any was made).
+            const int paidThisMonth = db::scalar("SELECT count(*) FROM T_수련비납부 WHERE 납부일자 BETWEEN :a AND :b AND 납부액 > 0",
+                                                 {{"a", monthStart}, {"b", monthEnd}})
+                                          .toInt();
+            IssueNumbers::take(IssueNumbers::Receipt, monthEnd, IssueNumbers::last(IssueNumbers::Receipt, monthEnd), (paidThisMonth + 2) / 3);
+
             // Other income and expense lines.
             for (int k = 0; k < m_o.otherLinesPerMonth; ++k) {
                 const Expense& e = kOther[k == 0 ? 0 : pick(1, int(std::size(kOther)) - 1)];
@@ -352,6 +360,21 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
             *error = QString::fromLocal8Bit(e.what());
         Clock::reset();
         return false;
+    }
+    // A few unpaid months of this year settled as exempt, as the settlement page records them.
+    if (m_o.today.month() > 1) {
+        FeeSettlement settle;
+        settle.generate(QDate(m_o.today.year(), 1, 1), QDate(m_o.today.year(), m_o.today.month() - 1, 1), QString(),
+                        DivisionFilter::conditionFor(1, QStringLiteral("전체"), QStringLiteral("T_회원.부별코드")));
+        for (int i = 0; i < settle.count(); ++i)
+            settle.setChecked(i, i % 4 == 0);
+        const int before = db::scalar("SELECT count(*) FROM T_수련비납부").toInt();
+        if (!settle.record()) {
+            if (error)
+                *error = QStringLiteral("수련비 정산을 기록하지 못했습니다.");
+            return false;
+        }
+        r.settlements = db::scalar("SELECT count(*) FROM T_수련비납부").toInt() - before;
     }
     db::run("PRAGMA synchronous=FULL");
     db::run("PRAGMA wal_checkpoint(TRUNCATE)");

@@ -291,11 +291,11 @@ const QList<Entry> kEntries = {
 
     // 수련비
     paged({"수련비", "수련비납부등록"}, "TfFee0010", 0, Always, Chg),
-    later(paged({"수련비", "수련비납부현황/당월"}, "TfFee0010", 1, Always, Chg)),
-    later(paged({"수련비", "미납현황/납부통지서"}, "TfFee0010", 2, Always, Chg)),
-    later(paged({"수련비", "납부영수증발부"}, "TfFee0010", 3, Always, Chg)),
-    later(paged({"수련비", "미납수련비정산"}, "TfFee0010", 4, Always, Chg)),
-    later(paged({"수련비", "연말정산/세무서제출"}, "TfFee0010", 5, Always, Chg)),
+    paged({"수련비", "수련비납부현황/당월"}, "TfFee0010", 1, Always, Chg),
+    paged({"수련비", "미납현황/납부통지서"}, "TfFee0010", 2, Always, Chg),
+    paged({"수련비", "납부영수증발부"}, "TfFee0010", 3, Always, Chg),
+    paged({"수련비", "미납수련비정산"}, "TfFee0010", 4, Always, Chg),
+    paged({"수련비", "연말정산/세무서제출"}, "TfFee0010", 5, Always, Chg),
 
     // 퇴관처리
     withAfter(paged({"퇴관처리", "퇴관처리"}, "TfRet0010", 0, Always, Chg), buttonCaption("btnInsert", "퇴     관")),
@@ -352,10 +352,10 @@ const QList<Entry> kEntries = {
     item({"기  타", "인터넷통보자료", "통신문"}, "TfUploadCreate2"),
     item({"기  타", "인터넷통보자료", "심사결과"}, "TfPriSimsaTongji"),
     item({"기  타", "인터넷통보자료", "심사안내문"}, "TfPri0050"),
-    later(paged({"기  타", "인터넷통보자료", "납부통지서"}, "TfFee0010", 2, Always, Chg)),
+    paged({"기  타", "인터넷통보자료", "납부통지서"}, "TfFee0010", 2, Always, Chg),
     item({"기  타", "인터넷통보자료", "체력측정"}, "TfPri5060"),
     paged({"기  타", "인터넷통보자료", "일일결석자"}, "TfAtt0010", 1, Always, Chg),
-    later(paged({"기  타", "인터넷통보자료", "납부확인"}, "TfFee0010", 3, Always, Chg)),
+    paged({"기  타", "인터넷통보자료", "납부확인"}, "TfFee0010", 3, Always, Chg),
     item({"기  타", "인터넷통보자료", "SMS 전송"}, "TfUploadCreate9"),
     item({"기  타", "수련계획안작성"}, "TfPlanPrint"),
 

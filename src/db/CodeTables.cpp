@@ -82,6 +82,16 @@ QString inUseMessage(const QStringList& usedBy)
         .arg(usedBy.join(QStringLiteral(", ")));
 }
 
+QHash<QString, QString> divisionNames()
+{
+    QHash<QString, QString> names;
+    db::Query q(QStringLiteral("Select 부별코드, 부명 From T_부별코드"));
+    q.open();
+    while (q.next())
+        names.insert(q.str(QStringLiteral("부별코드")), q.str(QStringLiteral("부명")));
+    return names;
+}
+
 } // namespace codes
 
 CodePage::CodePage(CodePageDef def) : m_def(std::move(def)) {}

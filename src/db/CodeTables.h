@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,9 @@ bool inFixedRange(const QString& code, int from, int to);
 bool isFixedDivision(const QString& code);   // "01" .. "15"
 bool isFixedAwardType(const QString& code);  // "01" .. "09"
 bool isFixedEventType(const QString& code);  // "01", "02"
+
+// Division names by code (T_부별코드), for lists that show the name of each row's division.
+QHash<QString, QString> divisionNames();
 
 // Maximum + 1 of a whole-number code column, 1 for an empty table (" Select  Max(지역코드) FROM T_지역코드 ").
 int nextNumber(const QString& maxSql);

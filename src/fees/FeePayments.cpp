@@ -128,6 +128,32 @@ QString FeePayments::closedDeleteMessage()
     return QStringLiteral("마감된 자료는 삭제 할 수 없습니다.") + QStringLiteral("\n\n") + QStringLiteral("마감취소후 작업하세요.");
 }
 
+QString FeePayments::entryProblem(const QString& memberNo, const QString& month, const QString& amount, QSet<QString>& batch, bool* onAmount)
+{
+    static const QRegularExpression wholeWon(QStringLiteral("^\\d{1,12}$"));
+    QString problem;
+    if (onAmount)
+        *onAmount = false;
+    if (!isValidMonth(month)) {
+        problem = QStringLiteral("년월분은 yyyymm 형식의 올바른 연월로 입력하세요.");
+    } else if (isPaid(memberNo, month)) {
+        problem = QStringLiteral("이미 납부된 월입니다.");
+    } else if (batch.contains(memberNo + month)) {
+        problem = QStringLiteral("같은 월이 두 줄에 있습니다.");
+    } else if (!wholeWon.match(amount.trimmed()).hasMatch()) {
+        problem = QStringLiteral("수련비는 0 이상의 숫자로 입력하세요.");
+        if (onAmount)
+            *onAmount = true;
+    }
+    batch.insert(memberNo + month);
+    return problem;
+}
+
+QString FeePayments::batchRefusal(const QStringList& problems)
+{
+    return QStringLiteral("다음 줄을 고친 후 다시 확인하세요. 아무것도 저장하지 않았습니다.") + QStringLiteral("\n\n") + problems.join(u'\n');
+}
+
 bool FeePayments::isPaid(const QString& memberNo, const QString& month)
 {
     return db::scalar("SELECT count(*) FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 년월분 = :month",

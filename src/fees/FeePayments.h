@@ -1,6 +1,8 @@
 #pragma once
 #include <QDate>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <stdexcept>
 
@@ -65,6 +67,14 @@ public:
     static std::optional<FeePayment> find(const QString& memberNo, const QString& month);
     static int nextSeq(const QString& month);                 // max 순번 of the month + 1
     static int nextCashSeq(const QDate& day);                 // max 순번 of the cash-book date + 1
+
+    // The checks every ticked line of a batch passes before anything is written (payment page,
+    // settlement): a real month, not paid, not twice in the batch
+    // (`batch` collects member + month), a whole amount of 0 or more. The problem's text, empty when
+    // the line is fine; *onAmount tells whether the amount is at fault.
+    static QString entryProblem(const QString& memberNo, const QString& month, const QString& amount, QSet<QString>& batch, bool* onAmount = nullptr);
+    // The box text that refuses a batch: every problem line ("name(number) month : problem").
+    static QString batchRefusal(const QStringList& problems);
 
     // Records the payment of one month: the fee row (순번 = next of the month) and, unless told
     // otherwise, its cash-book income line on payDate. Refused (FeeError) for a month that is not real,

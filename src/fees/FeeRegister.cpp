@@ -145,7 +145,6 @@ bool FeeRegister::checkLines()
             return false;
         }
     }
-    static const QRegularExpression wholeWon(QStringLiteral("^\\d{1,12}$"));
     QStringList problems;
     QSet<QString> batch;
     for (int i = 0; i < count(); ++i) {
@@ -153,31 +152,17 @@ bool FeeRegister::checkLines()
         if (!l.checked || !l.isNew)
             continue;
         const QString month = l.month.trimmed();
-        QString problem;
-        Focus where = Focus::Month;
-        if (!FeePayments::isValidMonth(month)) {
-            problem = QStringLiteral("년월분은 yyyymm 형식의 올바른 연월로 입력하세요.");
-        } else if (FeePayments::isPaid(l.memberNo, month)) {
-            problem = QStringLiteral("이미 납부된 월입니다.");
-        } else if (batch.contains(l.memberNo + month)) {
-            problem = QStringLiteral("같은 월이 두 줄에 있습니다.");
-        } else if (!wholeWon.match(l.amount.trimmed()).hasMatch()) {
-            problem = QStringLiteral("수련비는 0 이상의 숫자로 입력하세요.");
-            where = Focus::Amount;
-        }
-        batch.insert(l.memberNo + month);
+        bool onAmount = false;
+        const QString problem = FeePayments::entryProblem(l.memberNo, month, l.amount, batch, &onAmount);
         if (problem.isEmpty())
             continue;
         if (problems.isEmpty())
-            setFocus(where, i);
+            setFocus(onAmount ? Focus::Amount : Focus::Month, i);
         problems.append(QStringLiteral("%1 : %2").arg(lineLabel(l, month.isEmpty() ? QStringLiteral("''") : month), problem));
     }
     if (problems.isEmpty())
         return true;
-    Dialogs::error(QStringLiteral("확인요망"),
-                   QStringLiteral("다음 줄을 고친 후 다시 확인하세요. 아무것도 저장하지 않았습니다.") + QStringLiteral("\n\n")
-                       + problems.join(u'\n'),
-                   m_parent);
+    Dialogs::error(QStringLiteral("확인요망"), FeePayments::batchRefusal(problems), m_parent);
     return false;
 }
 

@@ -2,6 +2,11 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
+#include "fees/FeeMonthPage.h"
+#include "fees/FeeReceiptPage.h"
+#include "fees/FeeSettlePage.h"
+#include "fees/FeeUnpaidPage.h"
+#include "fees/FeeYearEndPage.h"
 #include "members/MemberStatus.h"
 #include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
@@ -160,6 +165,8 @@ void TfFee0010::buildUi()
     head->addWidget(Btn_PasswordOk);
     total_num = new QLabel(this);
     head->addWidget(total_num);
+    search_num = new QLabel(this);
+    head->addWidget(search_num);
     root->addLayout(head);
 
     auto* bar = new QHBoxLayout;
@@ -196,8 +203,6 @@ void TfFee0010::buildUi()
     dtpk_NabbuToDate = new DateEdit(page0);
     filter->addWidget(dtpk_NabbuToDate);
     filter->addStretch();
-    search_num = new QLabel(page0);
-    filter->addWidget(search_num);
     p0->addLayout(filter);
 
     m_model = new FeeLinesModel(&m_register, this);
@@ -214,18 +219,30 @@ void TfFee0010::buildUi()
     p0->addWidget(DBCtrlGrid1, 1);
     PageControl1->addTab(page0, QStringLiteral("납부등록/조회"));
 
-    // Pages still to come: visible, not reachable.
-    for (const QString& caption : {QStringLiteral("당월 납부 현황"), QStringLiteral("미납현황/납부 통지서"),
-                                   QStringLiteral("영수증 발부"), QStringLiteral("수련비 정산"), QStringLiteral("연말정산/세무서")}) {
-        const int i = PageControl1->addTab(new QWidget(PageControl1), caption);
-        PageControl1->setTabEnabled(i, false);
-    }
+    pageMonth = new FeeMonthPage(PageControl1);
+    PageControl1->addTab(pageMonth, QStringLiteral("당월 납부 현황"));
+    pageUnpaid = new FeeUnpaidPage(PageControl1);
+    PageControl1->addTab(pageUnpaid, QStringLiteral("미납현황/납부 통지서"));
+    pageReceipt = new FeeReceiptPage(PageControl1);
+    PageControl1->addTab(pageReceipt, QStringLiteral("영수증 발부"));
+    pageSettle = new FeeSettlePage(PageControl1);
+    PageControl1->addTab(pageSettle, QStringLiteral("수련비 정산"));
+    pageYearEnd = new FeeYearEndPage(PageControl1);
+    PageControl1->addTab(pageYearEnd, QStringLiteral("연말정산/세무서"));
+    connect(pageMonth, &FeeMonthPage::countChanged, this, &TfFee0010::showCount);
+    connect(pageUnpaid, &FeeUnpaidPage::countChanged, this, &TfFee0010::showCount);
+    connect(pageReceipt, &FeeReceiptPage::countChanged, this, &TfFee0010::showCount);
+    connect(pageSettle, &FeeSettlePage::countChanged, this, &TfFee0010::showCount);
+    connect(pageYearEnd, &FeeYearEndPage::countChanged, this, &TfFee0010::showCount);
+    connect(pageSettle, &FeeSettlePage::stateChanged, this, &TfFee0010::chgButtonState);
 
     connect(Btn_Insert, &QPushButton::clicked, this, &TfFee0010::Btn_InsertClick);
     connect(Btn_Ok, &QPushButton::clicked, this, &TfFee0010::Btn_OkClick);
     connect(Btn_Query, &QPushButton::clicked, this, &TfFee0010::Btn_QueryClick);
     connect(Btn_Delete, &QPushButton::clicked, this, &TfFee0010::Btn_DeleteClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &TfFee0010::Btn_CancelClick);
+    connect(Btn_Print, &QPushButton::clicked, this, &TfFee0010::Btn_PrintClick);
+    connect(btn_Email, &QPushButton::clicked, this, &TfFee0010::btn_EmailClick);
     connect(btn_Exit, &QPushButton::clicked, this, &TfFee0010::btn_ExitClick);
     connect(Btn_PasswordOk, &QPushButton::clicked, this, &TfFee0010::Btn_PasswordOkClick);
     connect(edt_PassWord, &QLineEdit::returnPressed, this, &TfFee0010::Btn_PasswordOkClick);
@@ -242,6 +259,11 @@ void TfFee0010::FormCreate()
     Pan_Company->setText(FeeRegister::schoolName());
     const QStringList names = FeeRegister::activeMemberNames();
     com_Name->clear();
+    pageMonth->setNames(names);
+    pageUnpaid->setNames(names);
+    pageReceipt->setNames(names);
+    pageSettle->setNames(names);
+    pageYearEnd->setNames(names);
     total_num->setText(QStringLiteral("총인원 : %1").arg(names.size()));
     showCount();
     PageControl1Change();
@@ -258,7 +280,7 @@ int TfFee0010::currentPage() const { return PageControl1->currentIndex(); }
 
 void TfFee0010::selectPage(int index, bool runChange)
 {
-    if (index < 0 || index >= PageControl1->count() || !PageControl1->isTabEnabled(index))
+    if (index < 0 || index >= PageControl1->count())
         index = PageRegister;
     {
         const QSignalBlocker block(PageControl1);
@@ -275,8 +297,11 @@ void TfFee0010::PageControl1Change()
         m_register.discardGenerated();
         showLines();
     }
+    if (page != m_page && m_page == PageSettle)
+        pageSettle->discard();
     m_page = page;
     chgButtonState();
+    showCount();
 }
 
 // Which toolbar actions the page and its state allow. Page 0 keeps its own state, so activating the
@@ -305,8 +330,13 @@ void TfFee0010::chgButtonState()
         }
         break;
     case PageSettle:
-        Btn_Query->setEnabled(true);
-        Btn_Insert->setEnabled(true);
+        if (pageSettle->settlement().state() == FeeSettlement::State::Generated) {
+            Btn_Ok->setEnabled(true);
+            Btn_Cancel->setEnabled(true);
+        } else {
+            Btn_Query->setEnabled(true);
+            Btn_Insert->setEnabled(true);
+        }
         break;
     case PageMonth:
         Btn_Query->setEnabled(true);
@@ -352,7 +382,19 @@ bool TfFee0010::event(QEvent* e)
     return QWidget::event(e);
 }
 
-void TfFee0010::showCount() { search_num->setText(QStringLiteral("검색인원 : %1").arg(m_register.count())); }
+void TfFee0010::showCount()
+{
+    int n = m_register.count();
+    switch (PageControl1->currentIndex()) {
+    case PageMonth: n = pageMonth->count(); break;
+    case PageUnpaid: n = pageUnpaid->count(); break;
+    case PageReceipt: n = pageReceipt->count(); break;
+    case PageSettle: n = pageSettle->count(); break;
+    case PageYearEnd: n = pageYearEnd->count(); break;
+    default: break;
+    }
+    search_num->setText(QStringLiteral("검색인원 : %1").arg(n));
+}
 
 void TfFee0010::showLines()
 {
@@ -383,6 +425,8 @@ void TfFee0010::applyFocus()
 
 void TfFee0010::Btn_InsertClick()
 {
+    if (m_page == PageSettle)
+        return pageSettle->Btn_InsertClick();
     if (m_page != PageRegister)
         return;
     setCurrentCell(-1, -1);
@@ -394,6 +438,8 @@ void TfFee0010::Btn_InsertClick()
 
 void TfFee0010::Btn_OkClick()
 {
+    if (m_page == PageSettle)
+        return pageSettle->Btn_OkClick();
     if (m_page != PageRegister)
         return;
     setCurrentCell(DBCtrlGrid1->currentIndex().row(), ColNo); // ends an edit in progress
@@ -405,8 +451,14 @@ void TfFee0010::Btn_OkClick()
 
 void TfFee0010::Btn_QueryClick()
 {
-    if (m_page != PageRegister)
-        return;
+    switch (m_page) {
+    case PageMonth: return pageMonth->Btn_QueryClick();
+    case PageUnpaid: return pageUnpaid->Btn_QueryClick();
+    case PageReceipt: return pageReceipt->Btn_QueryClick();
+    case PageSettle: return pageSettle->Btn_QueryClick();
+    case PageYearEnd: return pageYearEnd->Btn_QueryClick();
+    default: break;
+    }
     setCurrentCell(-1, -1);
     m_register.list(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->text().trimmed(), division());
     showLines();
@@ -424,11 +476,31 @@ void TfFee0010::Btn_DeleteClick()
 
 void TfFee0010::Btn_CancelClick()
 {
+    if (m_page == PageSettle)
+        return pageSettle->Btn_CancelClick();
     if (m_page != PageRegister)
         return;
     m_register.cancel();
     showLines();
     chgButtonState();
+}
+
+void TfFee0010::Btn_PrintClick()
+{
+    switch (m_page) {
+    case PageUnpaid: return pageUnpaid->Btn_PrintClick();
+    case PageReceipt: return pageReceipt->Btn_PrintClick();
+    case PageYearEnd: return pageYearEnd->Btn_PrintClick();
+    default: break;
+    }
+}
+
+void TfFee0010::btn_EmailClick()
+{
+    if (m_page == PageUnpaid)
+        pageUnpaid->btn_EmailClick();
+    else if (m_page == PageReceipt)
+        pageReceipt->btn_EmailClick();
 }
 
 void TfFee0010::btn_ExitClick() { close(); }

@@ -6,6 +6,11 @@
 
 class QComboBox;
 class DivisionFilter;
+class FeeMonthPage;
+class FeeReceiptPage;
+class FeeSettlePage;
+class FeeUnpaidPage;
+class FeeYearEndPage;
 class QDateEdit;
 class MemberChooser;
 class QLabel;
@@ -15,9 +20,9 @@ class QTabWidget;
 class QTableView;
 class FeeLinesModel;
 
-// "수련비": the fee window. Page 0 "납부등록/조회" registers, lists and deletes payments; the other
-// pages (monthly status, unpaid list and notices, receipts, settlement, year-end statement) are shown
-// as disabled tabs until they are built.
+// "수련비": the fee window. Page 0 "납부등록/조회" registers, lists and deletes payments; pages 1 to 5
+// (monthly status, unpaid list and notices, receipts, settlement, year-end statement) are classes of
+// their own that this window shows and drives from its shared toolbar.
 class TfFee0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:
@@ -27,7 +32,7 @@ public:
 
     explicit TfFee0010(QWidget* parent = nullptr);
 
-    // Menu entries choose the page; a page not built yet leaves the payment page in front.
+    // Menu entries choose the page.
     int currentPage() const override;
     void selectPage(int index, bool runChange) override;
     FeeRegister& register0() { return m_register; }
@@ -40,6 +45,8 @@ public:
     void Btn_DeleteClick();
     void Btn_CancelClick();
     void Btn_PasswordOkClick();
+    void Btn_PrintClick();
+    void btn_EmailClick();
     void btn_ExitClick();
 
     QTabWidget* PageControl1 = nullptr;
@@ -62,6 +69,11 @@ public:
     QDateEdit* dtpk_NabbuFromDate = nullptr;
     QDateEdit* dtpk_NabbuToDate = nullptr;
     QTableView* DBCtrlGrid1 = nullptr;
+    FeeMonthPage* pageMonth = nullptr;
+    FeeUnpaidPage* pageUnpaid = nullptr;
+    FeeReceiptPage* pageReceipt = nullptr;
+    FeeSettlePage* pageSettle = nullptr;
+    FeeYearEndPage* pageYearEnd = nullptr;
 
     bool locked() const { return m_locked; }
 

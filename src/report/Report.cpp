@@ -161,6 +161,9 @@ bool recordedOutput(const std::function<bool()>& output)
         if (!output())
             return false;
         tx.commit();
+    } catch (const RecordError& e) {
+        Dialogs::error(e.caption(), e.heading() + u'\n' + e.message());
+        return false;
     } catch (const db::Error& e) {
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("Error가 발생하였습니다.\n%1").arg(e.message()));
         return false;

@@ -25,6 +25,20 @@ enum Destination { Preview = 0, Printer = 1 };
 // engine's message and nothing goes out. A preview alone records nothing.
 using Record = std::function<void()>;
 
+// Thrown by a record to head the error box with its own words ("저장 에러 입니다.") above the engine's
+// message, in a box of its own caption; anything else is shown as "Error가 발생하였습니다.".
+class RecordError : public db::Error {
+public:
+    RecordError(const QString& heading, const db::Error& cause, const QString& caption = QStringLiteral("확인요망"))
+        : db::Error(cause.message(), cause.sql()), m_heading(heading), m_caption(caption) {}
+    QString heading() const { return m_heading; }
+    QString caption() const { return m_caption; }
+
+private:
+    QString m_heading;
+    QString m_caption;
+};
+
 // Sends pages out (to a printer or a PDF) through the record of the run under way, when there is one.
 // Used by the outputs; false when the record failed or `output` did.
 bool recordedOutput(const std::function<bool()>& output);

@@ -62,7 +62,11 @@ void DivisionFilter::addCondition(db::Query& q, const QString& column) const
 
 void DivisionFilter::addConditionFor(db::Query& q, int index, const QString& text, const QString& column)
 {
-    const Condition c = conditionFor(index, text, column);
+    apply(q, conditionFor(index, text, column));
+}
+
+void DivisionFilter::apply(db::Query& q, const Condition& c)
+{
     q.add(c.sql);
     q.bind(QStringLiteral("buCode"), c.buCode);
     if (!c.buCode1.isEmpty())

@@ -31,6 +31,8 @@ public:
     void addCondition(db::Query& q, const QString& column = QStringLiteral("a.부별코드")) const;
     // The same for an entry given by index and text (rules classes without the widget).
     static void addConditionFor(db::Query& q, int index, const QString& text, const QString& column = QStringLiteral("a.부별코드"));
+    // The same for a condition taken earlier (rules classes get it from their screen).
+    static void apply(db::Query& q, const Condition& c);
 
     // The chosen division's code ("05"), empty for the fixed entries.
     QString divisionCode() const;

@@ -3,6 +3,13 @@
 #include "fees/FeeFixture.h"
 #include "fees/FeePayments.h"
 #include "fees/uFee0010.h"
+#include "fees/FeeMonthPage.h"
+#include "fees/FeeReceiptPage.h"
+#include "fees/FeeSettlePage.h"
+#include "fees/FeeUnpaidPage.h"
+#include "fees/FeeYearEndPage.h"
+#include "report/ReportOutput.h"
+#include "ui/TextListModel.h"
 #include "ui/MemberChooser.h"
 #include "app/ScreenHost.h"
 #include "app/Screens.h"
@@ -17,6 +24,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -59,7 +68,7 @@ private slots:
         QCOMPARE(w.PageControl1->tabText(0), QString("납부등록/조회"));
         QCOMPARE(w.PageControl1->tabText(5), QString("연말정산/세무서"));
         for (int i = 1; i < 6; ++i)
-            QVERIFY(!w.PageControl1->isTabEnabled(i));
+            QVERIFY(w.PageControl1->isTabEnabled(i));
         QCOMPARE(w.dtpk_NabbuFromDate->date(), QDate(2024, 6, 30));
         QCOMPARE(w.dtpk_NabbuToDate->date(), QDate(2024, 6, 30));
         QCOMPARE(w.Pan_Company->text(), QString("한빛태권도"));
@@ -70,9 +79,31 @@ private slots:
         QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
         QVERIFY(w.edt_PassWord->isHidden());
         QVERIFY(!w.locked());
-        // A page still to come cannot be chosen from outside either.
-        w.selectPage(TfFee0010::PageMonth, true);
-        QCOMPARE(w.currentPage(), 0);
+        QCOMPARE(w.pageYearEnd->edt_Year->text(), QString("2024"));
+        QCOMPARE(w.pageUnpaid->edtS1->value(), 30);
+        QCOMPARE(w.pageUnpaid->ComboBox2->currentText(), QString("3"));
+        QVERIFY(!w.pageUnpaid->RadioButton1->isChecked() && !w.pageUnpaid->RadioButton2->isChecked()
+                && !w.pageUnpaid->RadioButton3->isChecked());
+    }
+
+    // The shared toolbar follows the page, and on the settlement page its state.
+    void toolbarByPage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("buttons");
+        QTest::newRow("당월 납부 현황") << int(TfFee0010::PageMonth) << "조회,종료";
+        QTest::newRow("미납현황/납부 통지서") << int(TfFee0010::PageUnpaid) << "조회,발부,자료생성,종료";
+        QTest::newRow("영수증 발부") << int(TfFee0010::PageReceipt) << "조회,발부,자료생성,종료";
+        QTest::newRow("수련비 정산") << int(TfFee0010::PageSettle) << "입력,조회,종료";
+        QTest::newRow("연말정산/세무서") << int(TfFee0010::PageYearEnd) << "조회,발부,종료";
+    }
+    void toolbarByPage()
+    {
+        QFETCH(int, page);
+        TfFee0010 w;
+        w.selectPage(page, true);
+        QCOMPARE(w.currentPage(), page);
+        QTEST(enabledButtons(w), "buttons");
     }
 
     void screenLock()
@@ -174,6 +205,55 @@ private slots:
         QCOMPARE(cashLines(), 3);
     }
 
+    // Settling through the window: generated lines wait with "확인" and "취소", leaving the page drops
+    // them, and recording leaves the months exempt without cash-book lines.
+    void settlementPage()
+    {
+        TfFee0010 w;
+        w.selectPage(TfFee0010::PageSettle, true);
+        w.pageSettle->dtFromMonth->setDate(QDate(2024, 4, 1));
+        w.pageSettle->dtToMonth->setDate(QDate(2024, 6, 1));
+        w.Btn_InsertClick();
+        QCOMPARE(enabledButtons(w), QString("확인,취소,종료"));
+        QCOMPARE(w.search_num->text(), QString("검색인원 : 7")); // 김하늘 and 박산 4-6, 이바다 6
+        w.PageControl1->setCurrentIndex(TfFee0010::PageMonth);
+        w.PageControl1->setCurrentIndex(TfFee0010::PageSettle);
+        QCOMPARE(w.pageSettle->count(), 0);
+        QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
+        w.Btn_InsertClick();
+        QAbstractItemModel* m = w.pageSettle->DBCtrlGrid2->model();
+        QVERIFY(m->setData(m->index(3, FeeSettlePage::ColCheck), Qt::Unchecked, Qt::CheckStateRole));
+        w.Btn_OkClick();
+        QVERIFY2(m_db->dialogs().log.isEmpty(), qPrintable(m_db->dialogs().lastText()));
+        QCOMPARE(enabledButtons(w), QString("입력,조회,종료"));
+        QCOMPARE(feeRows(), 6);
+        QCOMPARE(cashLines(), 0);
+        QVERIFY(!(m->flags(m->index(0, FeeSettlePage::ColAmount)) & Qt::ItemIsEditable));
+    }
+
+    // The unpaid page lists, totals and prints; double-clicking a line opens the member.
+    void unpaidPage()
+    {
+        report::RecordingOutput out;
+        report::ReportOutput::install(&out);
+        installLayouts();
+        TfFee0010 w;
+        w.selectPage(TfFee0010::PageUnpaid, true);
+        w.pageUnpaid->dateHyun->setDate(QDate(2024, 6, 15));
+        QCOMPARE(w.pageUnpaid->dateBal->date(), QDate(2024, 6, 15));
+        QCOMPARE(w.pageUnpaid->edtS2->value(), 15);
+        w.Btn_QueryClick();
+        QCOMPARE(w.search_num->text(), QString("검색인원 : 3"));
+        QCOMPARE(w.pageUnpaid->lbl_MinabTot->text(), QString("3,800,000 원")); // 18 + 18 + 2 months of 100,000
+        w.pageUnpaid->model->setChecked(0, false);
+        w.pageUnpaid->Rd4->setChecked(true);
+        w.Btn_PrintClick();
+        report::ReportOutput::install(nullptr);
+        QCOMPARE(out.runs.size(), 1);
+        QCOMPARE(out.last().title, QString("납부통지서(통지서)"));
+        QCOMPARE(count("SELECT count(*) FROM print WHERE seqno = 1"), 2);
+    }
+
     void crossYearPeriod()
     {
         TfFee0010 w;
@@ -185,8 +265,8 @@ private slots:
         QCOMPARE(w.DBCtrlGrid1->model()->rowCount(), 0);
     }
 
-    // "수련비납부등록" and the launch buttons open one window on the payment page; the pages still to
-    // come keep their menu items disabled.
+    // "수련비납부등록" and the launch buttons open one window on the payment page; the page entries open
+    // the same window on their page.
     void reachedFromMenuAndLaunchScreens()
     {
         QMainWindow main;
@@ -199,16 +279,48 @@ private slots:
                 items.insert(e.place.join('>'), e);
         for (const QString& name : {"수련비>수련비납부등록", "TfSM_input>수련비납부", "TfSM_query>수련비납부", "TfSM_form>수련비납부"})
             QVERIFY2(host.available(items.value(name)), qPrintable(name));
-        for (const QString& name : {"수련비>수련비납부현황/당월", "수련비>미납현황/납부통지서", "수련비>납부영수증발부",
-                                    "수련비>미납수련비정산", "수련비>연말정산/세무서제출", "기  타>인터넷통보자료>납부통지서",
-                                    "기  타>인터넷통보자료>납부확인"})
-            QVERIFY2(!host.available(items.value(name)), qPrintable(name));
-
         auto* w = qobject_cast<TfFee0010*>(host.run(items.value("수련비>수련비납부등록")));
         QVERIFY(w);
         QCOMPARE(w->currentPage(), 0);
         QCOMPARE(host.run(items.value("TfSM_input>수련비납부")), w);
         QCOMPARE(area->subWindowList().size(), 1);
+        const QList<std::pair<QString, int>> pages = {{"수련비>수련비납부현황/당월", 1}, {"수련비>미납현황/납부통지서", 2},
+                                                      {"수련비>납부영수증발부", 3}, {"수련비>미납수련비정산", 4},
+                                                      {"수련비>연말정산/세무서제출", 5}, {"기  타>인터넷통보자료>납부통지서", 2},
+                                                      {"기  타>인터넷통보자료>납부확인", 3}};
+        for (const auto& [name, page] : pages) {
+            QVERIFY2(host.available(items.value(name)), qPrintable(name));
+            QCOMPARE(host.run(items.value(name)), w);
+            QCOMPARE(w->currentPage(), page);
+        }
+        QCOMPARE(area->subWindowList().size(), 1);
+    }
+
+    // Double-clicking a line of the status, unpaid and receipt lists opens personal management on it.
+    void doubleClickOpensTheMember()
+    {
+        FeePayments::add("202301003", "202406", QDate(2024, 6, 5), 100000, QString());
+        QMainWindow main;
+        auto* area = new QMdiArea(&main);
+        main.setCentralWidget(area);
+        ScreenHost host(&main, area);
+        auto* w = qobject_cast<TfFee0010*>(host.open("TfFee0010"));
+        QVERIFY(w);
+        w->pageReceipt->AllToday3->setDate(QDate(2024, 6, 1));
+        const QList<std::pair<int, QTableView*>> lists = {{TfFee0010::PageMonth, w->pageMonth->lvView},
+                                                          {TfFee0010::PageUnpaid, w->pageUnpaid->lvView2},
+                                                          {TfFee0010::PageReceipt, w->pageReceipt->lvView3}};
+        for (const auto& [page, view] : lists) {
+            w->selectPage(page, true);
+            w->Btn_QueryClick();
+            // 박산 paid June; 김하늘 heads the unpaid list.
+            const QString no = view->model()->index(0, 0).data().toString();
+            QCOMPARE(no, page == TfFee0010::PageUnpaid ? QString("202301001") : QString("202301003"));
+            Session::setSelectedMemberNo(QString());
+            emit view->doubleClicked(view->model()->index(0, 1));
+            QCOMPARE(Session::selectedMemberNo(), no);
+            QVERIFY(host.screen("TfPer0020"));
+        }
     }
 
     void exitClosesAndFrees()

@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class DivisionFilter;
+class QBoxLayout;
+class QComboBox;
+class QDateEdit;
+class QWidget;
+
+// The filter pieces the list pages of the fee window share.
+namespace feepage {
+
+// A date box starting at today, with a calendar.
+QDateEdit* dateBox(QWidget* parent, const QString& format = QStringLiteral("yyyy-MM-dd"));
+// "부 명" and the division drop-down on "전체", added to the row.
+DivisionFilter* divisionBox(QBoxLayout* row, QWidget* parent);
+// "이 름" and a name box that takes any text, added to the row.
+QComboBox* nameBox(QBoxLayout* row, QWidget* parent);
+// The member names to choose from, with nothing chosen.
+void setNames(QComboBox* box, const QStringList& names);
+
+} // namespace feepage

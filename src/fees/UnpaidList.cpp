@@ -1,0 +1,55 @@
+#include "fees/UnpaidList.h"
+
+#include "db/MonthKey.h"
+#include "db/CodeTables.h"
+#include "db/Query.h"
+#include "fees/FeeStatus.h"
+
+#include <QHash>
+
+UnpaidList::Result UnpaidList::list(const Filter& f)
+{
+    db::Query q;
+    q << "Select 회원번호,회원명,부별코드,전화번호,입관일,납부일자,성별,수련비,이메일,핸드폰번호  From T_회원 ";
+    if (f.mode == Mode::ThisMonth)
+        q << "Where not(회원번호 In (Select 회원번호 From T_수련비납부 where 년월분=:월)) and 회원명 like :회원명";
+    else
+        q << " Where 회원명 like :회원명";
+    DivisionFilter::apply(q, f.division);
+    q << " and mid(입관일,1,4)+mid(입관일,6,2) <= :월 ";
+    if (f.byPayDay) {
+        q << " and 납부일자 Between :납부일자 and :납부일자2 ";
+        q.bind({{"납부일자", f.fromDay}, {"납부일자2", f.toDay}});
+    }
+    q << " and (휴관일 Is Null and 퇴관일 Is Null) "
+         " order by 부별코드,회원명";
+    q.bind({{"월", monthkey::monthKey(f.reference)}, {"회원명", u'%' + f.name.trimmed() + u'%'}});
+    q.open();
+
+    const QHash<QString, QString> divisions = codes::divisionNames();
+    const QHash<QString, FeeStatus::Months> paid =
+        FeeStatus::paymentsBetween(FeeStatus::firstMonth(f.reference), FeeStatus::lastMonth(f.reference));
+
+    Result r;
+    while (q.next()) {
+        Line l;
+        l.memberNo = q.str("회원번호");
+        l.enrolled = db::dateText(q.date("입관일"));
+        l.fee = q.integer("수련비");
+        const FeeStatus::Unpaid u = FeeStatus::unpaid({l.enrolled, l.fee}, f.reference, paid.value(l.memberNo));
+        if (u.months.isEmpty())
+            continue;
+        l.name = q.str("회원명");
+        l.division = divisions.value(q.str("부별코드"));
+        l.phone = q.str("전화번호");
+        l.payDay = q.str("납부일자").trimmed();
+        l.months = u.months;
+        l.owed = u.owed;
+        l.sex = q.str("성별");
+        l.email = q.str("이메일");
+        l.mobile = q.str("핸드폰번호");
+        r.total += u.owed;
+        r.lines.append(l);
+    }
+    return r;
+}
