@@ -4,7 +4,7 @@
 #include "fees/MonthPayers.h"
 #include "members/uPer0020.h"
 #include "ui/DivisionFilter.h"
-#include "ui/TextListModel.h"
+#include "ui/RowSetModel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -40,12 +40,11 @@ FeeMonthPage::FeeMonthPage(QWidget* parent) : QWidget(parent)
     order->addStretch();
     root->addLayout(order);
 
-    model = new TextListModel({QStringLiteral("  회원번호"), QStringLiteral(" 회원명"), QStringLiteral("  부  명"),
+    model = new TickListModel({QStringLiteral("  회원번호"), QStringLiteral(" 회원명"), QStringLiteral("  부  명"),
                                QStringLiteral(" 입관 일자"), QStringLiteral(" 전화번호"), QStringLiteral("납부일"),
                                QStringLiteral(" 납부일자"), QStringLiteral("  납부은행"), QStringLiteral("수련비 미납월")},
                               false, this);
-    model->setAlignment(ColPayDay, Qt::AlignCenter);
-    lvView = TextListModel::view(model, this);
+    lvView = feepage::listView(model, this);
     root->addWidget(lvView, 1);
     connect(lvView, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
 }
@@ -66,6 +65,6 @@ void FeeMonthPage::Btn_QueryClick()
     rows.reserve(lines.size());
     for (const MonthPayers::Line& l : lines)
         rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, l.paidOn, l.bank, l.unpaidMonths});
-    model->setRows(std::move(rows));
+    model->setRows(std::move(rows), true);
     emit countChanged();
 }

@@ -1,17 +1,30 @@
 #include "fees/FeePageParts.h"
 
 #include "db/Clock.h"
+#include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
+#include "ui/RowSetModel.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QTableView>
 
 namespace feepage {
 
+QTableView* listView(QAbstractItemModel* model, QWidget* parent)
+{
+    auto* v = new QTableView(parent);
+    v->setModel(model);
+    setUpGrid(v);
+    return v;
+}
+
 QDateEdit* dateBox(QWidget* parent, const QString& format)
 {
+    if (format == QStringLiteral("yyyy-MM-dd"))
+        return new DateEdit(Clock::today(), parent);
     auto* d = new QDateEdit(Clock::today(), parent);
     d->setCalendarPopup(true);
     d->setDisplayFormat(format);

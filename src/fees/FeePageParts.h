@@ -5,13 +5,17 @@
 class DivisionFilter;
 class QBoxLayout;
 class QComboBox;
+class QAbstractItemModel;
 class QDateEdit;
+class QTableView;
 class QWidget;
 
 // The filter pieces the list pages of the fee window share.
 namespace feepage {
 
-// A date box starting at today, with a calendar.
+// A list view on a model, set up as every grid of the program.
+QTableView* listView(QAbstractItemModel* model, QWidget* parent);
+// A date box starting at today: the program's date field, or a month box for another format.
 QDateEdit* dateBox(QWidget* parent, const QString& format = QStringLiteral("yyyy-MM-dd"));
 // "부 명" and the division drop-down on "전체", added to the row.
 DivisionFilter* divisionBox(QBoxLayout* row, QWidget* parent);

@@ -7,7 +7,7 @@
 #include "text/NoticeFile.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/TextListModel.h"
+#include "ui/RowSetModel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -36,12 +36,11 @@ FeeReceiptPage::FeeReceiptPage(QWidget* parent) : QWidget(parent)
     filter->addStretch();
     root->addLayout(filter);
 
-    model = new TextListModel({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("부명"), QStringLiteral("납부월"),
+    model = new TickListModel({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("부명"), QStringLiteral("납부월"),
                                QStringLiteral("납부일자"), QStringLiteral("납부금액"), QStringLiteral("비고"),
                                QStringLiteral("조회용-이메일"), QStringLiteral("조회용-핸드폰번호")},
                               true, this);
-    model->setAlignment(ColAmount, Qt::AlignRight | Qt::AlignVCenter);
-    lvView3 = TextListModel::view(model, this);
+    lvView3 = feepage::listView(model, this);
     root->addWidget(lvView3, 1);
     connect(lvView3, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
 
@@ -79,7 +78,7 @@ int FeeReceiptPage::count() const { return model->rowCount(); }
 QList<Receipts::Line> FeeReceiptPage::tickedLines() const
 {
     QList<Receipts::Line> out;
-    for (int r : model->checkedRows())
+    for (int r : model->tickedRows())
         out.append(m_lines[r]);
     return out;
 }
@@ -91,7 +90,7 @@ void FeeReceiptPage::Btn_QueryClick()
     rows.reserve(m_lines.size());
     for (const Receipts::Line& l : m_lines)
         rows.append({l.memberNo, l.name, l.division, l.month, l.paidOn, moneyText(l.amount), l.note, l.email, l.mobile});
-    model->setRows(std::move(rows));
+    model->setRows(std::move(rows), true);
     emit countChanged();
     if (m_lines.isEmpty())
         Dialogs::error(QStringLiteral("수련비"), QStringLiteral("조건에 맞는 자료가 없습니다."), this);

@@ -1,17 +1,17 @@
 #include "fees/FeeSettlePage.h"
 
-#include "app/uMain.h"
 #include "fees/FeePageParts.h"
 #include "db/Query.h"
 #include "members/uPer0020.h"
 #include "text/Money.h"
 #include "ui/DivisionFilter.h"
+#include "ui/RowSetModel.h"
+#include "ui/StatusLine.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 
@@ -117,14 +117,7 @@ FeeSettlePage::FeeSettlePage(QWidget* parent) : QWidget(parent), m_settlement(th
     root->addLayout(filter);
 
     m_model = new SettlementModel(&m_settlement, this);
-    DBCtrlGrid2 = new QTableView(this);
-    DBCtrlGrid2->setModel(m_model);
-    DBCtrlGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBCtrlGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBCtrlGrid2->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    DBCtrlGrid2->verticalHeader()->setVisible(false);
-    DBCtrlGrid2->horizontalHeader()->setStretchLastSection(true);
-    DBCtrlGrid2->horizontalHeader()->setDefaultSectionSize(80);
+    DBCtrlGrid2 = feepage::listView(m_model, this);
     root->addWidget(DBCtrlGrid2, 1);
     connect(DBCtrlGrid2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         if (!m_settlement.editable(i.row()))
@@ -154,8 +147,7 @@ void FeeSettlePage::Btn_InsertClick()
 
 void FeeSettlePage::Btn_OkClick()
 {
-    // Ends an edit in progress, handing its text to the rules.
-    DBCtrlGrid2->setCurrentIndex(m_model->index(DBCtrlGrid2->currentIndex().row(), ColNo));
+    finishEditing(DBCtrlGrid2);
     const int before = m_settlement.count();
     const bool saved = m_settlement.record();
     refresh();
@@ -163,7 +155,7 @@ void FeeSettlePage::Btn_OkClick()
         int recorded = 0;
         for (const FeeSettlement::Line& l : m_settlement.lines())
             recorded += l.checked ? 1 : 0;
-        TfMain::showStatus(QStringLiteral("수련비 정산: %1건 기록 (%2줄 중)").arg(recorded).arg(before));
+        StatusLine::show(QStringLiteral("수련비 정산: %1건 기록 (%2줄 중)").arg(recorded).arg(before));
     } else if (m_settlement.focusLine() >= 0) {
         DBCtrlGrid2->setCurrentIndex(m_model->index(m_settlement.focusLine(), ColMonth));
         DBCtrlGrid2->setFocus();

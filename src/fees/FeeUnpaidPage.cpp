@@ -1,6 +1,5 @@
 #include "fees/FeeUnpaidPage.h"
 
-#include "app/uMain.h"
 #include "db/Clock.h"
 #include "fees/FeePageParts.h"
 #include "fees/FeeStatus.h"
@@ -9,7 +8,8 @@
 #include "text/NoticeFile.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/TextListModel.h"
+#include "ui/RowSetModel.h"
+#include "ui/StatusLine.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -70,13 +70,12 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     mode->addWidget(lbl_MinabTot);
     root->addLayout(mode);
 
-    model = new TextListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
+    model = new TickListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
                                QStringLiteral("   입관 일자"), QStringLiteral("     전화번호"), QStringLiteral("납부일"),
                                QStringLiteral("            수련비 미납월"), QStringLiteral("조회-성별"),
                                QStringLiteral("조회용-이메일"), QStringLiteral("조회용-핸드폰번호")},
                               true, this);
-    model->setAlignment(ColPayDay, Qt::AlignCenter);
-    lvView2 = TextListModel::view(model, this);
+    lvView2 = feepage::listView(model, this);
     root->addWidget(lvView2, 1);
     connect(lvView2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
 
@@ -101,10 +100,13 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     bottom->addLayout(letter, 1);
 
     auto* issue = new QGridLayout;
-    auto* due = new QHBoxLayout;
-    due->addWidget(new QLabel(QStringLiteral("발행날짜"), this));
+    auto* issuedOn = new QHBoxLayout;
+    issuedOn->addWidget(new QLabel(QStringLiteral("발행날짜"), this));
     dateBal = feepage::dateBox(this);
-    due->addWidget(dateBal);
+    issuedOn->addWidget(dateBal);
+    issuedOn->addStretch();
+    issue->addLayout(issuedOn, 0, 0, 1, 4);
+    auto* due = new QHBoxLayout;
     due->addWidget(new QLabel(QStringLiteral("월분 납부통지서를 발부날짜로부터"), this));
     ComboBox2 = new QComboBox(this);
     ComboBox2->addItems({"1", "2", "3", "4", "5", "6", "7", "8", "9", "0"});
@@ -112,15 +114,15 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     due->addWidget(ComboBox2);
     due->addWidget(new QLabel(QStringLiteral("일 까지..."), this));
     due->addStretch();
-    issue->addLayout(due, 0, 0, 1, 5);
+    issue->addLayout(due, 1, 0, 1, 4);
     auto* layouts = new QButtonGroup(this);
     Rd6 = new QRadioButton(QStringLiteral("형식출력"), this);
     Rd7 = new QRadioButton(QStringLiteral("Forms출력"), this);
     Rd6->setChecked(true);
     layouts->addButton(Rd6);
     layouts->addButton(Rd7);
-    issue->addWidget(Rd6, 1, 0);
-    issue->addWidget(Rd7, 2, 0);
+    issue->addWidget(Rd6, 2, 0);
+    issue->addWidget(Rd7, 2, 1);
     auto* kinds = new QButtonGroup(this);
     Rd1 = new QRadioButton(QStringLiteral("측정표"), this);
     Rd2 = new QRadioButton(QStringLiteral("통신문"), this);
@@ -133,7 +135,7 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     int at = 0;
     for (QRadioButton* b : {Rd1, Rd2, Rd4, Rd3, Rd5, Rdo_Jibjungdo, Rdo_Require}) {
         kinds->addButton(b);
-        issue->addWidget(b, 1 + at / 4, 1 + at % 4);
+        issue->addWidget(b, 3 + at / 4, at % 4);
         ++at;
     }
     bottom->addLayout(issue);
@@ -180,7 +182,7 @@ void FeeUnpaidPage::Button2Click()
 {
     try {
         if (PaymentNotices::saveLetter(letterChoice(), Memo1->toPlainText()))
-            TfMain::showStatus(QStringLiteral("가정통신문을 기록했습니다."));
+            StatusLine::show(QStringLiteral("가정통신문을 기록했습니다."));
     } catch (const db::Error& e) {
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.") + u'\n' + e.message(), this);
     }
@@ -208,7 +210,7 @@ PaymentNotices::Options FeeUnpaidPage::options() const
 QList<UnpaidList::Line> FeeUnpaidPage::tickedLines() const
 {
     QList<UnpaidList::Line> out;
-    for (int r : model->checkedRows())
+    for (int r : model->tickedRows())
         out.append(m_result.lines[r]);
     return out;
 }
@@ -228,7 +230,7 @@ void FeeUnpaidPage::Btn_QueryClick()
     rows.reserve(m_result.lines.size());
     for (const UnpaidList::Line& l : m_result.lines)
         rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, l.months, l.sex, l.email, l.mobile});
-    model->setRows(std::move(rows));
+    model->setRows(std::move(rows), true);
     lbl_MinabTot->setText(FeeStatus::won(m_result.total));
     emit countChanged();
 }

@@ -15,7 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableView;
-class TextListModel;
+class TickListModel;
 
 // Page 2 of the fee window, "미납현황/납부 통지서": the members who owe fees with the total owed, the
 // letter texts, the seven kinds of payment notice in two layouts, and the notice data file.
@@ -46,7 +46,7 @@ public:
     QSpinBox* edtS1 = nullptr;
     QSpinBox* edtS2 = nullptr;
     QTableView* lvView2 = nullptr;
-    TextListModel* model = nullptr;
+    TickListModel* model = nullptr;
     QLabel* lbl_MinabTot = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QRadioButton* RadioButton1 = nullptr;

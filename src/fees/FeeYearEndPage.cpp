@@ -6,7 +6,7 @@
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/TextListModel.h"
+#include "ui/RowSetModel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,10 +29,10 @@ FeeYearEndPage::FeeYearEndPage(QWidget* parent) : QWidget(parent)
     filter->addStretch();
     root->addLayout(filter);
 
-    model = new TextListModel({QStringLiteral("회원번호"), QStringLiteral("입관일자"), QStringLiteral("회원명"), QStringLiteral("부명"),
+    model = new TickListModel({QStringLiteral("회원번호"), QStringLiteral("입관일자"), QStringLiteral("회원명"), QStringLiteral("부명"),
                                QStringLiteral("비    고"), QStringLiteral("주소"), QStringLiteral("주민등록번호")},
                               true, this);
-    lsv_FeeSend = TextListModel::view(model, this);
+    lsv_FeeSend = feepage::listView(model, this);
     root->addWidget(lsv_FeeSend, 1);
     connect(lsv_FeeSend, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
 
@@ -75,7 +75,7 @@ void FeeYearEndPage::Btn_QueryClick()
     rows.reserve(m_lines.size());
     for (const YearEndStatement::Line& l : m_lines)
         rows.append({l.memberNo, l.enrolled, l.name, l.division, QString(), l.address, l.residentNo});
-    model->setRows(std::move(rows));
+    model->setRows(std::move(rows), true);
     emit countChanged();
 }
 
@@ -89,7 +89,7 @@ void FeeYearEndPage::Btn_PrintClick()
     }
     QList<YearEndStatement::Line> ticked;
     QList<int> positions;
-    for (int r : model->checkedRows()) {
+    for (int r : model->tickedRows()) {
         ticked.append(m_lines[r]);
         positions.append(r);
     }

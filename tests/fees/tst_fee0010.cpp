@@ -9,8 +9,8 @@
 #include "fees/FeeUnpaidPage.h"
 #include "fees/FeeYearEndPage.h"
 #include "report/ReportOutput.h"
-#include "ui/TextListModel.h"
 #include "ui/MemberChooser.h"
+#include "ui/RowSetModel.h"
 #include "app/ScreenHost.h"
 #include "app/Screens.h"
 #include "ui/DivisionFilter.h"
@@ -245,7 +245,7 @@ private slots:
         w.Btn_QueryClick();
         QCOMPARE(w.search_num->text(), QString("검색인원 : 3"));
         QCOMPARE(w.pageUnpaid->lbl_MinabTot->text(), QString("3,800,000 원")); // 18 + 18 + 2 months of 100,000
-        w.pageUnpaid->model->setChecked(0, false);
+        w.pageUnpaid->model->setTicked(0, false);
         w.pageUnpaid->Rd4->setChecked(true);
         w.Btn_PrintClick();
         report::ReportOutput::install(nullptr);
