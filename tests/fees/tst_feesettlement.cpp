@@ -132,7 +132,10 @@ private slots:
         else if (field == "amount")
             QVERIFY(s.setAmount(line, value));
         else
-            Session::setLastClosedMonth("202407");
+        {
+            db::run("INSERT INTO T_금전출납마감 VALUES ('202407', 0, 0, 0, 0, '1')");
+            Session::reloadLastClosedMonth();
+        }
         const int rows = feeRows(), lines = cashLines();
         QVERIFY(!s.record());
         QCOMPARE(feeRows(), rows);
