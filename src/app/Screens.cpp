@@ -312,8 +312,8 @@ const QList<Entry> kEntries = {
     // 금전출납: every item asks the closing guard first. The transaction and partner pages are not built
     // yet: their entries stay disabled instead of showing the register page.
     guarded(paged({"금전출납", "수입/지출등록"}, "TfMon0010", 0, Always, Chg), "CheckMonthClosing"),
-    later(guarded(paged({"금전출납", "거래내역"}, "TfMon0010", 1, Always, Chg), "CheckMonthClosing")),
-    later(guarded(paged({"금전출납", "거래처등록"}, "TfMon0010", 2, Always, Chg), "CheckMonthClosing")),
+    guarded(paged({"금전출납", "거래내역"}, "TfMon0010", 1, Always, Chg), "CheckMonthClosing"),
+    guarded(paged({"금전출납", "거래처등록"}, "TfMon0010", 2, Always, Chg), "CheckMonthClosing"),
     guarded(paged({"금전출납", "입/출금항목등록"}, "TfMon0010", 3, Always, Chg), "CheckMonthClosing"),
     guarded(paged({"금전출납", "입/출금내역조회"}, "TfMon0010", 4, Always, Chg), "CheckMonthClosing"),
 
@@ -366,7 +366,7 @@ const QList<Entry> kEntries = {
     item({"TfSM_input", "수련비납부"}, "TfFee0010"),
     // The cash book opens through the closing check from here too, as from the menu.
     guarded(paged({"TfSM_input", "수입지출등록"}, "TfMon0010", 0, Always, Chg), "CheckMonthClosing"),
-    later(guarded(paged({"TfSM_input", "거래처관리"}, "TfMon0010", 2, Always, Chg), "CheckMonthClosing")),
+    guarded(paged({"TfSM_input", "거래처관리"}, "TfMon0010", 2, Always, Chg), "CheckMonthClosing"),
     item({"TfSM_input", "상벌점일괄입력"}, "TfBuljum"),
     item({"TfSM_input", "행사관리"}, "TfEve0010"),
     paged({"TfSM_input", "입관상담"}, "TfCon0010", 1, NewOnly, Never),

@@ -2,6 +2,9 @@
 
 #include "cashbook/CashBook.h"
 #include "cashbook/CashCategories.h"
+#include "cashbook/DealPage.h"
+#include "cashbook/PartnerInquiryPanel.h"
+#include "cashbook/PartnerRegisterPage.h"
 #include "db/MonthKey.h"
 #include "cashbook/CashPrint.h"
 #include "cashbook/uPri1020.h"
@@ -180,13 +183,14 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
 
     PgCtr = new QTabWidget;
     PgCtr->addTab(buildRegisterPage(), QStringLiteral("입/출금등록"));
-    PgCtr->addTab(new QWidget, QStringLiteral("거래 내역"));
-    PgCtr->addTab(new QWidget, QStringLiteral("거래처등록"));
+    pg_Deal = new DealPage;
+    pg_Partner = new PartnerRegisterPage;
+    PgCtr->addTab(pg_Deal, QStringLiteral("거래 내역"));
+    PgCtr->addTab(pg_Partner, QStringLiteral("거래처등록"));
     PgCtr->addTab(buildCodesPage(), QStringLiteral("입/출금항목등록"));
     PgCtr->addTab(buildInquiryPage(), QStringLiteral("입/출금내역조회"));
-    // Transaction details and partners arrive with their own work.
-    PgCtr->setTabEnabled(PgDeal, false);
-    PgCtr->setTabEnabled(PgPartner, false);
+    connect(pg_Deal, &DealPage::entryChanged, this, &TfMon0010::pageEntryChanged);
+    connect(pg_Partner, &PartnerRegisterPage::entryChanged, this, &TfMon0010::pageEntryChanged);
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
@@ -319,7 +323,7 @@ QWidget* TfMon0010::buildRegisterPage()
     grd_Deals = makeGrid({QStringLiteral("순번"), QStringLiteral("품목"), QStringLiteral("규격"), QStringLiteral("수량"),
                           QStringLiteral("단가"), QStringLiteral("공급가액"), QStringLiteral("세액"), QStringLiteral("비고")});
     btn_ToDeal = button(QStringLiteral("거래 내역 으로.."));
-    btn_ToDeal->setEnabled(false);
+    connect(btn_ToDeal, &QPushButton::clicked, this, &TfMon0010::btn_ToDealClick);
     auto* dg = new QVBoxLayout(dealPanel);
     dg->addWidget(grd_Deals);
     dg->addWidget(btn_ToDeal, 0, Qt::AlignRight);
@@ -454,7 +458,6 @@ QWidget* TfMon0010::buildInquiryPage()
     rdo_Date = new QRadioButton(QStringLiteral("입/출금 일자별 조회"));
     rdo_Item = new QRadioButton(QStringLiteral("입/출금 항목별 조회"));
     rdo_Partner = new QRadioButton(QStringLiteral("거래처거래내역 조회"));
-    rdo_Partner->setEnabled(false);
     rdo_Date->setChecked(true);
     dtpk_From = new DateEdit;
     dtpk_To = new DateEdit;
@@ -518,11 +521,24 @@ QWidget* TfMon0010::buildInquiryPage()
     totals->addStretch();
     totals->addWidget(btn_ListPrint);
 
+    auto* cashPart = new QWidget;
+    auto* cashLay = new QVBoxLayout(cashPart);
+    cashLay->setContentsMargins(0, 0, 0, 0);
+    cashLay->addLayout(filter);
+    cashLay->addWidget(grd_Inquiry, 1);
+    cashLay->addLayout(totals);
+    pnl_PartnerInquiry = new PartnerInquiryPanel;
+    stk_Inquiry = new QStackedWidget;
+    stk_Inquiry->addWidget(cashPart);
+    stk_Inquiry->addWidget(pnl_PartnerInquiry);
     auto* lay = new QVBoxLayout(page);
     lay->addLayout(modes);
-    lay->addLayout(filter);
-    lay->addWidget(grd_Inquiry, 1);
-    lay->addLayout(totals);
+    lay->addWidget(stk_Inquiry, 1);
+    connect(rdo_Partner, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            ModeChange();
+    });
+    connect(pnl_PartnerInquiry, &PartnerInquiryPanel::found, this, [this](int n) { lbl_Found->setText(QString::number(n)); });
 
     connect(rdo_Date, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -546,7 +562,6 @@ int TfMon0010::currentPage() const { return PgCtr->currentIndex(); }
 
 void TfMon0010::selectPage(int index, bool runChange)
 {
-    // The pages of transaction details and partners are not there yet: the register page stands in.
     if (index < 0 || index >= PgCtr->count() || !PgCtr->isTabEnabled(index))
         index = PgRegister;
     {
@@ -594,7 +609,9 @@ void TfMon0010::PgCtrChange()
     if (m_locked)
         return;
     if (inEntry())
-        Btn_CancelClick();
+        endEntry(); // the register page reloads below when it is shown again
+    pg_Deal->Btn_CancelClick();
+    pg_Partner->Btn_CancelClick();
     if (m_cat != ListState::Browse)
         btn_CatCancelClick();
     if (m_det != ListState::Browse)
@@ -614,6 +631,10 @@ void TfMon0010::PgCtrChange()
     }
     if (PgCtr->currentIndex() == PgRegister) {
         loadDay();
+    } else if (PgCtr->currentIndex() == PgDeal) {
+        pg_Deal->reload();
+    } else if (PgCtr->currentIndex() == PgPartner) {
+        pg_Partner->load();
     } else if (PgCtr->currentIndex() == PgCodes) {
         loadCategories();
     } else if (PgCtr->currentIndex() == PgInquiry) {
@@ -728,7 +749,7 @@ void TfMon0010::selectLine(int row)
         edt_Amount->setText(QString(income ? in : grd_Lines->item(row, ColOut)->text()).remove(u','));
         edt_Memo->setText(grd_Lines->item(row, ColMemo)->text());
     }
-    showLowerPanel(mainItem, feeLink);
+    showLowerPanel(mainItem, feeLink, row);
     m_loading = false;
 }
 
@@ -742,7 +763,7 @@ void TfMon0010::loadSubItems(const QString& mainItem)
     m_loading = was;
 }
 
-void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink)
+void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink, int row)
 {
     if (CashBook::isFeeLink(feeLink)) {
         pnl_Lower->setCurrentIndex(1);
@@ -759,7 +780,15 @@ void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink)
         btn_ToFee->setEnabled(ScreenHost::current() && ScreenHost::current()->hasFactory(QStringLiteral("TfFee0010")));
     } else if (mainItem == CashBook::kPartnerItem) {
         pnl_Lower->setCurrentIndex(2);
-        grd_Deals->setRowCount(0);
+        const QList<DealLine> deals = PartnerDeals::linesOfCashLine(registerDate(), grd_Lines->item(row, ColSeq)->text().toInt());
+        grd_Deals->setRowCount(deals.size());
+        for (int r = 0; r < deals.size(); ++r) {
+            const DealLine& d = deals[r];
+            const QString cells[] = {QStringLiteral("%1").arg(d.seq, 5, 10, QChar(u'0')), d.item, d.spec, moneyText(d.quantity),
+                                     moneyText(d.price), moneyText(d.supply), moneyText(d.tax), d.memo};
+            for (int c = 0; c < 8; ++c)
+                grd_Deals->setItem(r, c, cell(cells[c], c >= 3 && c <= 6));
+        }
     } else {
         pnl_Lower->setCurrentIndex(0);
     }
@@ -791,6 +820,14 @@ void TfMon0010::chgButtonState(bool editing)
 
 void TfMon0010::Btn_InsertClick()
 {
+    if (PgCtr->currentIndex() == PgDeal) {
+        pg_Deal->Btn_InsertClick();
+        return;
+    }
+    if (PgCtr->currentIndex() == PgPartner) {
+        pg_Partner->Btn_InsertClick();
+        return;
+    }
     if (PgCtr->currentIndex() != PgRegister || inEntry())
         return;
     if (const QString refusal = CashBook::closedMonthRefusal(registerDate(), CashBook::Action::Add); !refusal.isEmpty()) {
@@ -817,6 +854,14 @@ void TfMon0010::Btn_InsertClick()
 
 void TfMon0010::Btn_EditClick()
 {
+    if (PgCtr->currentIndex() == PgDeal) {
+        pg_Deal->Btn_EditClick();
+        return;
+    }
+    if (PgCtr->currentIndex() == PgPartner) {
+        pg_Partner->Btn_EditClick();
+        return;
+    }
     if (PgCtr->currentIndex() != PgRegister || inEntry())
         return;
     // Fee and partner lines are changed where they were written.
@@ -880,6 +925,14 @@ void TfMon0010::endEntry()
 
 void TfMon0010::Btn_SaveClick()
 {
+    if (PgCtr->currentIndex() == PgDeal) {
+        pg_Deal->Btn_SaveClick();
+        return;
+    }
+    if (PgCtr->currentIndex() == PgPartner) {
+        pg_Partner->Btn_SaveClick();
+        return;
+    }
     if (PgCtr->currentIndex() != PgRegister || !inEntry())
         return;
     saveEntry();
@@ -893,6 +946,14 @@ void TfMon0010::btn_AddNextClick()
 
 void TfMon0010::Btn_CancelClick()
 {
+    if (PgCtr->currentIndex() == PgDeal) {
+        pg_Deal->Btn_CancelClick();
+        return;
+    }
+    if (PgCtr->currentIndex() == PgPartner) {
+        pg_Partner->Btn_CancelClick();
+        return;
+    }
     if (!inEntry())
         return;
     endEntry();
@@ -901,6 +962,14 @@ void TfMon0010::Btn_CancelClick()
 
 void TfMon0010::Btn_DeleteClick()
 {
+    if (PgCtr->currentIndex() == PgDeal) {
+        pg_Deal->Btn_DeleteClick();
+        return;
+    }
+    if (PgCtr->currentIndex() == PgPartner) {
+        pg_Partner->Btn_DeleteClick();
+        return;
+    }
     if (PgCtr->currentIndex() != PgRegister || inEntry())
         return;
     if (!grd_Lines->item(0, ColSeq)) {
@@ -940,6 +1009,23 @@ void TfMon0010::Btn_DeleteClick()
         showStatus(QStringLiteral("금전출납 삭제: %1 %2 %3")
                        .arg(db::dateText(registerDate()), mainItem, grd_Lines->item(row, ColSub)->text()));
     loadDay();
+}
+
+void TfMon0010::btn_ToDealClick()
+{
+    const int row = selectedRow();
+    if (row < 0 || grd_Lines->item(row, ColMain)->text() != CashBook::kPartnerItem)
+        return;
+    const QString partner = grd_Lines->item(row, ColMemo)->text();
+    const bool income = grd_Lines->item(row, ColIn)->text() != QStringLiteral("0");
+    const QDate day = registerDate();
+    selectPage(PgDeal, true);
+    pg_Deal->showDealing(partner, income, day);
+}
+
+void TfMon0010::pageEntryChanged(bool editing)
+{
+    setToolbar(!editing, !editing, !editing, false, true, true);
 }
 
 void TfMon0010::btn_ToFeeClick()
@@ -1161,6 +1247,8 @@ void TfMon0010::btn_DetDeleteClick()
 
 bool TfMon0010::dateMode() const { return rdo_Date->isChecked(); }
 
+bool TfMon0010::partnerMode() const { return rdo_Partner->isChecked(); }
+
 void TfMon0010::clearInquiry()
 {
     m_result = {};
@@ -1173,6 +1261,11 @@ void TfMon0010::clearInquiry()
 void TfMon0010::ModeChange()
 {
     clearInquiry();
+    stk_Inquiry->setCurrentIndex(partnerMode() ? 1 : 0);
+    if (partnerMode()) {
+        pnl_PartnerInquiry->reset();
+        return;
+    }
     const bool item = rdo_Item->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{lbl_QMain, lbl_QSub, com_QMain, com_QSub})
         w->setVisible(item);
@@ -1204,6 +1297,10 @@ void TfMon0010::Btn_QueryClick()
 {
     if (PgCtr->currentIndex() != PgInquiry)
         return;
+    if (partnerMode()) {
+        pnl_PartnerInquiry->Btn_QueryClick();
+        return;
+    }
     const bool byDate = dateMode();
     m_result = byDate ? CashInquiry::byDate(dtpk_From->date(), dtpk_To->date())
                       : CashInquiry::byItem(com_QMain->currentText(), com_QSub->currentText(), dtpk_From->date(),
@@ -1234,6 +1331,10 @@ void TfMon0010::Btn_PrintClick()
 {
     if (PgCtr->currentIndex() == PgRegister)
         btn_DayPrintClick();
+    else if (PgCtr->currentIndex() == PgDeal)
+        pg_Deal->btn_PrintClick();
+    else if (PgCtr->currentIndex() == PgInquiry && partnerMode())
+        pnl_PartnerInquiry->btn_ListPrintClick();
     else if (PgCtr->currentIndex() == PgInquiry)
         btn_ListPrintClick();
 }

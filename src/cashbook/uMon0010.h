@@ -17,9 +17,12 @@ class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
 class QTableWidget;
+class DealPage;
+class PartnerInquiryPanel;
+class PartnerRegisterPage;
 
-// The cash book "금전출납": register page, categories page and the period lists. The pages of
-// transaction details and partners come with their own work and stay disabled until then.
+// The cash book "금전출납": register page, transaction details, partners, categories and the period
+// lists (cash lines by date or item, goods lines by partner).
 class TfMon0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:
@@ -71,6 +74,10 @@ public:
     QTableWidget* grd_Deals = nullptr;
     QPushButton* btn_ToDeal = nullptr;
 
+    // Transaction details and partner pages
+    DealPage* pg_Deal = nullptr;
+    PartnerRegisterPage* pg_Partner = nullptr;
+
     // Categories page
     QTableWidget* grd_Category = nullptr;
     QLineEdit* edt_CatCode = nullptr;
@@ -105,6 +112,8 @@ public:
     QLabel* lbl_QDiff = nullptr;
     QLabel* lbl_QCurrent = nullptr;
     QPushButton* btn_ListPrint = nullptr;
+    QStackedWidget* stk_Inquiry = nullptr;
+    PartnerInquiryPanel* pnl_PartnerInquiry = nullptr;
 
     // Handlers
     Q_INVOKABLE void Refresh(); // the cash book changed elsewhere: entry dropped, day and inquiry read again
@@ -123,6 +132,7 @@ public:
     void btn_PrevMonthClick();
     void btn_NextMonthClick();
     void btn_ToFeeClick();
+    void btn_ToDealClick();
     void btn_CatAddClick();
     void btn_CatEditClick();
     void btn_CatDeleteClick();
@@ -139,6 +149,7 @@ public:
     bool locked() const { return m_locked; }
     bool inEntry() const { return m_entry != Entry::None; }
     bool dateMode() const;
+    bool partnerMode() const;
     const CashInquiry::Result& inquiryResult() const { return m_result; }
     // The grid of the inquiry as shown, for the period list.
     QString inquiryCell(int row, int column) const;
@@ -161,7 +172,8 @@ private:
     void showTotals();
     void selectLine(int row);
     void loadSubItems(const QString& mainItem);
-    void showLowerPanel(const QString& mainItem, const QString& feeLink);
+    void showLowerPanel(const QString& mainItem, const QString& feeLink, int row);
+    void pageEntryChanged(bool editing);
     int selectedRow() const;
     bool saveEntry();
     void endEntry();
