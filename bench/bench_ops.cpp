@@ -2,6 +2,8 @@
 // consultation register and a day's movements. They run on the large school prepared by bench_main.
 #include "Floor.h"
 
+#include "cashbook/PartnerInquiryPanel.h"
+#include "cashbook/uMon0010.h"
 #include "db/ProgramDir.h"
 #include "operations/uCon0010.h"
 #include "operations/uDaily.h"
@@ -9,6 +11,7 @@
 #include "ui/DateEdit.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -47,6 +50,30 @@ void BM_EventQueryYearScreen_floor(benchmark::State& state)
             {from, to}));
 }
 BENCHMARK(BM_EventQueryYearScreen_floor)->Unit(benchmark::kMillisecond);
+
+// The partner inquiry of ten years, every filter at "전체", as the cash-book window shows it.
+void BM_PartnerInquiryScreen(benchmark::State& state)
+{
+    TfMon0010 w;
+    w.showPage(TfMon0010::PgInquiry);
+    w.rdo_Partner->setChecked(true);
+    w.pnl_PartnerInquiry->dtpk_From->setDate(kToday.addYears(-10));
+    w.pnl_PartnerInquiry->dtpk_To->setDate(kToday);
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+BENCHMARK(BM_PartnerInquiryScreen)->Unit(benchmark::kMillisecond);
+
+void BM_PartnerInquiryScreen_floor(benchmark::State& state)
+{
+    const std::string from = kToday.addYears(-10).toString("yyyy-MM-dd").toStdString(), to = kToday.toString("yyyy-MM-dd").toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorDb().rows(
+            "SELECT a.*, b.거래처명 FROM T_거래 a LEFT JOIN T_거래처 b ON a.거래처코드 = b.거래처코드 "
+            "WHERE a.일자 BETWEEN ? AND ? ORDER BY a.일자 DESC, a.금전출납순번, a.순번",
+            {from, to}));
+}
+BENCHMARK(BM_PartnerInquiryScreen_floor)->Unit(benchmark::kMillisecond);
 
 void BM_ConsultationAllScreen(benchmark::State& state)
 {

@@ -2,6 +2,7 @@
 #include "FitnessData.h"
 
 #include "OperationsData.h"
+#include "PartnerData.h"
 
 #include "attendance/Absences.h"
 #include "cashbook/CashBook.h"
@@ -159,6 +160,10 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         Clock::setFixed(QDateTime(firstMonth, QTime(9, 0)));
         MonthClosing::saveOpening(firstMonth.addMonths(-1).toString("yyyyMM"), 3000000, 0);
 
+        // Partners deal on their own random sequence, so the rest of the school stays as it was for a seed.
+        PartnerData::setUp();
+        std::mt19937 partnerRng(m_o.seed + 11);
+
         const int toWithdraw = m_o.members - m_o.current;
         int enrolled = 0, withdrawnSoFar = 0;
         for (int mi = 0; mi < months; ++mi) {
@@ -277,6 +282,9 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
                     throw db::Error(msg, QStringLiteral("cash line"));
                 ++r.cashLines;
             }
+
+            // Goods bought from partners, each day's lines on one cash line per partner and direction.
+            PartnerData::addMonth(partnerRng, monthStart, monthEnd, m_o.members > 1000 ? 6 : 2);
 
             // Leaves, returns and withdrawals near the end of the month.
             const int withdrawTarget = int(qint64(toWithdraw) * (mi + 1) / months);

@@ -67,7 +67,7 @@ DealPage::DealPage(QWidget* parent) : QWidget(parent)
     left->addWidget(lbl_Partner, 1);
 
     com_Partner = new QComboBox;
-    com_Partner->setMinimumWidth(200);
+    com_Partner->setMinimumWidth(160);
     com_InType = new QComboBox;
     com_InType->addItems({kIncome, kExpense});
     com_InType->setCurrentText(kExpense);

@@ -43,18 +43,19 @@ PartnerInquiryPanel::PartnerInquiryPanel(QWidget* parent) : QWidget(parent)
     filterRow->addSpacing(8);
     filterRow->addWidget(new QLabel(QStringLiteral("거래처 :")));
     filterRow->addWidget(com_Partner);
-    filterRow->addSpacing(8);
-    filterRow->addWidget(new QLabel(QStringLiteral("품목 :")));
-    filterRow->addWidget(com_Group);
-    filterRow->addWidget(new QLabel(QStringLiteral("-")));
-    filterRow->addWidget(com_Goods);
-    filterRow->addSpacing(8);
-    filterRow->addWidget(new QLabel(QStringLiteral("입출금:")));
-    filterRow->addWidget(com_InOut);
-    filterRow->addSpacing(8);
-    filterRow->addWidget(new QLabel(QStringLiteral("비고 :")));
-    filterRow->addWidget(edt_Memo);
     filterRow->addStretch();
+    auto* filterRow2 = new QHBoxLayout;
+    filterRow2->addWidget(new QLabel(QStringLiteral("품목 :")));
+    filterRow2->addWidget(com_Group);
+    filterRow2->addWidget(new QLabel(QStringLiteral("-")));
+    filterRow2->addWidget(com_Goods);
+    filterRow2->addSpacing(8);
+    filterRow2->addWidget(new QLabel(QStringLiteral("입출금:")));
+    filterRow2->addWidget(com_InOut);
+    filterRow2->addSpacing(8);
+    filterRow2->addWidget(new QLabel(QStringLiteral("비고 :")));
+    filterRow2->addWidget(edt_Memo);
+    filterRow2->addStretch();
 
     m_model = new ListModel({QStringLiteral("날짜"), QStringLiteral("거래처명"), QStringLiteral("순번"), QStringLiteral("입/출"),
                              QStringLiteral("품목"), QStringLiteral("규격"), QStringLiteral("수량"), QStringLiteral("단가"),
@@ -81,6 +82,7 @@ PartnerInquiryPanel::PartnerInquiryPanel(QWidget* parent) : QWidget(parent)
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addLayout(filterRow);
+    lay->addLayout(filterRow2);
     lay->addWidget(grd_Deals, 1);
     lay->addLayout(totals);
 

@@ -14,6 +14,7 @@
 #include "cashbook/PartnerInquiryPanel.h"
 #include "cashbook/PartnerRegisterPage.h"
 #include "ui/DateEdit.h"
+#include "db/Clock.h"
 #include "db/ProgramDir.h"
 #include "report/Document.h"
 #include "report/ReportOutput.h"
@@ -472,6 +473,7 @@ private slots:
             QVERIFY2(listed.contains(t), qPrintable(t));
 
         // A closed month locks the dealing.
+        Clock::setFixed(QDateTime(QDate(2024, 6, 3), QTime(10, 0))); // May closes once June has come
         MonthClosing::saveOpening("202404", 0, 0);
         MonthClosing::close("202405");
         w.showPage(TfMon0010::PgDeal);

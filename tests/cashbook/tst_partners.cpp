@@ -2,6 +2,7 @@
 #include "cashbook/CashBook.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/Partners.h"
+#include "db/Clock.h"
 #include "db/Query.h"
 #include "support/TestDb.h"
 
@@ -29,6 +30,14 @@ QString cashLines(const QDate& d = kDay)
         if (l.mainItem == CashBook::kPartnerItem)
             out << QString("%1:%2:%3:%4/%5").arg(l.seq).arg(l.subItem, l.memo).arg(l.income).arg(l.expense);
     return out.join(" | ");
+}
+
+// May closes once June has come.
+void closeMay()
+{
+    Clock::setFixed(QDateTime(QDate(2024, 6, 3), QTime(10, 0)));
+    MonthClosing::saveOpening("202404", 0, 0);
+    MonthClosing::close("202405");
 }
 
 int count(const QString& table) { return db::scalar("SELECT count(*) FROM " + table).toInt(); }
@@ -88,8 +97,7 @@ private slots:
         const CashBook::Totals t = CashBook::dayTotals(kDay);
         QCOMPARE(t.income, 1500);
         QCOMPARE(t.expense, 6000);
-        MonthClosing::saveOpening("202404", 0, 0);
-        MonthClosing::close("202405");
+        closeMay();
         QCOMPARE(db::scalar("SELECT 당월차변금액 FROM T_금전출납마감 WHERE 마감연월='202405'").toLongLong(), 1500);
         QCOMPARE(db::scalar("SELECT 당월대변금액 FROM T_금전출납마감 WHERE 마감연월='202405'").toLongLong(), 6000);
     }
@@ -150,8 +158,7 @@ private slots:
     void closedMonthRefusesEveryChange()
     {
         QVERIFY(PartnerDeals::add(kDay, "A001", false, goods("2", "500")).ok());
-        MonthClosing::saveOpening("202404", 0, 0);
-        MonthClosing::close("202405");
+        closeMay();
         QVERIFY(!PartnerDeals::add(kDay, "A001", false, goods("1", "500")).ok());
         QVERIFY(!PartnerDeals::add(QDate(2024, 4, 30), "A001", true, goods("1", "500")).ok());
         QVERIFY(!PartnerDeals::update(kDay, "A001", 1, goods("9", "500")).ok());
