@@ -72,6 +72,9 @@
 #include "fitness/uAdultEstimateCode.h"
 #include "fitness/uAdultLevel.h"
 #include "fitness/uAdultResult.h"
+#include "exchange/uAssSend.h"
+#include "exchange/uDataReceive.h"
+#include "exchange/uDataSend.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -183,6 +186,9 @@ const QList<Factory> kFactories = {
     {"TfPri0020", Kind::StayOnTop, false, make<TfPri0020>},
     {"TfPri0022", Kind::StayOnTop, false, make<TfPri0022>},
     {"TfPri6020", Kind::StayOnTop, false, make<TfPri6020>},
+    {"TfDataSend", Kind::Child, false, make<TfDataSend>},
+    {"TfDataReceive", Kind::Child, false, make<TfDataReceive>},
+    {"TfAssSend", Kind::Child, false, make<TfAssSend>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not

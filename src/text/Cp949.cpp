@@ -99,6 +99,32 @@ QString decode(const QByteArray& bytes)
     return out;
 }
 
+bool decodeStrict(const QByteArray& bytes, QString* out)
+{
+    QString text;
+    const int n = bytes.size();
+    for (int i = 0; i < n;) {
+        const uchar b = uchar(bytes[i]);
+        if (b < 0x20 || b == 0x7F || b == 0x80 || b == 0xFF)
+            return false;
+        if (b < 0x80) {
+            text += QChar(b);
+            ++i;
+            continue;
+        }
+        if (i + 1 == n) // a lone lead byte at the end
+            break;
+        const QString ch = decode(bytes.mid(i, 2));
+        if (ch.size() != 1 || ch == QStringLiteral("?"))
+            return false;
+        text += ch;
+        i += 2;
+    }
+    if (out)
+        *out = text;
+    return true;
+}
+
 int byteLength(const QString& text) { return int(encode(text).size()); }
 
 QString sp(int n) { return QString(qMax(0, n), u' '); }

@@ -10,6 +10,10 @@ namespace cp949 {
 QByteArray encode(const QString& text);
 QString decode(const QByteArray& bytes);
 int byteLength(const QString& text);
+// Bytes read from a file that must be CP949 text without control characters. A lead byte left alone
+// at the very end (a field cut inside a syllable by an older writer) is dropped. False when any
+// other byte does not form a character.
+bool decodeStrict(const QByteArray& bytes, QString* out);
 
 // Column helpers of the notice files. They never cut: a longer text stays whole.
 QString pad(const QString& text, int bytes);   // trimmed, blanks appended up to n bytes
