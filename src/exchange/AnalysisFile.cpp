@@ -5,32 +5,14 @@
 #include "members/MemberStatus.h"
 #include "stats/MovementCounter.h"
 #include "text/Cp949.h"
+#include "text/NoticeFile.h"
 
 #include <QList>
-#include <QRegularExpression>
 
 namespace AnalysisFile {
 
 namespace {
-QString withoutBlanks(QString s) { return s.remove(QRegularExpression(QStringLiteral("\\s"))); }
-
-// Characters the file system reserves cannot stand in a file name.
-QString fileSafe(QString s)
-{
-    for (QChar& c : s)
-        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
-            c = u'_';
-    return s;
-}
-
-QByteArray fixed(const QString& text, int bytes)
-{
-    QString t = text;
-    for (QChar& c : t)
-        if (c.unicode() < 0x20)
-            c = u' ';
-    return cp949::fixed(t, bytes);
-}
+QByteArray fixed(const QString& text, int bytes) { return cp949::fixed(text, bytes); }
 
 void section(QByteArray& out, const char* title, const QList<QByteArray>& lines)
 {
@@ -130,14 +112,8 @@ QByteArray number(qint64 n)
 
 QString path()
 {
-    db::Query q(QStringLiteral("SELECT 도장명, 관장명 FROM T_도장정보"));
-    q.open();
-    QString school, head;
-    if (q.next()) {
-        school = withoutBlanks(q.str(QStringLiteral("도장명")));
-        head = withoutBlanks(q.str(QStringLiteral("관장명")));
-    }
-    return ProgramDir::file(QStringLiteral("분석자료/") + fileSafe(cp949::cut(school, 4) + u'_' + head)
+    const NoticeFile::School school = NoticeFile::school(); // blanks removed
+    return ProgramDir::file(QStringLiteral("분석자료/") + cp949::fileNamePart(cp949::cut(school.name, 4) + u'_' + school.head)
                             + QStringLiteral("_분석자료.txt"));
 }
 

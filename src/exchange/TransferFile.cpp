@@ -63,14 +63,6 @@ QList<TransferFile::Section> makeSections()
     return s;
 }
 
-QString withoutControls(QString s)
-{
-    for (QChar& c : s)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u' ';
-    return s;
-}
-
 bool isDigits(const QByteArray& b)
 {
     if (b.isEmpty())
@@ -192,7 +184,7 @@ QByteArray TransferFile::field(const QVariant& value, const Field& f)
     case Kind::Text:
         break;
     }
-    return cp949::fixed(withoutControls(value.toString()), f.width);
+    return cp949::fixed(value.toString(), f.width);
 }
 
 QList<QStringList> TransferFile::withdrawnMembers(const QString& name, const QDate& withdrawnOn)
@@ -240,12 +232,8 @@ QByteArray TransferFile::build(const QString& memberNo)
 
 QString TransferFile::exportPath(const QString& residentNo, const QString& name)
 {
-    QString base = QString(residentNo).remove(u'-').trimmed() + name.trimmed();
-    // A name is not a path: characters the file system reserves become "_".
-    for (QChar& c : base)
-        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
-            c = u'_';
-    return ProgramDir::file(QStringLiteral("퇴관자료/") + base + QStringLiteral(".txt"));
+    const QString base = QString(residentNo).remove(u'-').trimmed() + name.trimmed();
+    return ProgramDir::file(QStringLiteral("퇴관자료/") + cp949::fileNamePart(base) + QStringLiteral(".txt"));
 }
 
 bool TransferFile::exportMembers(const QStringList& memberNos, QString* error)

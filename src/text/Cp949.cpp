@@ -160,10 +160,24 @@ QString cut(const QString& text, int bytes)
 
 QByteArray fixed(const QString& text, int bytes)
 {
-    QByteArray b = encode(cut(text, bytes));
+    // A line break or tab inside a fixed-width field would break the line: blanked.
+    QString t = text;
+    for (QChar& c : t)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    QByteArray b = encode(cut(t, bytes));
     if (b.size() < bytes)
         b.append(QByteArray(bytes - b.size(), ' '));
     return b;
+}
+
+QString fileNamePart(const QString& text)
+{
+    QString s = text;
+    for (QChar& c : s)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = u'_';
+    return s;
 }
 
 QByteArray lines(const QStringList& ls)

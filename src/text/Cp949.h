@@ -20,10 +20,13 @@ QString pad(const QString& text, int bytes);   // trimmed, blanks appended up to
 QString padR(const QString& text, int bytes);  // trimmed, blanks put in front (right-aligned)
 QString sp(int n);                             // n blanks
 
-// Fixed-width field: cut to at most n bytes without splitting a syllable, then padded with blanks
-// to exactly n bytes.
+// Fixed-width field: control characters blanked, cut to at most n bytes without splitting a
+// syllable, then padded with blanks to exactly n bytes.
 QByteArray fixed(const QString& text, int bytes);
 QString cut(const QString& text, int bytes);    // the longest head of text that fits n bytes
+
+// A name made fit for a file name: the characters file systems reserve become "_".
+QString fileNamePart(const QString& text);
 
 // Lines joined with CR LF (each line ended by CR LF), encoded.
 QByteArray lines(const QStringList& lines);
