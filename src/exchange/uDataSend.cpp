@@ -3,12 +3,12 @@
 #include "exchange/TransferFile.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
+#include "ui/GridColumns.h"
 #include "ui/RowSetModel.h"
 #include "ui/StatusLine.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,7 +59,7 @@ TfDataSend::TfDataSend(QWidget* parent) : QWidget(parent)
                                 QStringLiteral("부"), QStringLiteral("주민등록번호")},
                                true, this);
     grd_List->setModel(m_list);
-    grd_List->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fitColumns(grd_List);
     root->addWidget(grd_List, 1);
     connect(btn_Query, &QPushButton::clicked, this, &TfDataSend::btn_QueryClick);
     connect(edt_Name, &QLineEdit::returnPressed, this, &TfDataSend::btn_QueryClick);
@@ -70,6 +70,7 @@ TfDataSend::TfDataSend(QWidget* parent) : QWidget(parent)
 void TfDataSend::btn_QueryClick()
 {
     m_list->setRows(TransferFile::withdrawnMembers(edt_Name->text(), chk_Date->isChecked() ? dtpk_Date->date() : QDate()), false);
+    fitColumns(grd_List);
     if (m_list->rowCount() == 0)
         Dialogs::info(QStringLiteral("온라인 통보자료"), QStringLiteral("조건에 맞는 자료가 없습니다."), this);
 }
