@@ -75,6 +75,9 @@
 #include "exchange/uAssSend.h"
 #include "exchange/uDataReceive.h"
 #include "exchange/uDataSend.h"
+#include "exchange/uUploadCreate1.h"
+#include "exchange/uUploadCreate2.h"
+#include "exchange/uUploadCreate9.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -189,6 +192,9 @@ const QList<Factory> kFactories = {
     {"TfDataSend", Kind::Child, false, make<TfDataSend>},
     {"TfDataReceive", Kind::Child, false, make<TfDataReceive>},
     {"TfAssSend", Kind::Child, false, make<TfAssSend>},
+    {"TfUploadCreate1", Kind::Child, false, make<TfUploadCreate1>},
+    {"TfUploadCreate2", Kind::Child, false, make<TfUploadCreate2>},
+    {"TfUploadCreate9", Kind::Child, false, make<TfUploadCreate9>},
 };
 
 // The history tabs of the personal screen are not built yet: their entries name a guard that is not
