@@ -67,6 +67,7 @@
 #include "fitness/uPri5050.h"
 #include "fitness/uPri5060.h"
 #include "fitness/uPri8040.h"
+#include "forms/uPri0010.h"
 #include "fitness/uFat.h"
 #include "fitness/uSimpleFat.h"
 #include "fitness/uAdultEstimateCode.h"
@@ -180,6 +181,7 @@ const QList<Factory> kFactories = {
     {"TfPri5050", Kind::Child, false, make<TfPri5050>},
     {"TfPri5060", Kind::Child, false, make<TfPri5060>},
     {"TfPri8040", Kind::StayOnTop, false, make<TfPri8040>},
+    {"TfPri0010", Kind::StayOnTop, false, make<TfPri0010>},
     {"TfSimpleFat", Kind::Child, false, make<TfSimpleFat>},
     {"TfFat", Kind::Child, false, make<TfFat>},
     {"TfAdultResult", Kind::Child, false, make<TfAdultResult>},

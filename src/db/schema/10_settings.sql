@@ -138,7 +138,12 @@ INSERT INTO T_입관동기 (사유코드, 사유명) VALUES
 -- Award types 01-09 are fixed: the certificates print their own texts for them.
 CREATE TABLE T_상장목록 (
     상장코드 TEXT NOT NULL PRIMARY KEY,
-    상장명 TEXT
+    상장명 TEXT,
+    상장내용1 TEXT,
+    상장내용2 TEXT,
+    상장내용3 TEXT,
+    상장내용4 TEXT,
+    상장내용5 TEXT
 );
 INSERT INTO T_상장목록 (상장코드, 상장명) VALUES
     ('01', '품새상'), ('02', '겨루기상'), ('03', '우수상'), ('04', '최우수상'), ('05', '개근상'),
