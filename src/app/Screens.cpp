@@ -68,6 +68,8 @@
 #include "fitness/uPri5060.h"
 #include "fitness/uPri8040.h"
 #include "forms/uPri0010.h"
+#include "forms/uPri8010.h"
+#include "forms/uPri8020.h"
 #include "fitness/uFat.h"
 #include "fitness/uSimpleFat.h"
 #include "fitness/uAdultEstimateCode.h"
@@ -182,6 +184,8 @@ const QList<Factory> kFactories = {
     {"TfPri5060", Kind::Child, false, make<TfPri5060>},
     {"TfPri8040", Kind::StayOnTop, false, make<TfPri8040>},
     {"TfPri0010", Kind::StayOnTop, false, make<TfPri0010>},
+    {"TfPri8010", Kind::Child, false, make<TfPri8010>},
+    {"TfPri8020", Kind::Child, false, make<TfPri8020>},
     {"TfSimpleFat", Kind::Child, false, make<TfSimpleFat>},
     {"TfFat", Kind::Child, false, make<TfFat>},
     {"TfAdultResult", Kind::Child, false, make<TfAdultResult>},
