@@ -51,7 +51,7 @@ void fill()
     sqlExec("INSERT INTO T_생활기록 VALUES ('202401001', 1, '2024-03-02', '성실함')");
     sqlExec("INSERT INTO T_심사 (회원번호, 승급일자, 심사명, 급품코드, 심사결과평가내용) VALUES ('202401001', '2024-04-01', 3, '05', '잘함')");
     sqlExec("INSERT INTO T_급별수련내용 (급품코드, 기본예절, 품새) VALUES ('05', '인사', '태극3장')");
-    sqlExec("INSERT INTO T_상장목록 VALUES ('01', '우수상장')");
+    sqlExec("INSERT INTO T_상장목록 (상장코드, 상장명) VALUES ('01', '우수상장')");
     sqlExec("INSERT INTO T_상장지급 VALUES ('202401001', '2024-02-10', '01', 1, '반장', NULL)");
     sqlExec("INSERT INTO T_체력측정항목 VALUES ('01', '윗몸일으키기')");
     sqlExec("INSERT INTO T_체력측정항목 VALUES ('02', '제자리멀리뛰기')");
