@@ -39,6 +39,7 @@
 #include "cashbook/uEndYesNo.h"
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
+#include "members/uDanNoInput.h"
 #include "members/uRet0010.h"
 #include "stats/uMem0010.h"
 #include "stats/uTot0010.h"
@@ -59,6 +60,8 @@
 #include "operations/uPlanPrint.h"
 #include "exams/uExamSet.h"
 #include "exams/uInp0011.h"
+#include "exams/uPri0070.h"
+#include "exams/uPri4030.h"
 #include "exams/uPri4040.h"
 #include "exams/uPriSimsaTongji.h"
 #include "exams/uSimsaEst.h"
@@ -175,6 +178,9 @@ const QList<Factory> kFactories = {
     {"TfDaily", Kind::Child, false, make<TfDaily>},
     {"TfInp0011", Kind::Child, false, make<TfInp0011>},
     {"TfPri4040", Kind::StayOnTop, false, make<TfPri4040>},
+    {"TfPri4030", Kind::StayOnTop, false, make<TfPri4030>},
+    {"TfPri0070", Kind::Child, false, make<TfPri0070>},
+    {"TfrmDanNoInput", Kind::Child, false, make<TfrmDanNoInput>},
     {"TfExamSet", Kind::StayOnTop, false, make<TfExamSet>},
     {"TfSimsaEst", Kind::Child, false, make<TfSimsaEst>},
     {"TfPriSimsaTongji", Kind::Child, false, make<TfPriSimsaTongji>},

@@ -24,7 +24,7 @@ void ProgramDir::set(const QString& dir) { g_dir = dir; }
 void ProgramDir::ensureFolders()
 {
     QDir root(path());
-    for (const char* sub : {"Data", "report", "images", "backup", "수련계획", "입관자료", "퇴관자료", "인터넷통보자료"})
+    for (const char* sub : {"Data", "report", "images", "backup", "수련계획", "입관자료", "퇴관자료", "인터넷통보자료", "심사접수"})
         root.mkpath(QString::fromUtf8(sub));
     for (const QString& kind : NoticeFile::folders())
         root.mkpath(QStringLiteral("인터넷통보자료/") + kind);

@@ -45,32 +45,41 @@ bool badNumber(const QString& typed, tot::Problem* problem)
 
 QVariant orNull(const QString& s) { return s.trimmed().isEmpty() ? QVariant() : QVariant(s.trimmed()); }
 
-// The member's national examination record of the rank: found by its kind and rank, so a school
-// examination of the same day stays as it is and a corrected date moves the record instead of adding one.
-void recordExam(const Application& a)
+// The member's national examination record, keyed as every examination record by member, promotion
+// date and kind: a school examination of the same day stays as it is. `storedDate` is the date the
+// register row held before this save.
+void recordExam(const Application& a, const QString& storedDate, Record record)
 {
-    const db::Params key{{QStringLiteral("회원번호"), a.memberNo}, {QStringLiteral("급품코드"), a.rankCode}};
-    const bool found = db::scalar(QStringLiteral("SELECT Count(*) FROM T_심사 "
-                                                 "WHERE 회원번호 = :회원번호 AND 급품코드 = :급품코드 AND 심사구분 = '국기원'"),
-                                  key).toInt() > 0;
+    const QString date = a.examDate.trimmed();
+    auto exists = [&](const QString& d) {
+        return !d.isEmpty() &&
+               db::scalar(QStringLiteral("SELECT Count(*) FROM T_심사 "
+                                         "WHERE 회원번호 = :회원번호 AND 승급일자 = :승급일자 AND 심사구분 = '국기원'"),
+                          {{QStringLiteral("회원번호"), a.memberNo}, {QStringLiteral("승급일자"), d}})
+                       .toInt() > 0;
+    };
+    const QString at = exists(storedDate) ? storedDate : date;
+    const bool found = exists(at);
     const db::Params values{{QStringLiteral("회원번호"), a.memberNo},
                             {QStringLiteral("급품코드"), a.rankCode},
-                            {QStringLiteral("승급일자"), a.examDate.trimmed()},
-                            {QStringLiteral("심사일자"), a.examDate.trimmed()},
+                            {QStringLiteral("승급일자"), date},
+                            {QStringLiteral("심사일자"), date},
+                            {QStringLiteral("이전일자"), at},
                             {QStringLiteral("심사명"), a.examNo.trimmed().toLongLong()},
                             {QStringLiteral("단증번호"), a.certificateNo.trimmed()},
-                            {QStringLiteral("심사구분"), QStringLiteral("국기원")}};
+                            {QStringLiteral("심사구분"), QStringLiteral("국기원")},
+                            {QStringLiteral("평가"), record == Record::Always ? QStringLiteral("합격") : QString()}};
     if (found) {
         db::run(QStringLiteral("UPDATE T_심사 SET "
                                "심사명 = :심사명, 단증번호 = :단증번호, 심사일자  =:심사일자 , 승급일자 = :승급일자 "
-                               "WHERE 회원번호 = :회원번호 AND 급품코드 = :급품코드 AND 심사구분  =:심사구분"),
+                               "WHERE 회원번호 = :회원번호 AND 승급일자 = :이전일자 AND 심사구분  =:심사구분"),
                 values);
     } else {
         db::run(QStringLiteral("INSERT INTO T_심사(회원번호, 승급일자,"
                                "심사명, 심사구분,단증번호, 심사일자, 급품코드, E1, "
                                "E2, E3, E4, E5, E6, 출석률, 승벌점, 평균, 평가) "
                                "VALUES (:회원번호, :승급일자, :심사명, :심사구분, :단증번호, :심사일자, :급품코드, "
-                               "0, 0, 0, 0, 0, 0, 0, 0, 0, '')"),
+                               "0, 0, 0, 0, 0, 0, 0, 0, 0, :평가)"),
                 values);
     }
 }
@@ -191,12 +200,15 @@ tot::Problem check(const QList<Application>& rows)
     return {};
 }
 
-void save(const Application& a)
+void save(const Application& a, Record record)
 {
     db::Transaction tx;
     const db::Params key{{QStringLiteral("회원번호"), a.memberNo}, {QStringLiteral("급품코드"), a.rankCode}};
-    const bool found = db::scalar(QStringLiteral("Select Count(*) From T_국기원승품 Where 회원번호=:회원번호 and 급품코드=:급품코드 "),
-                                  key).toInt() > 0;
+    db::Query stored(QStringLiteral("Select 심사일자 From T_국기원승품 Where 회원번호=:회원번호 and 급품코드=:급품코드 "));
+    stored.bind(key).open();
+    const bool found = stored.next();
+    const QString storedDate = found ? stored.str(QStringLiteral("심사일자")).left(10) : QString();
+    stored.close();
     const db::Params values{{QStringLiteral("회원번호"), a.memberNo},
                             {QStringLiteral("급품코드"), a.rankCode},
                             {QStringLiteral("부별코드"), orNull(a.divisionCode)},
@@ -214,19 +226,19 @@ void save(const Application& a)
         db::run(QStringLiteral("INSERT INTO T_국기원승품 (회원번호,급품코드,부별코드,회원명,심사명,심사일자,응심번호,단증번호,생년월일) "
                                "Values(:회원번호,:급품코드,:부별코드,:회원명,:심사명,:심사일자,:응심번호,:단증번호,:생년월일)"),
                 values);
-    if (!a.certificateNo.trimmed().isEmpty())
-        recordExam(a);
+    if (record == Record::Always || !a.certificateNo.trimmed().isEmpty())
+        recordExam(a, storedDate, record);
     tx.commit();
 }
 
-int confirm(const QList<Application>& rows)
+int confirm(const QList<Application>& rows, Record record)
 {
     db::Transaction tx;
     int written = 0;
     for (const Application& a : rows) {
         if (!a.include)
             continue;
-        save(a);
+        save(a, record);
         ++written;
     }
     tx.commit();

@@ -54,12 +54,17 @@ bool candidates(const Filter& f, const QString& examNo, const QDate& examDate, Q
 // What confirm would refuse: an included row without a whole examination number or a date.
 tot::Problem check(const QList<Application>& rows);
 
-// One application: the register row by (회원번호, 급품코드), and with a certificate number the member's
-// "국기원" examination record of that rank (added, or brought up to date). Runs inside the caller's
-// transaction when there is one; throws db::Error and writes nothing when a statement fails.
-void save(const Application& a);
+// When the "국기원" examination record is written: with a certificate number (the register page), or
+// always (the batch Dan-number input, which records the examination as passed).
+enum class Record { WithCertificate, Always };
+
+// One application: the register row by (회원번호, 급품코드), and the member's "국기원" examination
+// record, found by its promotion date (the date stored with the register row when there is one, so a
+// corrected date moves it) and brought up to date, or added. Runs inside the caller's transaction when
+// there is one; throws db::Error and writes nothing when a statement fails.
+void save(const Application& a, Record record = Record::WithCertificate);
 // Every included row, in list order, in one transaction. Returns the number written.
-int confirm(const QList<Application>& rows);
+int confirm(const QList<Application>& rows, Record record = Record::WithCertificate);
 // Deletes the row as it was read.
 void remove(const Application& a);
 

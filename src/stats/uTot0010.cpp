@@ -1,8 +1,10 @@
 #include "stats/uTot0010.h"
 
+#include "app/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/ExamNumber.h"
 #include "db/Query.h"
+#include "exams/uPri4030.h"
 #include "members/MemberStatus.h"
 #include "members/uPer0020.h"
 #include "report/Report.h"
@@ -576,9 +578,6 @@ QWidget* TfTot0010::buildRegisterPage()
     rbS1 = new QRadioButton(QStringLiteral("심사신청서"), printBox);
     rbS2 = new QRadioButton(QStringLiteral("접수증"), printBox);
     rbS2->setChecked(true);
-    // The national application form is a screen of its own that is not built yet.
-    rbS1->setEnabled(false);
-    rbS1->setToolTip(QStringLiteral("심사신청서 인쇄는 준비 중인 기능입니다."));
     pl->addWidget(rbS1);
     pl->addWidget(rbS2);
     row->addWidget(printBox);
@@ -837,6 +836,11 @@ void TfTot0010::BitBtn8Click()
         }
         if (rbS2->isChecked())
             NationalApplications::printReceipt(m_apps, report::Preview, this);
+        else if (ScreenHost::current()) {
+            // The form keeps its own copy: it goes on working when this page closes.
+            if (auto* form = qobject_cast<TfPri4030*>(ScreenHost::current()->open(QStringLiteral("TfPri4030"))))
+                form->setApplicants(m_apps, m_apps.first().examNo);
+        }
         return;
     }
     const Input in = input(i);
