@@ -6,6 +6,7 @@
 #include "app/Screens.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "exams/uPri4030.h"
 #include "members/uPer0020.h"
 #include "report/ReportOutput.h"
 #include "stats/TotModels.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(host.run(entry({"종합관리", "심사신청서/접수증"})), w);
         QCOMPARE(w->currentPage(), 9);
         QCOMPARE(enabled(w), (QStringList{"입력", "조회"}));
-        QVERIFY(!w->rbS1->isEnabled() && w->rbS2->isChecked());
+        QVERIFY(w->rbS1->isEnabled() && w->rbS2->isChecked());
         QCOMPARE(host.run(entry({"종합관리", "개인공지사항조회"})), w);
         QCOMPARE(w->currentPage(), 14);
     }
@@ -161,6 +162,33 @@ private slots:
         QCOMPARE(db::scalar("SELECT Count(*) FROM T_국기원승품").toInt(), 0);
         QCOMPARE(enabled(&w), (QStringList{"입력", "조회", "확인", "취소"}));
         report::ReportOutput::install(nullptr);
+    }
+
+    // The print choice "심사신청서" hands the listed rows to the form each time; the form keeps them
+    // after the register closes.
+    void applicationFormGetsTheRows()
+    {
+        QWidget main;
+        auto* area = new QMdiArea(&main);
+        ScreenHost host(&main, area);
+        auto* w = qobject_cast<TfTot0010*>(host.run(entry({"종합관리", "심사신청서/접수증"})));
+        QVERIFY(w);
+        w->examname->setText("7");
+        w->BitBtn1Click();
+        w->BitBtn5Click();
+        w->BitBtn4Click();
+        QCOMPARE(w->applications().size(), 2);
+        w->rbS1->setChecked(true);
+        w->BitBtn8Click();
+        auto* form = qobject_cast<TfPri4030*>(host.screen("TfPri4030"));
+        QVERIFY(form);
+        QCOMPARE(form->applicants().size(), 2);
+        QCOMPARE(form->Edt_JudNo->text(), QString("7"));
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!host.screen("TfTot0010"));
+        QCOMPARE(form->applicants().size(), 2);
+        QCOMPARE(form->applicants()[0].memberNo, QString("202401001"));
     }
 };
 
