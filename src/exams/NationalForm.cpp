@@ -117,15 +117,21 @@ QString appliedRankName(const Applicant& a, const QString& examNo)
 
 } // namespace
 
+namespace {
+// The poom candidates as the form names them, "" for other ranks.
+QString poomText(const QString& n)
+{
+    static const QStringList poom = {QStringLiteral("단보"), QStringLiteral("2품단보"), QStringLiteral("3품단보")};
+    const int i = int(poom.indexOf(n));
+    return i < 0 ? QString() : QStringLiteral("%1품(단)").arg(i + 1);
+}
+} // namespace
+
 QString heldRankText(const QString& rankName)
 {
     const QString n = rankName.trimmed();
-    if (n == QStringLiteral("단보"))
-        return QStringLiteral("1품(단)");
-    if (n == QStringLiteral("2품단보"))
-        return QStringLiteral("2품(단)");
-    if (n == QStringLiteral("3품단보"))
-        return QStringLiteral("3품(단)");
+    if (!poomText(n).isEmpty())
+        return poomText(n);
     if (n == QStringLiteral("4품단보") || n == QStringLiteral("4단"))
         return QStringLiteral("4품(단)");
     return n;
@@ -134,12 +140,8 @@ QString heldRankText(const QString& rankName)
 QString appliedRankText(const QString& rankName)
 {
     const QString n = rankName.trimmed();
-    if (n == QStringLiteral("단보"))
-        return QStringLiteral("1품(단)");
-    if (n == QStringLiteral("2품단보"))
-        return QStringLiteral("2품(단)");
-    if (n == QStringLiteral("3품단보"))
-        return QStringLiteral("3품(단)");
+    if (!poomText(n).isEmpty())
+        return poomText(n);
     if (n == QStringLiteral("4품단보"))
         return QStringLiteral("4단");
     static const QRegularExpression dan(QStringLiteral("^([4-9])단$"));
