@@ -1,5 +1,6 @@
 #include "app/DataRestore.h"
 
+#include "app/AutoBackup.h"
 #include "app/DataBackup.h"
 #include "app/DatabaseFile.h"
 #include "app/ProgramStarter.h"
@@ -75,20 +76,29 @@ bool keepSafetyCopy(const QString& current, const QString& safety)
 
 QList<DataRestore::Copy> DataRestore::backups()
 {
-    QList<Copy> out;
-    const QDir dir(ProgramDir::file(QStringLiteral("backup")));
-    for (const QFileInfo& fi : dir.entryInfoList({QStringLiteral("*.db"), QStringLiteral("*.DB")}, QDir::Files)) {
+    auto copyOf = [](const QFileInfo& fi, bool automatic) {
         Copy c;
         c.file = fi.absoluteFilePath();
         c.modified = fi.lastModified();
         c.size = fi.size();
-        if (std::none_of(out.cbegin(), out.cend(), [&](const Copy& o) { return o.file == c.file; }))
-            out.append(c);
+        c.automatic = automatic;
+        return c;
+    };
+    // The automatic copies first, newest on top (their names hold the moment), then the others.
+    QList<Copy> out;
+    for (const QString& file : AutoBackup::copiesIn(AutoBackup::folder()))
+        out.append(copyOf(QFileInfo(file), true));
+    QList<Copy> others;
+    const QDir dir(ProgramDir::file(QStringLiteral("backup")));
+    for (const QFileInfo& fi : dir.entryInfoList({QStringLiteral("*.db"), QStringLiteral("*.DB")}, QDir::Files)) {
+        const Copy c = copyOf(fi, false);
+        if (std::none_of(others.cbegin(), others.cend(), [&](const Copy& o) { return o.file == c.file; }))
+            others.append(c);
     }
-    std::sort(out.begin(), out.end(), [](const Copy& a, const Copy& b) {
+    std::sort(others.begin(), others.end(), [](const Copy& a, const Copy& b) {
         return a.modified != b.modified ? a.modified > b.modified : a.file < b.file;
     });
-    return out;
+    return out + others;
 }
 
 DataRestore::Result DataRestore::restore(const QString& backupFile, int waitMs)

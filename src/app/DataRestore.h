@@ -13,8 +13,10 @@ public:
         QString file;
         QDateTime modified;
         qint64 size = 0;
+        bool automatic = false; // taken by "자동 보관"
     };
-    // The copies in the program's "backup" folder, newest first.
+    // The automatic copies, newest first, then the other copies in the program's "backup" folder,
+    // newest first.
     static QList<Copy> backups();
 
     enum class Outcome { Restored, Damaged, InUse, Failed };

@@ -1,6 +1,7 @@
 #include "app/uMain.h"
 
 #include "app/Application.h"
+#include "app/AutoBackup.h"
 #include "app/LaunchScreen.h"
 #include "app/Pictures.h"
 #include "app/ScreenHost.h"
@@ -133,6 +134,7 @@ void TfMain::FormCreate()
     // Closed months must refuse changes from the start, not only after a closing in this session.
     Session::reloadLastClosedMonth();
     SchoolInfo::ensureLetterRow();
+    AutoBackup::start(this);
 
     m_host = new ScreenHost(this, m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
@@ -290,6 +292,8 @@ void TfMain::FormClose()
         m_host->open(QStringLiteral("Tfexit"));
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
+    if (m_ready)
+        AutoBackup::end(this);
     db::closeDatabase();
     Dialogs::info(QStringLiteral("확인"), QStringLiteral("종료"), this);
 }

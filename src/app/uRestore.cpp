@@ -52,9 +52,10 @@ TfRestore::TfRestore(QWidget* parent) : QDialog(parent)
     FillList();
 }
 
-void TfRestore::addEntry(const QString& file, const QDateTime& modified, qint64 size, bool atTop)
+void TfRestore::addEntry(const QString& file, const QDateTime& modified, qint64 size, bool atTop, bool automatic)
 {
-    auto* item = new QTreeWidgetItem({QDir::toNativeSeparators(QFileInfo(file).fileName()),
+    const QString name = QFileInfo(file).fileName();
+    auto* item = new QTreeWidgetItem({automatic ? QStringLiteral("자동 보관: ") + name : name,
                                       modified.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                                       QLocale(QLocale::Korean).toString(double(size) / 1024.0, 'f', 0) + QStringLiteral(" KB")});
     item->setData(0, Qt::UserRole, file);
@@ -69,7 +70,7 @@ void TfRestore::FillList()
 {
     lst_Backup->clear();
     for (const DataRestore::Copy& c : DataRestore::backups())
-        addEntry(c.file, c.modified, c.size, false);
+        addEntry(c.file, c.modified, c.size, false, c.automatic);
     if (lst_Backup->topLevelItemCount() > 0)
         lst_Backup->setCurrentItem(lst_Backup->topLevelItem(0));
 }

@@ -22,5 +22,5 @@ public:
     int waitMs = 5000; // how long the main program may take to let go of the database
 
 private:
-    void addEntry(const QString& file, const QDateTime& modified, qint64 size, bool atTop);
+    void addEntry(const QString& file, const QDateTime& modified, qint64 size, bool atTop, bool automatic = false);
 };

@@ -4,6 +4,7 @@
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "text/Money.h"
 
 namespace {
 
@@ -68,17 +69,7 @@ void MonthClosing::close(const QString& m)
 {
     if (const QString refusal = checkClose(m); !refusal.isEmpty())
         throw ClosingRefused(refusal);
-    db::Query sums(QStringLiteral(" SELECT SUM(입금액), SUM(출금액) "
-                                  " FROM   T_금전출납 "
-                                  " WHERE   일자  >=:FromDate "
-                                  " AND     일자  <=:ToDate "));
-    sums.bind({{"FromDate", db::dateText(monthkey::firstDay(m))}, {"ToDate", db::dateText(monthkey::lastDay(m))}}).open();
-    qint64 income = 0, expense = 0;
-    if (sums.next()) {
-        income = toMoney(sums.value(0));
-        expense = toMoney(sums.value(1));
-    }
-    sums.close();
+    const auto [income, expense] = monthTotals(m);
 
     db::Transaction tx;
     db::run(QStringLiteral(" UPDATE T_금전출납마감 "
@@ -235,4 +226,61 @@ void MonthClosing::removeOpening()
     requireOpeningEditable();
     db::run(QStringLiteral(" DELETE FROM  T_금전출납마감 "));
     Session::reloadLastClosedMonth();
+}
+
+MonthClosing::Totals MonthClosing::monthTotals(const QString& m)
+{
+    db::Query sums(QStringLiteral(" SELECT SUM(입금액), SUM(출금액) "
+                                  " FROM   T_금전출납 "
+                                  " WHERE   일자  >=:FromDate "
+                                  " AND     일자  <=:ToDate "));
+    sums.bind({{"FromDate", db::dateText(monthkey::firstDay(m))}, {"ToDate", db::dateText(monthkey::lastDay(m))}}).open();
+    Totals t;
+    if (sums.next()) {
+        t.income = toMoney(sums.value(0));
+        t.expense = toMoney(sums.value(1));
+    }
+    return t;
+}
+
+QStringList MonthClosing::chainFaults(int* checked)
+{
+    struct Row {
+        QString month;
+        qint64 income, expense, accIncome, accExpense;
+        bool closed;
+    };
+    QList<Row> rows;
+    {
+        db::Query q(QStringLiteral("SELECT * FROM  T_금전출납마감 ORDER BY 마감연월"));
+        q.open();
+        while (q.next())
+            rows.append({q.str("마감연월"), q.integer("당월차변금액"), q.integer("당월대변금액"), q.integer("차변누계금액"),
+                         q.integer("대변누계금액"), q.str("마감여부") == QStringLiteral("1")});
+    }
+    if (checked)
+        *checked = int(rows.size());
+    QStringList faults;
+    auto money = [](qint64 a, qint64 b) { return QStringLiteral("입금 %1원, 출금 %2원").arg(moneyText(a), moneyText(b)); };
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const Row& r = rows[i];
+        const QString month = monthkey::dashed(r.month);
+        if (!r.closed && i + 1 < rows.size())
+            faults << month + QStringLiteral(" : 마감되지 않은 월 뒤에 다른 월이 있습니다.");
+        if (i == 0)
+            continue; // the opening month holds the starting figures, not lines of its own
+        const Row& before = rows[i - 1];
+        if (r.month != monthkey::nextMonth(before.month))
+            faults << month + QStringLiteral(" : %1 다음 월이 아닙니다.").arg(monthkey::dashed(before.month));
+        if (r.closed) {
+            const Totals lines = monthTotals(r.month);
+            if (lines.income != r.income || lines.expense != r.expense)
+                faults << month + QStringLiteral(" : 마감 당월 금액(%1)이 금전출납 줄의 합계(%2)와 다릅니다.")
+                                      .arg(money(r.income, r.expense), money(lines.income, lines.expense));
+        }
+        if (r.accIncome != before.accIncome + r.income || r.accExpense != before.accExpense + r.expense)
+            faults << month + QStringLiteral(" : 누계(%1)가 전월 누계(%2)에 당월 금액을 더한 값과 다릅니다.")
+                                  .arg(money(r.accIncome, r.accExpense), money(before.accIncome, before.accExpense));
+    }
+    return faults;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "db/DbError.h"
@@ -54,4 +55,15 @@ public:
     static void saveOpening(const QString& month, qint64 income, qint64 expense);
     // Removes the opening, so the books are started again; refused as saveOpening.
     static void removeOpening();
+
+    // The sums of a month's cash-book lines, as a closing stores them.
+    struct Totals {
+        qint64 income = 0;
+        qint64 expense = 0;
+    };
+    static Totals monthTotals(const QString& m);
+    // The books' own check of the stored chain: months one after another, only the last one open, each
+    // closed month's totals equal to its lines, each running total the one before plus the month.
+    // One Korean text per fault; *checked = the months read.
+    static QStringList chainFaults(int* checked = nullptr);
 };

@@ -1,5 +1,7 @@
 #include "db/uGymInfo.h"
 
+#include "app/AutoBackup.h"
+
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "db/SchoolInfo.h"
@@ -11,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,6 +89,20 @@ TfGymInfo::TfGymInfo(QWidget* parent) : QWidget(parent)
     grid->addWidget(m_scale, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("다음 시작부터 적용"), this), row, 2);
     m_fields.insert(m_scale->objectName(), m_scale);
+    ++row;
+    grid->addWidget(new QLabel(QStringLiteral("자동 보관 :"), this), row, 0, Qt::AlignRight);
+    m_autoWhen = new QComboBox(this);
+    m_autoWhen->setObjectName(QStringLiteral("자동보관"));
+    m_autoWhen->addItems(AutoBackup::whenTexts());
+    m_autoKeep = new QSpinBox(this);
+    m_autoKeep->setObjectName(QStringLiteral("자동보관개수"));
+    m_autoKeep->setRange(1, 999);
+    m_autoKeep->setPrefix(QStringLiteral("최근 "));
+    m_autoKeep->setSuffix(QStringLiteral(" 개 보관"));
+    grid->addWidget(m_autoWhen, row, 1);
+    grid->addWidget(m_autoKeep, row, 2);
+    m_fields.insert(m_autoWhen->objectName(), m_autoWhen);
+    m_fields.insert(m_autoKeep->objectName(), m_autoKeep);
     auto* bar = new QHBoxLayout;
     const QList<std::pair<const char*, const char*>> buttons = {
         {"btnEdit", "수     정"}, {"btnsearch", "조     회"}, {"btnOk", "확     인"}, {"btnCancel", "취     소"}, {"btnExit", "종     료"}};
@@ -147,6 +164,9 @@ void TfGymInfo::showRecord()
             model->item(i)->setEnabled(fits || m_scale->itemData(i).toInt() == m_shownScale);
     }
     m_scale->setCurrentIndex(m_scale->findData(m_shownScale));
+    const AutoBackup::Setting autoBackup = AutoBackup::setting();
+    m_autoWhen->setCurrentIndex(int(autoBackup.when));
+    m_autoKeep->setValue(autoBackup.keep);
 }
 
 int TfGymInfo::chosenScale() const { return m_scale->currentData().toInt(); }
@@ -208,6 +228,8 @@ void TfGymInfo::btnOkClick()
             text = t->toPlainText();
         else if (auto* c = qobject_cast<QCheckBox*>(it.value()))
             text = c->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        else
+            continue; // drop-downs and counters are saved by their own owners below
         // An empty password field means no password, not a password of nothing.
         values.insert(it.key(), text.isEmpty() ? QVariant() : QVariant(text));
     }
@@ -217,6 +239,7 @@ void TfGymInfo::btnOkClick()
         SchoolInfo::save(values);
         if (scaleChanged)
             SchoolInfo::setDisplayScale(chosenScale());
+        AutoBackup::saveSetting({AutoBackup::When(m_autoWhen->currentIndex()), m_autoKeep->value()});
         t.commit();
     } catch (const db::Error& e) {
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);

@@ -7,6 +7,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 
 // "체육관 정보": the school record.
 class TfGymInfo : public QWidget {
@@ -37,5 +38,7 @@ private:
     QList<QPushButton*> m_buttons;
     bool m_editing = false;
     QComboBox* m_scale = nullptr;
+    QComboBox* m_autoWhen = nullptr; // "자동 보관"
+    QSpinBox* m_autoKeep = nullptr;
     int m_shownScale = 0;
 };

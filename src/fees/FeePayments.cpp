@@ -3,9 +3,11 @@
 #include "db/MonthKey.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "text/Money.h"
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QRegularExpression>
 
 namespace {
@@ -37,34 +39,20 @@ QString textOrEmpty(const QVariant& v) { return v.isNull() ? QString() : v.toStr
 // apart here: the payments of that member, 순번 and day in month order take, one by one, the first
 // free line that carries their own amount and note, then any line still free. The answer is the
 // 순번 of the cash-book line of each month; a payment without a line is absent.
-QHash<QString, int> cashLinesOf(const QString& memberNo, int seq, const QString& day)
+struct Payment {
+    QString month;
+    qint64 amount;
+    QString note;
+};
+struct Line {
+    int seq;
+    qint64 amount;
+    QString note;
+    bool taken = false;
+};
+
+QHash<QString, int> pairUp(const QList<Payment>& payments, QList<Line>& lines)
 {
-    struct Payment {
-        QString month;
-        qint64 amount;
-        QString note;
-    };
-    struct Line {
-        int seq;
-        qint64 amount;
-        QString note;
-        bool taken = false;
-    };
-    QList<Payment> payments;
-    {
-        db::Query q("SELECT 년월분, 납부액, 비고 FROM T_수련비납부 "
-                    "WHERE 회원번호 = :회원번호 AND 순번 = :순번 AND 납부일자 = :납부일자 ORDER BY 년월분");
-        q.bind({{"회원번호", memberNo}, {"순번", seq}, {"납부일자", day}}).open();
-        while (q.next())
-            payments.append({q.str("년월분"), q.integer("납부액"), textOrEmpty(q.value("비고"))});
-    }
-    QList<Line> lines;
-    {
-        db::Query q("SELECT 순번, 입금액, 적요 FROM T_금전출납 WHERE 일자 = :일자 AND 수련비순번 = :수련비순번 ORDER BY 순번");
-        q.bind({{"일자", day}, {"수련비순번", FeePayments::feeLink(memberNo, seq)}}).open();
-        while (q.next())
-            lines.append({int(q.integer("순번")), q.integer("입금액"), textOrEmpty(q.value("적요"))});
-    }
     QHash<QString, int> result;
     for (const Payment& p : payments) {
         for (Line& l : lines) {
@@ -87,6 +75,26 @@ QHash<QString, int> cashLinesOf(const QString& memberNo, int seq, const QString&
         }
     }
     return result;
+}
+
+QHash<QString, int> cashLinesOf(const QString& memberNo, int seq, const QString& day)
+{
+    QList<Payment> payments;
+    {
+        db::Query q("SELECT 년월분, 납부액, 비고 FROM T_수련비납부 "
+                    "WHERE 회원번호 = :회원번호 AND 순번 = :순번 AND 납부일자 = :납부일자 ORDER BY 년월분");
+        q.bind({{"회원번호", memberNo}, {"순번", seq}, {"납부일자", day}}).open();
+        while (q.next())
+            payments.append({q.str("년월분"), q.integer("납부액"), textOrEmpty(q.value("비고"))});
+    }
+    QList<Line> lines;
+    {
+        db::Query q("SELECT 순번, 입금액, 적요 FROM T_금전출납 WHERE 일자 = :일자 AND 수련비순번 = :수련비순번 ORDER BY 순번");
+        q.bind({{"일자", day}, {"수련비순번", FeePayments::feeLink(memberNo, seq)}}).open();
+        while (q.next())
+            lines.append({int(q.integer("순번")), q.integer("입금액"), textOrEmpty(q.value("적요"))});
+    }
+    return pairUp(payments, lines);
 }
 
 } // namespace
@@ -310,4 +318,65 @@ void FeePayments::removeByCashLine(const QDate& day, int cashSeq)
         db::run("DELETE FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 년월분 = :년월분",
                 {{"회원번호", memberNo}, {"년월분", month}});
     tx.commit();
+}
+
+QStringList FeePayments::linkFaults(int* checked)
+{
+    // Every fee row and every fee line at once, grouped by link and day, paired as find() pairs them.
+    struct Group {
+        QList<Payment> payments;
+        QList<Line> lines;
+    };
+    QMap<std::pair<QString, QString>, Group> groups;
+    int rows = 0;
+    {
+        db::Query q("SELECT 회원번호, 년월분, 순번, 납부일자, 납부액, 비고 FROM T_수련비납부 ORDER BY 회원번호, 년월분");
+        q.open();
+        while (q.next()) {
+            const QString key = feeLink(q.str("회원번호"), int(q.integer("순번")));
+            groups[{key, q.str("납부일자")}].payments.append({q.str("년월분"), q.integer("납부액"), textOrEmpty(q.value("비고"))});
+            ++rows;
+        }
+    }
+    {
+        db::Query q("SELECT 일자, 순번, 입금액, 적요, 수련비순번 FROM T_금전출납 WHERE 수련비순번 Is Not Null ORDER BY 일자, 순번");
+        q.open();
+        while (q.next()) {
+            const QString link = q.str("수련비순번").trimmed();
+            if (parseFeeLink(link, nullptr, nullptr))
+                groups[{link, q.str("일자")}].lines.append({int(q.integer("순번")), q.integer("입금액"), textOrEmpty(q.value("적요"))});
+        }
+    }
+    if (checked)
+        *checked = rows;
+    QStringList faults;
+    for (auto it = groups.begin(); it != groups.end(); ++it) {
+        const QString& link = it.key().first;
+        const QString& day = it.key().second;
+        QList<Line>& lines = it.value().lines;
+        const QHash<QString, int> paired = pairUp(it.value().payments, lines);
+        const QString memberNo = link.left(9);
+        for (const Payment& p : std::as_const(it.value().payments)) {
+            const QString row = QStringLiteral("%1 %2 (%3, %4원)").arg(memberNo, monthLabel(p.month), day, moneyText(p.amount));
+            if (!paired.contains(p.month)) {
+                if (p.amount != 0)
+                    faults << row + QStringLiteral(" : 금전출납에 이 납부의 줄이 없습니다.");
+                continue;
+            }
+            const int seq = paired.value(p.month);
+            for (const Line& l : std::as_const(lines))
+                if (l.seq == seq && l.amount != p.amount)
+                    faults << row + QStringLiteral(" : 금전출납 %1 순번 %2 의 입금액 %3원이 납부액과 다릅니다.")
+                                        .arg(day)
+                                        .arg(seq)
+                                        .arg(moneyText(l.amount));
+        }
+        for (const Line& l : std::as_const(lines))
+            if (!l.taken)
+                faults << QStringLiteral("금전출납 %1 순번 %2 (수련비순번 %3, %4원) : 이 줄의 수련비 납부 자료가 없습니다.")
+                              .arg(day)
+                              .arg(l.seq)
+                              .arg(link, moneyText(l.amount));
+    }
+    return faults;
 }

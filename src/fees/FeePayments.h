@@ -97,4 +97,9 @@ public:
 
     // The 순번 of the cash-book line that belongs to the payment, 0 when it has none.
     static int cashLineOf(const QString& memberNo, const QString& month);
+
+    // The books' own check: where fee rows and fee lines of the cash book do not pair up one to one as
+    // add() writes them (a fee row without its line, unless its amount is 0; a line whose amount is not
+    // its row's; a fee line without a fee row). One Korean text per fault; *checked = the fee rows read.
+    static QStringList linkFaults(int* checked = nullptr);
 };

@@ -1,5 +1,8 @@
 #include "stats/MovementCounter.h"
 
+#include <QSet>
+#include <algorithm>
+
 #include "db/Query.h"
 
 namespace {
@@ -94,17 +97,65 @@ int MovementCounter::recount(Kind kind, int year, int month)
 {
     if (kind != Leave && kind != Withdrawal)
         throw MovementRefused(QStringLiteral("입관과 복관은 다시 셀 수 없습니다."));
-    const QString table = kind == Leave ? "T_휴관사유별현황" : "T_퇴관사유별현황";
-    const QString dateCol = kind == Leave ? "휴관일" : "퇴관일";
-    const QString monthText = QStringLiteral("%1-%2%").arg(year, 4, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
     db::Transaction tx;
-    const int n = db::scalar("select count(*) As cnt from " + table + " where MID(" + dateCol + ",1,7) LIKE :date ",
-                             {{"date", monthText}})
-                      .toInt();
+    const int n = logged(kind, year, month);
     ensureYear(year);
     db::run("Update T_인원현황 Set " + column(kind, month) + " = " + QString::number(n) + " where 년도 = " + QString::number(year));
     tx.commit();
     return n;
+}
+
+int MovementCounter::logged(Kind kind, int year, int month)
+{
+    if (kind != Leave && kind != Withdrawal)
+        throw MovementRefused(QStringLiteral("입관과 복관은 다시 셀 수 없습니다."));
+    const QString table = kind == Leave ? "T_휴관사유별현황" : "T_퇴관사유별현황";
+    const QString dateCol = kind == Leave ? "휴관일" : "퇴관일";
+    const QString monthText = QStringLiteral("%1-%2%").arg(year, 4, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
+    return db::scalar("select count(*) As cnt from " + table + " where MID(" + dateCol + ",1,7) LIKE :date ",
+                      {{"date", monthText}})
+        .toInt();
+}
+
+QStringList MovementCounter::counterFaults(int* checked)
+{
+    // Every year that has counters or log rows.
+    QSet<int> years;
+    {
+        db::Query q("select 년도 from T_인원현황");
+        q.open();
+        while (q.next())
+            years.insert(int(q.integer("년도")));
+    }
+    for (const QString sql : {QStringLiteral("select distinct MID(휴관일,1,4) As y from T_휴관사유별현황"),
+                              QStringLiteral("select distinct MID(퇴관일,1,4) As y from T_퇴관사유별현황")}) {
+        db::Query q(sql);
+        q.open();
+        while (q.next())
+            if (const int y = q.str("y").toInt(); y > 0)
+                years.insert(y);
+    }
+    QList<int> sorted = years.values();
+    std::sort(sorted.begin(), sorted.end());
+    if (checked)
+        *checked = int(sorted.size());
+    QStringList faults;
+    for (const int year : std::as_const(sorted)) {
+        for (const Kind kind : {Leave, Withdrawal}) {
+            for (int month = 1; month <= 12; ++month) {
+                const qint64 stored = counter(year, kind, month);
+                const int n = logged(kind, year, month);
+                if (stored != n)
+                    faults << QStringLiteral("%1년 %2월 %3 : 인원현황 %4명, 기록 %5명")
+                                  .arg(year)
+                                  .arg(month)
+                                  .arg(QString::fromUtf8(kindName(kind)))
+                                  .arg(stored)
+                                  .arg(n);
+            }
+        }
+    }
+    return faults;
 }
 
 qint64 MovementCounter::counter(int year, Kind kind, int month)

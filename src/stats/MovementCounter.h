@@ -1,6 +1,7 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include "db/DbError.h"
 
@@ -65,6 +66,10 @@ public:
     static void increment(Kind kind, const QDate& date);    // counter of the date's month + 1
     static int recount(Kind kind, int year, int month);     // Leave/Withdrawal: set from the log, returns n
     static qint64 counter(int year, Kind kind, int month);  // 0 when the year has no row
+    static int logged(Kind kind, int year, int month);      // Leave/Withdrawal: rows of the log in that month
+    // The books' own check: every year's 휴관 and 퇴관 counters against the logs they are counted
+    // from. One Korean text per month that disagrees; *checked = the years read.
+    static QStringList counterFaults(int* checked = nullptr);
 
 private:
     static void ensureYear(int year);

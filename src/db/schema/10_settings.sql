@@ -28,7 +28,10 @@ CREATE TABLE T_도장정보 (
     수료증내용3 TEXT,
     수료증내용4 TEXT,
     수료증내용5 TEXT,
-    화면배율 INTEGER
+    화면배율 INTEGER,
+    자동보관 TEXT DEFAULT '0',
+    자동보관개수 INTEGER DEFAULT 14,
+    자동보관실패 TEXT
 );
 
 -- Divisions by age group: up to 02 kindergarten, 03-11 elementary school, 12 and above older trainees.

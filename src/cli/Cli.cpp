@@ -1,0 +1,363 @@
+#include "cli/Cli.h"
+
+#include "app/AutoBackup.h"
+#include "app/BooksCheck.h"
+#include "app/DataBackup.h"
+#include "attendance/AbsenceReports.h"
+#include "cashbook/CashInquiry.h"
+#include "db/Clock.h"
+#include "db/Database.h"
+#include "db/DbError.h"
+#include "db/MonthKey.h"
+#include "db/ProgramDir.h"
+#include "db/Query.h"
+#include "db/Session.h"
+#include "fees/FeePayments.h"
+#include "fees/PaymentNotices.h"
+#include "fees/UnpaidList.h"
+#include "stats/GeneralQueries.h"
+#include "text/CsvWriter.h"
+#include "text/NoticeFile.h"
+#include "ui/DivisionFilter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QTextStream>
+#include <algorithm>
+#include <tuple>
+
+namespace cli {
+namespace {
+
+// A command line taken apart: the words in order and the options with their values.
+struct Args {
+    QStringList words;
+    QHash<QString, QString> options; // "--keep" -> "3"; switches have an empty value
+    bool help = false;
+};
+
+const QStringList kValued = {"--program-dir", "--keep", "--division", "--from", "--to", "--date", "--month", "--csv"};
+const QStringList kSwitches = {"--withdrawn"};
+
+bool parse(const QStringList& in, Args* a, QString* why)
+{
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const QString& w = in[i];
+        if (w == QLatin1String("--help") || w == QLatin1String("-h")) {
+            a->help = true;
+        } else if (kValued.contains(w)) {
+            if (i + 1 >= in.size()) {
+                *why = w + QStringLiteral(" 뒤에 값을 주세요.");
+                return false;
+            }
+            a->options.insert(w, in[++i]);
+        } else if (kSwitches.contains(w)) {
+            a->options.insert(w, QString());
+        } else if (w.startsWith(QLatin1String("--"))) {
+            *why = QStringLiteral("알 수 없는 옵션입니다: ") + w;
+            return false;
+        } else {
+            a->words.append(w);
+        }
+    }
+    return true;
+}
+
+struct Failure {
+    int code;
+    QString text;
+};
+
+[[noreturn]] void fail(const QString& text, int code = Failed) { throw Failure{code, text}; }
+
+QDate dateOption(const Args& a, const QString& name, const QDate& otherwise)
+{
+    if (!a.options.contains(name))
+        return otherwise;
+    const QDate d = QDate::fromString(a.options.value(name).trimmed(), Qt::ISODate);
+    if (!d.isValid())
+        fail(name + QStringLiteral(" 의 날짜를 YYYY-MM-DD 로 주세요: ") + a.options.value(name), Usage);
+    return d;
+}
+
+// --division: a division code ("05") or one of the groups of the drop-down; all divisions without it.
+// The drop-down entry it stands for, as index and text.
+std::pair<int, QString> divisionEntry(const Args& a)
+{
+    static const QStringList groups = {QStringLiteral("전체"), QStringLiteral("유치부"), QStringLiteral("초등부"), QStringLiteral("중고/일반")};
+    const QString v = a.options.value(QStringLiteral("--division")).trimmed();
+    if (v.isEmpty())
+        return {1, groups[0]};
+    if (groups.contains(v))
+        return {int(groups.indexOf(v)) + 1, v};
+    if (db::scalar(QStringLiteral("SELECT count(*) FROM T_부별코드 WHERE 부별코드 = :c"), {{"c", v}}).toInt() == 0)
+        fail(QStringLiteral("부별코드 %1 이(가) 없습니다.").arg(v), Usage);
+    return {5, v + QStringLiteral(")")};
+}
+
+DivisionFilter::Condition division(const Args& a, const QString& column)
+{
+    const auto [index, text] = divisionEntry(a);
+    return DivisionFilter::conditionFor(index, text, column);
+}
+
+// The dbMain of the program folder for one command: kept when it is already open on that file.
+class OpenDatabase {
+public:
+    OpenDatabase()
+    {
+        const QString file = ProgramDir::databaseFile();
+        const QSqlDatabase d = db::connection();
+        if (d.isValid() && d.isOpen() && QFileInfo(d.databaseName()).canonicalFilePath() == QFileInfo(file).canonicalFilePath())
+            return;
+        // A missing file would be made anew, empty: that is never what a routine job wants.
+        if (!QFileInfo(file).isFile())
+            fail(QStringLiteral("자료 파일이 없습니다: ") + QDir::toNativeSeparators(file));
+        QString why;
+        if (!db::openDatabase(file, &why))
+            fail(why);
+        m_opened = true;
+        Session::reloadLastClosedMonth();
+    }
+    ~OpenDatabase()
+    {
+        if (m_opened)
+            db::closeDatabase();
+    }
+    OpenDatabase(const OpenDatabase&) = delete;
+    OpenDatabase& operator=(const OpenDatabase&) = delete;
+
+private:
+    bool m_opened = false;
+};
+
+int backup(const Args& a, QTextStream& out)
+{
+    if (a.words.size() > 2)
+        fail(QStringLiteral("보관할 파일은 하나만 주세요."), Usage);
+    int keep = -1;
+    if (a.options.contains(QStringLiteral("--keep"))) {
+        bool ok = false;
+        keep = a.options.value(QStringLiteral("--keep")).toInt(&ok);
+        if (!ok || keep < 1)
+            fail(QStringLiteral("--keep 에는 1 이상의 개수를 주세요."), Usage);
+    }
+    const QString target = a.words.value(1);
+    const bool toFolder = target.isEmpty() || target.endsWith(u'/') || QFileInfo(target).isDir();
+    if (!toFolder && keep > 0)
+        fail(QStringLiteral("--keep 은 폴더에 날짜 이름으로 보관할 때만 씁니다."), Usage);
+    OpenDatabase open;
+    if (!toFolder) {
+        QString why;
+        if (!DataBackup::copyTo(QFileInfo(target).absoluteFilePath(), &why))
+            fail(QStringLiteral("자료 보관에 실패 하였습니다: ") + why);
+        out << QStringLiteral("보관하였습니다 (검사 통과): ") << QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()) << Qt::endl;
+        return Ok;
+    }
+    const QString dir = target.isEmpty() ? AutoBackup::folder() : QFileInfo(target).absoluteFilePath();
+    const AutoBackup::Result r = AutoBackup::take(dir, keep > 0 ? keep : AutoBackup::setting().keep);
+    if (!r.ok)
+        fail(QStringLiteral("자료 보관에 실패 하였습니다: ") + r.error);
+    out << QStringLiteral("보관하였습니다 (검사 통과): ") << QDir::toNativeSeparators(r.file) << Qt::endl;
+    for (const QString& f : r.removed)
+        out << QStringLiteral("오래된 보관본을 지웠습니다: ") << QDir::toNativeSeparators(f) << Qt::endl;
+    return Ok;
+}
+
+int check(const Args& a, QTextStream& out)
+{
+    if (a.words.size() > 1)
+        fail(QStringLiteral("check 는 인자를 받지 않습니다."), Usage);
+    OpenDatabase open;
+    const QList<BooksCheck::Item> items = BooksCheck::run(ProgramDir::databaseFile());
+    out << BooksCheck::table(items);
+    const bool clean = BooksCheck::clean(items);
+    out << Qt::endl << (clean ? QStringLiteral("이상이 없습니다.") : QStringLiteral("맞지 않는 자료가 있습니다.")) << Qt::endl;
+    return clean ? Ok : Failed;
+}
+
+int notices(const Args& a, QTextStream& out)
+{
+    if (a.words.size() != 2)
+        fail(QStringLiteral("만들 통보 파일의 종류를 하나 주세요 (결석통보, 납부통지서)."), Usage);
+    const QString kind = a.words[1];
+    OpenDatabase open;
+    NoticeFile file(kind);
+    if (kind == QStringLiteral("결석통보")) {
+        const QDate from = dateOption(a, QStringLiteral("--from"), Clock::today());
+        const QDate to = dateOption(a, QStringLiteral("--to"), from);
+        if (from > to)
+            fail(QStringLiteral("--from 이 --to 보다 늦습니다."), Usage);
+        const QList<AbsenceReports::DailyLine> lines =
+            AbsenceReports::daily({division(a, QStringLiteral("T_회원.부별코드")), QString()}, from, to);
+        file = AbsenceReports::absenceNotice(lines, from, to);
+    } else if (kind == QStringLiteral("납부통지서")) {
+        UnpaidList::Filter f;
+        f.reference = dateOption(a, QStringLiteral("--date"), Clock::today());
+        f.division = division(a, QStringLiteral("부별코드"));
+        PaymentNotices::Options o;
+        o.reference = f.reference;
+        o.issued = f.reference;
+        file = PaymentNotices::dataFile(UnpaidList::list(f).lines, o);
+    } else {
+        fail(QStringLiteral("알 수 없는 통보 파일입니다: %1 (결석통보, 납부통지서)").arg(kind), Usage);
+    }
+    if (file.isEmpty())
+        fail(QStringLiteral("E-mail이 있는 대상이 없어 파일을 만들지 않았습니다."));
+    QString why;
+    if (!file.save(&why))
+        fail(why);
+    out << QDir::toNativeSeparators(file.path()) << QStringLiteral(" 파일이 생성되었습니다. (%1줄)").arg(file.lineCount()) << Qt::endl;
+    return Ok;
+}
+
+QString money(qint64 won) { return QString::number(won); }
+
+int exportList(const Args& a, QTextStream& out)
+{
+    if (a.words.size() != 2)
+        fail(QStringLiteral("내보낼 목록을 하나 주세요 (members, unpaid, cashbook)."), Usage);
+    const QString csvFile = a.options.value(QStringLiteral("--csv"));
+    if (csvFile.isEmpty())
+        fail(QStringLiteral("--csv 로 저장할 파일을 주세요."), Usage);
+    const QString list = a.words[1];
+    if (list != QLatin1String("members") && list != QLatin1String("unpaid") && list != QLatin1String("cashbook"))
+        fail(QStringLiteral("알 수 없는 목록입니다: %1 (members, unpaid, cashbook)").arg(list), Usage);
+    OpenDatabase open;
+    QStringList header;
+    QList<QStringList> rows;
+    if (list == QLatin1String("members")) {
+        // The roster page of the general queries, as the screen lists it.
+        tot::Input in;
+        std::tie(in.divisionIndex, in.divisionText) = divisionEntry(a);
+        in.status = a.options.contains(QStringLiteral("--withdrawn")) ? tot::Status::Withdrawn : tot::Status::Current;
+        in.sort = tot::defaultSort(tot::Roster);
+        tot::Listing l;
+        tot::Problem p;
+        if (!tot::run(tot::Roster, in, &l, &p))
+            fail(p.message, Usage);
+        header = QStringList{QStringLiteral("회원번호")} + l.headers;
+        for (const tot::Row& r : std::as_const(l.rows))
+            rows.append(QStringList{r.memberNo} + r.cells);
+    } else if (list == QLatin1String("unpaid")) {
+        const QString month = a.options.value(QStringLiteral("--month"));
+        if (!FeePayments::isValidMonth(month))
+            fail(QStringLiteral("--month 에 yyyymm 형식의 연월을 주세요."), Usage);
+        UnpaidList::Filter f;
+        f.reference = std::min(monthkey::lastDay(month), std::max(Clock::today(), monthkey::firstDay(month)));
+        f.division = division(a, QStringLiteral("부별코드"));
+        header = {"회원번호", "회원명", "부별", "입관일", "전화번호", "납부일", "미납월", "성별", "E-mail", "핸드폰", "수련비", "미납액"};
+        for (const UnpaidList::Line& l : UnpaidList::list(f).lines)
+            rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, l.months, l.sex, l.email, l.mobile,
+                         money(l.fee), money(l.owed)});
+    } else {
+        const QDate from = dateOption(a, QStringLiteral("--from"), QDate());
+        const QDate to = dateOption(a, QStringLiteral("--to"), QDate());
+        if (!from.isValid() || !to.isValid() || from > to)
+            fail(QStringLiteral("--from 과 --to 로 기간을 주세요 (YYYY-MM-DD)."), Usage);
+        header = {"날짜", "순번", "주항목", "소항목", "입금액", "출금액", "잔액", "적요"};
+        for (const CashInquiry::Row& r : CashInquiry::byDate(from, to).rows)
+            rows.append({db::dateText(r.date), r.carry ? QString() : QString::number(r.seq), r.mainItem, r.subItem, money(r.income),
+                         money(r.expense), money(r.balance), r.memo});
+    }
+    QString why;
+    CsvWriter csv(header);
+    for (const QStringList& r : std::as_const(rows))
+        csv.addRow(r);
+    if (!csv.save(QFileInfo(csvFile).absoluteFilePath(), &why))
+        fail(why);
+    out << QDir::toNativeSeparators(QFileInfo(csvFile).absoluteFilePath()) << QStringLiteral(" 에 %1줄을 저장하였습니다.").arg(rows.size())
+        << Qt::endl;
+    return Ok;
+}
+
+const QStringList kCommands = {"backup", "check", "notices", "export"};
+
+} // namespace
+
+QString help(const QString& command)
+{
+    if (command == QLatin1String("backup"))
+        return QStringLiteral(
+            "사용법: tamrin-cli backup [파일|폴더] [--keep N]\n"
+            "  프로그램이 실행 중이어도 자료를 한 시점 그대로 보관하고, 보관본을 무결성 검사합니다.\n"
+            "  파일을 주면 그 이름으로 보관합니다 (같은 이름의 파일은 검사를 통과한 뒤에만 바뀝니다).\n"
+            "  파일을 주지 않으면 backup/자동/ 에, 폴더를 주면 그 폴더에 Tamrin2000_YYYYMMDD_HHMM.db 로 보관하고\n"
+            "  날짜 이름의 보관본을 최근 N개만 남깁니다 (기본: 체육관 정보의 자동 보관 개수).\n");
+    if (command == QLatin1String("check"))
+        return QStringLiteral(
+            "사용법: tamrin-cli check\n"
+            "  자료 파일의 무결성과 장부를 검사합니다: 수련비 납부마다 금전출납 줄이 꼭 하나 있는지,\n"
+            "  마감한 달의 금액이 그 달 줄의 합계와 같고 누계가 다음 달로 이어지는지, 인원현황의 휴관/퇴관 수가\n"
+            "  기록과 같은지. 검사한 것과 맞지 않는 것을 표로 보여 줍니다. 맞지 않는 것이 있으면 종료 코드 1.\n");
+    if (command == QLatin1String("notices"))
+        return QStringLiteral(
+            "사용법: tamrin-cli notices 종류 [--division 부별코드]\n"
+            "  인터넷통보자료 폴더에 통보 파일을 만듭니다 (화면에서 만드는 것과 같은 내용).\n"
+            "  결석통보    [--from YYYY-MM-DD] [--to YYYY-MM-DD]  기간의 결석 (기본: 오늘)\n"
+            "  납부통지서  [--date YYYY-MM-DD]                     그 날 당월 수련비를 내지 않은 회원 (기본: 오늘)\n"
+            "  --division 에는 부별코드(예: 05)나 유치부, 초등부, 중고/일반 을 줍니다 (기본: 전체).\n");
+    if (command == QLatin1String("export"))
+        return QStringLiteral(
+            "사용법: tamrin-cli export 목록 --csv 파일\n"
+            "  목록을 UTF-8 CSV 파일(첫 줄 제목)로 저장합니다.\n"
+            "  members   [--division 부별코드] [--withdrawn]   회원 명단 (기본: 현재 회원)\n"
+            "  unpaid    --month YYYYMM [--division 부별코드]   그 달 수련비 미납 명단\n"
+            "  cashbook  --from YYYY-MM-DD --to YYYY-MM-DD     기간의 금전출납 (전월이월과 잔액 포함)\n");
+    return QStringLiteral(
+        "사용법: tamrin-cli [--program-dir 폴더] 명령 [인자...]\n"
+        "  backup   자료를 보관하고 검사합니다\n"
+        "  check    자료 파일과 장부를 검사합니다\n"
+        "  notices  통보 파일을 만듭니다\n"
+        "  export   목록을 CSV 파일로 저장합니다\n"
+        "  --program-dir  프로그램 폴더 (기본: tamrin-cli 가 있는 폴더)\n"
+        "  명령마다 --help 로 자세한 사용법을 봅니다. 종료 코드: 0 성공, 1 실패, 2 잘못된 명령.\n");
+}
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    Args a;
+    QString why;
+    if (!parse(args, &a, &why)) {
+        err << why << Qt::endl << help(a.words.value(0));
+        return Usage;
+    }
+    const QString command = a.words.value(0);
+    if (a.help || command == QLatin1String("help")) {
+        out << help(command == QLatin1String("help") ? a.words.value(1) : command);
+        return Ok;
+    }
+    if (!kCommands.contains(command)) {
+        err << (command.isEmpty() ? QStringLiteral("명령을 주세요.") : QStringLiteral("알 수 없는 명령입니다: ") + command) << Qt::endl
+            << help();
+        return Usage;
+    }
+    if (a.options.contains(QStringLiteral("--program-dir"))) {
+        const QString dir = a.options.value(QStringLiteral("--program-dir"));
+        if (!QFileInfo(dir).isDir()) {
+            err << QStringLiteral("프로그램 폴더가 없습니다: ") << dir << Qt::endl;
+            return Usage;
+        }
+        ProgramDir::set(QFileInfo(dir).absoluteFilePath());
+    }
+    try {
+        if (command == QLatin1String("backup"))
+            return backup(a, out);
+        if (command == QLatin1String("check"))
+            return check(a, out);
+        if (command == QLatin1String("notices"))
+            return notices(a, out);
+        return exportList(a, out);
+    } catch (const Failure& f) {
+        err << f.text << Qt::endl;
+        if (f.code == Usage)
+            err << help(command);
+        return f.code;
+    } catch (const db::Error& e) {
+        err << QStringLiteral("자료를 읽을 수 없습니다: ") << e.message() << Qt::endl;
+        return Failed;
+    }
+}
+
+} // namespace cli
