@@ -209,10 +209,6 @@ const QList<Factory> kFactories = {
     {"TfUploadCreate9", Kind::Child, false, make<TfUploadCreate9>},
 };
 
-// The history tabs of the personal screen are not built yet: their entries name a guard that is not
-// listed, which keeps them disabled. Drop it from those entries when the tabs land.
-const QString kHistoryTabs = QStringLiteral("개인관리이력");
-
 const QList<NamedGuard> kGuards = {
     {"CheckMonthClosing", [](QWidget* main) { return CheckMonthClosing(main); }},
 };
@@ -233,14 +229,14 @@ const QList<Entry> kEntries = {
     paged({"개인관리", "신상명세서"}, "TfPer0020", 0, Always, WhenExisting),
     paged({"개인관리", "건의사항"}, "TfPer0020", 1, Always, Chg),
     paged({"개인관리", "생활기록"}, "TfPer0020", 2, Always, Chg),
-    guarded(paged({"개인관리", "심사결과"}, "TfPer0020", 3, Always, Chg), kHistoryTabs),
+    paged({"개인관리", "심사결과"}, "TfPer0020", 3, Always, Chg),
     paged({"개인관리", "시상내역"}, "TfPer0020", 4, Always, Chg),
-    guarded(paged({"개인관리", "체력측정"}, "TfPer0020", 5, Always, Chg), kHistoryTabs),
-    guarded(paged({"개인관리", "출석현황"}, "TfPer0020", 6, Always, Chg), kHistoryTabs),
-    guarded(paged({"개인관리", "수련비납부"}, "TfPer0020", 7, Always, Chg), kHistoryTabs),
+    paged({"개인관리", "체력측정"}, "TfPer0020", 5, Always, Chg),
+    paged({"개인관리", "출석현황"}, "TfPer0020", 6, Always, Chg),
+    paged({"개인관리", "수련비납부"}, "TfPer0020", 7, Always, Chg),
     paged({"개인관리", "뱃지지급"}, "TfPer0020", 8, Always, Chg),
     paged({"개인관리", "상벌점내역"}, "TfPer0020", 9, Always, Chg),
-    guarded(paged({"개인관리", "집중도"}, "TfPer0020", 10, Always, Chg), kHistoryTabs),
+    paged({"개인관리", "집중도"}, "TfPer0020", 10, Always, Chg),
     paged({"개인관리", "공지사항"}, "TfPer0020", 11, Always, Chg),
     item({"개인관리", "개인자료일괄출력"}, "TfPer0030"),
     item({"개인관리", "종료"}, "@close"),

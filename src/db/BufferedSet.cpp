@@ -72,6 +72,20 @@ void BufferedSet::remove(int row)
         m_deleted.append(r);
 }
 
+void BufferedSet::forget(int row)
+{
+    const Row r = m_rows.takeAt(row);
+    if (r.state == State::Inserted)
+        return;
+    for (int i = 0; i < m_saved.size(); ++i)
+        if (m_saved[i].orig == r.orig) {
+            m_saved.removeAt(i);
+            break;
+        }
+}
+
+QVariant BufferedSet::deletedValue(int i, const QString& column) const { return m_deleted[i].orig[col(column)]; }
+
 bool BufferedSet::isDirty() const
 {
     if (!m_deleted.isEmpty())

@@ -30,6 +30,10 @@ public:
 
     int append();             // a new empty row, returns its index
     void remove(int row);     // a stored row is deleted on apply; a new one just disappears
+    // A row already written or deleted by other means leaves the set as if it had never been read.
+    void forget(int row);
+    int deletedCount() const { return m_deleted.size(); }
+    QVariant deletedValue(int i, const QString& column) const; // the stored value of a deleted row
     bool isDirty() const;
 
     void apply();             // runs the statements; throws db::Error. Call inside a Transaction.

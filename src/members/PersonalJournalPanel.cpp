@@ -1,5 +1,7 @@
 #include "members/PersonalJournalPanel.h"
 
+#include "text/Money.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -45,6 +47,7 @@ public:
             return e;
         }
         case C::Text:
+        case C::Money:
             break;
         }
         auto* e = new QLineEdit(parent);
@@ -122,8 +125,12 @@ PersonalJournalPanel::PersonalJournalPanel(PersonalRecord* record, PersonalRecor
     grid->verticalHeader()->setDefaultSectionSize(22);
     grid->setItemDelegate(new CellDelegate(&m_columns, grid));
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (m_columns[i].width > 0)
-            grid->setColumnWidth(i, m_columns[i].width);
+        if (m_columns[i].width > 0) { // never narrower than its heading
+            int title = 0;
+            for (const QString& line : m_columns[i].header.split(u'\n'))
+                title = std::max(title, grid->horizontalHeader()->fontMetrics().horizontalAdvance(line.trimmed()) + 16);
+            grid->setColumnWidth(i, std::max(m_columns[i].width, title));
+        }
         else
             grid->horizontalHeader()->setSectionResizeMode(i, QHeaderView::Stretch);
     }
@@ -155,6 +162,12 @@ QString PersonalJournalPanel::display(const Column& c, const QVariant& v) const
 {
     if (c.kind == Column::Tick)
         return v.toString() == u"1" ? QStringLiteral("✔") : QString();
+    if (c.kind == Column::Money && !v.isNull()) {
+        bool ok = false;
+        const qint64 won = v.toString().toLongLong(&ok);
+        if (ok)
+            return moneyText(won);
+    }
     return v.toString();
 }
 
@@ -177,11 +190,13 @@ void PersonalJournalPanel::refresh()
             const Column& col = m_columns[c];
             auto* it = new QTableWidgetItem(display(col, m_record->cell(m_list, m_rows[g], col.column)));
             Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-            if (col.kind != Column::ReadOnly && col.kind != Column::Tick)
+            if (col.kind != Column::ReadOnly && col.kind != Column::Tick && m_record->editable(m_list, m_rows[g], col.column))
                 f |= Qt::ItemIsEditable;
             it->setFlags(f);
             if (col.kind == Column::Tick || col.kind == Column::Date)
                 it->setTextAlignment(Qt::AlignCenter);
+            else if (col.kind == Column::Money)
+                it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid->setItem(g, c, it);
         }
     }
@@ -267,15 +282,16 @@ void PersonalJournalPanel::cellChanged(QTableWidgetItem* item)
     QString text = item->text();
     if (c.kind == Column::Date)
         text = text.trimmed();
-    if (c.kind == Column::Chooser) {
+    if (c.kind == Column::Money)
+        text.remove(u',');
+    if (c.kind == Column::Chooser)
         m_record->chooseItem(m_list, row, text);
-        // The item's points beside it.
-        m_filling = true;
-        for (int i = 0; i < m_columns.size(); ++i)
-            if (m_columns[i].kind == Column::ReadOnly && grid->item(g, i))
-                grid->item(g, i)->setText(display(m_columns[i], m_record->cell(m_list, row, m_columns[i].column)));
-        m_filling = false;
-        return;
-    }
-    m_record->setCell(m_list, row, c.column, text);
+    else
+        m_record->setCell(m_list, row, c.column, text);
+    // What the value set beside it (an item's points, an obesity index), and the value as kept.
+    m_filling = true;
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (QTableWidgetItem* cell = grid->item(g, i))
+            cell->setText(display(m_columns[i], m_record->cell(m_list, row, m_columns[i].column)));
+    m_filling = false;
 }

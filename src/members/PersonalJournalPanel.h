@@ -24,7 +24,8 @@ public:
             Choice,   // one of the items, nothing else
             Chooser,  // award or point item "code)  name": sets the code as well
             ReadOnly, // shown only
-            Tick      // "1" shows a tick
+            Tick,     // "1" shows a tick
+            Money     // whole won, shown ",##0"
         };
         QString header;
         QString column;

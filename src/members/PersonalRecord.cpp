@@ -1,7 +1,10 @@
 #include "members/PersonalRecord.h"
 
+#include "attendance/Absences.h"
 #include "db/Clock.h"
 #include "db/Query.h"
+#include "fees/FeePayments.h"
+#include "fitness/Fitness.h"
 #include "members/MemberNumber.h"
 #include "members/MemberRecords.h"
 #include "members/MemberStatus.h"
@@ -66,6 +69,42 @@ const TableDef& defOf(PersonalRecord::List l)
                                  "FROM T_뱃지항목 AS b LEFT JOIN T_뱃지지급 AS a "
                                  "ON (a.뱃지코드 = b.뱃지코드 and a.회원번호 = :no) ORDER BY b.뱃지코드",
                                  ""};
+    // Examinations are told apart by kind as well: school and national examinations are numbered
+    // apart, so 심사명 alone may name two rows. None of the identity columns is typed here.
+    static const TableDef exams{"T_심사",
+                                {"회원번호", "승급일자", "심사명", "단증번호", "심사일자", "E1", "E2", "E3", "E4", "E5", "E6",
+                                 "출석률", "승벌점", "평균", "평가"},
+                                {"회원번호", "승급일자", "심사구분", "급품코드"},
+                                "SELECT a.회원번호, a.단증번호, iif(a.심사일자 = '1899-12-30', '', a.심사일자) As 심사일자, "
+                                "a.심사명, a.E1, a.E2, a.E3, a.E4, a.E5, a.E6, a.출석률, a.승벌점, a.평균, a.평가, b.급품명, "
+                                "a.승급일자, b.띠색, a.심사결과평가내용, a.심사구분, a.급품코드 "
+                                "FROM T_심사 AS a INNER JOIN T_급품코드 AS b ON a.급품코드=b.급품코드 "
+                                "WHERE a.회원번호 = :no Order By b.급품코드 Desc, a.승급일자 Desc",
+                                ""};
+    // Absences and fees of every month at once, shown a month or a year at a time, so choosing another
+    // month keeps what was typed; both are written through their own rules.
+    static const TableDef absences{"T_결석",
+                                   {},
+                                   {},
+                                   "SELECT * FROM T_결석 WHERE 회원번호 = :no ORDER BY 결석일자",
+                                   "결석일자"};
+    static const TableDef fees{"T_수련비납부",
+                               {},
+                               {},
+                               "SELECT * FROM T_수련비납부 WHERE 회원번호 = :no Order By 년월분 Desc",
+                               "납부일자"};
+    static const TableDef fitness{"T_체력측정",
+                                  {"회원번호", "측정일자", "A01", "A02", "A03", "A04", "A05", "A06", "A07", "A08", "A09", "A10",
+                                   "A11", "A12", "비만도"},
+                                  {"회원번호", "측정일자"},
+                                  "select a.회원번호, a.측정일자, Format(a.A01, '##0.0') As A01, Format(a.A02, '##0.0') As A02, "
+                                  "Format(a.A03, '##0.0') As A03, Format(a.A04, '##0.0') As A04, Format(a.A05, '##0.0') As A05, "
+                                  "Format(a.A06, '##0.0') As A06, Format(a.A07, '##0.0') As A07, Format(a.A08, '##0.0') As A08, "
+                                  "Format(a.A09, '##0.0') As A09, Format(a.A10, '##0.0') As A10, Format(a.A11, '##0.0') As A11, "
+                                  "Format(a.A12, '##0.0') As A12, Format(a.비만도, '##0.0') As 비만도 "
+                                  "FROM T_체력측정 a WHERE a.회원번호 = :no ORDER BY a.측정일자 desc",
+                                  "측정일자"};
+    static const TableDef concentration{"T_집중도", {}, {}, "SELECT * FROM T_집중도 WHERE  회원번호 = :no Order By 측정일자 Desc", ""};
     static const TableDef none{"", {}, {}, "", ""};
     switch (l) {
     case PersonalRecord::Family: return family;
@@ -75,6 +114,11 @@ const TableDef& defOf(PersonalRecord::List l)
     case PersonalRecord::Points: return points;
     case PersonalRecord::Notices: return notices;
     case PersonalRecord::Badges: return badges;
+    case PersonalRecord::Exams: return exams;
+    case PersonalRecord::Absences: return absences;
+    case PersonalRecord::Fees: return fees;
+    case PersonalRecord::Fitness: return fitness;
+    case PersonalRecord::Concentration: return concentration;
     default: return none;
     }
 }
@@ -128,10 +172,50 @@ const QString kCheckCaption = QStringLiteral("확인");
 
 } // namespace
 
-bool PersonalRecord::handles(List l)
+bool PersonalRecord::handles(List l) { return l >= Family && l < ListCount; }
+
+namespace {
+
+// The lists of the journal pattern: a 순번 per member, a date, rows written by the buffered set.
+bool isJournal(PersonalRecord::List l)
 {
-    return l == Family || l == Suggestions || l == Conduct || l == Awards || l == Points || l == Badges || l == Notices;
+    using R = PersonalRecord;
+    return l == R::Family || l == R::Suggestions || l == R::Conduct || l == R::Awards || l == R::Points || l == R::Notices;
 }
+
+const QStringList& examNumbers()
+{
+    static const QStringList c{"심사명", "E1", "E2", "E3", "E4", "E5", "E6", "출석률", "승벌점", "평균"};
+    return c;
+}
+
+bool isFitnessValue(const QString& column)
+{
+    return column.size() == 3 && column.startsWith(u'A') && column.mid(1).toInt() >= 1 && column.mid(1).toInt() <= fitness::kItems;
+}
+
+// A whole number typed into a cell: blank is null, digits a number; anything else stays text for the
+// check to name.
+QVariant wholeNumber(const QVariant& v)
+{
+    const QString t = v.toString().trimmed();
+    if (t.isEmpty())
+        return QVariant();
+    bool ok = false;
+    const qint64 n = t.toLongLong(&ok);
+    return ok ? QVariant(n) : QVariant(t);
+}
+
+bool isWhole(const QVariant& v)
+{
+    if (v.isNull() || v.toString().trimmed().isEmpty())
+        return true;
+    bool ok = false;
+    v.toString().trimmed().toLongLong(&ok);
+    return ok;
+}
+
+} // namespace
 
 QString PersonalRecord::tableOf(List l) { return QString::fromUtf8(defOf(l).table); }
 
@@ -176,15 +260,15 @@ void PersonalRecord::clear()
 
 QStringList PersonalRecord::editableColumns()
 {
-    // The fields of the screen. The status dates, the fee settings and the first enrolment date are
-    // kept by their own screens and are not written from here, so an edit here never undoes them.
+    // The fields of the screen. The status dates and the first enrolment date are kept by their own
+    // screens and are not written from here, so an edit here never undoes them.
     return {QStringLiteral("회원명"),   QStringLiteral("회원명영"),   QStringLiteral("회원명한문"), QStringLiteral("성별"),
             QStringLiteral("부별코드"), QStringLiteral("급품코드"),   QStringLiteral("주민등록번호"), QStringLiteral("양력음력"),
             QStringLiteral("생년월일"), QStringLiteral("지역코드"),   QStringLiteral("입관일"),     QStringLiteral("전화번호"),
             QStringLiteral("우편번호"), QStringLiteral("주소"),       QStringLiteral("학교"),       QStringLiteral("학년"),
             QStringLiteral("반"),       QStringLiteral("타학원수강"), QStringLiteral("기타사항"),   QStringLiteral("입관동기코드"),
             QStringLiteral("코스코드"), QStringLiteral("장소코드"),   QStringLiteral("시간"),       QStringLiteral("핸드폰번호"),
-            QStringLiteral("이메일")};
+            QStringLiteral("이메일"),   QStringLiteral("납부일자"),   QStringLiteral("수련비"),     QStringLiteral("납부은행")};
 }
 
 bool PersonalRecord::hasName() const { return m_loaded && !blank(m_member.value(0, QStringLiteral("회원명"))); }
@@ -236,11 +320,19 @@ bool PersonalRecord::openList(List l, bool force)
     return true;
 }
 
-void PersonalRecord::setCell(List l, int row, const QString& column, const QVariant& value)
+void PersonalRecord::setCell(List l, int row, const QString& column, const QVariant& typed)
 {
     ListData& d = m_lists[l];
-    if (!d.open || row < 0 || row >= d.set.count())
+    if (!d.open || row < 0 || row >= d.set.count() || l == Concentration)
         return;
+    QVariant value = typed;
+    if ((l == Exams && examNumbers().contains(column)) || (l == Fees && column == u"납부액"))
+        value = wholeNumber(typed);
+    if (l == Fitness && isFitnessValue(column)) {
+        double x = 0;
+        if (fitness::parseValue(typed.toString(), &x))
+            value = fitness::fmt1(x);
+    }
     const QVariant cur = d.set.value(row, column);
     if (cur.toString() == value.toString() && cur.isNull() == value.isNull())
         return;
@@ -248,6 +340,37 @@ void PersonalRecord::setCell(List l, int row, const QString& column, const QVari
         return;
     d.set.setValue(row, column, value);
     d.flag = true;
+    if (l == Fitness && (column == u"A01" || column == u"A02")) {
+        // The index follows height and weight as typed.
+        double h = 0, w = 0;
+        if (fitness::parseValue(d.set.value(row, QStringLiteral("A01")).toString(), &h)
+            && fitness::parseValue(d.set.value(row, QStringLiteral("A02")).toString(), &w))
+            d.set.setValue(row, QStringLiteral("비만도"),
+                           fitness::fmt1(fitness::obesityIndex(h, w, fitness::traineeOffset(field(QStringLiteral("성별")).toString().trimmed()))));
+    }
+    if (l == Fees && column == u"년월분")
+        d.set.setValue(row, QStringLiteral("순번"), FeePayments::nextSeq(value.toString().trimmed()));
+}
+
+bool PersonalRecord::editable(List l, int row, const QString& column) const
+{
+    const ListData& d = m_lists[l];
+    if (!d.open || row < 0 || row >= d.set.count())
+        return false;
+    switch (l) {
+    case Exams:
+        return column == u"단증번호" || column == u"심사일자" || examNumbers().contains(column);
+    case Fitness:
+        return isFitnessValue(column);
+    case Fees:
+        return column == u"비고" || (d.set.state(row) == db::BufferedSet::State::Inserted
+                                     && (column == u"년월분" || column == u"납부일자" || column == u"납부액"));
+    case Badges:
+    case Concentration:
+        return false;
+    default:
+        return true;
+    }
 }
 
 bool PersonalRecord::changed(List l) const { return m_lists[l].open && (m_lists[l].flag || m_lists[l].set.isDirty()); }
@@ -277,12 +400,28 @@ int PersonalRecord::nextSerial(List l) const
 
 int PersonalRecord::addRow(List l)
 {
-    if (!m_loaded || !handles(l) || l == Badges)
+    if (!m_loaded || l == Badges || l == Exams || l == Concentration || !handles(l))
         return -1;
     if (!m_lists[l].open)
         prepare(l);
-    const int serial = nextSerial(l);
     ListData& d = m_lists[l];
+    if (!isJournal(l)) {
+        const int row = d.set.append();
+        d.set.setValue(row, QStringLiteral("회원번호"), m_no);
+        d.set.setValue(row, dateColumnOf(l), Clock::todayText());
+        if (l == Fees) {
+            const QString month = Clock::today().toString(QStringLiteral("yyyyMM"));
+            d.set.setValue(row, QStringLiteral("년월분"), month);
+            d.set.setValue(row, QStringLiteral("납부액"), field(QStringLiteral("수련비")).toLongLong());
+            d.set.setValue(row, QStringLiteral("순번"), FeePayments::nextSeq(month));
+        }
+        if (l == Fitness)
+            for (int i = 1; i <= fitness::kItems + 1; ++i)
+                d.set.setValue(row, i > fitness::kItems ? QStringLiteral("비만도") : fitness::itemCode(i), fitness::fmt1(0));
+        d.flag = true;
+        return row;
+    }
+    const int serial = nextSerial(l);
     const int row = d.set.append();
     d.set.setValue(row, QStringLiteral("회원번호"), m_no);
     d.set.setValue(row, QStringLiteral("순번"), serial);
@@ -296,7 +435,7 @@ int PersonalRecord::addRow(List l)
 bool PersonalRecord::deleteRow(List l, int row)
 {
     ListData& d = m_lists[l];
-    if (!d.open || l == Badges || row < 0 || row >= d.set.count())
+    if (!d.open || l == Badges || l == Fees || l == Concentration || row < 0 || row >= d.set.count())
         return false;
     d.set.remove(row);
     d.flag = true;
@@ -336,11 +475,11 @@ QStringList PersonalRecord::pointItems()
 
 void PersonalRecord::chooseItem(List l, int row, const QString& itemText)
 {
-    if (l != Awards && l != Points)
+    if (l != Awards && l != Points && l != Absences)
         return;
     setCell(l, row, QStringLiteral("비고2"), itemText);
     const QString code = codeOf(itemText);
-    setCell(l, row, l == Awards ? QStringLiteral("상장코드") : QStringLiteral("벌점코드"), code);
+    setCell(l, row, l == Awards ? QStringLiteral("상장코드") : l == Points ? QStringLiteral("벌점코드") : QStringLiteral("결석사유코드"), code);
     if (l == Points) {
         // Shown beside the item, never written.
         const QVariant pts = pointsOf(code);
@@ -350,15 +489,111 @@ void PersonalRecord::chooseItem(List l, int row, const QString& itemText)
     }
 }
 
-QList<int> PersonalRecord::pointRows(int year, int month) const
+QList<int> PersonalRecord::rowsWithPrefix(List l, const QString& column, const QString& prefix) const
 {
     QList<int> out;
-    const db::BufferedSet& s = m_lists[Points].set;
-    const QString prefix = QStringLiteral("%1-%2").arg(year, 4, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
+    const db::BufferedSet& s = m_lists[l].set;
     for (int r = 0; r < s.count(); ++r)
-        if (s.state(r) == db::BufferedSet::State::Inserted || s.value(r, QStringLiteral("벌점일자")).toString().startsWith(prefix))
+        if (s.state(r) == db::BufferedSet::State::Inserted || s.value(r, column).toString().startsWith(prefix))
             out.append(r);
     return out;
+}
+
+QList<int> PersonalRecord::pointRows(int year, int month) const
+{
+    return rowsWithPrefix(Points, QStringLiteral("벌점일자"),
+                          QStringLiteral("%1-%2").arg(year, 4, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0')));
+}
+
+QList<int> PersonalRecord::absenceRows(int year, int month) const
+{
+    return rowsWithPrefix(Absences, QStringLiteral("결석일자"),
+                          QStringLiteral("%1-%2").arg(year, 4, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0')));
+}
+
+QList<int> PersonalRecord::feeRows(int year) const
+{
+    return rowsWithPrefix(Fees, QStringLiteral("년월분"), QStringLiteral("%1").arg(year, 4, 10, QChar(u'0')));
+}
+
+std::array<std::array<int, 12>, 2> PersonalRecord::absenceCounts(int year) const
+{
+    std::array<std::array<int, 12>, 2> out{};
+    if (!m_loaded)
+        return out;
+    db::Query q(QStringLiteral("SELECT year(결석일자) AS yy, month(결석일자) AS mm, Count(결석일자) AS cnt FROM T_결석 "
+                               "WHERE 회원번호 = :no AND year(결석일자) IN (:Y1, :Y2) GROUP BY year(결석일자), month(결석일자)"));
+    q.bind({{QStringLiteral("no"), m_no}, {QStringLiteral("Y1"), year - 1}, {QStringLiteral("Y2"), year}}).open();
+    while (q.next()) {
+        const int y = int(q.integer(QStringLiteral("yy"))), m = int(q.integer(QStringLiteral("mm")));
+        if (m >= 1 && m <= 12 && (y == year - 1 || y == year))
+            out[y == year ? 1 : 0][m - 1] = int(q.integer(QStringLiteral("cnt")));
+    }
+    return out;
+}
+
+QStringList PersonalRecord::feeMarks(int year) const
+{
+    QStringList out;
+    for (int m = 0; m < 12; ++m)
+        out.append(QString());
+    if (!m_loaded)
+        return out;
+    db::Query q(QStringLiteral("SELECT MID(년월분, 5, 2) AS mm, Count(년월분) AS cnt FROM T_수련비납부 "
+                               "WHERE 회원번호 = :no AND MID(년월분, 1, 4) = :YYYY GROUP BY MID(년월분, 5, 2)"));
+    q.bind({{QStringLiteral("no"), m_no}, {QStringLiteral("YYYY"), QString::number(year)}}).open();
+    while (q.next()) {
+        const int m = q.str(QStringLiteral("mm")).toInt();
+        if (m >= 1 && m <= 12 && q.integer(QStringLiteral("cnt")) == 1)
+            out[m - 1] = QStringLiteral("V");
+    }
+    return out;
+}
+
+PersonalRecord::FitnessComparison PersonalRecord::fitnessComparison() const
+{
+    FitnessComparison c;
+    const auto texts = [](const fitness::Values& v) {
+        QStringList out;
+        for (double x : v)
+            out.append(fitness::fmt1(x));
+        return out;
+    };
+    const auto blanks = [] { return QStringList(fitness::kItems + 1, QString()); };
+    c.first = c.national = c.change = c.school = blanks();
+    if (!m_loaded)
+        return c;
+    const QString birth = field(QStringLiteral("생년월일")).toString().trimmed();
+    const QString sex = field(QStringLiteral("성별")).toString().trimmed();
+    const int year = Clock::today().year();
+    const fitness::Measurement first = fitness::firstMeasurement(m_no);
+    if (first.found()) {
+        c.firstDate = first.date;
+        c.first = texts(first.v);
+        const fitness::Measurement last = fitness::latestMeasurement(m_no);
+        fitness::Values d{};
+        for (int i = 0; i <= fitness::kItems; ++i)
+            d[i] = last.v[i] - first.v[i];
+        c.change = texts(d);
+    }
+    if (birth.size() > 3) {
+        const fitness::Measurement n = fitness::nationalValues(fitness::yearDifference(birth, year), fitness::sexCode(sex));
+        if (n.found()) {
+            c.national = texts(n.v);
+            c.national[fitness::kItems].clear(); // the national row has no index of its own there
+            c.nationalA13 = fitness::fmt1(n.v[fitness::kItems]);
+        }
+    }
+    c.school = texts(fitness::GroupAverages().of(birth.left(4), sex));
+    return c;
+}
+
+QStringList PersonalRecord::examCriteria()
+{
+    QStringList out = itemsOf(QStringLiteral("select 심사항목명 from T_심사항목 ORDER BY 심사항목코드"));
+    while (out.size() < 6)
+        out.append(QString());
+    return out.mid(0, 6);
 }
 
 QString PersonalRecord::PointSums::summary() const
@@ -444,13 +679,36 @@ std::optional<PersonalRecord::Problem> PersonalRecord::check() const
         return Problem{kCheckCaption, QStringLiteral("입관일은 1900년 이후로 입력하세요."), QStringLiteral("입관일")};
     if (blank(field(QStringLiteral("회원명"))))
         return Problem{kCheckCaption, QStringLiteral("회원명을 입력해 주십시요."), QStringLiteral("회원명")};
+    if (!isWhole(field(QStringLiteral("수련비"))) || !isWhole(field(QStringLiteral("납부일자"))))
+        return Problem{kCheckCaption, QStringLiteral("숫자로 입력하세요."),
+                       isWhole(field(QStringLiteral("수련비"))) ? QStringLiteral("납부일자") : QStringLiteral("수련비")};
+
+    // New fee rows may not fall in a closed month.
+    if (changed(Fees)) {
+        const db::BufferedSet& s = m_lists[Fees].set;
+        for (int r = 0; r < s.count(); ++r) {
+            if (s.state(r) != db::BufferedSet::State::Inserted)
+                continue;
+            const QString day = s.value(r, QStringLiteral("납부일자")).toString().trimmed();
+            if (!isDateText(day))
+                return Problem{kCheckCaption, QStringLiteral("납부일자를 yyyy-mm-dd 형식으로 입력하세요."), QStringLiteral("납부일자"),
+                               Fees, r};
+            if (FeePayments::isClosed(QDate::fromString(day, QStringLiteral("yyyy-MM-dd"))))
+                return Problem{QStringLiteral("오류"), FeePayments::closedEntryMessage(), QStringLiteral("납부일자"), Fees, r};
+        }
+    }
 
     // Rows that would be written: a journal row needs a real date (its identity and the month views
     // depend on it), an award or point row its item.
     for (int i = 0; i < ListCount; ++i) {
         const List l = List(i);
-        if (!handles(l) || l == Badges || !changed(l))
+        if (!changed(l))
             continue;
+        if (!isJournal(l)) {
+            if (auto p = checkList(l))
+                return p;
+            continue;
+        }
         const db::BufferedSet& s = m_lists[l].set;
         for (int r = 0; r < s.count(); ++r) {
             if (s.state(r) == db::BufferedSet::State::Unchanged)
@@ -468,6 +726,134 @@ std::optional<PersonalRecord::Problem> PersonalRecord::check() const
         }
     }
     return std::nullopt;
+}
+
+std::optional<PersonalRecord::Problem> PersonalRecord::checkList(List l) const
+{
+    const db::BufferedSet& s = m_lists[l].set;
+    const auto problem = [l](const QString& message, const QString& column, int row) {
+        return Problem{kCheckCaption, message, column, l, row};
+    };
+    // The key date of every listed row: the list holds all the member's rows, so a date twice in it
+    // is a date twice in the table.
+    QHash<QString, int> seen;
+    for (int r = 0; r < s.count(); ++r) {
+        const bool pending = s.state(r) != db::BufferedSet::State::Unchanged;
+        if (l == Exams && pending) {
+            const QString day = s.value(r, QStringLiteral("심사일자")).toString().trimmed();
+            if (!day.isEmpty() && !isDateText(day))
+                return problem(QStringLiteral("심사일자 '%1' : yyyy-mm-dd 형식으로 입력하세요.").arg(day), QStringLiteral("심사일자"), r);
+            for (const QString& c : examNumbers())
+                if (!isWhole(s.value(r, c)))
+                    return problem(QStringLiteral("%1 '%2' : 숫자로 입력하세요.").arg(c, s.value(r, c).toString()), c, r);
+        }
+        if (l == Fitness && pending)
+            for (int i = 1; i <= fitness::kItems; ++i) {
+                double x = 0;
+                const QString c = fitness::itemCode(i);
+                if (!fitness::parseValue(s.value(r, c).toString(), &x))
+                    return problem(QStringLiteral("%1 측정 %2 '%3' : 숫자로 입력하세요.")
+                                       .arg(s.value(r, QStringLiteral("측정일자")).toString(), c, s.value(r, c).toString()),
+                                   c, r);
+            }
+        if (l == Fees && s.state(r) == db::BufferedSet::State::Inserted && !isWhole(s.value(r, QStringLiteral("납부액"))))
+            return problem(QStringLiteral("%1 금액 '%2' : 숫자로 입력하세요.")
+                               .arg(s.value(r, QStringLiteral("년월분")).toString(), s.value(r, QStringLiteral("납부액")).toString()),
+                           QStringLiteral("납부액"), r);
+        if (l == Absences || l == Fitness) {
+            const QString column = dateColumnOf(l);
+            const QString what = l == Absences ? QStringLiteral("결석일자") : QStringLiteral("측정일자");
+            const QString day = s.value(r, column).toString().trimmed();
+            if (pending && !isDateText(day))
+                return problem(QStringLiteral("%1 '%2' : yyyy-mm-dd 형식의 날짜로 입력하세요.").arg(what, day), column, r);
+            if (seen.contains(day))
+                return problem(QStringLiteral("%1 %2 은(는) 이미 입력되어 있습니다.").arg(what, day), column, pending ? r : seen.value(day));
+            seen.insert(day, r);
+        }
+    }
+    return std::nullopt;
+}
+
+void PersonalRecord::writeExams()
+{
+    db::BufferedSet& s = m_lists[Exams].set;
+    // An examination day left blank is none at all, as the other screens store it.
+    for (int r = 0; r < s.count(); ++r)
+        if (s.state(r) == db::BufferedSet::State::Modified && blank(s.value(r, QStringLiteral("심사일자")))
+            && !s.value(r, QStringLiteral("심사일자")).isNull())
+            s.setValue(r, QStringLiteral("심사일자"), QVariant());
+    s.apply();
+}
+
+void PersonalRecord::writeAbsences()
+{
+    const db::BufferedSet& s = m_lists[Absences].set;
+    const auto day = [](const QVariant& v) { return QDate::fromString(v.toString().trimmed(), QStringLiteral("yyyy-MM-dd")); };
+    const auto entry = [&](int r) {
+        return ::Absences::Entry{m_no, day(s.value(r, QStringLiteral("결석일자"))), s.value(r, QStringLiteral("비고2")).toString(),
+                                 s.value(r, QStringLiteral("비고")).toString()};
+    };
+    // Rows leave their old day first, so a day given up by one row can be taken by another.
+    for (int i = 0; i < s.deletedCount(); ++i)
+        ::Absences::remove(m_no, day(s.deletedValue(i, QStringLiteral("결석일자"))));
+    for (int r = 0; r < s.count(); ++r)
+        if (s.state(r) == db::BufferedSet::State::Modified
+            && s.value(r, QStringLiteral("결석일자")) != s.oldValue(r, QStringLiteral("결석일자")))
+            ::Absences::remove(m_no, day(s.oldValue(r, QStringLiteral("결석일자"))));
+    // The tab corrects the record; the penalty of an unexcused absence is booked by the daily entry.
+    for (int r = 0; r < s.count(); ++r) {
+        if (s.state(r) == db::BufferedSet::State::Inserted
+            || (s.state(r) == db::BufferedSet::State::Modified
+                && s.value(r, QStringLiteral("결석일자")) != s.oldValue(r, QStringLiteral("결석일자"))))
+            ::Absences::add(entry(r), false);
+        else if (s.state(r) == db::BufferedSet::State::Modified)
+            ::Absences::correct(m_no, day(s.value(r, QStringLiteral("결석일자"))), entry(r));
+    }
+}
+
+void PersonalRecord::writeFees()
+{
+    const db::BufferedSet& s = m_lists[Fees].set;
+    try {
+        for (int r = 0; r < s.count(); ++r) {
+            const QString month = s.value(r, QStringLiteral("년월분")).toString().trimmed();
+            const QString note = s.value(r, QStringLiteral("비고")).toString();
+            if (s.state(r) == db::BufferedSet::State::Modified)
+                FeePayments::update(m_no, s.oldValue(r, QStringLiteral("년월분")).toString(),
+                                    s.oldValue(r, QStringLiteral("납부액")).toLongLong(), note);
+            else if (s.state(r) == db::BufferedSet::State::Inserted)
+                FeePayments::add(m_no, month,
+                                 QDate::fromString(s.value(r, QStringLiteral("납부일자")).toString().trimmed(), QStringLiteral("yyyy-MM-dd")),
+                                 s.value(r, QStringLiteral("납부액")).toLongLong(), note);
+        }
+    } catch (const FeeError& e) {
+        throw db::Error(e.message(), QString());
+    }
+}
+
+std::optional<PersonalRecord::Problem> PersonalRecord::feeDeleteProblem(int row) const
+{
+    const db::BufferedSet& s = m_lists[Fees].set;
+    if (row < 0 || row >= s.count() || s.state(row) == db::BufferedSet::State::Inserted)
+        return std::nullopt;
+    const QDate paid = QDate::fromString(s.oldValue(row, QStringLiteral("납부일자")).toString(), QStringLiteral("yyyy-MM-dd"));
+    if (FeePayments::isClosed(paid))
+        return Problem{QStringLiteral("오류"), FeePayments::closedDeleteMessage(), QStringLiteral("납부일자"), Fees, row};
+    return std::nullopt;
+}
+
+void PersonalRecord::deleteFeeNow(int row)
+{
+    ListData& d = m_lists[Fees];
+    if (!d.open || row < 0 || row >= d.set.count())
+        return;
+    if (d.set.state(row) == db::BufferedSet::State::Inserted) {
+        d.set.remove(row);
+        return;
+    }
+    // Exactly this payment and its own cash-book line, whatever else was paid that day.
+    FeePayments::remove(m_no, d.set.oldValue(row, QStringLiteral("년월분")).toString());
+    d.set.forget(row);
 }
 
 void PersonalRecord::writeBadges()
@@ -509,6 +895,12 @@ void PersonalRecord::save()
                 continue;
             if (l == Badges)
                 writeBadges();
+            else if (l == Exams)
+                writeExams();
+            else if (l == Absences)
+                writeAbsences();
+            else if (l == Fees)
+                writeFees();
             else
                 m_lists[l].set.apply();
             written.append(l);
@@ -520,6 +912,9 @@ void PersonalRecord::save()
         m_lists[l].set.markApplied();
         m_lists[l].flag = false;
     }
+    // The fee rules number the rows themselves: read them as stored.
+    if (written.contains(Fees))
+        prepare(Fees);
 }
 
 void PersonalRecord::cancel()

@@ -23,9 +23,9 @@
 class PersonalRecord {
 public:
     // The lists of the screen, in the order a save writes them (after the member row).
-    enum List { Family, Suggestions, Conduct, Awards, Exams, Absences, Fees, Fitness, Points, Badges, Notices, ListCount };
+    // Concentration is shown only; nothing writes it here.
+    enum List { Family, Suggestions, Conduct, Awards, Exams, Absences, Fees, Fitness, Points, Badges, Notices, Concentration, ListCount };
 
-    // Whether this class reads and writes the list (the history lists come later).
     static bool handles(List l);
     static QString tableOf(List l);
     static QString dateColumnOf(List l); // empty for the family and the badges
@@ -57,10 +57,15 @@ public:
     bool changed(List l) const; // flag raised or rows changed
     bool anyChange() const;     // the member row or any list
 
+    // Whether the user may type into the cell while editing: a fee row keeps its month, date and
+    // amount once stored; the identity of an examination and the fitness index are never typed.
+    bool editable(List l, int row, const QString& column) const;
+
     // A new row: 순번 one above every 순번 the member has in the table (saved or listed), 회원번호 and,
-    // for the journals, today's date. Returns its index.
+    // for the journals, today's date. An absence gets today; a fee today, this month and the member's
+    // monthly fee; a measurement today and zero values. -1 for lists without an add.
     int addRow(List l);
-    // Marks a listed row deleted. False when there is no such row.
+    // Marks a listed row deleted. False when there is no such row. Fee rows go by deleteFeeNow().
     bool deleteRow(List l, int row);
     // Back to the list as read; its flag drops.
     void cancelList(List l);
@@ -84,6 +89,26 @@ public:
     };
     PointSums pointSums(int year) const; // from the saved rows
 
+    // The absences of one month and the fees of one year as the tabs show them; new rows show in any.
+    QList<int> absenceRows(int year, int month) const;
+    QList<int> feeRows(int year) const;
+    // Absences counted per month: [0] the year before `year`, [1] `year`.
+    std::array<std::array<int, 12>, 2> absenceCounts(int year) const;
+    // "V" under each month of `year` the member paid exactly once, empty otherwise.
+    QStringList feeMarks(int year) const;
+
+    // The lines below the measurements: the oldest one, the national row of the member's age and sex
+    // with its obesity value, the change from the oldest to the newest, and the average of the latest
+    // measurement of every member born in the same year and of the same sex. 13 texts each (A01 ..
+    // A12, 비만도); the national and change rows are empty when there is nothing to show.
+    struct FitnessComparison {
+        QString firstDate;
+        QStringList first, national, change, school;
+        QString nationalA13;
+    };
+    FitnessComparison fitnessComparison() const;
+    static QStringList examCriteria(); // the six item names of T_심사항목
+
     // Badges go strictly in code order: the first badge not held, or back the last one held.
     bool awardBadge(const QDate& day);
     bool takeBackBadge();
@@ -98,6 +123,12 @@ public:
     };
     // The first thing a save would refuse, or nothing.
     std::optional<Problem> check() const;
+
+    // A stored fee row is deleted at once with its own cash-book line, not at 확인; a new row only
+    // leaves the list. The problem is the refusal for a payment in a closed month.
+    std::optional<Problem> feeDeleteProblem(int row) const;
+    void deleteFeeNow(int row); // throws FeeError or db::Error; the list keeps its other changes
+
     // Writes the member row, then every list that changed, in the order of List, in one transaction:
     // all of it or nothing. On failure it throws db::Error and keeps the buffered changes.
     void save();
@@ -121,6 +152,11 @@ private:
     };
     void prepare(List l);
     void writeBadges();
+    void writeExams();
+    void writeAbsences();
+    void writeFees();
+    QList<int> rowsWithPrefix(List l, const QString& column, const QString& prefix) const;
+    std::optional<Problem> checkList(List l) const;
 
     db::BufferedSet m_member;
     QString m_no;

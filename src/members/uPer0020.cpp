@@ -5,6 +5,9 @@
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "fees/FeePayments.h"
+#include "fitness/Fitness.h"
+#include "attendance/Absences.h"
 #include "members/MemberNumber.h"
 #include "members/MemberStatus.h"
 #include "members/PersonalJournalPanel.h"
@@ -20,6 +23,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +74,49 @@ void setComboValue(QComboBox* box, const QVariant& value)
         i = box->count() - 1;
     }
     box->setCurrentIndex(i < 0 ? 0 : i);
+}
+
+QVBoxLayout* pageLayout(QWidget* page)
+{
+    auto* v = new QVBoxLayout(page);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    return v;
+}
+
+// "yyyy 년 mm 월" choosers of a tab; the years are filled when the screen opens.
+QHBoxLayout* yearMonthChooser(QWidget* page, QComboBox** year, QComboBox** month, bool twoDigits)
+{
+    auto* choose = new QHBoxLayout;
+    *year = new QComboBox(page);
+    *month = new QComboBox(page);
+    for (int m = 1; m <= 12; ++m)
+        (*month)->addItem(twoDigits ? QStringLiteral("%1").arg(m, 2, 10, QChar(u'0')) : QString::number(m));
+    choose->addWidget(*year);
+    choose->addWidget(new QLabel(QStringLiteral("년"), page));
+    choose->addWidget(*month);
+    choose->addWidget(new QLabel(QStringLiteral("월"), page));
+    choose->addStretch();
+    return choose;
+}
+
+// Twelve month cells under their captions "1월" .. "12월".
+QGridLayout* monthCells(QWidget* page, QList<QLabel*>* cells)
+{
+    auto* grid = new QGridLayout;
+    grid->setSpacing(1);
+    for (int m = 0; m < 12; ++m) {
+        auto* cap = new QLabel(QStringLiteral("%1월").arg(m + 1), page);
+        cap->setAlignment(Qt::AlignCenter);
+        auto* val = new QLabel(page);
+        val->setAlignment(Qt::AlignCenter);
+        val->setFrameShape(QFrame::Panel);
+        val->setFrameShadow(QFrame::Sunken);
+        grid->addWidget(cap, 0, m);
+        grid->addWidget(val, 1, m);
+        cells->append(val);
+    }
+    return grid;
 }
 
 } // namespace
@@ -164,8 +211,46 @@ void TfPer0020::buildUi()
                                             {{QStringLiteral("공 지 일 자"), QStringLiteral("공지일자"), Col::Date, 90},
                                              {QStringLiteral("개 인 심 사 평 가 공 지 사 항"), QStringLiteral("공지사항"), Col::Phrase, 0}});
             break;
+        case TabExams: {
+            const QStringList criteria = PersonalRecord::examCriteria();
+            QList<Col> cols = {{QStringLiteral("띠색"), QStringLiteral("띠색"), Col::ReadOnly, 45},
+                               {QStringLiteral("급품"), QStringLiteral("급품명"), Col::ReadOnly, 55},
+                               {QStringLiteral("심사명"), QStringLiteral("심사명"), Col::Text, 45, {}, 6},
+                               {QStringLiteral("단증번호"), QStringLiteral("단증번호"), Col::Text, 70, {}, 8},
+                               {QStringLiteral("승급일자"), QStringLiteral("승급일자"), Col::ReadOnly, 80},
+                               {QStringLiteral("심사일자"), QStringLiteral("심사일자"), Col::Date, 80}};
+            for (int i = 0; i < 6; ++i)
+                cols.append({criteria[i], QStringLiteral("E%1").arg(i + 1), Col::Text, 42, {}, 3});
+            cols.append({QStringLiteral("출석률"), QStringLiteral("출석률"), Col::Text, 45, {}, 3});
+            cols.append({QStringLiteral("승벌점"), QStringLiteral("승벌점"), Col::Text, 45, {}, 4});
+            cols.append({QStringLiteral("평균"), QStringLiteral("평균"), Col::Text, 40, {}, 3});
+            cols.append({QStringLiteral("심사결과평가내용"), QStringLiteral("심사결과평가내용"), Col::ReadOnly, 200});
+            page = new PersonalJournalPanel(&m_record, PersonalRecord::Exams, cols);
+            break;
+        }
+        case TabFitness:
+            page = buildFitnessTab();
+            break;
+        case TabAttendance:
+            page = buildAttendanceTab();
+            break;
+        case TabFees:
+            page = buildFeesTab();
+            break;
+        case TabConcentration: {
+            QList<Col> cols = {{QStringLiteral("측정일자"), QStringLiteral("측정일자"), Col::ReadOnly, 80}};
+            const char* groups[] = {"시각", "청각", "종합"};
+            const char* kinds[] = {"본인", "나이", "기간", "전체"};
+            const char* kindTitles[] = {"자신", "나이", "기간", "전체"};
+            for (int g = 0; g < 3; ++g)
+                for (int k = 0; k < 4; ++k)
+                    cols.append({QString::fromUtf8(groups[g]) + u' ' + QString::fromUtf8(kindTitles[k]),
+                                 QString::fromUtf8(groups[g]) + QString::fromUtf8(kinds[k]) + QStringLiteral("평균"), Col::ReadOnly, 48});
+            page = new PersonalJournalPanel(&m_record, PersonalRecord::Concentration, cols);
+            break;
+        }
         default:
-            page = new QWidget; // the history tabs come with their own issue
+            page = new QWidget;
             break;
         }
         if (auto* p = qobject_cast<PersonalJournalPanel*>(page))
@@ -180,8 +265,9 @@ void TfPer0020::buildUi()
         connect(p, &PersonalJournalPanel::deleteClicked, this, [this, l] { ListDeleteClick(l); });
         connect(p, &PersonalJournalPanel::cancelClicked, this, [this, l] { ListCancelClick(l); });
     }
-    // The middle button of the badges does nothing.
+    // The middle button of the badges does nothing; the concentration tab is read only.
     m_panels.value(PersonalRecord::Badges)->btnDelete->hide();
+    m_panels.value(PersonalRecord::Exams)->btnAdd->hide();
     root->addWidget(TabControl1, 1);
 
     auto* bar = new QHBoxLayout;
@@ -393,20 +479,8 @@ QWidget* TfPer0020::buildDetailsTab()
 QWidget* TfPer0020::buildPointsTab()
 {
     auto* page = new QWidget;
-    auto* v = new QVBoxLayout(page);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(2);
-    auto* choose = new QHBoxLayout;
-    com_PointYear = new QComboBox(page);
-    com_PointMonth = new QComboBox(page);
-    for (int m = 1; m <= 12; ++m)
-        com_PointMonth->addItem(QStringLiteral("%1").arg(m, 2, 10, QChar(u'0')));
-    choose->addWidget(com_PointYear);
-    choose->addWidget(new QLabel(QStringLiteral("년"), page));
-    choose->addWidget(com_PointMonth);
-    choose->addWidget(new QLabel(QStringLiteral("월"), page));
-    choose->addStretch();
-    v->addLayout(choose);
+    auto* v = pageLayout(page);
+    v->addLayout(yearMonthChooser(page, &com_PointYear, &com_PointMonth, true));
 
     auto* panel = new PersonalJournalPanel(&m_record, PersonalRecord::Points,
                                            {{QStringLiteral("내 역"), QStringLiteral("비고2"), Col::Chooser, 220},
@@ -419,19 +493,7 @@ QWidget* TfPer0020::buildPointsTab()
     m_panels.insert(PersonalRecord::Points, panel);
     v->addWidget(panel, 1);
 
-    auto* sums = new QGridLayout;
-    sums->setSpacing(1);
-    for (int m = 0; m < 12; ++m) {
-        auto* cap = new QLabel(QStringLiteral("%1월").arg(m + 1), page);
-        cap->setAlignment(Qt::AlignCenter);
-        auto* val = new QLabel(page);
-        val->setAlignment(Qt::AlignCenter);
-        val->setFrameShape(QFrame::Panel);
-        val->setFrameShadow(QFrame::Sunken);
-        sums->addWidget(cap, 0, m);
-        sums->addWidget(val, 1, m);
-        lbl_PointMonths.append(val);
-    }
+    QGridLayout* sums = monthCells(page, &lbl_PointMonths);
     lbl_PointSum = new QLabel(page);
     lbl_PointSum->setFrameShape(QFrame::Panel);
     lbl_PointSum->setFrameShadow(QFrame::Sunken);
@@ -444,6 +506,122 @@ QWidget* TfPer0020::buildPointsTab()
     return page;
 }
 
+QTableWidget* TfPer0020::smallTable(int rows, const QStringList& columns, QWidget* parent)
+{
+    auto* t = new QTableWidget(rows, int(columns.size()), parent);
+    t->setHorizontalHeaderLabels(columns);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns.size(); ++c) {
+            auto* it = new QTableWidgetItem;
+            it->setTextAlignment(Qt::AlignCenter);
+            t->setItem(r, c, it);
+        }
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + rows * t->verticalHeader()->defaultSectionSize() + 4);
+    return t;
+}
+
+QWidget* TfPer0020::buildFitnessTab()
+{
+    auto* page = new QWidget;
+    auto* v = pageLayout(page);
+    const QStringList labels = fitness::itemLabels(6);
+    QList<Col> cols = {{QStringLiteral("측정일자"), QStringLiteral("측정일자"), Col::ReadOnly, 80}};
+    for (int i = 1; i <= fitness::kItems; ++i)
+        cols.append({labels.value(i - 1).isEmpty() ? fitness::itemCode(i) : labels.value(i - 1), fitness::itemCode(i), Col::Text, 48, {}, 6});
+    cols.append({QStringLiteral("비만도"), QStringLiteral("비만도"), Col::ReadOnly, 50});
+    auto* panel = new PersonalJournalPanel(&m_record, PersonalRecord::Fitness, cols, page);
+    m_panels.insert(PersonalRecord::Fitness, panel);
+    v->addWidget(panel, 1);
+
+    QStringList heads = {QString()};
+    for (int i = 1; i <= fitness::kItems; ++i)
+        heads.append(labels.value(i - 1).isEmpty() ? fitness::itemCode(i) : labels.value(i - 1));
+    heads.append(QStringLiteral("비만도"));
+    grd_FitCompare = smallTable(4, heads, page);
+    grd_FitCompare->verticalHeader()->setVisible(false);
+    const char* rows[] = {"최초측정", "문 체 부", "증     감", "체 육 관"};
+    for (int r = 0; r < 4; ++r)
+        grd_FitCompare->item(r, 0)->setText(QString::fromUtf8(rows[r]));
+    grd_FitCompare->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    v->addWidget(grd_FitCompare);
+    lbl_A13 = new QLabel(page);
+    v->addWidget(lbl_A13);
+    return page;
+}
+
+QWidget* TfPer0020::buildAttendanceTab()
+{
+    auto* page = new QWidget;
+    auto* v = pageLayout(page);
+    v->addLayout(yearMonthChooser(page, &com_AbsYear, &com_AbsMonth, false));
+
+    auto* panel = new PersonalJournalPanel(
+        &m_record, PersonalRecord::Absences,
+        {{QStringLiteral("결 석 일 자"), QStringLiteral("결석일자"), Col::Date, 90},
+         {QStringLiteral("결 석 사 유"), QStringLiteral("비고2"), Col::Chooser, 200},
+         {QStringLiteral("비 고"), QStringLiteral("비고"), Col::Phrase, 0,
+          {QStringLiteral("본인"), QStringLiteral("부모"), QStringLiteral("친척"), QStringLiteral("기타")}}},
+        page);
+    panel->setRowFilter([this] { return m_record.absenceRows(com_AbsYear->currentText().toInt(), com_AbsMonth->currentText().toInt()); });
+    m_panels.insert(PersonalRecord::Absences, panel);
+    v->addWidget(panel, 1);
+
+    QStringList months = {QString()};
+    for (int m = 1; m <= 12; ++m)
+        months.append(QStringLiteral("%1월").arg(m));
+    grd_AbsCount = smallTable(2, months, page);
+    grd_AbsCount->verticalHeader()->setVisible(false);
+    grd_AbsCount->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    v->addWidget(grd_AbsCount);
+
+    connect(com_AbsYear, qOverload<int>(&QComboBox::activated), this, [this] { AbsenceYearChange(); });
+    connect(com_AbsMonth, qOverload<int>(&QComboBox::activated), this, [this] { AbsenceMonthChange(); });
+    return page;
+}
+
+QWidget* TfPer0020::buildFeesTab()
+{
+    auto* page = new QWidget;
+    auto* v = pageLayout(page);
+    auto* top = new QHBoxLayout;
+    auto field = [&](const QString& caption, const QString& column, int maxLength, int width) {
+        top->addWidget(new QLabel(caption, page));
+        auto* e = new QLineEdit(page);
+        e->setMaxLength(maxLength);
+        e->setFixedWidth(width);
+        m_fields.insert(column, e);
+        top->addWidget(e);
+    };
+    field(QStringLiteral("납 부 일 자"), QStringLiteral("납부일자"), 2, 40);
+    field(QStringLiteral("수   련   비"), QStringLiteral("수련비"), 9, 80);
+    field(QStringLiteral("납부은행"), QStringLiteral("납부은행"), 20, 120);
+    top->addStretch();
+    com_FeeYear = new QComboBox(page);
+    top->addWidget(com_FeeYear);
+    top->addWidget(new QLabel(QStringLiteral("년"), page));
+    v->addLayout(top);
+
+    v->addLayout(monthCells(page, &lbl_FeeMonths));
+
+    auto* panel = new PersonalJournalPanel(&m_record, PersonalRecord::Fees,
+                                           {{QStringLiteral("년 월 분"), QStringLiteral("년월분"), Col::Text, 70, {}, 6},
+                                            {QStringLiteral("납 부 일 자"), QStringLiteral("납부일자"), Col::Date, 90},
+                                            {QStringLiteral("금 액"), QStringLiteral("납부액"), Col::Money, 90, {}, 11},
+                                            {QStringLiteral("비 고"), QStringLiteral("비고"), Col::Text, 0}},
+                                           page);
+    panel->setRowFilter([this] { return m_record.feeRows(com_FeeYear->currentText().toInt()); });
+    m_panels.insert(PersonalRecord::Fees, panel);
+    v->addWidget(panel, 1);
+    connect(com_FeeYear, qOverload<int>(&QComboBox::activated), this, [this] { FeeYearChange(); });
+    return page;
+}
+
 // --- opening and showing -------------------------------------------------------------------------
 
 void TfPer0020::FormCreate()
@@ -453,8 +631,10 @@ void TfPer0020::FormCreate()
     Pan_Company->setText(db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString());
     loadLists();
     const int year = Clock::today().year();
-    com_PointYear->addItem(QString::number(year - 1));
-    com_PointYear->addItem(QString::number(year));
+    for (QComboBox* box : {com_PointYear, com_AbsYear, com_FeeYear}) {
+        box->addItem(QString::number(year - 1));
+        box->addItem(QString::number(year));
+    }
     loadMemberList();
     setEditing(false);
     Refill();
@@ -573,11 +753,17 @@ void TfPer0020::Refill(bool force)
     showFields();
     showPhoto();
     {
-        const QSignalBlocker by(com_PointYear), bm(com_PointMonth);
+        const QSignalBlocker by(com_PointYear), bm(com_PointMonth), ay(com_AbsYear), am(com_AbsMonth), fy(com_FeeYear);
         com_PointYear->setCurrentIndex(com_PointYear->count() - 1);
         com_PointMonth->setCurrentIndex(Clock::today().month() - 1);
+        com_AbsYear->setCurrentIndex(com_AbsYear->count() - 1);
+        com_AbsMonth->setCurrentIndex(Clock::today().month() - 1);
+        com_FeeYear->setCurrentIndex(com_FeeYear->count() - 1);
     }
     showPointSums();
+    showAbsenceCounts(Clock::today().year());
+    showFeeMarks(Clock::today().year());
+    showFitnessComparison();
     Name_Change->clear(); // ready for the next name
     m_refilling = false;
     TabControl1Change();
@@ -639,6 +825,34 @@ void TfPer0020::showPointSums()
     lbl_PointSum->setText(m_record.loaded() ? s.summary() : QString());
 }
 
+void TfPer0020::showAbsenceCounts(int year)
+{
+    const auto counts = m_record.absenceCounts(year);
+    for (int r = 0; r < 2; ++r) {
+        grd_AbsCount->item(r, 0)->setText(QString::number(year - 1 + r) + QStringLiteral(" 년"));
+        for (int m = 0; m < 12; ++m)
+            grd_AbsCount->item(r, m + 1)->setText(m_record.loaded() ? QString::number(counts[r][m]) : QString());
+    }
+}
+
+void TfPer0020::showFeeMarks(int year)
+{
+    const QStringList marks = m_record.feeMarks(year);
+    for (int m = 0; m < 12; ++m)
+        lbl_FeeMonths[m]->setText(marks.value(m));
+}
+
+void TfPer0020::showFitnessComparison()
+{
+    const PersonalRecord::FitnessComparison c = m_record.fitnessComparison();
+    const QList<QStringList> rows = {c.first, c.national, c.change, c.school};
+    for (int r = 0; r < rows.size(); ++r)
+        for (int i = 0; i < rows[r].size(); ++i)
+            grd_FitCompare->item(r, i + 1)->setText(rows[r][i]);
+    grd_FitCompare->item(0, 0)->setText(c.firstDate.isEmpty() ? QStringLiteral("최초측정") : c.firstDate);
+    lbl_A13->setText(c.nationalA13.isEmpty() ? QString() : QStringLiteral("문체부 비만도 : ") + c.nationalA13);
+}
+
 PersonalRecord::List TfPer0020::listOfTab(int tab)
 {
     switch (tab) {
@@ -649,6 +863,11 @@ PersonalRecord::List TfPer0020::listOfTab(int tab)
     case TabBadges: return PersonalRecord::Badges;
     case TabPoints: return PersonalRecord::Points;
     case TabNotices: return PersonalRecord::Notices;
+    case TabExams: return PersonalRecord::Exams;
+    case TabFitness: return PersonalRecord::Fitness;
+    case TabAttendance: return PersonalRecord::Absences;
+    case TabFees: return PersonalRecord::Fees;
+    case TabConcentration: return PersonalRecord::Concentration;
     default: return PersonalRecord::ListCount;
     }
 }
@@ -675,7 +894,7 @@ void TfPer0020::TabControl1Change()
     // A list with unsaved rows is kept as it is (PersonalRecord::openList).
     m_record.openList(l);
     const bool toLast = l == PersonalRecord::Suggestions || l == PersonalRecord::Conduct || l == PersonalRecord::Awards
-                        || l == PersonalRecord::Points;
+                        || l == PersonalRecord::Points || l == PersonalRecord::Absences;
     showList(l, toLast);
 }
 
@@ -695,6 +914,20 @@ void TfPer0020::PointYearMonthChange()
 {
     showList(PersonalRecord::Points, true);
     showPointSums();
+}
+
+void TfPer0020::AbsenceYearChange()
+{
+    showList(PersonalRecord::Absences, true);
+    showAbsenceCounts(com_AbsYear->currentText().toInt());
+}
+
+void TfPer0020::AbsenceMonthChange() { showList(PersonalRecord::Absences, true); }
+
+void TfPer0020::FeeYearChange()
+{
+    showList(PersonalRecord::Fees, false);
+    showFeeMarks(com_FeeYear->currentText().toInt());
 }
 
 // --- choosing a member ---------------------------------------------------------------------------
@@ -751,7 +984,7 @@ void TfPer0020::chgEdBoxState()
             it.value()->setEnabled(m_editing);
     }
     for (PersonalJournalPanel* p : std::as_const(m_panels))
-        p->setEditing(m_editing);
+        p->setEditing(m_editing && p->list() != PersonalRecord::Concentration);
     m_panels.value(PersonalRecord::Badges)->grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
@@ -801,6 +1034,7 @@ void TfPer0020::Btn_EditClick()
     }
     m_panels.value(PersonalRecord::Awards)->setItems(QStringLiteral("비고2"), PersonalRecord::awardItems());
     m_panels.value(PersonalRecord::Points)->setItems(QStringLiteral("비고2"), PersonalRecord::pointItems());
+    m_panels.value(PersonalRecord::Absences)->setItems(QStringLiteral("비고2"), Absences::reasonItems());
     setEditing(true);
 }
 
@@ -837,6 +1071,14 @@ void TfPer0020::focusProblem(const PersonalRecord::Problem& p)
                 if (d.isValid() && com_PointYear->findText(QString::number(d.year())) >= 0) {
                     com_PointYear->setCurrentIndex(com_PointYear->findText(QString::number(d.year())));
                     com_PointMonth->setCurrentIndex(d.month() - 1);
+                }
+            }
+            if (p.list == PersonalRecord::Absences) {
+                const QDate d = QDate::fromString(m_record.cell(p.list, p.row, QStringLiteral("결석일자")).toString(),
+                                                  QStringLiteral("yyyy-MM-dd"));
+                if (d.isValid() && com_AbsYear->findText(QString::number(d.year())) >= 0) {
+                    com_AbsYear->setCurrentIndex(com_AbsYear->findText(QString::number(d.year())));
+                    com_AbsMonth->setCurrentIndex(d.month() - 1);
                 }
             }
             showList(p.list, false);
@@ -909,10 +1151,47 @@ void TfPer0020::ListAddClick(PersonalRecord::List l)
     p->selectRow(row, true);
 }
 
+void TfPer0020::deleteFeeRow()
+{
+    PersonalJournalPanel* p = m_panels.value(PersonalRecord::Fees);
+    const int row = p->currentRow();
+    if (row < 0)
+        return;
+    if (const auto problem = m_record.feeDeleteProblem(row)) {
+        Dialogs::error(problem->caption, problem->message, this);
+        return;
+    }
+    const bool stored = m_record.rows(PersonalRecord::Fees).state(row) != db::BufferedSet::State::Inserted;
+    const QString month = m_record.cell(PersonalRecord::Fees, row, QStringLiteral("년월분")).toString();
+    if (stored
+        && !Dialogs::okCancel(QStringLiteral("삭제확인"),
+                              QStringLiteral("삭제하시겠습니까?") + QStringLiteral("\n\n")
+                                  + QStringLiteral("수련비와 금전출납의 해당 데이터가 모두 지워집니다.!"),
+                              this))
+        return;
+    try {
+        m_record.deleteFeeNow(row);
+    } catch (const FeeError& e) {
+        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다.\n") + e.message(), this);
+        return;
+    } catch (const db::Error& e) {
+        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다.\n") + e.message(), this);
+        return;
+    }
+    p->refresh();
+    showFeeMarks(com_FeeYear->currentText().toInt());
+    if (stored)
+        StatusLine::show(QStringLiteral("수련비 삭제: %1 %2").arg(m_record.memberNo(), month));
+}
+
 void TfPer0020::ListDeleteClick(PersonalRecord::List l)
 {
-    if (!m_editing || l == PersonalRecord::Badges)
+    if (!m_editing || l == PersonalRecord::Badges || l == PersonalRecord::Concentration)
         return;
+    if (l == PersonalRecord::Fees) {
+        deleteFeeRow();
+        return;
+    }
     PersonalJournalPanel* p = m_panels.value(l);
     if (m_record.deleteRow(l, p->currentRow()))
         p->refresh();
@@ -928,7 +1207,8 @@ void TfPer0020::ListCancelClick(PersonalRecord::List l)
         return;
     }
     m_record.cancelList(l);
-    showList(l, l != PersonalRecord::Notices && l != PersonalRecord::Family);
+    showList(l, l == PersonalRecord::Suggestions || l == PersonalRecord::Conduct || l == PersonalRecord::Awards
+                    || l == PersonalRecord::Points || l == PersonalRecord::Absences);
 }
 
 // --- deleting ------------------------------------------------------------------------------------

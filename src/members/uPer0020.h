@@ -56,6 +56,9 @@ public:
     void ListDeleteClick(PersonalRecord::List l);
     void ListCancelClick(PersonalRecord::List l);
     void PointYearMonthChange();
+    void AbsenceYearChange();
+    void AbsenceMonthChange();
+    void FeeYearChange();
 
     PersonalRecord& record() { return m_record; }
     bool editing() const { return m_editing; }
@@ -83,6 +86,13 @@ public:
     QComboBox* com_PointMonth = nullptr;
     QList<QLabel*> lbl_PointMonths;
     QLabel* lbl_PointSum = nullptr;
+    QComboBox* com_AbsYear = nullptr;
+    QComboBox* com_AbsMonth = nullptr;
+    QTableWidget* grd_AbsCount = nullptr; // two years by twelve months
+    QComboBox* com_FeeYear = nullptr;
+    QList<QLabel*> lbl_FeeMonths;
+    QTableWidget* grd_FitCompare = nullptr; // first measurement, national, change, school
+    QLabel* lbl_A13 = nullptr;
 
 protected:
     bool event(QEvent* e) override;
@@ -94,6 +104,14 @@ private:
     QWidget* buildFields();
     QWidget* buildDetailsTab();
     QWidget* buildPointsTab();
+    QWidget* buildFitnessTab();
+    QWidget* buildAttendanceTab();
+    QWidget* buildFeesTab();
+    static QTableWidget* smallTable(int rows, const QStringList& columns, QWidget* parent);
+    void showAbsenceCounts(int year);
+    void showFeeMarks(int year);
+    void showFitnessComparison();
+    void deleteFeeRow();
     void loadLists();
     void loadMemberList();
     void showFields();

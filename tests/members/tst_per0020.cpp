@@ -236,7 +236,38 @@ private slots:
         QCOMPARE(fieldOf(w, "회원명"), QString("이품새"));
     }
 
-    void menuOpensBuiltTabsOnly()
+    void feeTabAddsAndDeletesWithTheCashBook()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        sqlExec("UPDATE T_회원 SET 수련비 = 120000");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+        w.selectPage(TfPer0020::TabFees, true);
+        w.Btn_EditClick();
+        w.ListAddClick(PersonalRecord::Fees);
+        PersonalJournalPanel* p = w.panel(PersonalRecord::Fees);
+        QCOMPARE(p->shownText(p->shownRows() - 1, "납부액"), QString("120,000"));
+        w.Btn_OkClick();
+        QVERIFY(!w.editing());
+        QCOMPARE(text("SELECT 입금액 FROM T_금전출납 WHERE 일자 = '2024-05-15'"), QString("120000"));
+
+        w.Btn_EditClick();
+        p->selectRow(0);
+        t.dialogs().answers = {QMessageBox::Cancel};
+        w.ListDeleteClick(PersonalRecord::Fees);
+        QCOMPARE(text("SELECT Count(*) FROM T_금전출납"), QString("1"));
+        t.dialogs().answers = {QMessageBox::Ok};
+        w.ListDeleteClick(PersonalRecord::Fees);
+        QCOMPARE(t.dialogs().log.last().caption, QString("삭제확인"));
+        QCOMPARE(text("SELECT Count(*) FROM T_금전출납"), QString("0"));
+        QCOMPARE(text("SELECT Count(*) FROM T_수련비납부"), QString("0"));
+        QCOMPARE(p->shownRows(), 0);
+        w.Btn_CancelClick();
+        QCOMPARE(text("SELECT Count(*) FROM T_수련비납부"), QString("0"));
+    }
+
+    void menuOpensEveryTab()
     {
         TestDb t;
         QWidget main;
@@ -246,7 +277,8 @@ private slots:
         for (const screens::Entry& e : screens::entries())
             if (e.target == u"TfPer0020" && host.available(e))
                 enabled.append(e.place.last());
-        QCOMPARE(enabled, (QStringList{"신상명세서", "건의사항", "생활기록", "시상내역", "뱃지지급", "상벌점내역", "공지사항", "개인검색"}));
+        QCOMPARE(enabled, (QStringList{"신상명세서", "건의사항", "생활기록", "심사결과", "시상내역", "체력측정", "출석현황", "수련비납부",
+                                       "뱃지지급", "상벌점내역", "집중도", "공지사항", "개인검색"}));
 
         addMember("202401001", "김태권");
         auto* w = TfPer0020::showMember("202401001");
@@ -256,7 +288,10 @@ private slots:
             if (e.place == QStringList{"개인관리", "공지사항"})
                 QCOMPARE(host.run(e), static_cast<QWidget*>(w));
         QCOMPARE(w->currentPage(), int(TfPer0020::TabNotices));
-        QVERIFY(!w->TabControl1->isTabEnabled(TfPer0020::TabExams));
+        for (const screens::Entry& e : screens::entries())
+            if (e.place == QStringList{"개인관리", "수련비납부"})
+                QCOMPARE(host.run(e), static_cast<QWidget*>(w));
+        QCOMPARE(w->currentPage(), int(TfPer0020::TabFees));
     }
 };
 
