@@ -363,8 +363,11 @@ bool PersonalRecord::editable(List l, int row, const QString& column) const
     case Fitness:
         return isFitnessValue(column);
     case Fees:
-        return column == u"비고" || (d.set.state(row) == db::BufferedSet::State::Inserted
-                                     && (column == u"년월분" || column == u"납부일자" || column == u"납부액"));
+        if (d.set.state(row) == db::BufferedSet::State::Inserted)
+            return column == u"비고" || column == u"년월분" || column == u"납부일자" || column == u"납부액";
+        // A payment of a closed month stays as it was closed, note included.
+        return column == u"비고"
+               && !FeePayments::isClosed(QDate::fromString(d.set.oldValue(row, QStringLiteral("납부일자")).toString(), QStringLiteral("yyyy-MM-dd")));
     case Badges:
     case Concentration:
         return false;

@@ -33,6 +33,12 @@ void addExam(const QString& kind, int number, const QString& promoted, const QSt
 // A stored payment with its cash-book line, through the one writer of fee rows.
 void pay(const QString& month, const QDate& day) { FeePayments::add(kNo, month, day, 130000, QString()); }
 
+void closeMonth(const QString& month)
+{
+    sqlExec(QStringLiteral("INSERT INTO T_금전출납마감 (마감연월, 마감여부) VALUES ('%1', '1')").arg(month));
+    Session::reloadLastClosedMonth();
+}
+
 int feeRowOf(const PersonalRecord& r, const QString& month)
 {
     for (int i = 0; i < r.count(PersonalRecord::Fees); ++i)
@@ -100,7 +106,7 @@ private slots:
         QFETCH(bool, refused);
         TestDb t;
         addMember();
-        Session::setLastClosedMonth("202403");
+        closeMonth("202403");
         PersonalRecord r;
         r.load(kNo);
         r.openList(PersonalRecord::Fees);
@@ -125,7 +131,7 @@ private slots:
         TestDb t;
         addMember();
         pay("202403", QDate(2024, 3, 10));
-        Session::setLastClosedMonth("202403");
+        closeMonth("202403");
         PersonalRecord r;
         r.load(kNo);
         r.openList(PersonalRecord::Fees);
@@ -135,7 +141,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(FeeError, r.deleteFeeNow(feeRowOf(r, "202403")));
         QCOMPARE(text("SELECT Count(*) FROM T_금전출납"), QString("1"));
         QVERIFY(!r.editable(PersonalRecord::Fees, feeRowOf(r, "202403"), "납부액"));
-        QVERIFY(r.editable(PersonalRecord::Fees, feeRowOf(r, "202403"), "비고"));
+        QVERIFY(!r.editable(PersonalRecord::Fees, feeRowOf(r, "202403"), "비고"));
     }
 
     void deletingOneOfTwoMonthsPaidOnADayRemovesOneLine()
