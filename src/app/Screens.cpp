@@ -40,6 +40,7 @@
 #include "cashbook/uMoneyMaster.h"
 #include "cashbook/uMon0010.h"
 #include "members/uDanNoInput.h"
+#include "members/uInp0020.h"
 #include "members/uRet0010.h"
 #include "stats/uMem0010.h"
 #include "stats/uTot0010.h"
@@ -60,7 +61,11 @@
 #include "operations/uPlanPrint.h"
 #include "exams/uExamSet.h"
 #include "exams/uInp0011.h"
+#include "exams/uPri0050.h"
 #include "exams/uPri0070.h"
+#include "exams/uPri0090.h"
+#include "exams/uPriSinchung.h"
+#include "exams/uSimsaSinchungCode.h"
 #include "exams/uPri4030.h"
 #include "exams/uPri4040.h"
 #include "exams/uPriSimsaTongji.h"
@@ -180,6 +185,11 @@ const QList<Factory> kFactories = {
     {"TfPri4040", Kind::StayOnTop, false, make<TfPri4040>},
     {"TfPri4030", Kind::StayOnTop, false, make<TfPri4030>},
     {"TfPri0070", Kind::Child, false, make<TfPri0070>},
+    {"TfPri0090", Kind::StayOnTop, false, make<TfPri0090>},
+    {"TfPri0050", Kind::Child, false, make<TfPri0050>},
+    {"TfPriSinchung", Kind::Child, false, make<TfPriSinchung>},
+    {"TfSimsaSinchungCode", Kind::Separate, false, make<TfSimsaSinchungCode>},
+    {"TfInp0020", Kind::Child, false, make<TfInp0020>},
     {"TfrmDanNoInput", Kind::Child, false, make<TfrmDanNoInput>},
     {"TfExamSet", Kind::StayOnTop, false, make<TfExamSet>},
     {"TfSimsaEst", Kind::Child, false, make<TfSimsaEst>},

@@ -65,3 +65,19 @@ CREATE TABLE T_급별수련내용 (
     비고1 TEXT,
     비고2 TEXT
 );
+
+-- What a trainee of each rank shows in each examination item, and the four evaluation area names of the
+-- application forms (the same in every row).
+CREATE TABLE T_급별심사평가내용 (
+    급품코드 TEXT NOT NULL PRIMARY KEY,
+    E1심사내용 TEXT,
+    E2심사내용 TEXT,
+    E3심사내용 TEXT,
+    E4심사내용 TEXT,
+    E5심사내용 TEXT,
+    E6심사내용 TEXT,
+    평가항목1 TEXT,
+    평가항목2 TEXT,
+    평가항목3 TEXT,
+    평가항목4 TEXT
+);
