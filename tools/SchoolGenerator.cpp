@@ -18,7 +18,10 @@
 #include "fees/FeeSettlement.h"
 #include "fees/IssueNumbers.h"
 #include "members/Enrolment.h"
+#include "members/MemberStatus.h"
+#include "members/PersonalRecord.h"
 #include "members/Retirement.h"
+#include "stats/NationalApplications.h"
 
 #include <QFile>
 #include <QHash>
@@ -80,6 +83,76 @@ void holdExamination(const QDate& day, std::mt19937& rng)
         r.selected = !sentences.isEmpty();
     }
     ExamNotices::saveEvaluations(rows);
+}
+
+// Shuttle riders and personal journals through the personal screen's record: about one member in
+// five rides a course, and attending members get conduct notes, suggestions and personal notices.
+int addRidersAndJournals(std::mt19937& rng, const QDate& today)
+{
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    static const char* const kConduct[] = {"수업 태도가 좋음", "품새 연습에 열심히 참여함", "친구와 다툼이 있어 상담함", "지각이 잦음"};
+    static const char* const kSuggestions[] = {"차량 시간 조정 요청", "토요일 수업 문의", "도복 교환 요청"};
+    static const char* const kNotices[] = {"다음 심사 준비: 품새 복습", "겨루기 대회 참가 안내", "보호대 준비 바랍니다"};
+    QList<QString> courses;
+    db::Query cq("SELECT 코스코드 FROM T_코스코드 ORDER BY 코스코드");
+    cq.open();
+    while (cq.next())
+        courses.append(cq.str("코스코드"));
+    QStringList members;
+    db::Query mq(QStringLiteral("SELECT 회원번호 FROM T_회원 WHERE ") + MemberStatus::notWithdrawn() + QStringLiteral(" ORDER BY 회원번호"));
+    mq.open();
+    while (mq.next())
+        members.append(mq.str("회원번호"));
+    int written = 0;
+    for (const QString& no : members) {
+        const int dice = pick(0, 9);
+        if (dice >= 6)
+            continue;
+        PersonalRecord r;
+        if (!r.load(no))
+            continue;
+        if (dice <= 1 && !courses.isEmpty()) {
+            const QString course = courses[pick(0, int(courses.size()) - 1)];
+            const auto stops = Enrolment::stopsOf(course);
+            if (!stops.isEmpty()) {
+                const QString stop = stops[pick(0, int(stops.size()) - 1)].first;
+                r.setField("코스코드", course);
+                r.setField("장소코드", stop);
+                r.setField("시간", Enrolment::timeOf(course, stop));
+            }
+        }
+        auto journal = [&](PersonalRecord::List l, const char* column, const char* const* texts, int n, int days) {
+            r.openList(l);
+            const int row = r.addRow(l);
+            r.setCell(l, row, PersonalRecord::dateColumnOf(l), today.addDays(-pick(1, days)).toString("yyyy-MM-dd"));
+            r.setCell(l, row, column, QString::fromUtf8(texts[pick(0, n - 1)]));
+        };
+        journal(PersonalRecord::Conduct, "생활기록", kConduct, 4, 300);
+        if (dice == 2 || dice == 5)
+            journal(PersonalRecord::Suggestions, "건의사항", kSuggestions, 3, 200);
+        if (dice >= 3)
+            journal(PersonalRecord::Notices, "공지사항", kNotices, 3, 60);
+        r.save();
+        ++written;
+    }
+    return written;
+}
+
+// The poom and dan holders applied for at the national headquarters a month ago, through the
+// register's own confirm; half of them already have their certificate numbers.
+int applyNationally(const QDate& today)
+{
+    NationalApplications::Filter f;
+    QList<NationalApplications::Application> rows;
+    const QDate examDay = today.addMonths(-1);
+    if (!NationalApplications::candidates(f, QStringLiteral("1"), examDay, &rows))
+        return 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        rows[i].applicantNo = QStringLiteral("%1").arg(i + 1, 4, 10, QLatin1Char('0'));
+        if (i % 2 == 0)
+            rows[i].certificateNo = QStringLiteral("%1").arg(examDay.year() * 100000 + i + 1);
+    }
+    return NationalApplications::confirm(rows);
 }
 
 // Absence reasons as the entry screen offers them, with how often each is chosen (percent).
@@ -353,6 +426,13 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         // Fitness on its own random sequence, so the rest of the school stays as it was for a seed.
         std::mt19937 fitnessRng(m_o.seed + 7);
         generateFitness(fitnessRng, m_o.today, std::max(10, m_o.current / 15));
+        // Riders, journals and national applications, likewise on sequences of their own.
+        std::mt19937 journalRng(m_o.seed + 11);
+        Clock::setFixed(QDateTime(m_o.today, QTime(11, 0)));
+        const int journals = addRidersAndJournals(journalRng, m_o.today);
+        const int applications = applyNationally(m_o.today);
+        if (progress)
+            progress(QStringLiteral("개인기록: %1명, 국기원 심사 신청 %2건").arg(journals).arg(applications));
     } catch (const db::Error& e) {
         if (error)
             *error = e.message() + "\n" + e.sql();
