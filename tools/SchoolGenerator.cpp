@@ -281,6 +281,9 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
                 f.paidNow = chance(90);
                 EnrolmentFamily mother{QStringLiteral("모"), QString::fromUtf8(kSurnames[pick(0, 19)]) + QString::fromUtf8(kGiven[pick(0, 29)]),
                                        QString(), QStringLiteral("양"), QString::fromUtf8(kJobs[pick(0, 6)]), QString(), QString()};
+                // Her birthday and wedding day follow from the child's birth, leaving the random sequence as it was.
+                mother.birthday = db::dateText(birth.addYears(-31).addDays(enrolled % 300));
+                mother.wedding = db::dateText(birth.addYears(-3).addDays(enrolled % 200));
                 if (age < 20)
                     f.family.append(mother);
                 const Enrolment::Problem problem = Enrolment::validate(f);

@@ -177,6 +177,10 @@ void TfTot0010::FormCreate()
     total_num->setText(QStringLiteral("총 원 :") + QString::number(HeadcountFigures::currentMembers()));
     m_currentNames->setStringList(column(QStringLiteral("SELECT 회원명 from T_회원 WHERE ") + MemberStatus::notWithdrawn() +
                                          QStringLiteral(" ORDER BY 회원명")));
+    // Filling the list makes a drop-down pick its first name: every page starts on everyone.
+    for (Page& p : m_pages)
+        if (p.name)
+            p.name->setCurrentIndex(-1);
     Com_Name10->addItems(NationalApplications::registeredNames());
     Com_Name10->setCurrentIndex(-1);
     edt_SimsaName->setText(QString::number(std::max(ExamNumber::last(), 1)));

@@ -90,6 +90,12 @@ private slots:
         ScreenHost host(&main, area);
         auto* w = qobject_cast<TfTot0010*>(host.run(entry({"종합관리", "명단/부별/입관일조회"})));
         QVERIFY(w);
+        // A fresh window lists everyone: no name box starts with a name filled in.
+        for (int i = 0; i < tot::PageCount; ++i)
+            if (w->page(i).name)
+                QVERIFY2(w->page(i).name->currentText().isEmpty(), qPrintable(w->page(i).name->currentText()));
+        w->BitBtn4Click();
+        QCOMPARE(w->search_num->text(), QString("검색인원 : 2"));
         w->page(0).name->setEditText("이이");
         QTest::keyClick(w->page(0).name, Qt::Key_Return);
         QCOMPARE(w->search_num->text(), QString("검색인원 : 1"));
