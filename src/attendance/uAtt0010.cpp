@@ -8,6 +8,7 @@
 #include "members/uPer0020.h"
 #include "report/Report.h"
 #include "text/NoticeFile.h"
+#include "ui/ExportButtons.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
@@ -118,6 +119,7 @@ void TfAtt0010::buildUi()
     top->addLayout(bar);
 
     PageControl1 = new QTabWidget(this);
+    ExportButtons::addForPages(bar, this, PageControl1, btnExit);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->addTab(buildEntryPage(), QStringLiteral("결석자 입력"));
     PageControl1->addTab(buildDailyPage(), QStringLiteral("일일 결석자"));

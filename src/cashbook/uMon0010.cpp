@@ -14,6 +14,7 @@
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "text/Money.h"
+#include "ui/ExportButtons.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyboardFlow.h"
@@ -191,6 +192,7 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
     PgCtr->addTab(buildInquiryPage(), QStringLiteral("입/출금내역조회"));
     connect(pg_Deal, &DealPage::entryChanged, this, &TfMon0010::pageEntryChanged);
     connect(pg_Partner, &PartnerRegisterPage::entryChanged, this, &TfMon0010::pageEntryChanged);
+    ExportButtons::addForPages(bar, this, PgCtr, Btn_Close);
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);

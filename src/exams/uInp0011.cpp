@@ -7,6 +7,7 @@
 #include "exams/ExamScreenParts.h"
 #include "exams/ExamSettings.h"
 #include "exams/uPri4040.h"
+#include "ui/ExportButtons.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/SchoolYearFilter.h"
@@ -203,6 +204,7 @@ TfInp0011::TfInp0011(QWidget* parent) : QWidget(parent)
     btnOk = button("btnOk", "확     인");
     btnCancel = button("btnCancel", "취     소");
     btnExit = button("btnExit", "종     료");
+    ExportButtons::add(bar, this, [this] { return ExportButtons::fromArea(this, windowTitle()); }, btnExit);
     bar->addStretch();
     Button1 = button("Button1", "심사 결과 발표");
     btnEdit->setEnabled(false);

@@ -10,6 +10,7 @@
 #include "members/MemberStatus.h"
 #include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
+#include "ui/ExportButtons.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/MemberChooser.h"
 
@@ -184,6 +185,7 @@ void TfFee0010::buildUi()
 
     PageControl1 = new QTabWidget(this);
     root->addWidget(PageControl1, 1);
+    ExportButtons::addForPages(bar, this, PageControl1, btn_Exit);
 
     auto* page0 = new QWidget(PageControl1);
     auto* p0 = new QVBoxLayout(page0);

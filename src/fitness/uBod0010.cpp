@@ -4,6 +4,7 @@
 #include "stats/HeadcountFigures.h"
 #include "fitness/ScreenParts.h"
 #include "report/Report.h"
+#include "ui/ExportButtons.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"
@@ -43,6 +44,7 @@ TfBod0010::TfBod0010(QWidget* parent) : QWidget(parent)
                              {&Btn_Close, QStringLiteral("종     료")}});
 
     PageControl1 = new QTabWidget;
+    ExportButtons::addForPages(bar, this, PageControl1, Btn_Close);
     PageControl1->addTab(buildInputPage(), QStringLiteral("측정 결과 입력/조회"));
     PageControl1->addTab(buildGraphPage(), QStringLiteral("측정 자료 그래프 출력"));
     PageControl1->addTab(buildSheetPage(), QStringLiteral("체력 측정표 인쇄"));

@@ -3,6 +3,7 @@
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
+#include "ui/ExportButtons.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
@@ -201,6 +202,7 @@ TfRet0010::TfRet0010(QWidget* parent) : QWidget(parent)
     btnEdit->setEnabled(false); // nothing to edit here
 
     PageControl1 = new QTabWidget(this);
+    ExportButtons::addForPages(bar, this, PageControl1, btnExit);
     PageControl1->addTab(buildPage(0), "퇴관 처리");
     PageControl1->addTab(buildPage(1), "휴관 처리");
     PageControl1->addTab(buildPage(2), "복관처리");

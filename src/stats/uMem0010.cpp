@@ -1,4 +1,5 @@
 #include "stats/uMem0010.h"
+#include "ui/ExportButtons.h"
 
 #include "db/Clock.h"
 
@@ -93,16 +94,21 @@ TfMem0010::TfMem0010(QWidget* parent) : QWidget(parent)
     for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, BitBtn5, BitBtn6})
         b->setEnabled(false); // this screen only reads
     bar->addStretch();
+    top->addLayout(bar);
+    // The counts get a row of their own so the toolbar keeps room for the save buttons.
+    auto* counts = new QHBoxLayout;
+    counts->addStretch();
     lb_no = new QLabel(this);
     total_num = new QLabel(this);
     lbl_TotPerCount = new QLabel(this);
     for (QLabel* l : {lb_no, total_num, lbl_TotPerCount}) {
-        bar->addSpacing(12);
-        bar->addWidget(l);
+        counts->addSpacing(12);
+        counts->addWidget(l);
     }
-    top->addLayout(bar);
+    top->addLayout(counts);
 
     PageControl1 = new QTabWidget(this);
+    ExportButtons::addForPages(bar, this, PageControl1, BitBtn7);
     PageControl1->addTab(buildOverallPage(), "전체 인원 현황");
     PageControl1->addTab(buildYearPage(), "당해 년도 증감 현황");
     PageControl1->addTab(buildComparisonPage(), "연간 대비 증감 현황");

@@ -10,6 +10,7 @@
 #include "report/Report.h"
 #include "stats/HeadcountFigures.h"
 #include "stats/TotModels.h"
+#include "ui/ExportButtons.h"
 #include "ui/CodeCombo.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
@@ -149,6 +150,7 @@ TfTot0010::TfTot0010(QWidget* parent) : QWidget(parent)
     root->addLayout(bar);
 
     PageControl1 = new QTabWidget(this);
+    ExportButtons::addForPages(bar, this, PageControl1, BitBtn7);
     PageControl1->setUsesScrollButtons(true);
     const QStringList captions = pageCaptions();
     for (int i = 0; i < PageCount; ++i)

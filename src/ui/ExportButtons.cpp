@@ -1,0 +1,157 @@
+#include "ui/ExportButtons.h"
+
+#include "db/Clock.h"
+#include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
+
+#include <QAbstractItemModel>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace ExportButtons {
+
+listexport::Table fromView(const QTableView* view, const QString& title, const QStringList& filters)
+{
+    listexport::Table t;
+    t.title = title;
+    t.filters = filters;
+    if (!view || !view->model())
+        return t;
+    t.model = view->model();
+    const QHeaderView* h = view->horizontalHeader();
+    for (int v = 0; v < h->count(); ++v) {
+        const int c = h->logicalIndex(v);
+        if (view->isColumnHidden(c) || t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed().isEmpty())
+            continue;
+        t.columns.append(c);
+    }
+    return t;
+}
+
+namespace {
+
+bool insideView(const QWidget* w, const QWidget* area)
+{
+    for (const QWidget* p = w; p && p != area; p = p->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(p))
+            return true;
+    return false;
+}
+
+QString plain(QString s)
+{
+    s.remove(u'&');
+    s = s.simplified();
+    while (s.endsWith(u':'))
+        s.chop(1);
+    return s.trimmed();
+}
+
+} // namespace
+
+QStringList filtersOf(const QWidget* area)
+{
+    QStringList out;
+    QString caption;
+    for (const QWidget* w : area->findChildren<const QWidget*>()) {
+        if (!w->isVisibleTo(area) || insideView(w, area))
+            continue;
+        if (qobject_cast<const QLineEdit*>(w) && qobject_cast<const QComboBox*>(w->parentWidget()))
+            continue; // the combo speaks for its own line edit
+        if (qobject_cast<const QDateEdit*>(w->parentWidget()))
+            continue;
+        QString value;
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            caption = plain(l->text());
+            continue;
+        }
+        if (const auto* c = qobject_cast<const QComboBox*>(w))
+            value = c->currentText();
+        else if (const auto* d = qobject_cast<const QDateEdit*>(w))
+            value = d->date().isValid() ? d->date().toString(QStringLiteral("yyyy-MM-dd")) : QString();
+        else if (const auto* e = qobject_cast<const QLineEdit*>(w))
+            value = e->echoMode() == QLineEdit::Normal ? e->text() : QString();
+        else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+            if ((qobject_cast<const QRadioButton*>(b) || qobject_cast<const QCheckBox*>(b)) && b->isChecked())
+                out << plain(b->text());
+            continue;
+        } else
+            continue;
+        value = value.simplified();
+        if (!value.isEmpty())
+            out << (caption.isEmpty() || caption == QStringLiteral("~") ? value : caption + QStringLiteral(": ") + value);
+        caption.clear();
+    }
+    return out;
+}
+
+listexport::Table fromArea(const QWidget* area, const QString& title)
+{
+    const QTableView* best = nullptr;
+    for (const QTableView* v : area->findChildren<const QTableView*>()) {
+        if (!v->isVisibleTo(area) || !v->model())
+            continue;
+        if (!best || v->width() * v->height() > best->width() * best->height())
+            best = v;
+    }
+    return fromView(best, title, filtersOf(area));
+}
+
+bool save(QWidget* owner, const listexport::Table& table, Format format)
+{
+    const QString caption = format == Format::Xlsx ? QStringLiteral("엑셀 저장") : QStringLiteral("CSV 저장");
+    if (!table.model || table.model->rowCount() == 0) {
+        Dialogs::warning(caption, QStringLiteral("저장할 자료가 없습니다. 먼저 조회하세요."), owner);
+        return false;
+    }
+    const QString extension = format == Format::Xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv");
+    const QString filter = format == Format::Xlsx ? QStringLiteral("Excel 파일 (*.xlsx)") : QStringLiteral("CSV 파일 (*.csv)");
+    QString file = Dialogs::current().saveFile(owner, caption,
+                                               Dialogs::fittingPath(listexport::suggestedName(table.title, Clock::today(), extension)),
+                                               filter);
+    if (file.isEmpty())
+        return false;
+    if (!file.endsWith(u'.' + extension, Qt::CaseInsensitive))
+        file += u'.' + extension;
+    QString error;
+    const bool ok = format == Format::Xlsx ? listexport::writeXlsx(file, table, &error) : listexport::writeCsv(file, table, &error);
+    if (!ok) {
+        Dialogs::error(caption, error, owner);
+        return false;
+    }
+    StatusLine::show(QStringLiteral("%1: %2 (%3줄)").arg(caption, QDir::toNativeSeparators(file)).arg(table.model->rowCount()));
+    return true;
+}
+
+QPushButton* add(QBoxLayout* bar, QWidget* owner, Source source, QWidget* before)
+{
+    auto* excel = new QPushButton(QStringLiteral("엑셀 저장"), owner);
+    auto* csv = new QPushButton(QStringLiteral("CSV 저장"), owner);
+    excel->setObjectName(QStringLiteral("btnExcel"));
+    csv->setObjectName(QStringLiteral("btnCsv"));
+    excel->setAutoDefault(false);
+    csv->setAutoDefault(false);
+    QObject::connect(excel, &QPushButton::clicked, owner, [owner, source] { save(owner, source(), Format::Xlsx); });
+    QObject::connect(csv, &QPushButton::clicked, owner, [owner, source] { save(owner, source(), Format::Csv); });
+    const int at = before ? bar->indexOf(before) : -1;
+    bar->insertWidget(at, excel);
+    bar->insertWidget(at < 0 ? -1 : at + 1, csv);
+    return excel;
+}
+
+QPushButton* addForPages(QBoxLayout* bar, QWidget* owner, const QTabWidget* pages, QWidget* before)
+{
+    return add(bar, owner, [pages] { return fromArea(pages->currentWidget(), pages->tabText(pages->currentIndex()).remove(u'&')); }, before);
+}
+
+} // namespace ExportButtons
