@@ -9,10 +9,12 @@
 #include "cashbook/MonthClosing.h"
 #include "db/Clock.h"
 #include "db/Database.h"
+#include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/ExamNumber.h"
 #include "db/Session.h"
 #include "exams/ExamBatch.h"
+#include "exchange/TransferFile.h"
 #include "exams/ExamNotices.h"
 #include "fees/FeePayments.h"
 #include "fees/FeeSettlement.h"
@@ -22,8 +24,10 @@
 #include "members/PersonalRecord.h"
 #include "members/Retirement.h"
 #include "stats/NationalApplications.h"
+#include "text/Cp949.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <algorithm>
 #include <random>
@@ -436,6 +440,20 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         const int applications = applyNationally(m_o.today);
         if (progress)
             progress(QStringLiteral("개인기록: %1명, 국기원 심사 신청 %2건").arg(journals).arg(applications));
+        // A transfer file waiting in 입관자료, as another school sends one: the record of the member
+        // who withdrew last, named as the export names it.
+        db::Query leaver(QStringLiteral("SELECT 회원번호, 회원명, 주민등록번호 FROM T_회원 WHERE 퇴관일 IS NOT NULL "
+                                        "ORDER BY 퇴관일 DESC, 회원번호 DESC"));
+        leaver.open();
+        if (leaver.next()) {
+            const QString name = QFileInfo(TransferFile::exportPath(leaver.str(QStringLiteral("주민등록번호")),
+                                                                    leaver.str(QStringLiteral("회원명"))))
+                                     .fileName();
+            QString why;
+            if (!cp949::writeFileAtomic(ProgramDir::file(QStringLiteral("입관자료/") + name),
+                                        TransferFile::build(leaver.str(QStringLiteral("회원번호"))), &why))
+                throw db::Error(why, name);
+        }
     } catch (const db::Error& e) {
         if (error)
             *error = e.message() + "\n" + e.sql();

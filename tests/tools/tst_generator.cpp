@@ -7,8 +7,10 @@
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
+#include "exchange/TransferFile.h"
 #include "stats/HeadcountFigures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +76,16 @@ private slots:
                    "WHERE s.회원번호 = a.회원번호 AND s.심사구분 = '체육관')"),
                  0);
         QCOMPARE(n("SELECT count(*) FROM T_심사 WHERE 심사결과평가내용 Is Null"), 0);
+        // The transfer file waiting in 입관자료 enrols the last leaver again with his history.
+        const QStringList waiting = QDir(dir.filePath("입관자료")).entryList({"*.txt"}, QDir::Files);
+        QCOMPARE(waiting.size(), 1);
+        QFile transfer(dir.filePath("입관자료/" + waiting.first()));
+        QVERIFY(transfer.open(QIODevice::ReadOnly));
+        const QString leaver = db::scalarText("SELECT 회원번호 FROM T_회원 WHERE 퇴관일 IS NOT NULL ORDER BY 퇴관일 DESC, 회원번호 DESC");
+        const TransferFile::Result imported = TransferFile::import(transfer.readAll());
+        QCOMPARE(imported.message, QString("입관 처리가 되었습니다."));
+        QCOMPARE(n("SELECT count(*) FROM T_결석 WHERE 회원번호 = '" + imported.memberNo + "'"),
+                 n("SELECT count(*) FROM T_결석 WHERE 회원번호 = '" + leaver + "'"));
     }
 
     void sameSeedSameSchool()
