@@ -204,7 +204,7 @@ TfInp0011::TfInp0011(QWidget* parent) : QWidget(parent)
     btnOk = button("btnOk", "확     인");
     btnCancel = button("btnCancel", "취     소");
     btnExit = button("btnExit", "종     료");
-    ExportButtons::add(bar, this, [this] { return ExportButtons::fromArea(this, windowTitle()); }, btnExit);
+    ExportButtons::addForWindow(bar, this, btnExit);
     bar->addStretch();
     Button1 = button("Button1", "심사 결과 발표");
     btnEdit->setEnabled(false);

@@ -12,6 +12,7 @@
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -37,6 +38,7 @@ TfPri0070::TfPri0070(QWidget* parent) : QWidget(parent)
     BitBtn0 = ExamScreenParts::addButton(this, bar, "조     회");
     btn_Print = ExamScreenParts::addButton(this, bar, "발     부");
     btn_Exit = ExamScreenParts::addButton(this, bar, "종     료");
+    ExportButtons::addForWindow(bar, this, btn_Exit);
     bar->addStretch();
     top->addLayout(bar);
 

@@ -13,6 +13,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -110,6 +111,7 @@ TfPriSimsaTongji::TfPriSimsaTongji(QWidget* parent) : QWidget(parent)
     btn_Print = button("발     부");
     btn_Email = button("자료생성");
     btn_Exit = button("종     료");
+    ExportButtons::addForWindow(bar, this, btn_Exit);
     bar->addStretch();
     top->addLayout(bar);
 

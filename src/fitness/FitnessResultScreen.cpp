@@ -34,7 +34,7 @@ FitnessResultScreen::FitnessResultScreen(const QString& caption, const QString& 
     m_toolbar = bar;
     Btn_Close = ui::button(QStringLiteral("종     료"));
     bar->addWidget(Btn_Close);
-    ExportButtons::add(bar, this, [this] { return ExportButtons::fromArea(this, windowTitle()); }, Btn_Close);
+    ExportButtons::addForWindow(bar, this, Btn_Close);
 
     auto* filters = new QHBoxLayout;
     Com_Name = new QComboBox;

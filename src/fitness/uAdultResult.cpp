@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/GridModel.h"
 #include "ui/RowSetModel.h"
+#include "ui/ExportButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -68,6 +69,7 @@ TfAdultResult::TfAdultResult(QWidget* parent) : QWidget(parent)
                              {&Btn_Save, QStringLiteral("확     인")}, {&Btn_Cancel, QStringLiteral("취     소")},
                              {&Btn_Print, QStringLiteral("인     쇄")}, {&Btn_Close, QStringLiteral("종     료")}});
     PageControl1 = new QTabWidget;
+    ExportButtons::addForPages(bar, this, PageControl1, Btn_Close);
     PageControl1->addTab(buildResultsPage(), QStringLiteral("기초체력 측정결과"));
     PageControl1->addTab(buildRegisterPage(), QStringLiteral("기초체력 신상자료입력"));
     PageControl1->addTab(buildBatchPage(), QStringLiteral("측정결과 일괄입력"));

@@ -7,6 +7,7 @@
 #include "ui/KeyboardFlow.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ TfPri8020::TfPri8020(QWidget* parent) : QWidget(parent)
     bar->addWidget(Btn_Query);
     bar->addWidget(Btn_Delete);
     bar->addWidget(Btn_Close);
+    ExportButtons::addForWindow(bar, this, Btn_Close);
     bar->addStretch();
     QLabel* school = nullptr;
     QHBoxLayout* head = ScreenHeader::build(this, &school, &lbl_Total, &lbl_Found);

@@ -12,6 +12,7 @@
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -63,6 +64,7 @@ TfInp0020::TfInp0020(QWidget* parent) : QWidget(parent)
     Btn_Cancel = button("취     소");
     Btn_Print = button("인     쇄");
     Btn_Exit = button("종     료");
+    ExportButtons::addForWindow(bar, this, Btn_Exit);
     bar->addStretch();
     top->addLayout(bar);
 

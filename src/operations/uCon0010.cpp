@@ -12,6 +12,7 @@
 #include "ui/Dialogs.h"
 #include "ui/RowSetModel.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +57,7 @@ TfCon0010::TfCon0010(QWidget* parent) : QWidget(parent)
     Btn_Cancel = button("Btn_Cancel", "취     소", &TfCon0010::Btn_CancelClick);
     Btn_Dm = button("Btn_Dm", "DM 발송", &TfCon0010::Btn_DmClick);
     Btn_Exit = button("Btn_Exit", "종     료", nullptr);
+    ExportButtons::addForWindow(bar, this, Btn_Exit);
     connect(Btn_Exit, &QPushButton::clicked, this, &QWidget::close);
     bar->addStretch();
     root->addLayout(bar);

@@ -10,6 +10,7 @@
 #include "ui/ListPanel.h"
 #include "ui/SchoolYearFilter.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,6 +58,7 @@ TfEve0010::TfEve0010(QWidget* parent) : QWidget(parent)
     Btn_Cancel = button("Btn_Cancel", "취     소", &TfEve0010::Btn_CancelClick);
     Btn_Print = button("Btn_Print", "발     부", &TfEve0010::Btn_PrintClick);
     Btn_Exit = button("Btn_Exit", "종     료", nullptr);
+    ExportButtons::addForWindow(bar, this, Btn_Exit);
     connect(Btn_Exit, &QPushButton::clicked, this, &QWidget::close);
     bar->addStretch();
     root->addLayout(bar);

@@ -149,6 +149,11 @@ QPushButton* add(QBoxLayout* bar, QWidget* owner, Source source, QWidget* before
     return excel;
 }
 
+QPushButton* addForWindow(QBoxLayout* bar, QWidget* window, QWidget* before)
+{
+    return add(bar, window, [window] { return fromArea(window, window->windowTitle()); }, before);
+}
+
 QPushButton* addForPages(QBoxLayout* bar, QWidget* owner, const QTabWidget* pages, QWidget* before)
 {
     return add(bar, owner, [pages] { return fromArea(pages->currentWidget(), pages->tabText(pages->currentIndex()).remove(u'&')); }, before);

@@ -17,6 +17,8 @@ using Source = std::function<listexport::Table()>;
 
 // Adds both buttons to the bar, before `before` when given (else at its end); returns the Excel one.
 QPushButton* add(QBoxLayout* bar, QWidget* owner, Source source, QWidget* before = nullptr);
+// The same for a window with one list, titled with the window's title.
+QPushButton* addForWindow(QBoxLayout* bar, QWidget* window, QWidget* before = nullptr);
 // The same for a window whose lists are the pages of a tab widget: the current page's list, titled
 // with its tab.
 QPushButton* addForPages(QBoxLayout* bar, QWidget* owner, const QTabWidget* pages, QWidget* before = nullptr);

@@ -5,6 +5,8 @@
 #include "fees/FeeFixture.h"
 #include "fees/FeeUnpaidPage.h"
 #include "fees/uFee0010.h"
+#include "cashbook/uMon0010.h"
+#include "db/Query.h"
 #include "ui/StatusLine.h"
 #include "report/ListExport.h"
 #include "ui/ExportButtons.h"
@@ -173,6 +175,44 @@ private slots:
         excel->click();
         QVERIFY(!QFile::exists(m_db->dir() + "/빈.xlsx"));
         QCOMPARE(m_db->dialogs().lastText(), QString("저장할 자료가 없습니다. 먼저 조회하세요."));
+    }
+
+    // A month of the cash book: amounts arrive as numbers that add up, dates as dates, numbers keep their zeros.
+    void cashBookAddsUpInTheSheet()
+    {
+        for (const auto& [date, seq, in, out] : QList<std::tuple<QString, int, qint64, qint64>>{
+                 {"2024-05-03", 1, 80000, 0}, {"2024-05-03", 2, 0, 12500}, {"2024-05-20", 1, 1230000, 0}})
+            db::run("INSERT INTO T_금전출납 (일자, 순번, 대항목, 소항목, 입금액, 출금액, 적요, 수련비순번) "
+                    "VALUES (:d, :s, '운영비', '기타', :i, :o, '', '')",
+                    {{"d", date}, {"s", seq}, {"i", in}, {"o", out}});
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgInquiry);
+        w.dtpk_From->setDate(QDate(2024, 5, 1));
+        w.dtpk_To->setDate(QDate(2024, 5, 31));
+        w.Btn_QueryClick();
+        QVERIFY(w.inquiryRows() >= 3);
+
+        m_db->dialogs().files << m_db->dir() + "/출납";
+        w.findChild<QPushButton*>("btnExcel")->click();
+        const auto c = cells(m_db->dir() + "/출납.xlsx");
+        int headerRow = 0;
+        for (int r = 1; r < 40 && !headerRow; ++r)
+            if (c.value(QString("A%1").arg(r)).value == "날짜")
+                headerRow = r;
+        QVERIFY(headerRow > 2);
+        qint64 income = 0, expense = 0;
+        for (int r = 0; r < w.inquiryRows(); ++r) {
+            const QString row = QString::number(headerRow + 1 + r);
+            QCOMPARE(c.value("A" + row).type, QString("n")); // a real date
+            QCOMPARE(QDate(1899, 12, 30).addDays(c.value("A" + row).value.toLongLong()).toString("yyyy-MM-dd"),
+                     w.inquiryCell(r, 0));
+            if (!w.inquiryCell(r, 1).isEmpty())
+                QCOMPARE(c.value("B" + row).value, w.inquiryCell(r, 1)); // "00001" stays text
+            income += c.value("E" + row).value.toLongLong();
+            expense += c.value("F" + row).value.toLongLong();
+        }
+        QCOMPARE(income, 80000 + 1230000);
+        QCOMPARE(expense, 12500);
     }
 };
 
