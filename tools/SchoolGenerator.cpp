@@ -19,6 +19,7 @@
 #include "fees/FeePayments.h"
 #include "fees/FeeSettlement.h"
 #include "fees/IssueNumbers.h"
+#include "members/Badges.h"
 #include "members/Enrolment.h"
 #include "members/MemberStatus.h"
 #include "members/PersonalRecord.h"
@@ -413,6 +414,11 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
             withdrawnSoFar += int(outs.size());
             if (monthStart.month() % 3 == 0) // a school examination each quarter
                 holdExamination(eventDay, rng);
+            // Progress badges each month of the last year, to everyone the badge screen proposes.
+            if (monthStart > m_o.today.addYears(-1)) {
+                const QDate handedOut = std::min(eventDay, m_o.today);
+                r.badges += Badges::issue(Badges::proposals({}, handedOut), handedOut);
+            }
             tx.commit();
 
             if (monthStart.addMonths(1) <= QDate(m_o.today.year(), m_o.today.month(), 1)) {

@@ -20,6 +20,7 @@ struct GeneratorOptions {
 struct GeneratorReport {
     int members = 0, current = 0, payments = 0, cashLines = 0, closedMonths = 0, absences = 0;
     int settlements = 0; // months settled as exempt (fee rows without money)
+    int badges = 0;      // progress badges handed out in the last year
 };
 
 class SchoolGenerator {

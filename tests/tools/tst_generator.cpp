@@ -76,6 +76,13 @@ private slots:
                    "WHERE s.회원번호 = a.회원번호 AND s.심사구분 = '체육관')"),
                  0);
         QCOMPARE(n("SELECT count(*) FROM T_심사 WHERE 심사결과평가내용 Is Null"), 0);
+        // Badges: at most one a member a month, each the next of the member's series.
+        QVERIFY(r.badges > 0);
+        QCOMPARE(n("SELECT count(*) FROM T_뱃지지급"), qint64(r.badges));
+        QCOMPARE(n("SELECT count(*) FROM (SELECT 회원번호 FROM T_뱃지지급 GROUP BY 회원번호, Mid(지급일자, 1, 7) "
+                   "HAVING count(*) > 1)"),
+                 0);
+        QCOMPARE(n("SELECT count(*) FROM (SELECT 회원번호 FROM T_뱃지지급 GROUP BY 회원번호 HAVING count(*) <> Max(Val(뱃지코드)))"), 0);
         // The transfer file waiting in 입관자료 enrols the last leaver again with his history.
         const QStringList waiting = QDir(dir.filePath("입관자료")).entryList({"*.txt"}, QDir::Files);
         QCOMPARE(waiting.size(), 1);

@@ -1,0 +1,95 @@
+// Examination paperwork lists through their windows, each beside its floor: the rank-certificate
+// list, the application list with last month's absences and points, and the month's badge listing.
+// They run on the large school of bench_main.
+#include "Floor.h"
+
+#include "db/Clock.h"
+#include "db/ProgramDir.h"
+#include "exams/uPri0070.h"
+#include "exams/uPriSinchung.h"
+#include "members/uInp0020.h"
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+Floor& floorDb()
+{
+    static std::unique_ptr<Floor> f;
+    if (!f)
+        f = std::make_unique<Floor>(ProgramDir::databaseFile());
+    return *f;
+}
+
+void BM_RankCertificateScreen(benchmark::State& state)
+{
+    TfPri0070 w;
+    for (auto _ : state)
+        w.BitBtn0Click();
+}
+BENCHMARK(BM_RankCertificateScreen)->Unit(benchmark::kMillisecond);
+
+void BM_RankCertificateScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorDb().rows(
+            "SELECT a.회원번호, a.회원명, a.생년월일, b.급품명, d.부명, a.학년, a.반 FROM T_회원 a, T_급품코드 b, T_부별코드 d "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND a.급품코드 = b.급품코드 AND a.부별코드 = d.부별코드 "
+            "ORDER BY a.부별코드, b.급품코드, a.회원명",
+            {}));
+}
+BENCHMARK(BM_RankCertificateScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_ExamApplicationScreen(benchmark::State& state)
+{
+    TfPriSinchung w;
+    for (auto _ : state)
+        w.BitBtn0Click();
+}
+BENCHMARK(BM_ExamApplicationScreen)->Unit(benchmark::kMillisecond);
+
+void BM_ExamApplicationScreen_floor(benchmark::State& state)
+{
+    const QString before = Clock::today().addMonths(-1).toString(QStringLiteral("yyyy-MM"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorDb().rows(
+            "SELECT a.회원번호, a.회원명, a.급품코드, b.급품명, c.부명, a.학년, a.반, -coalesce(x.n, 0), coalesce(p.s, 0), "
+            "n.급품코드, n.급품명 FROM T_회원 a LEFT JOIN T_급품코드 b ON a.급품코드 = b.급품코드 "
+            "LEFT JOIN T_부별코드 c ON a.부별코드 = c.부별코드 "
+            "LEFT JOIN (SELECT 회원번호, count(*) AS n FROM T_결석 WHERE substr(결석일자, 1, 7) = ?1 GROUP BY 회원번호) x "
+            "ON x.회원번호 = a.회원번호 "
+            "LEFT JOIN (SELECT t.회원번호, sum(i.벌점수) AS s FROM T_벌점 t JOIN T_벌점항목 i ON i.벌점코드 = t.벌점코드 "
+            "WHERE substr(t.벌점일자, 1, 7) = ?1 GROUP BY t.회원번호) p ON p.회원번호 = a.회원번호 "
+            "LEFT JOIN T_급품코드 n ON n.급품코드 = printf('%02d', CAST(a.급품코드 AS INTEGER) + 1) "
+            "WHERE a.퇴관일 IS NULL ORDER BY a.부별코드, b.급품코드",
+            {before.toStdString()}));
+}
+BENCHMARK(BM_ExamApplicationScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_BadgeScreen(benchmark::State& state)
+{
+    TfInp0020 w;
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+BENCHMARK(BM_BadgeScreen)->Unit(benchmark::kMillisecond);
+
+void BM_BadgeScreen_floor(benchmark::State& state)
+{
+    const QDate today = Clock::today();
+    const QString start = QDate(today.year(), today.month(), 1).toString(Qt::ISODate);
+    const QString end = QDate(today.year(), today.month(), today.daysInMonth()).toString(Qt::ISODate);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floorDb().rows(
+            "SELECT a.회원번호, a.회원명, a.입관일, b.부명, a.학년, a.반, g.급품명, m.MaxNo, c.지급일자 "
+            "FROM T_회원 a LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드 LEFT JOIN T_급품코드 g ON a.급품코드 = g.급품코드 "
+            "LEFT JOIN (SELECT 회원번호, Max(뱃지코드) AS MaxNo FROM T_뱃지지급 GROUP BY 회원번호) m ON m.회원번호 = a.회원번호 "
+            "LEFT JOIN T_뱃지지급 c ON c.회원번호 = a.회원번호 AND c.뱃지코드 = m.MaxNo "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND a.회원번호 IN "
+            "(SELECT 회원번호 FROM T_뱃지지급 WHERE 지급일자 BETWEEN ?1 AND ?2) ORDER BY b.부명, a.입관일, a.회원명",
+            {start.toStdString(), end.toStdString()}));
+}
+BENCHMARK(BM_BadgeScreen_floor)->Unit(benchmark::kMillisecond);
+
+} // namespace
