@@ -475,6 +475,10 @@ TranslatedSql translate(const QString& jet)
         case Tok::Punct:
             if (tok.text == "&") {
                 sql += QStringLiteral("||");
+            } else if (tok.text == "/") {
+                // Jet divides as decimals; SQLite truncates when both sides are whole (an average of
+                // whole scores). "*" and "/" share one level, so the factor keeps the order intact.
+                sql += QStringLiteral("* 1.0 /");
             } else if (tok.text == "(") {
                 ++depth;
                 sql += tok.text;

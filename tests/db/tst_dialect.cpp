@@ -74,6 +74,10 @@ private slots:
         QTest::newRow("month compare >") << "SELECT count(*) FROM T_x WHERE Mid(입관일,1,7) > '2024-02'" << "3";
         QTest::newRow("month compare <") << "SELECT count(*) FROM T_x WHERE Mid(입관일,1,7) < '2024-04'" << "2";
         QTest::newRow("Year/Month/Day") << "SELECT Year(입관일) & '/' & Month(입관일) & '/' & Day(입관일) FROM T_x WHERE 번호='202403001'" << "2024/3/5";
+        QTest::newRow("/ of whole numbers") << "SELECT 7 / 2" << "3.5";
+        QTest::newRow("/ of a whole column") << "SELECT (금액 + 1) / 2 FROM T_x WHERE 번호='202403002'" << "22500.5";
+        QTest::newRow("/ then *") << "SELECT 10 / 4 * 2" << "5";
+        QTest::newRow("average of whole values") << "SELECT Format(Sum(금액) / Count(금액), '0.0') FROM T_x" << "41666.7";
         QTest::newRow("Int floors") << "SELECT Int(-2.5)" << "-3";
         QTest::newRow("Int positive") << "SELECT Int(7.9)" << "7";
         QTest::newRow("IIf") << "SELECT IIf(금액 > 40000, '고액', '보통') FROM T_x WHERE 번호='202403001'" << "보통";
