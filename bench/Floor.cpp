@@ -1,5 +1,7 @@
 #include "Floor.h"
 
+#include "db/ProgramDir.h"
+
 #include <stdexcept>
 
 Floor::Floor(const QString& file)
@@ -9,6 +11,12 @@ Floor::Floor(const QString& file)
 }
 
 Floor::~Floor() { sqlite3_close(m_db); }
+
+Floor& Floor::program()
+{
+    static Floor f(ProgramDir::databaseFile());
+    return f;
+}
 
 size_t Floor::rows(const char* sql, const std::vector<std::string>& params)
 {

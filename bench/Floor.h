@@ -12,6 +12,8 @@ public:
     ~Floor();
     Floor(const Floor&) = delete;
     Floor& operator=(const Floor&) = delete;
+    // The floor on the program folder's database, opened on first use.
+    static Floor& program();
     // Runs the query with text parameters bound in order; returns the number of rows.
     size_t rows(const char* sql, const std::vector<std::string>& params = {});
 

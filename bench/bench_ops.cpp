@@ -19,14 +19,6 @@ namespace {
 
 const QDate kToday(2026, 12, 10);
 
-Floor& floorDb()
-{
-    static std::unique_ptr<Floor> f;
-    if (!f)
-        f = std::make_unique<Floor>(ProgramDir::databaseFile());
-    return *f;
-}
-
 void BM_EventQueryYearScreen(benchmark::State& state)
 {
     TfEve0010 w;
@@ -42,7 +34,7 @@ void BM_EventQueryYearScreen_floor(benchmark::State& state)
 {
     const std::string from = kToday.addYears(-1).toString("yyyy-MM-dd").toStdString(), to = kToday.toString("yyyy-MM-dd").toStdString();
     for (auto _ : state)
-        benchmark::DoNotOptimize(floorDb().rows(
+        benchmark::DoNotOptimize(Floor::program().rows(
             "SELECT a.회원번호, a.회원명, e.행사명, d.참가일자, b.부명, a.학년, c.급품명, a.전화번호, d.비고 "
             "FROM T_행사참가 d JOIN T_회원 a ON a.회원번호 = d.회원번호 JOIN T_부별코드 b ON a.부별코드 = b.부별코드 "
             "JOIN T_급품코드 c ON a.급품코드 = c.급품코드 JOIN T_행사목록 e ON d.행사코드 = e.행사코드 "
@@ -68,7 +60,7 @@ void BM_PartnerInquiryScreen_floor(benchmark::State& state)
 {
     const std::string from = kToday.addYears(-10).toString("yyyy-MM-dd").toStdString(), to = kToday.toString("yyyy-MM-dd").toStdString();
     for (auto _ : state)
-        benchmark::DoNotOptimize(floorDb().rows(
+        benchmark::DoNotOptimize(Floor::program().rows(
             "SELECT a.*, b.거래처명 FROM T_거래 a LEFT JOIN T_거래처 b ON a.거래처코드 = b.거래처코드 "
             "WHERE a.일자 BETWEEN ? AND ? ORDER BY a.일자 DESC, a.금전출납순번, a.순번",
             {from, to}));
@@ -86,7 +78,7 @@ BENCHMARK(BM_ConsultationAllScreen)->Unit(benchmark::kMillisecond);
 void BM_ConsultationAllScreen_floor(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(floorDb().rows(
+        benchmark::DoNotOptimize(Floor::program().rows(
             "SELECT a.수련생명, a.상담자, a.상담일자, b.사유명, a.학교, a.학년, a.전화번호, a.예상입관일, a.순번, a.주소, a.부모명, a.우편번호 "
             "FROM T_입관상담 a LEFT JOIN T_입관동기 b ON a.방문동기 = b.사유코드 WHERE a.순번 <> 0 ORDER BY a.순번"));
 }
@@ -105,12 +97,12 @@ void BM_DailyStatusScreen_floor(benchmark::State& state)
 {
     const std::string d = kToday.addDays(-3).toString("yyyy-MM-dd").toStdString();
     for (auto _ : state) {
-        size_t n = floorDb().rows("SELECT 회원명 FROM T_회원 WHERE 입관일 = ?1 UNION ALL SELECT 회원명 FROM T_회원 WHERE 퇴관일 = ?1 "
+        size_t n = Floor::program().rows("SELECT 회원명 FROM T_회원 WHERE 입관일 = ?1 UNION ALL SELECT 회원명 FROM T_회원 WHERE 퇴관일 = ?1 "
                                   "UNION ALL SELECT 회원명 FROM T_회원 WHERE 휴관일 = ?1 "
                                   "UNION ALL SELECT 회원명 FROM T_회원 WHERE 복관일휴 = ?1 OR 복관일퇴 = ?1",
                                   {d});
-        n += floorDb().rows("SELECT a.회원명 FROM T_결석 r LEFT JOIN T_회원 a ON r.회원번호 = a.회원번호 WHERE r.결석일자 = ?", {d});
-        n += floorDb().rows("SELECT * FROM T_일일현황 WHERE 일자 = ?", {d});
+        n += Floor::program().rows("SELECT a.회원명 FROM T_결석 r LEFT JOIN T_회원 a ON r.회원번호 = a.회원번호 WHERE r.결석일자 = ?", {d});
+        n += Floor::program().rows("SELECT * FROM T_일일현황 WHERE 일자 = ?", {d});
         benchmark::DoNotOptimize(n);
     }
 }

@@ -14,14 +14,6 @@
 
 namespace {
 
-Floor& floorDb()
-{
-    static std::unique_ptr<Floor> f;
-    if (!f)
-        f = std::make_unique<Floor>(ProgramDir::databaseFile());
-    return *f;
-}
-
 void BM_RankCertificateScreen(benchmark::State& state)
 {
     TfPri0070 w;
@@ -33,7 +25,7 @@ BENCHMARK(BM_RankCertificateScreen)->Unit(benchmark::kMillisecond);
 void BM_RankCertificateScreen_floor(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(floorDb().rows(
+        benchmark::DoNotOptimize(Floor::program().rows(
             "SELECT a.회원번호, a.회원명, a.생년월일, b.급품명, d.부명, a.학년, a.반 FROM T_회원 a, T_급품코드 b, T_부별코드 d "
             "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL AND a.급품코드 = b.급품코드 AND a.부별코드 = d.부별코드 "
             "ORDER BY a.부별코드, b.급품코드, a.회원명",
@@ -53,7 +45,7 @@ void BM_ExamApplicationScreen_floor(benchmark::State& state)
 {
     const QString before = Clock::today().addMonths(-1).toString(QStringLiteral("yyyy-MM"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(floorDb().rows(
+        benchmark::DoNotOptimize(Floor::program().rows(
             "SELECT a.회원번호, a.회원명, a.급품코드, b.급품명, c.부명, a.학년, a.반, -coalesce(x.n, 0), coalesce(p.s, 0), "
             "n.급품코드, n.급품명 FROM T_회원 a LEFT JOIN T_급품코드 b ON a.급품코드 = b.급품코드 "
             "LEFT JOIN T_부별코드 c ON a.부별코드 = c.부별코드 "
@@ -81,7 +73,7 @@ void BM_BadgeScreen_floor(benchmark::State& state)
     const QString start = QDate(today.year(), today.month(), 1).toString(Qt::ISODate);
     const QString end = QDate(today.year(), today.month(), today.daysInMonth()).toString(Qt::ISODate);
     for (auto _ : state)
-        benchmark::DoNotOptimize(floorDb().rows(
+        benchmark::DoNotOptimize(Floor::program().rows(
             "SELECT a.회원번호, a.회원명, a.입관일, b.부명, a.학년, a.반, g.급품명, m.MaxNo, c.지급일자 "
             "FROM T_회원 a LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드 LEFT JOIN T_급품코드 g ON a.급품코드 = g.급품코드 "
             "LEFT JOIN (SELECT 회원번호, Max(뱃지코드) AS MaxNo FROM T_뱃지지급 GROUP BY 회원번호) m ON m.회원번호 = a.회원번호 "

@@ -18,14 +18,6 @@
 
 namespace {
 
-Floor& floorDb()
-{
-    static std::unique_ptr<Floor> f;
-    if (!f)
-        f = std::make_unique<Floor>(ProgramDir::databaseFile());
-    return *f;
-}
-
 TfTot0010& window()
 {
     static std::unique_ptr<TfTot0010> w;
@@ -64,7 +56,7 @@ void runFloor(benchmark::State& state, const char* sql, const std::vector<std::s
 {
     size_t n = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(n = floorDb().rows(sql, params));
+        benchmark::DoNotOptimize(n = Floor::program().rows(sql, params));
     state.counters["rows"] = double(n);
 }
 
