@@ -12,6 +12,7 @@
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -43,6 +44,7 @@ TfPri0050::TfPri0050(QWidget* parent) : QWidget(parent)
     btn_Print = ExamScreenParts::addButton(this, bar, "발     부");
     btn_File = ExamScreenParts::addButton(this, bar, "자료생성");
     btn_Exit = ExamScreenParts::addButton(this, bar, "종     료");
+    ExportButtons::addForWindow(bar, this, btn_Exit);
     bar->addStretch();
     top->addLayout(bar);
 

@@ -10,6 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
+#include "ui/ExportButtons.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -37,6 +38,7 @@ TfPriSinchung::TfPriSinchung(QWidget* parent) : QWidget(parent)
     BitBtn0 = ExamScreenParts::addButton(this, bar, "조     회");
     BitBtn1 = ExamScreenParts::addButton(this, bar, "인     쇄");
     btn_Exit = ExamScreenParts::addButton(this, bar, "종     료");
+    ExportButtons::addForWindow(bar, this, btn_Exit);
     bar->addStretch();
     top->addLayout(bar);
 

@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/StatusLine.h"
+#include "ui/ExportButtons.h"
 
 #include <QAbstractTableModel>
 #include <QCloseEvent>
@@ -138,6 +139,7 @@ TfSimsaEst::TfSimsaEst(QWidget* parent) : QWidget(parent)
     Btn_Ok = button("확     인");
     Btn_Cancel = button("취     소");
     Btn_Exit = button("종     료");
+    ExportButtons::addForWindow(bar, this, Btn_Exit);
     bar->addStretch();
     top->addLayout(bar);
 
