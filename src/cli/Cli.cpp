@@ -13,7 +13,9 @@
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeePayments.h"
+#include "exchange/UploadFiles.h"
 #include "fees/PaymentNotices.h"
+#include "fees/Receipts.h"
 #include "fees/UnpaidList.h"
 #include "stats/GeneralQueries.h"
 #include "text/CsvWriter.h"
@@ -180,7 +182,7 @@ int check(const Args& a, QTextStream& out)
 int notices(const Args& a, QTextStream& out)
 {
     if (a.words.size() != 2)
-        fail(QStringLiteral("만들 통보 파일의 종류를 하나 주세요 (결석통보, 납부통지서)."), Usage);
+        fail(QStringLiteral("만들 통보 파일의 종류를 하나 주세요 (결석통보, 납부통지서, 납부영수증, 수련생자료, 통신문, SMS)."), Usage);
     const QString kind = a.words[1];
     OpenDatabase open;
     NoticeFile file(kind);
@@ -200,11 +202,24 @@ int notices(const Args& a, QTextStream& out)
         o.reference = f.reference;
         o.issued = f.reference;
         file = PaymentNotices::dataFile(UnpaidList::list(f).lines, o);
+    } else if (kind == QStringLiteral("납부영수증")) {
+        const QDate to = dateOption(a, QStringLiteral("--to"), Clock::today());
+        const QDate from = dateOption(a, QStringLiteral("--from"), QDate(to.year(), to.month(), 1));
+        if (from > to)
+            fail(QStringLiteral("--from 이 --to 보다 늦습니다."), Usage);
+        file = Receipts::dataFile(Receipts::list(from, to, QString(), division(a, QStringLiteral("b.부별코드"))));
+    } else if (kind == QStringLiteral("수련생자료") || kind == QStringLiteral("통신문") || kind == QStringLiteral("SMS")) {
+        const auto [index, text] = divisionEntry(a);
+        const QList<UploadFiles::Trainee> trainees = UploadFiles::trainees(QString(), index, text);
+        file = kind == QStringLiteral("수련생자료") ? UploadFiles::recordFile(trainees)
+            : kind == QStringLiteral("통신문")      ? UploadFiles::newsletterFile(trainees)
+                                                    : UploadFiles::smsFile(trainees);
     } else {
-        fail(QStringLiteral("알 수 없는 통보 파일입니다: %1 (결석통보, 납부통지서)").arg(kind), Usage);
+        fail(QStringLiteral("알 수 없는 통보 파일입니다: %1 (결석통보, 납부통지서, 납부영수증, 수련생자료, 통신문, SMS)").arg(kind), Usage);
     }
     if (file.isEmpty())
-        fail(QStringLiteral("E-mail이 있는 대상이 없어 파일을 만들지 않았습니다."));
+        fail(kind == QStringLiteral("SMS") ? QStringLiteral("대상이 없어 파일을 만들지 않았습니다.")
+                                           : QStringLiteral("E-mail이 있는 대상이 없어 파일을 만들지 않았습니다."));
     QString why;
     if (!file.save(&why))
         fail(why);
@@ -297,6 +312,10 @@ QString help(const QString& command)
             "  인터넷통보자료 폴더에 통보 파일을 만듭니다 (화면에서 만드는 것과 같은 내용).\n"
             "  결석통보    [--from YYYY-MM-DD] [--to YYYY-MM-DD]  기간의 결석 (기본: 오늘)\n"
             "  납부통지서  [--date YYYY-MM-DD]                     그 날 당월 수련비를 내지 않은 회원 (기본: 오늘)\n"
+            "  납부영수증  [--from YYYY-MM-DD] [--to YYYY-MM-DD]  기간에 낸 수련비 (기본: 이달 1일부터 오늘까지)\n"
+            "  수련생자료                                         다니는 수련생의 기록 (휴관 제외)\n"
+            "  통신문                                             다니는 수련생 중 E-mail이 있는 사람\n"
+            "  SMS                                                다니는 수련생 모두\n"
             "  --division 에는 부별코드(예: 05)나 유치부, 초등부, 중고/일반 을 줍니다 (기본: 전체).\n");
     if (command == QLatin1String("export"))
         return QStringLiteral(

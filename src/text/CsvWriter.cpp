@@ -1,5 +1,6 @@
 #include "text/CsvWriter.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 CsvWriter::CsvWriter(const QStringList& header) : m_header(header) {}
@@ -8,8 +9,23 @@ void CsvWriter::addRow(const QStringList& fields) { m_rows.append(fields); }
 
 QByteArray CsvWriter::bytes() const { return bytes(m_header, m_rows); }
 
-QString CsvWriter::field(const QString& text)
+namespace {
+
+// A typed text that a spreadsheet would run as a formula ("=HYPERLINK(...)" in a name or a note)
+// is kept as text with a leading apostrophe; numbers such as "-50000" or "+82-10-..." stay as they are.
+QString inert(const QString& text)
 {
+    if (text.isEmpty() || !QStringLiteral("=+-@\t\r").contains(text.front()))
+        return text;
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9][0-9,.\\- ]*$"));
+    return number.match(text).hasMatch() ? text : QLatin1Char('\'') + text;
+}
+
+} // namespace
+
+QString CsvWriter::field(const QString& raw)
+{
+    const QString text = inert(raw);
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
         && !text.contains(QLatin1Char('\n')))
         return text;

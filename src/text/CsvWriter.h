@@ -6,7 +6,7 @@
 
 // A list as a CSV file for spreadsheets: UTF-8 with a byte-order mark (so that Korean opens right),
 // CR LF line ends, a header row first. A field is quoted only when it holds a comma, a quote, CR or LF;
-// quotes inside are doubled.
+// quotes inside are doubled. A text that would start a formula gets a leading apostrophe.
 //
 //   CsvWriter csv({"성명", "전화"});
 //   csv.addRow({name, phone});

@@ -8,6 +8,9 @@
 #include "db/Database.h"
 #include "db/DbError.h"
 #include "db/ProgramDir.h"
+#include "exchange/uUploadCreate1.h"
+#include "exchange/uUploadCreate2.h"
+#include "exchange/uUploadCreate9.h"
 #include "db/Query.h"
 #include "fees/FeePayments.h"
 #include "stats/MovementCounter.h"
@@ -197,6 +200,42 @@ private slots:
         QCOMPARE(cliRun({"notices", QStringLiteral("납부통지서")}).code, int(cli::Ok));
         const QByteArray fees = readAll(ProgramDir::file("인터넷통보자료/납부통지서/납부통지서.txt"));
         QVERIFY(fees.contains("kim@x.kr") && fees.contains("lee@x.kr"));
+
+        // Receipts of February: only 김태권 paid then.
+        const Run receipts = cliRun({"notices", QStringLiteral("납부영수증"), "--from", "2024-02-01", "--to", "2024-02-29"});
+        QVERIFY2(receipts.code == cli::Ok, qPrintable(receipts.err));
+        const QByteArray paid = readAll(ProgramDir::file("인터넷통보자료/납부영수증/납부영수증.txt"));
+        QVERIFY(paid.contains("kim@x.kr") && !paid.contains("lee@x.kr"));
+    }
+
+    // The trainee files, written by their screens with every row ticked and by the command.
+    void traineeFilesAsTheScreensWrite_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("records") << "수련생자료" << "인터넷통보자료/수련생자료/수련생자료.txt";
+        QTest::newRow("newsletter") << "통신문" << "인터넷통보자료/통신문/통신문.txt";
+        QTest::newRow("sms") << "SMS" << "인터넷통보자료/SMS/SMS전송.txt";
+    }
+    void traineeFilesAsTheScreensWrite()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, path);
+        std::unique_ptr<UploadScreen> w;
+        if (kind == "수련생자료")
+            w = std::make_unique<TfUploadCreate1>();
+        else if (kind == "통신문")
+            w = std::make_unique<TfUploadCreate2>();
+        else
+            w = std::make_unique<TfUploadCreate9>();
+        w->btn_RefreshClick();
+        w->btn_PrintClick();
+        const QByteArray screen = readAll(ProgramDir::file(path));
+        QVERIFY(screen.contains(kind == "SMS" ? "010-1111-2222" : "kim@x.kr"));
+        QVERIFY(QFile::remove(ProgramDir::file(path)));
+        const Run r = cliRun({"notices", kind});
+        QVERIFY2(r.code == cli::Ok, qPrintable(r.err));
+        QCOMPARE(readAll(ProgramDir::file(path)), screen);
     }
 
     void exportLists_data()

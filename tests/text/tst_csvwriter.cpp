@@ -20,6 +20,13 @@ private slots:
         QTest::newRow("quote doubled") << QStringLiteral("그는 \"네\"") << QStringLiteral("\"그는 \"\"네\"\"\"");
         QTest::newRow("line feed") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
         QTest::newRow("carriage return") << QStringLiteral("a\rb") << QStringLiteral("\"a\rb\"");
+        QTest::newRow("formula kept as text") << QStringLiteral("=HYPERLINK(\"x\")") << QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\"");
+        QTest::newRow("at sign") << QStringLiteral("@SUM(A1)") << QStringLiteral("'@SUM(A1)");
+        QTest::newRow("minus arithmetic") << QStringLiteral("-2+3") << QStringLiteral("'-2+3");
+        QTest::newRow("minus formula") << QStringLiteral("-A1*2") << QStringLiteral("'-A1*2");
+        QTest::newRow("negative won") << QStringLiteral("-50000") << QStringLiteral("-50000");
+        QTest::newRow("negative won grouped") << QStringLiteral("-50,000") << QStringLiteral("\"-50,000\"");
+        QTest::newRow("phone with country") << QStringLiteral("+82 10-1234-5678") << QStringLiteral("+82 10-1234-5678");
         QTest::newRow("semicolon plain") << QStringLiteral("a;b") << QStringLiteral("a;b");
     }
     void field()
