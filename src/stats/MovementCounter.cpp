@@ -127,7 +127,7 @@ QStringList MovementCounter::counterFaults(int* checked)
         while (q.next())
             years.insert(int(q.integer("년도")));
     }
-    for (const QString sql : {QStringLiteral("select distinct MID(휴관일,1,4) As y from T_휴관사유별현황"),
+    for (const QString& sql : {QStringLiteral("select distinct MID(휴관일,1,4) As y from T_휴관사유별현황"),
                               QStringLiteral("select distinct MID(퇴관일,1,4) As y from T_퇴관사유별현황")}) {
         db::Query q(sql);
         q.open();
