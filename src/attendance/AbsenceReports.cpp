@@ -25,9 +25,12 @@ const QString kRule = QStringLiteral("------------------------------------------
 
 UnpaidMonths::UnpaidMonths(const QDate& reference) : m_ref(reference)
 {
+    // A range on 년월분 (the keys of the year sort between "yyyy" and the next year) lets the index serve.
     db::Query q(QStringLiteral("Select 회원번호, Mid(년월분,5,2) as 월 From T_수련비납부 "
-                               " Where mid(년월분,1,4)=:년도"));
-    q.bind(QStringLiteral("년도"), QString::number(reference.year())).open();
+                               " Where 년월분 >= :년도 And 년월분 < :다음해"));
+    q.bind(QStringLiteral("년도"), QString::number(reference.year()))
+        .bind(QStringLiteral("다음해"), QString::number(reference.year() + 1))
+        .open();
     while (q.next())
         m_paid[q.str(QStringLiteral("회원번호"))].insert(q.str(QStringLiteral("월")).toInt());
 }

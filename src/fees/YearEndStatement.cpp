@@ -91,8 +91,8 @@ bool YearEndStatement::print(const QList<Line>& ticked, const QList<int>& positi
         db::Query q(" SELECT   년월분,납부액 "
                     " FROM     T_수련비납부"
                     " WHERE    회원번호 =:회원번호    "
-                    " AND      Mid(년월분,1,4) =:년    ");
-        q.bind({{"회원번호", l.memberNo}, {"년", year}}).open();
+                    " AND      년월분 >= :년 AND 년월분 < :다음해 ");
+        q.bind({{"회원번호", l.memberNo}, {"년", year}, {"다음해", QString::number(year.toInt() + 1)}}).open();
         while (q.next()) {
             const int m = q.str("년월분").mid(4, 2).toInt();
             if (m < 1 || m > 12)
