@@ -85,6 +85,33 @@ Kind resolved(Kind k, const QString& text, double* number, QDate* date)
     return Kind::Text;
 }
 
+// The kinds of the columns: an automatic column whose amounts are all money, one at least written as
+// money ("1,234" or "500원"), is money throughout, so that its "0" and "800" add up with the rest.
+// Codes with leading zeros ("007") keep it text.
+QList<Kind> columnKinds(const Table& t, const QList<int>& cols, int count)
+{
+    QList<Kind> out;
+    for (int i = 0; i < cols.size(); ++i) {
+        const Kind given = i < t.kinds.size() ? t.kinds[i] : Kind::Auto;
+        if (given != Kind::Auto) {
+            out.append(given);
+            continue;
+        }
+        bool marked = false, allMoney = true;
+        for (int r = 0; r < count && allMoney; ++r) {
+            const QString s = cellText(t.model, r, cols[i]).trimmed();
+            if (s.isEmpty())
+                continue;
+            double v = 0;
+            const QString digits = s.startsWith(u'-') ? s.mid(1) : s;
+            allMoney = moneyValue(s, &v, false) && !(digits.size() > 1 && digits.startsWith(u'0'));
+            marked = marked || moneyValue(s, &v, true);
+        }
+        out.append(allMoney && marked ? Kind::Money : Kind::Auto);
+    }
+    return out;
+}
+
 // Width in Excel characters: a Hangul or other wide character takes two.
 double displayWidth(const QString& s)
 {
@@ -202,12 +229,13 @@ bool writeXlsx(const QString& file, const Table& t, QString* error)
     worksheet_freeze_panes(sheet, lxw_row_t(headerRow + 1), 0);
 
     const int count = t.model ? t.model->rowCount() : 0;
+    const QList<Kind> kinds = columnKinds(t, cols, count);
     for (int r = 0; r < count; ++r, ++row) {
         for (int i = 0; i < cols.size(); ++i) {
             const QString s = cellText(t.model, r, cols[i]);
             double number = 0;
             QDate date;
-            const Kind k = resolved(i < t.kinds.size() ? t.kinds[i] : Kind::Auto, s, &number, &date);
+            const Kind k = resolved(kinds[i], s, &number, &date);
             switch (k) {
             case Kind::Money:
                 worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(i), number, won);

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QAbstractSpinBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,7 +32,7 @@ listexport::Table fromView(const QTableView* view, const QString& title, const Q
     const QHeaderView* h = view->horizontalHeader();
     for (int v = 0; v < h->count(); ++v) {
         const int c = h->logicalIndex(v);
-        if (view->isColumnHidden(c) || t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed().isEmpty())
+        if (view->isColumnHidden(c) || view->columnWidth(c) == 0 || t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed().isEmpty())
             continue;
         t.columns.append(c);
     }
@@ -59,37 +60,52 @@ QString plain(QString s)
 
 } // namespace
 
-QStringList filtersOf(const QWidget* area)
+QStringList filtersOf(const QWidget* area, const QWidget* list)
 {
     QStringList out;
     QString caption;
+    bool muted = false; // values after an unticked check box do not apply
     for (const QWidget* w : area->findChildren<const QWidget*>()) {
+        if (w == list)
+            break; // what comes after the list sets up printing, not what is listed
         if (!w->isVisibleTo(area) || insideView(w, area))
             continue;
-        if (qobject_cast<const QLineEdit*>(w) && qobject_cast<const QComboBox*>(w->parentWidget()))
-            continue; // the combo speaks for its own line edit
-        if (qobject_cast<const QDateEdit*>(w->parentWidget()))
-            continue;
+        if (qobject_cast<const QLineEdit*>(w)
+            && (qobject_cast<const QComboBox*>(w->parentWidget()) || qobject_cast<const QAbstractSpinBox*>(w->parentWidget())))
+            continue; // the combo or spin box speaks for its own line edit
         QString value;
         if (const auto* l = qobject_cast<const QLabel*>(w)) {
-            caption = plain(l->text());
+            const QString text = plain(l->text());
+            if (text != QStringLiteral("~"))
+                muted = false;
+            caption = text;
             continue;
         }
         if (const auto* c = qobject_cast<const QComboBox*>(w))
             value = c->currentText();
         else if (const auto* d = qobject_cast<const QDateEdit*>(w))
             value = d->date().isValid() ? d->date().toString(QStringLiteral("yyyy-MM-dd")) : QString();
+        else if (const auto* n = qobject_cast<const QAbstractSpinBox*>(w))
+            value = n->text();
         else if (const auto* e = qobject_cast<const QLineEdit*>(w))
             value = e->echoMode() == QLineEdit::Normal ? e->text() : QString();
         else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-            if ((qobject_cast<const QRadioButton*>(b) || qobject_cast<const QCheckBox*>(b)) && b->isChecked())
-                out << plain(b->text());
+            if (qobject_cast<const QRadioButton*>(b) || qobject_cast<const QCheckBox*>(b)) {
+                muted = qobject_cast<const QCheckBox*>(b) && !b->isChecked();
+                if (b->isChecked())
+                    out << plain(b->text());
+                caption.clear();
+            }
             continue;
         } else
             continue;
         value = value.simplified();
-        if (!value.isEmpty())
-            out << (caption.isEmpty() || caption == QStringLiteral("~") ? value : caption + QStringLiteral(": ") + value);
+        if (!value.isEmpty() && !muted && w->isEnabled()) {
+            if (caption == QStringLiteral("~") && !out.isEmpty())
+                out.last() += QStringLiteral(" ~ ") + value;
+            else
+                out << (caption.isEmpty() ? value : caption + QStringLiteral(": ") + value);
+        }
         caption.clear();
     }
     return out;
@@ -104,7 +120,7 @@ listexport::Table fromArea(const QWidget* area, const QString& title)
         if (!best || v->width() * v->height() > best->width() * best->height())
             best = v;
     }
-    return fromView(best, title, filtersOf(area));
+    return fromView(best, title, filtersOf(area, best));
 }
 
 bool save(QWidget* owner, const listexport::Table& table, Format format)

@@ -25,9 +25,9 @@ QPushButton* addForPages(QBoxLayout* bar, QWidget* owner, const QTabWidget* page
 
 // What a grid shows: its visible columns with a title, in the order on screen.
 listexport::Table fromView(const QTableView* view, const QString& title, const QStringList& filters = {});
-// The filters a screen area shows, as "caption: value" texts: a label with the drop-down, date or
-// text field after it, and every checked choice.
-QStringList filtersOf(const QWidget* area);
+// The filters a screen area shows above its list, as "caption: value" texts: a label with the
+// drop-down, date, number or text field after it ("from ~ to" joined), and every checked choice.
+QStringList filtersOf(const QWidget* area, const QWidget* list = nullptr);
 // The list of an area (a window or one of its pages): its largest visible grid, with the area's filters.
 listexport::Table fromArea(const QWidget* area, const QString& title);
 

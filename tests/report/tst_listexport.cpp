@@ -153,6 +153,9 @@ private slots:
         QVERIFY2(m_db->dialogs().log.last().dir.endsWith("미납현황_납부_통지서_20240515.xlsx"), qPrintable(m_db->dialogs().log.last().dir));
         const auto c = cells(m_db->dir() + "/미납.xlsx");
         QVERIFY(c.value("A3").value.contains("2024-05-15")); // the reference day among the filters
+        // Only what selects the list: the notice settings below it are not filters.
+        for (int r = 1; r < 40; ++r)
+            QVERIFY(!c.value(QString("A%1").arg(r)).value.contains("발행날짜"));
         // The titles row, then one row per listed member: numbers as text with their zeros, names.
         auto heading = [&](int column) { return shown->headerData(column, Qt::Horizontal).toString().simplified(); };
         int headerRow = 0;
@@ -208,6 +211,8 @@ private slots:
                      w.inquiryCell(r, 0));
             if (!w.inquiryCell(r, 1).isEmpty())
                 QCOMPARE(c.value("B" + row).value, w.inquiryCell(r, 1)); // "00001" stays text
+            QCOMPARE(c.value("E" + row).type, QString("n")); // "0" too: the column is money
+            QCOMPARE(c.value("F" + row).type, QString("n"));
             income += c.value("E" + row).value.toLongLong();
             expense += c.value("F" + row).value.toLongLong();
         }
