@@ -1,5 +1,7 @@
 #include "exams/ExamScreenParts.h"
 
+#include "ui/BarButton.h"
+
 #include "db/Query.h"
 #include "members/MemberStatus.h"
 #include "ui/Dialogs.h"
@@ -48,12 +50,7 @@ void showFound(const Header& h, int count) { h.found->setText(QStringLiteral("ê²
 
 QPushButton* addButton(QWidget* screen, QBoxLayout* bar, const char* caption, const char* name)
 {
-    auto* b = new QPushButton(QString::fromUtf8(caption), screen);
-    if (name)
-        b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    bar->addWidget(b);
-    return b;
+    return ui::addBarButton(screen, bar, caption, name);
 }
 
 void setColumnWidths(QTableView* grid, const QList<int>& widths)

@@ -1,6 +1,7 @@
 #include "operations/uCarTime1.h"
 
 #include "ui/ListPanel.h"
+#include "ui/BarButton.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -17,13 +18,7 @@ TfCarTime1::TfCarTime1(QWidget* parent) : QWidget(parent)
     auto* root = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
     auto button = [&](const char* name, const char* caption, void (TfCarTime1::*handler)()) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        if (handler)
-            connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return ui::addBarButton(this, bar, name, caption, handler);
     };
     Btn_Insert = button("Btn_Insert", "입력", &TfCarTime1::Btn_InsertClick);
     Btn_Edit = button("Btn_Edit", "수정", &TfCarTime1::Btn_EditClick);

@@ -13,6 +13,7 @@
 #include "ui/RowSetModel.h"
 #include "ui/StatusLine.h"
 #include "ui/ExportButtons.h"
+#include "ui/BarButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,13 +42,7 @@ TfCon0010::TfCon0010(QWidget* parent) : QWidget(parent)
     root->addLayout(ScreenHeader::build(this, &Pan_Company, &total_num, &search_num));
     auto* bar = new QHBoxLayout;
     auto button = [&](const char* name, const char* caption, void (TfCon0010::*handler)()) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        if (handler)
-            connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return ui::addBarButton(this, bar, name, caption, handler);
     };
     Btn_Insert = button("Btn_Insert", "입     력", &TfCon0010::Btn_InsertClick);
     Btn_Edit = button("Btn_Edit", "수     정", &TfCon0010::Btn_EditClick);

@@ -8,6 +8,7 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
+#include "ui/BarButton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,13 +50,7 @@ TfDaily::TfDaily(QWidget* parent) : QWidget(parent)
     root->addLayout(ScreenHeader::build(this, &Pan_Company, &total_num));
     auto* bar = new QHBoxLayout;
     auto button = [&](const char* name, const char* caption, void (TfDaily::*handler)()) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        if (handler)
-            connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return ui::addBarButton(this, bar, name, caption, handler);
     };
     Btn_Insert = button("Btn_Insert", "입     력", &TfDaily::Btn_InsertClick);
     Btn_Edit = button("Btn_Edit", "수     정", &TfDaily::Btn_EditClick);

@@ -3,6 +3,7 @@
 #include "operations/PlanDivisions.h"
 #include "operations/ScreenHeader.h"
 #include "ui/ListPanel.h"
+#include "ui/BarButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,13 +22,7 @@ TfMainTrain::TfMainTrain(QWidget* parent) : QWidget(parent)
     root->addLayout(ScreenHeader::build(this, &Pan_Company, &total_num));
     auto* bar = new QHBoxLayout;
     auto button = [&](const char* name, const char* caption, void (TfMainTrain::*handler)()) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        if (handler)
-            connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return ui::addBarButton(this, bar, name, caption, handler);
     };
     Btn_Insert = button("Btn_Insert", "입     력", &TfMainTrain::Btn_InsertClick);
     Btn_Edit = button("Btn_Edit", "수     정", &TfMainTrain::Btn_EditClick);

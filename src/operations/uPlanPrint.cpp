@@ -6,6 +6,7 @@
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/ListPanel.h"
+#include "ui/BarButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,13 +30,7 @@ TfPlanPrint::TfPlanPrint(QWidget* parent) : QWidget(parent)
     root->addLayout(ScreenHeader::build(this, &Pan_Company, &total_num));
     auto* bar = new QHBoxLayout;
     auto button = [&](const char* name, const char* caption, void (TfPlanPrint::*handler)()) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        if (handler)
-            connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return ui::addBarButton(this, bar, name, caption, handler);
     };
     Btn_Insert = button("Btn_Insert", "입     력", &TfPlanPrint::Btn_InsertClick);
     Btn_Edit = button("Btn_Edit", "수     정", &TfPlanPrint::Btn_EditClick);
