@@ -14,6 +14,7 @@
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
+#include "db/SchoolInfo.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -333,7 +334,7 @@ void TfAtt0010::FormCreate()
     PageControl1Change();
 }
 
-QString TfAtt0010::school() const { return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(); }
+QString TfAtt0010::school() const { return SchoolInfo::name(); }
 
 void TfAtt0010::showTotal()
 {

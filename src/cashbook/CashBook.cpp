@@ -4,6 +4,7 @@
 #include "cashbook/MonthClosing.h"
 #include "db/Query.h"
 #include "fees/FeePayments.h"
+#include "db/SchoolInfo.h"
 
 #include <optional>
 
@@ -203,9 +204,7 @@ QList<CashBook::Payment> CashBook::paymentsOf(const QString& memberNo)
 
 QString CashBook::schoolName()
 {
-    if (!db::tableExists(QStringLiteral("T_도장정보")))
-        return {};
-    return db::scalar(QStringLiteral("SELECT 도장명 FROM   T_도장정보 ")).toString();
+    return SchoolInfo::name();
 }
 
 bool CashBook::screenLocked()

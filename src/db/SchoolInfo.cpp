@@ -26,7 +26,12 @@ QHash<QString, QVariant> SchoolInfo::load()
     return out;
 }
 
-QString SchoolInfo::name() { return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(); }
+QString SchoolInfo::name()
+{
+    if (!db::tableExists(QStringLiteral("T_도장정보")))
+        return {};
+    return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString();
+}
 
 void SchoolInfo::save(const QHash<QString, QVariant>& values)
 {

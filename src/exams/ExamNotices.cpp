@@ -6,6 +6,7 @@
 #include "members/MemberStatus.h"
 #include "report/Report.h"
 #include "text/NoticeFile.h"
+#include "db/SchoolInfo.h"
 
 #include <QHash>
 
@@ -246,7 +247,7 @@ QString monthlyNote(const QString& memberNo, const QDate& today)
 void fillPrint(report::PrintJob& job, const QList<Notice>& rows, TextChoice text, const QDate& today)
 {
     RankTexts texts;
-    const QString school = db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString();
+    const QString school = SchoolInfo::name();
     for (int i = 0; i < rows.size(); ++i) {
         const Notice& n = rows[i];
         if (!n.ticked)

@@ -16,7 +16,7 @@ namespace ExamPaperwork {
 
 namespace {
 
-QString schoolName() { return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(); }
+QString schoolName() { return SchoolInfo::name(); }
 
 QString dateText(const QDate& d) { return QStringLiteral("%1년 %2월 %3일 ").arg(d.year()).arg(d.month()).arg(d.day()); }
 QString clockText(const QTime& t) { return QStringLiteral("%1시 %2분").arg(t.hour()).arg(t.minute()); }

@@ -5,6 +5,7 @@
 #include "db/Query.h"
 #include "members/MemberStatus.h"
 #include "ui/Dialogs.h"
+#include "db/SchoolInfo.h"
 
 #include <QBoxLayout>
 #include <QFont>
@@ -29,7 +30,7 @@ Header addHeader(QWidget* screen, QBoxLayout* layout, const QString& title)
         row->addSpacing(16);
     }
     Header h;
-    h.company = new QLabel(db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(), screen);
+    h.company = new QLabel(SchoolInfo::name(), screen);
     QFont f = h.company->font();
     f.setBold(true);
     h.company->setFont(f);

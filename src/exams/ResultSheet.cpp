@@ -3,12 +3,13 @@
 #include "db/Query.h"
 #include "exams/ExamBatch.h"
 #include "text/Cp949.h"
+#include "db/SchoolInfo.h"
 
 void ResultSheet::load(const QDate& date, int examNo)
 {
     m_date = date;
     m_examNo = examNo;
-    m_school = db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString();
+    m_school = SchoolInfo::name();
     m_items.clear();
     {
         db::Query q(QStringLiteral("select 심사항목명 from T_심사항목 order by 심사항목코드"));

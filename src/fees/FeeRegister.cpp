@@ -6,6 +6,7 @@
 #include "fees/FeePayments.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
+#include "db/SchoolInfo.h"
 
 #include <QRegularExpression>
 #include <QHash>
@@ -283,7 +284,7 @@ void FeeRegister::discardGenerated()
 
 QString FeeRegister::schoolName()
 {
-    return db::scalar("SELECT 도장명 FROM T_도장정보").toString();
+    return SchoolInfo::name();
 }
 
 QStringList FeeRegister::activeMemberNames()

@@ -7,6 +7,7 @@
 #include "fees/FeePayments.h"
 #include "members/MemberNumber.h"
 #include "stats/MovementCounter.h"
+#include "db/SchoolInfo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -291,7 +292,7 @@ QString Enrolment::timeOf(const QString& courseCode, const QString& stopCode)
 
 int Enrolment::enrolledCount() { return db::scalar("select Count(회원번호) from T_입관동기별현황").toInt(); }
 
-QString Enrolment::schoolName() { return db::scalar("SELECT 도장명 FROM T_도장정보").toString(); }
+QString Enrolment::schoolName() { return SchoolInfo::name(); }
 
 QString Enrolment::postalCodeOf(const QString& postalItem)
 {

@@ -16,6 +16,7 @@
 #include "ui/MemberChooser.h"
 #include "ui/StatusLine.h"
 #include "ui/InputLanguage.h"
+#include "db/SchoolInfo.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -628,7 +629,7 @@ void TfPer0020::FormCreate()
 {
     resize(788, 480);
     move(0, 0);
-    Pan_Company->setText(db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString());
+    Pan_Company->setText(SchoolInfo::name());
     loadLists();
     const int year = Clock::today().year();
     for (QComboBox* box : {com_PointYear, com_AbsYear, com_FeeYear}) {

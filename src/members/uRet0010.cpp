@@ -8,6 +8,7 @@
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
 #include "ui/DivisionFilter.h"
+#include "db/SchoolInfo.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -222,7 +223,7 @@ TfRet0010::TfRet0010(QWidget* parent) : QWidget(parent)
         showLines(2, {}); // the list belongs to the other kind of return
     });
 
-    Pan_Company->setText(db::scalar("SELECT 도장명 FROM T_도장정보").toString());
+    Pan_Company->setText(SchoolInfo::name());
     m_reasons = Retirement::reasonItems();
     refreshTotal();
     setBatchButtons(false);

@@ -2,13 +2,14 @@
 
 #include "db/Query.h"
 #include "members/MemberStatus.h"
+#include "db/SchoolInfo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
 namespace ScreenHeader {
 
-QString schoolName() { return db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString(); }
+QString schoolName() { return SchoolInfo::name(); }
 
 int membersNotWithdrawn()
 {

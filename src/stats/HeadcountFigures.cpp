@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "members/MemberStatus.h"
 #include "stats/MovementCounter.h"
+#include "db/SchoolInfo.h"
 
 #include <QHash>
 
@@ -117,7 +118,7 @@ qint64 HeadcountFigures::motiveLogTotal() { return count("select Count(회원번
 
 QString HeadcountFigures::schoolName()
 {
-    return db::scalar("SELECT 도장명 FROM T_도장정보").toString();
+    return SchoolInfo::name();
 }
 
 // --- Page 1 ---------------------------------------------------------------------------------------
