@@ -5,6 +5,8 @@
 #include "cashbook/PartnerInquiryPanel.h"
 #include "cashbook/uMon0010.h"
 #include "db/ProgramDir.h"
+#include "forms/uPri8010.h"
+#include "forms/uPri8030.h"
 #include "operations/uCon0010.h"
 #include "operations/uDaily.h"
 #include "operations/uEve0010.h"
@@ -66,6 +68,42 @@ void BM_PartnerInquiryScreen_floor(benchmark::State& state)
             {from, to}));
 }
 BENCHMARK(BM_PartnerInquiryScreen_floor)->Unit(benchmark::kMillisecond);
+
+// The roster and the completion-certificate list of every current member, as their windows show them.
+void BM_RosterAllScreen(benchmark::State& state)
+{
+    TfPri8030 w;
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+BENCHMARK(BM_RosterAllScreen)->Unit(benchmark::kMillisecond);
+
+void BM_RosterAllScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Floor::program().rows(
+            "SELECT a.회원번호, b.부명, a.회원명, c.급품명, a.전화번호, a.학년 FROM T_회원 a, T_부별코드 b, T_급품코드 c "
+            "WHERE a.퇴관일 IS NULL AND a.급품코드 = c.급품코드 AND a.부별코드 = b.부별코드 ORDER BY a.부별코드, a.급품코드 DESC, a.학년"));
+}
+BENCHMARK(BM_RosterAllScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_CompletionListScreen(benchmark::State& state)
+{
+    TfPri8010 w;
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+BENCHMARK(BM_CompletionListScreen)->Unit(benchmark::kMillisecond);
+
+void BM_CompletionListScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Floor::program().rows(
+            "SELECT a.회원번호, a.회원명, a.생년월일, b.급품명, d.부명, a.학년, a.반 FROM T_회원 a "
+            "LEFT JOIN T_급품코드 b ON a.급품코드 = b.급품코드 LEFT JOIN T_부별코드 d ON a.부별코드 = d.부별코드 "
+            "WHERE a.퇴관일 IS NULL AND a.휴관일 IS NULL ORDER BY a.부별코드, a.회원명"));
+}
+BENCHMARK(BM_CompletionListScreen_floor)->Unit(benchmark::kMillisecond);
 
 void BM_ConsultationAllScreen(benchmark::State& state)
 {

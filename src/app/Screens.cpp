@@ -78,6 +78,8 @@
 #include "forms/uPri0010.h"
 #include "forms/uPri8010.h"
 #include "forms/uPri8020.h"
+#include "forms/uPri8030.h"
+#include "forms/uPri0040.h"
 #include "fitness/uFat.h"
 #include "fitness/uSimpleFat.h"
 #include "fitness/uAdultEstimateCode.h"
@@ -202,6 +204,8 @@ const QList<Factory> kFactories = {
     {"TfPri0010", Kind::StayOnTop, false, make<TfPri0010>},
     {"TfPri8010", Kind::Child, false, make<TfPri8010>},
     {"TfPri8020", Kind::Child, false, make<TfPri8020>},
+    {"TfPri8030", Kind::Child, false, make<TfPri8030>},
+    {"TfPri0040", Kind::StayOnTop, false, make<TfPri0040>},
     {"TfSimpleFat", Kind::Child, false, make<TfSimpleFat>},
     {"TfFat", Kind::Child, false, make<TfFat>},
     {"TfAdultResult", Kind::Child, false, make<TfAdultResult>},

@@ -1022,6 +1022,16 @@ QStringList poomDanRanks()
     return out;
 }
 
+void addRankCondition(db::Query& q, int rankIndex, const QString& rankText, const QString& rankToText,
+                      const QString& codeColumn, const QString& nameColumn, bool exact)
+{
+    Input in;
+    in.rankIndex = rankIndex;
+    in.rankText = rankText;
+    in.rankToText = rankToText;
+    addRank(q, in, codeColumn, nameColumn, exact);
+}
+
 QString examNumberMessage() { return QStringLiteral("심사명은 숫자로 입력하세요."); }
 
 bool run(int page, const Input& in, Listing* out, Problem* problem)

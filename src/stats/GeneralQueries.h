@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+namespace db { class Query; }
 namespace report { class PrintJob; }
 
 // The list pages of 종합관리 (TfTot0010) as plain rules: the screen gathers one Input from the controls
@@ -102,6 +103,11 @@ int defaultSort(int page);
 QStringList rankEntries();
 // The poom and dan ranks (those named "…단보" or "…단"), "code)  name".
 QStringList poomDanRanks();
+// The rank rule of the lists on the rank drop-downs' entries (index and text as shown): one rank (its
+// code and those under it, or exactly it with `exact`), a range with `exact` and a second rank, or a
+// poom group without the provisional-dan ranks.
+void addRankCondition(db::Query& q, int rankIndex, const QString& rankText, const QString& rankToText,
+                      const QString& codeColumn, const QString& nameColumn, bool exact);
 
 // An examination number that ExamNumber::parse refuses gets this message.
 QString examNumberMessage(); // "심사명은 숫자로 입력하세요."
