@@ -1,5 +1,6 @@
 // Examination paperwork lists through their windows, each beside its floor: the rank-certificate
-// list, the application list with last month's absences and points, and the month's badge listing.
+// list, the application list with last month's absences and points, the month's badge listing and
+// the mailing list of current members with their parents.
 // They run on the large school of bench_main.
 #include "Floor.h"
 
@@ -7,6 +8,7 @@
 #include "db/ProgramDir.h"
 #include "exams/uPri0070.h"
 #include "exams/uPriSinchung.h"
+#include "forms/uDmPrint.h"
 #include "members/uInp0020.h"
 
 #include <benchmark/benchmark.h>
@@ -83,5 +85,26 @@ void BM_BadgeScreen_floor(benchmark::State& state)
             {start.toStdString(), end.toStdString()}));
 }
 BENCHMARK(BM_BadgeScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_DmScreen(benchmark::State& state)
+{
+    TfDmPrint w;
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+BENCHMARK(BM_DmScreen)->Unit(benchmark::kMillisecond);
+
+void BM_DmScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Floor::program().rows(
+            "SELECT m.회원번호, m.회원명, b.부명, g.급품명, m.학교, m.학년, m.생년월일, r.지역명, m.주소, m.우편번호, m.최초입관일, "
+            "m.입관일, m.이메일, f.성명, f.생일, o.생일 FROM T_회원 m LEFT JOIN T_부별코드 b ON m.부별코드 = b.부별코드 "
+            "LEFT JOIN T_급품코드 g ON m.급품코드 = g.급품코드 LEFT JOIN T_지역코드 r ON m.지역코드 = r.지역코드 "
+            "LEFT JOIN T_가족사항 f ON f.회원번호 = m.회원번호 AND f.관계 = '부' "
+            "LEFT JOIN T_가족사항 o ON o.회원번호 = m.회원번호 AND o.관계 = '모' "
+            "WHERE m.퇴관일 IS NULL AND m.휴관일 IS NULL ORDER BY m.부별코드, m.급품코드"));
+}
+BENCHMARK(BM_DmScreen_floor)->Unit(benchmark::kMillisecond);
 
 } // namespace

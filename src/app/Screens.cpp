@@ -80,6 +80,7 @@
 #include "forms/uPri8020.h"
 #include "forms/uPri8030.h"
 #include "forms/uPri0040.h"
+#include "forms/uDmPrint.h"
 #include "fitness/uFat.h"
 #include "fitness/uSimpleFat.h"
 #include "fitness/uAdultEstimateCode.h"
@@ -205,6 +206,7 @@ const QList<Factory> kFactories = {
     {"TfPri8010", Kind::Child, false, make<TfPri8010>},
     {"TfPri8020", Kind::Child, false, make<TfPri8020>},
     {"TfPri8030", Kind::Child, false, make<TfPri8030>},
+    {"TfDmPrint", Kind::Child, false, make<TfDmPrint>},
     {"TfPri0040", Kind::StayOnTop, false, make<TfPri0040>},
     {"TfSimpleFat", Kind::Child, false, make<TfSimpleFat>},
     {"TfFat", Kind::Child, false, make<TfFat>},
