@@ -19,6 +19,8 @@
 #include "fees/FeePayments.h"
 #include "fees/FeeSettlement.h"
 #include "fees/IssueNumbers.h"
+#include "forms/AwardCertificate.h"
+#include "forms/CompletionCertificates.h"
 #include "members/Badges.h"
 #include "members/Enrolment.h"
 #include "members/MemberStatus.h"
@@ -145,6 +147,44 @@ int addRidersAndJournals(std::mt19937& rng, const QDate& today)
 
 // The poom and dan holders applied for at the national headquarters a month ago, through the
 // register's own confirm; half of them already have their certificate numbers.
+// Certificates as the school hands them out: completion certificates to about one member in ten at
+// the end of last year and two months ago, and an excellence award each quarter of the last year to a
+// few, through the certificate rules (numbers from the school's counters, awards with their merit entry).
+int handOutCertificates(std::mt19937& rng, const QDate& today)
+{
+    int handed = 0;
+    const QStringList lines = {QStringLiteral("위 사람은 본 체육관에서 소정의 과정을"), QStringLiteral("성실히 수련하였기에"),
+                               QStringLiteral("이 증서를 수여합니다.")};
+    for (const QDate& day : {QDate(today.year() - 1, 12, 20), today.addMonths(-2)}) {
+        QList<CompletionCertificates::Row> rows =
+            CompletionCertificates::query(DivisionFilter::conditionFor(0, QString(), QStringLiteral("a.부별코드")), QString());
+        for (auto& r : rows)
+            r.ticked = std::uniform_int_distribution<int>(0, 9)(rng) == 0;
+        CompletionCertificates::record(rows, lines, CompletionCertificates::lastNumber() + 1, day);
+        handed += int(std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.ticked; }));
+    }
+    const QList<CompletionCertificates::Row> current =
+        CompletionCertificates::query(DivisionFilter::conditionFor(0, QString(), QStringLiteral("a.부별코드")), QString());
+    if (current.isEmpty())
+        return handed;
+    for (int quarter = 1; quarter <= 4; ++quarter) {
+        const QDate day = today.addMonths(-3 * quarter);
+        for (int k = 0; k < std::max<int>(1, int(current.size()) / 40); ++k) {
+            const auto& m = current[std::uniform_int_distribution<int>(0, int(current.size()) - 1)(rng)];
+            AwardCertificate::Fields f;
+            f.memberNo = m.memberNo;
+            f.memberName = m.name;
+            f.code = QStringLiteral("03");
+            f.name = QStringLiteral("우수상");
+            f.edition = AwardCertificate::lastEdition();
+            f.date = day;
+            AwardCertificate(f).record();
+            ++handed;
+        }
+    }
+    return handed;
+}
+
 int applyNationally(const QDate& today)
 {
     NationalApplications::Filter f;
@@ -444,8 +484,10 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         Clock::setFixed(QDateTime(m_o.today, QTime(11, 0)));
         const int journals = addRidersAndJournals(journalRng, m_o.today);
         const int applications = applyNationally(m_o.today);
+        std::mt19937 certificateRng(m_o.seed + 13);
+        const int certificates = handOutCertificates(certificateRng, m_o.today);
         if (progress)
-            progress(QStringLiteral("개인기록: %1명, 국기원 심사 신청 %2건").arg(journals).arg(applications));
+            progress(QStringLiteral("개인기록: %1명, 국기원 심사 신청 %2건, 수료증과 상장 %3장").arg(journals).arg(applications).arg(certificates));
         // A transfer file waiting in 입관자료, as another school sends one: the record of the member
         // who withdrew last, named as the export names it.
         db::Query leaver(QStringLiteral("SELECT 회원번호, 회원명, 주민등록번호 FROM T_회원 WHERE 퇴관일 IS NOT NULL "

@@ -83,6 +83,11 @@ private slots:
                    "HAVING count(*) > 1)"),
                  0);
         QCOMPARE(n("SELECT count(*) FROM (SELECT 회원번호 FROM T_뱃지지급 GROUP BY 회원번호 HAVING count(*) <> Max(Val(뱃지코드)))"), 0);
+        // Completion certificates numbered once each up to the school's counter; awards with their numbers.
+        QVERIFY(n("SELECT count(*) FROM T_수료증지급") > 0);
+        QCOMPARE(n("SELECT count(DISTINCT 수료번호) FROM T_수료증지급"), n("SELECT count(*) FROM T_수료증지급"));
+        QCOMPARE(n("SELECT Max(수료번호) FROM T_수료증지급"), n("SELECT 수료증발부 FROM T_도장정보"));
+        QVERIFY(n("SELECT count(*) FROM T_상장지급 WHERE 상장코드 = '03'") >= 4);
         // The transfer file waiting in 입관자료 enrols the last leaver again with his history.
         const QStringList waiting = QDir(dir.filePath("입관자료")).entryList({"*.txt"}, QDir::Files);
         QCOMPARE(waiting.size(), 1);
