@@ -47,6 +47,7 @@
 #include "fees/uFee0010.h"
 #include "members/uPer0010.h"
 #include "members/uPer0020.h"
+#include "members/uInp0010.h"
 #include "operations/uBuEvent.h"
 #include "operations/uCarTime1.h"
 #include "operations/uCon0010.h"
@@ -172,6 +173,7 @@ const QList<Factory> kFactories = {
     {"TfPer0010", Kind::Child, false, make<TfPer0010>},
     {"TfRet0010", Kind::Child, false, make<TfRet0010>},
     {"TfPer0020", Kind::Child, false, make<TfPer0020>},
+    {"TfInp0010", Kind::Child, false, make<TfInp0010>},
     {"TfCarTime1", Kind::Separate, false, make<TfCarTime1>},
     {"TfHoliday", Kind::StayOnTop, false, make<TfHoliday>},
     {"TfBuEvent", Kind::Child, false, make<TfBuEvent>},
