@@ -48,6 +48,10 @@
 #include "members/uPer0010.h"
 #include "members/uPer0020.h"
 #include "members/uInp0010.h"
+#include "members/uLife.h"
+#include "members/uRequire.h"
+#include "members/uSimsaGongji.h"
+#include "members/uBuljum.h"
 #include "operations/uBuEvent.h"
 #include "operations/uCarTime1.h"
 #include "operations/uCon0010.h"
@@ -174,6 +178,10 @@ const QList<Factory> kFactories = {
     {"TfRet0010", Kind::Child, false, make<TfRet0010>},
     {"TfPer0020", Kind::Child, false, make<TfPer0020>},
     {"TfInp0010", Kind::Child, false, make<TfInp0010>},
+    {"TfLife", Kind::Child, false, make<TfLife>},
+    {"TfRequire", Kind::Child, false, make<TfRequire>},
+    {"TfSimsaGongji", Kind::Child, false, make<TfSimsaGongji>},
+    {"TfBuljum", Kind::Child, false, make<TfBuljum>},
     {"TfCarTime1", Kind::Separate, false, make<TfCarTime1>},
     {"TfHoliday", Kind::StayOnTop, false, make<TfHoliday>},
     {"TfBuEvent", Kind::Child, false, make<TfBuEvent>},

@@ -3,13 +3,17 @@
 #include "members/ConcentrationBatch.h"
 #include "members/GradeFeeBatch.h"
 #include "members/JournalBatch.h"
+#include "members/uBuljum.h"
 #include "members/uInp0010.h"
+#include "members/uLife.h"
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "support/TestDb.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -140,6 +144,34 @@ private slots:
         QCOMPARE(JournalBatch::save(JournalBatch::Conduct, lines), 0);
         // A member enrolled after the entry date is not offered.
         QCOMPARE(JournalBatch::forInput(JournalBatch::Conduct, QDate(2023, 12, 31), all(), QString()).size(), 0);
+    }
+
+    // The journal windows: entries typed into the grid are recorded together with their dates.
+    void journalWindows()
+    {
+        TfLife life;
+        life.Btn_InsertClick();
+        QVERIFY(life.entering() && !life.Btn_Insert->isEnabled() && life.Btn_Ok->isEnabled());
+        QAbstractItemModel* m = life.grid->model();
+        const int entry = 6, date = 9;
+        QVERIFY(m->setData(m->index(1, entry), "인사를 잘함"));
+        QCOMPARE(m->index(1, date).data().toString(), QString("2025-03-15"));
+        QVERIFY(life.Btn_OkClick());
+        QVERIFY(!life.entering());
+        QCOMPARE(text("SELECT 회원번호 || '|' || 생활기록 || '|' || 기록일자 FROM T_생활기록"), QString("202401002|인사를 잘함|2025-03-15"));
+
+        TfBuljum points;
+        points.Btn_InsertClick();
+        m = points.grid->model();
+        QVERIFY(m->setData(m->index(0, entry), "04)지각"));
+        QCOMPARE(m->index(0, 8).data().toString(), QString("-1"));
+        QVERIFY(m->setData(m->index(0, date), "20250230"));
+        QVERIFY(!points.Btn_OkClick());
+        QCOMPARE(m_db->dialogs().lastText(), QString("일자를 정확히 입력하세요."));
+        QCOMPARE(n("SELECT count(*) FROM T_벌점"), 0);
+        QVERIFY(m->setData(m->index(0, date), "20250314"));
+        QVERIFY(points.Btn_OkClick());
+        QCOMPARE(text("SELECT 벌점일자 || '|' || 비고2 FROM T_벌점"), QString("2025-03-14|04)지각"));
     }
 
     void pointItems()
