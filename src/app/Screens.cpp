@@ -52,6 +52,7 @@
 #include "members/uRequire.h"
 #include "members/uSimsaGongji.h"
 #include "members/uBuljum.h"
+#include "members/uJibjung.h"
 #include "operations/uBuEvent.h"
 #include "operations/uCarTime1.h"
 #include "operations/uCon0010.h"
@@ -182,6 +183,7 @@ const QList<Factory> kFactories = {
     {"TfRequire", Kind::Child, false, make<TfRequire>},
     {"TfSimsaGongji", Kind::Child, false, make<TfSimsaGongji>},
     {"TfBuljum", Kind::Child, false, make<TfBuljum>},
+    {"TfJibjung", Kind::Child, false, make<TfJibjung>},
     {"TfCarTime1", Kind::Separate, false, make<TfCarTime1>},
     {"TfHoliday", Kind::StayOnTop, false, make<TfHoliday>},
     {"TfBuEvent", Kind::Child, false, make<TfBuEvent>},

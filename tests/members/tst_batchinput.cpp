@@ -5,12 +5,15 @@
 #include "members/JournalBatch.h"
 #include "members/uBuljum.h"
 #include "members/uInp0010.h"
+#include "members/uJibjung.h"
 #include "members/uLife.h"
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "support/TestDb.h"
+#include "ui/DateEdit.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -172,6 +175,31 @@ private slots:
         QVERIFY(m->setData(m->index(0, date), "20250314"));
         QVERIFY(points.Btn_OkClick());
         QCOMPARE(text("SELECT 벌점일자 || '|' || 비고2 FROM T_벌점"), QString("2025-03-14|04)지각"));
+    }
+
+    // The concentration window: the auditory score ticks its line; a ticked line needs both scores.
+    void concentrationWindow()
+    {
+        TfJibjung w;
+        w.dtpk_Date->setDate(QDate(2025, 3, 15));
+        w.Btn_InsertClick();
+        QVERIFY(w.editing());
+        QAbstractItemModel* m = w.grid->model();
+        QVERIFY(m->setData(m->index(0, TfJibjung::ColVisual), "70"));
+        QVERIFY(!w.lines()[0].ticked);
+        QVERIFY(m->setData(m->index(0, TfJibjung::ColAuditory), "90"));
+        QVERIFY(w.lines()[0].ticked);
+        w.lines()[1].ticked = true;
+        QVERIFY(m->setData(m->index(1, TfJibjung::ColVisual), "80"));
+        QVERIFY(!w.Btn_OkClick());
+        QCOMPARE(m_db->dialogs().lastText(), QString("청각자신을 입력하세요."));
+        w.lines()[1].ticked = false;
+        QVERIFY(w.Btn_OkClick());
+        QVERIFY(!w.editing());
+        QCOMPARE(w.lines().size(), 1); // the date listed again: only the member tested
+        QCOMPARE(w.lbl_Visual->text(), QString("70"));
+        QCOMPARE(w.lbl_Overall->text(), QString("80"));
+        QVERIFY(w.Btn_Edit->isEnabled() && w.Btn_Delete->isEnabled());
     }
 
     void pointItems()
