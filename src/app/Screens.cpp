@@ -48,6 +48,8 @@
 #include "members/uPer0010.h"
 #include "members/uPer0020.h"
 #include "members/uInp0010.h"
+#include "members/uPer0030.h"
+#include "members/uPer0040.h"
 #include "members/uLife.h"
 #include "members/uRequire.h"
 #include "members/uSimsaGongji.h"
@@ -179,6 +181,8 @@ const QList<Factory> kFactories = {
     {"TfRet0010", Kind::Child, false, make<TfRet0010>},
     {"TfPer0020", Kind::Child, false, make<TfPer0020>},
     {"TfInp0010", Kind::Child, false, make<TfInp0010>},
+    {"TfPer0040", Kind::StayOnTop, false, make<TfPer0040>},
+    {"TfPer0030", Kind::StayOnTop, false, make<TfPer0030>},
     {"TfLife", Kind::Child, false, make<TfLife>},
     {"TfRequire", Kind::Child, false, make<TfRequire>},
     {"TfSimsaGongji", Kind::Child, false, make<TfSimsaGongji>},
