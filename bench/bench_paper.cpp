@@ -9,6 +9,9 @@
 #include "exams/uPri0070.h"
 #include "exams/uPriSinchung.h"
 #include "forms/uDmPrint.h"
+#include "members/uInp0010.h"
+#include "members/uJibjung.h"
+#include "members/uLife.h"
 #include "members/uInp0020.h"
 
 #include <benchmark/benchmark.h>
@@ -106,5 +109,70 @@ void BM_DmScreen_floor(benchmark::State& state)
             "WHERE m.퇴관일 IS NULL AND m.휴관일 IS NULL ORDER BY m.부별코드, m.급품코드"));
 }
 BENCHMARK(BM_DmScreen_floor)->Unit(benchmark::kMillisecond);
+
+// Batch input: the grade-and-fee list, the conduct lines of every current member, the concentration lines.
+void BM_GradeFeeScreen(benchmark::State& state)
+{
+    TfInp0010 w;
+    for (auto _ : state)
+        w.Btn_QueryClick();
+}
+BENCHMARK(BM_GradeFeeScreen)->Unit(benchmark::kMillisecond);
+
+void BM_GradeFeeScreen_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Floor::program().rows(
+            "SELECT m.회원번호, m.회원명, m.입관일, m.전화번호, b.부명, m.반, m.부별코드, m.학년, n.학년, m.수련비 FROM T_회원 m "
+            "JOIN T_부별코드 b ON m.부별코드 = b.부별코드 JOIN T_학년코드 a ON m.학년 = a.학년 "
+            "LEFT JOIN T_학년코드 n ON n.학년코드 = min(a.학년코드 + 1, 18) WHERE m.퇴관일 IS NULL AND m.휴관일 IS NULL "
+            "ORDER BY m.부별코드, m.회원명"));
+}
+BENCHMARK(BM_GradeFeeScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_ConductBatchScreen(benchmark::State& state)
+{
+    TfLife w;
+    for (auto _ : state) {
+        w.Btn_InsertClick();
+        w.Btn_CancelClick();
+    }
+}
+BENCHMARK(BM_ConductBatchScreen)->Unit(benchmark::kMillisecond);
+
+void BM_ConductBatchScreen_floor(benchmark::State& state)
+{
+    const std::string today = Clock::todayText().toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Floor::program().rows(
+            "SELECT m.회원번호, m.회원명, b.부명, m.학년, g.급품명 FROM T_회원 m LEFT JOIN T_급품코드 g ON m.급품코드 = g.급품코드 "
+            "LEFT JOIN T_부별코드 b ON m.부별코드 = b.부별코드 WHERE m.퇴관일 IS NULL AND m.휴관일 IS NULL AND m.입관일 <= ?1 "
+            "ORDER BY m.부별코드, m.급품코드, m.회원명",
+            {today}));
+}
+BENCHMARK(BM_ConductBatchScreen_floor)->Unit(benchmark::kMillisecond);
+
+void BM_ConcentrationScreen(benchmark::State& state)
+{
+    TfJibjung w;
+    for (auto _ : state) {
+        w.Btn_InsertClick();
+        w.Btn_CancelClick();
+    }
+}
+BENCHMARK(BM_ConcentrationScreen)->Unit(benchmark::kMillisecond);
+
+void BM_ConcentrationScreen_floor(benchmark::State& state)
+{
+    const std::string today = Clock::todayText().toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Floor::program().rows(
+            "SELECT m.회원번호, m.회원명, c.부명, f.급품명, coalesce(b.측정일자, ?1), b.* FROM T_회원 m "
+            "LEFT JOIN T_집중도 b ON b.회원번호 = m.회원번호 AND b.측정일자 = ?1 LEFT JOIN T_부별코드 c ON m.부별코드 = c.부별코드 "
+            "LEFT JOIN T_급품코드 f ON m.급품코드 = f.급품코드 WHERE m.퇴관일 IS NULL AND m.휴관일 IS NULL AND m.입관일 <= ?1 "
+            "ORDER BY m.부별코드, m.회원명",
+            {today}));
+}
+BENCHMARK(BM_ConcentrationScreen_floor)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -22,6 +22,7 @@
 #include "forms/AwardCertificate.h"
 #include "forms/CompletionCertificates.h"
 #include "members/Badges.h"
+#include "members/ConcentrationBatch.h"
 #include "members/Enrolment.h"
 #include "members/MemberStatus.h"
 #include "members/PersonalRecord.h"
@@ -183,6 +184,25 @@ int handOutCertificates(std::mt19937& rng, const QDate& today)
         }
     }
     return handed;
+}
+
+// Concentration tests on two days of the last months: about half the members tested each time,
+// their own scores typed as the batch window takes them, the day's averages computed by its rules.
+int testConcentration(std::mt19937& rng, const QDate& today)
+{
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    int tested = 0;
+    for (const QDate& day : {today.addMonths(-3), today.addMonths(-1)}) {
+        QList<ConcentrationBatch::Line> lines =
+            ConcentrationBatch::forInput(day, DivisionFilter::conditionFor(1, QStringLiteral("전체"), QStringLiteral("a.부별코드")), QString());
+        for (auto& l : lines) {
+            l.ticked = pick(0, 1) == 0;
+            l.visual = QString::number(pick(55, 99));
+            l.auditory = QString::number(pick(50, 99));
+        }
+        tested += ConcentrationBatch::save(day, lines);
+    }
+    return tested;
 }
 
 int applyNationally(const QDate& today)
@@ -484,6 +504,8 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         Clock::setFixed(QDateTime(m_o.today, QTime(11, 0)));
         const int journals = addRidersAndJournals(journalRng, m_o.today);
         const int applications = applyNationally(m_o.today);
+        std::mt19937 concentrationRng(m_o.seed + 17);
+        testConcentration(concentrationRng, m_o.today);
         std::mt19937 certificateRng(m_o.seed + 13);
         const int certificates = handOutCertificates(certificateRng, m_o.today);
         if (progress)

@@ -88,6 +88,9 @@ private slots:
         QCOMPARE(n("SELECT count(DISTINCT 수료번호) FROM T_수료증지급"), n("SELECT count(*) FROM T_수료증지급"));
         QCOMPARE(n("SELECT Max(수료번호) FROM T_수료증지급"), n("SELECT 수료증발부 FROM T_도장정보"));
         QVERIFY(n("SELECT count(*) FROM T_상장지급 WHERE 상장코드 = '03'") >= 4);
+        // Concentration tests with the averages of their day.
+        QVERIFY(n("SELECT count(*) FROM T_집중도") > 0);
+        QCOMPARE(n("SELECT count(DISTINCT 측정일자 || 시각전체평균) FROM T_집중도"), n("SELECT count(DISTINCT 측정일자) FROM T_집중도"));
         // The transfer file waiting in 입관자료 enrols the last leaver again with his history.
         const QStringList waiting = QDir(dir.filePath("입관자료")).entryList({"*.txt"}, QDir::Files);
         QCOMPARE(waiting.size(), 1);
