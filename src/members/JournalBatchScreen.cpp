@@ -29,14 +29,15 @@ JournalBatchScreen::JournalBatchScreen(JournalBatch::Kind kind, const QString& o
     resize(780, 480);
 
     auto* bar = new QHBoxLayout;
-    Btn_Insert = ui::addBarButton(this, bar, "입     력", "Btn_Insert");
-    Btn_Edit = ui::addBarButton(this, bar, "수     정", "Btn_Edit");
-    Btn_Delete = ui::addBarButton(this, bar, "삭     제", "Btn_Delete");
-    Btn_Query = ui::addBarButton(this, bar, "조     회", "Btn_Query");
-    Btn_Ok = ui::addBarButton(this, bar, "확     인", "Btn_Ok");
-    Btn_Cancel = ui::addBarButton(this, bar, "취     소", "Btn_Cancel");
-    Btn_Print = ui::addBarButton(this, bar, "인    쇄", "Btn_Print");
-    Btn_Close = ui::addBarButton(this, bar, "종     료", "Btn_Close");
+    const ui::EditBar b = ui::addEditBar(this, bar);
+    Btn_Insert = b.insert;
+    Btn_Edit = b.edit;
+    Btn_Delete = b.remove;
+    Btn_Query = b.query;
+    Btn_Ok = b.ok;
+    Btn_Cancel = b.cancel;
+    Btn_Print = b.print;
+    Btn_Close = b.close;
     bar->addStretch();
     QLabel* school = nullptr;
     QHBoxLayout* head = ScreenHeader::build(this, &school, &lbl_Total, &lbl_Found);

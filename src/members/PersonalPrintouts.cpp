@@ -6,6 +6,7 @@
 #include "text/Money.h"
 
 #include <QHash>
+#include <functional>
 
 namespace PersonalPrintouts {
 
@@ -40,6 +41,39 @@ QList<QStringList> rowsOf(const QString& sql, const QString& no, const QStringLi
 }
 
 QString wonText(const QVariant& v) { return v.isNull() ? QString() : moneyText(v.toLongLong()) + QStringLiteral(" 원"); }
+
+// The labels of the personal data page; the registration adds fee, bank, motive and stop.
+QList<QPair<QString, QString>> profileFields(const QString& no, const std::function<QString(const char*)>& v, const QDate& today,
+                                             const QString& fee, bool registration)
+{
+    QList<QPair<QString, QString>> f = {{QStringLiteral("등 록 번 호 : "), no},
+                                        {QStringLiteral("성    명 :"), v("회원명")},
+                                        {QStringLiteral("입 관 일 : "), v("입관일")},
+                                        {QStringLiteral("부    별 : "), v("부명")},
+                                        {QStringLiteral("생년월일 : "), v("생년월일")},
+                                        {QStringLiteral("성    별 : "), v("성별")}};
+    if (registration)
+        f.append({QStringLiteral("입관동기 : "), v("사유명")});
+    f << QPair<QString, QString>{QStringLiteral("나    이 : "), QString::number(koreanAge(v("생년월일"), today))}
+      << QPair<QString, QString>{QStringLiteral("지    역 : "), v("지역명")}
+      << QPair<QString, QString>{QStringLiteral("전화번호 : "), v("전화번호").trimmed()}
+      << QPair<QString, QString>{QStringLiteral("주    소 : "), v("주소")}
+      << QPair<QString, QString>{QStringLiteral("우편번호 : "), v("우편번호")}
+      << QPair<QString, QString>{QStringLiteral("학    교 : "), v("학교")}
+      << QPair<QString, QString>{QStringLiteral("학 년 반 : "), v("학년") + u'/' + v("반")};
+    if (registration)
+        f << QPair<QString, QString>{QStringLiteral("수 련 비 : "), fee}
+          << QPair<QString, QString>{QStringLiteral("납부은행 : "), v("납부은행")};
+    f << QPair<QString, QString>{QStringLiteral("현 품 급 : "), v("급품명")};
+    if (registration) {
+        const QString stop = v("장소").trimmed();
+        f << QPair<QString, QString>{QStringLiteral("탑승장소 : "), stop.isEmpty() ? QString() : stop + u'(' + v("시간") + u')'};
+    }
+    f << QPair<QString, QString>{QStringLiteral("납 부 일 : "), v("납부일자")}
+      << QPair<QString, QString>{QStringLiteral("타 학 원 : "), v("타학원수강")}
+      << QPair<QString, QString>{QStringLiteral("기    타 : "), v("기타사항")};
+    return f;
+}
 
 } // namespace
 
@@ -151,28 +185,7 @@ QList<Section> registration(const QString& no, const QDate& today)
 
     Section data;
     data.title = QStringLiteral("신 상 명 세 서");
-    const QString stop = v("장소").trimmed();
-    data.fields = {{QStringLiteral("등 록 번 호 : "), no},
-                   {QStringLiteral("성    명 :"), v("회원명")},
-                   {QStringLiteral("입 관 일 : "), v("입관일")},
-                   {QStringLiteral("부    별 : "), v("부명")},
-                   {QStringLiteral("생년월일 : "), v("생년월일")},
-                   {QStringLiteral("성    별 : "), v("성별")},
-                   {QStringLiteral("입관동기 : "), v("사유명")},
-                   {QStringLiteral("나    이 : "), QString::number(koreanAge(v("생년월일"), today))},
-                   {QStringLiteral("지    역 : "), v("지역명")},
-                   {QStringLiteral("전화번호 : "), v("전화번호").trimmed()},
-                   {QStringLiteral("주    소 : "), v("주소")},
-                   {QStringLiteral("우편번호 : "), v("우편번호")},
-                   {QStringLiteral("학    교 : "), v("학교")},
-                   {QStringLiteral("학 년 반 : "), v("학년") + u'/' + v("반")},
-                   {QStringLiteral("수 련 비 : "), found ? wonText(m.value(QStringLiteral("수련비"))) : QString()},
-                   {QStringLiteral("납부은행 : "), v("납부은행")},
-                   {QStringLiteral("현 품 급 : "), v("급품명")},
-                   {QStringLiteral("탑승장소 : "), stop.isEmpty() ? QString() : stop + u'(' + v("시간") + u')'},
-                   {QStringLiteral("납 부 일 : "), v("납부일자")},
-                   {QStringLiteral("타 학 원 : "), v("타학원수강")},
-                   {QStringLiteral("기    타 : "), v("기타사항")}};
+    data.fields = profileFields(no, v, today, found ? wonText(m.value(QStringLiteral("수련비"))) : QString(), true);
 
     Section suggestions;
     suggestions.title = QStringLiteral("건 의 사 항");
@@ -225,23 +238,7 @@ QList<Section> personal(const QString& no, const QList<Part>& parts, const QDate
             m.bind(QStringLiteral("no"), no).open();
             const bool found = m.next();
             auto v = [&](const char* c) { return found ? text(m, c) : QString(); };
-            s.fields = {{QStringLiteral("등 록 번 호 : "), no},
-                        {QStringLiteral("성    명 :"), v("회원명")},
-                        {QStringLiteral("입 관 일 : "), v("입관일")},
-                        {QStringLiteral("부    별 : "), v("부명")},
-                        {QStringLiteral("생년월일 : "), v("생년월일")},
-                        {QStringLiteral("성    별 : "), v("성별")},
-                        {QStringLiteral("나    이 : "), QString::number(koreanAge(v("생년월일"), today))},
-                        {QStringLiteral("지    역 : "), v("지역명")},
-                        {QStringLiteral("전화번호 : "), v("전화번호").trimmed()},
-                        {QStringLiteral("주    소 : "), v("주소")},
-                        {QStringLiteral("우편번호 : "), v("우편번호")},
-                        {QStringLiteral("학    교 : "), v("학교")},
-                        {QStringLiteral("학 년 반 : "), v("학년") + u'/' + v("반")},
-                        {QStringLiteral("현 품 급 : "), v("급품명")},
-                        {QStringLiteral("납 부 일 : "), v("납부일자")},
-                        {QStringLiteral("타 학 원 : "), v("타학원수강")},
-                        {QStringLiteral("기    타 : "), v("기타사항")}};
+            s.fields = profileFields(no, v, today, QString(), false);
             s.headers = {QStringLiteral("관계"), QStringLiteral("성명"), QStringLiteral("생 년 월 일"), QStringLiteral("양/음"),
                          QStringLiteral("직업"), QStringLiteral("비고")};
             s.rows = rowsOf(QStringLiteral("SELECT  * from T_가족사항 WHERE 회원번호 = :no"), no,

@@ -18,4 +18,10 @@ QPushButton* addBarButton(Screen* screen, QBoxLayout* bar, const char* name, con
     return b;
 }
 
+// The eight buttons of an editing screen's bar, in their usual order.
+struct EditBar {
+    QPushButton *insert, *edit, *remove, *query, *ok, *cancel, *print, *close;
+};
+EditBar addEditBar(QWidget* screen, QBoxLayout* bar);
+
 } // namespace ui
