@@ -18,14 +18,20 @@
 
 namespace {
 
+// One window for every page; it goes with the application (a static destroyed after it would crash).
+TfTot0010* g_window = nullptr;
+
 TfTot0010& window()
 {
-    static std::unique_ptr<TfTot0010> w;
-    if (!w) {
-        w = std::make_unique<TfTot0010>();
-        w->show();
+    if (!g_window) {
+        g_window = new TfTot0010;
+        g_window->show();
+        qAddPostRoutine([] {
+            delete g_window;
+            g_window = nullptr;
+        });
     }
-    return *w;
+    return *g_window;
 }
 
 void settle()
