@@ -22,14 +22,17 @@ void enrolment(const Member& m, int* year, int* month)
 
 Months readRows(db::Query& q, QHash<QString, Months>* all)
 {
+    // Column names made once: a year of a large school is tens of thousands of rows.
+    const QString no = QStringLiteral("회원번호"), month = QStringLiteral("년월분"), day = QStringLiteral("납부일자"),
+                  amount = QStringLiteral("납부액");
     Months one;
     q.open();
     while (q.next()) {
-        Paid p{q.date("납부일자"), q.integer("납부액")};
+        Paid p{q.date(day), q.integer(amount)};
         if (all)
-            (*all)[q.str("회원번호")].insert(q.str("년월분"), p);
+            (*all)[q.str(no)].insert(q.str(month), p);
         else
-            one.insert(q.str("년월분"), p);
+            one.insert(q.str(month), p);
     }
     return one;
 }
@@ -46,7 +49,8 @@ Months paymentsOf(const QString& memberNo, const QString& from, const QString& t
 
 QHash<QString, Months> paymentsBetween(const QString& from, const QString& to)
 {
-    db::Query q("SELECT 회원번호, 년월분, 납부일자, 납부액 FROM T_수련비납부 WHERE 년월분 BETWEEN :부터 AND :까지");
+    db::Query q("SELECT 회원번호, 년월분, 납부일자, 납부액 FROM T_수련비납부 WHERE 년월분 BETWEEN :부터 AND :까지 "
+                "AND 회원번호 IN (SELECT 회원번호 FROM T_회원 WHERE 휴관일 Is Null AND 퇴관일 Is Null)");
     q.bind({{"부터", from}, {"까지", to}});
     QHash<QString, Months> all;
     readRows(q, &all);

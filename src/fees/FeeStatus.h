@@ -15,8 +15,8 @@ struct Paid {
 };
 using Months = QHash<QString, Paid>; // "yyyymm" -> the member's row of that month
 
-// The rows of the months from..to ("yyyymm", both included): of one member, or of everybody keyed by
-// member number (one read for a whole list).
+// The rows of the months from..to ("yyyymm", both included): of one member, or of every attending member
+// (neither on leave nor withdrawn) keyed by member number (one read for a whole list).
 Months paymentsOf(const QString& memberNo, const QString& from, const QString& to);
 QHash<QString, Months> paymentsBetween(const QString& from, const QString& to);
 
