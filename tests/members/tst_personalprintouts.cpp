@@ -94,6 +94,23 @@ private slots:
         QCOMPARE(w.com_Name->count(), 2);
     }
 
+    void fitnessComparison()
+    {
+        // The school row averages the latest measurement of members of the same birth year and sex.
+        db::run("INSERT INTO T_회원 (회원번호, 회원명, 성별, 생년월일, 입관일) VALUES ('202402001', '여학생', '여', '2015-06-01', '2024-02-01')");
+        db::run("INSERT INTO T_체력측정 (회원번호, 측정일자, A01) VALUES ('202503001', '2024-03-01', 120), ('202503001', '2025-03-01', 130), "
+                "('202401001', '2024-09-01', 110), ('202401001', '2025-02-01', 140), ('202402001', '2025-02-01', 100)");
+        const auto s = PersonalPrintouts::personal("202503001", {PersonalPrintouts::Part::Fitness}, QDate(2025, 3, 15));
+        QCOMPARE(s.size(), 2);
+        QCOMPARE(s[0].rows.size(), 2);
+        const auto& rows = s[1].rows;
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].value(1), QString("10.0"));  // 130 - 120
+        QCOMPARE(rows[2].value(0), QString("체 육 관"));
+        QCOMPARE(rows[2].value(1), QString("135.0")); // the two boys' latest, not the girl's
+        QCOMPARE(rows[1].value(1), QString());        // no national row stored
+    }
+
     void personalSections()
     {
         db::run("INSERT INTO T_벌점 (회원번호, 순번, 벌점일자, 벌점코드) VALUES ('202503001', 1, '2024-12-01', '02'), "
