@@ -220,6 +220,34 @@ private slots:
         QCOMPARE(text("SELECT 벌점코드 || '|' || 비고2 || '|' || 벌점일자 FROM T_벌점"), QString("04|04)지각|2025-03-14"));
     }
 
+    // A failure on a later line leaves none of the batch written: journal lines and concentration scores alike.
+    void failedBatchWritesNothing()
+    {
+        const QDate day(2025, 3, 15);
+        QList<JournalBatch::Line> lines = JournalBatch::forInput(JournalBatch::Conduct, day, all(), QString());
+        QVERIFY(lines.size() >= 2);
+        for (JournalBatch::Line& l : lines)
+            JournalBatch::setEntry(JournalBatch::Conduct, l, "인사를 잘함", day);
+        sqlExec(QString("CREATE TRIGGER t_fail BEFORE INSERT ON T_생활기록 WHEN NEW.회원번호 = '%1' "
+                        "BEGIN SELECT RAISE(ABORT, 'disk full'); END").arg(lines[1].no));
+        QVERIFY_THROWS_EXCEPTION(db::Error, JournalBatch::save(JournalBatch::Conduct, lines));
+        QCOMPARE(n("SELECT count(*) FROM T_생활기록"), 0);
+        sqlExec("DROP TRIGGER t_fail");
+
+        QList<ConcentrationBatch::Line> scores = ConcentrationBatch::forInput(day, all("a.부별코드"), QString());
+        QVERIFY(scores.size() >= 2);
+        for (ConcentrationBatch::Line& l : scores) {
+            l.visual = "70";
+            l.auditory = "60";
+            l.ticked = true;
+        }
+        sqlExec(QString("CREATE TRIGGER t_fail BEFORE INSERT ON T_집중도 WHEN NEW.회원번호 = '%1' "
+                        "BEGIN SELECT RAISE(ABORT, 'disk full'); END").arg(scores[1].no));
+        QVERIFY_THROWS_EXCEPTION(db::Error, ConcentrationBatch::save(day, scores));
+        QCOMPARE(n("SELECT count(*) FROM T_집중도"), 0);
+        sqlExec("DROP TRIGGER t_fail");
+    }
+
     // Three members born the same year with visual 70, 80, 95: each gets 82 as age average.
     void concentrationAverages()
     {
