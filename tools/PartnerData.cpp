@@ -8,7 +8,7 @@ namespace {
 
 struct Goods {
     const char* name;
-    const char* spec;
+    const char* standard;
     int low, high; // unit price in hundreds of won
 };
 const Goods kGoods[] = {{"도복", "110", 250, 450}, {"도복", "130", 300, 500}, {"띠", "유급", 30, 60},
@@ -48,7 +48,7 @@ int PartnerData::addMonth(std::mt19937& rng, const QDate& first, const QDate& la
             const QString price = QString::number(pick(g.low, g.high) * 100);
             const PartnerDeals::Result r = PartnerDeals::add(
                 day, partner, income,
-                {QString::fromUtf8(g.name), QString::fromUtf8(g.spec), qty, price, PartnerDeals::supplyText(qty, price), QString(), QString()});
+                {QString::fromUtf8(g.name), QString::fromUtf8(g.standard), qty, price, PartnerDeals::supplyText(qty, price), QString(), QString()});
             if (!r.ok())
                 throw db::Error(r.message, QStringLiteral("goods line"));
             ++lines;

@@ -30,7 +30,7 @@ namespace {
 
 const QString kIncome = QStringLiteral("입금");
 const QString kExpense = QStringLiteral("출금");
-enum Col { ColSeq, ColItem, ColSpec, ColQty, ColPrice, ColSupply, ColTax, ColMemo };
+enum Col { ColSeq, ColItem, ColStandard, ColQty, ColPrice, ColSupply, ColTax, ColMemo };
 
 QPushButton* button(const QString& caption)
 {
@@ -109,8 +109,8 @@ DealPage::DealPage(QWidget* parent) : QWidget(parent)
     chk_FromList = new QCheckBox(QStringLiteral("목록에서 고르기"));
     com_Group = new QComboBox;
     com_Goods = new QComboBox;
-    edt_Spec = new QLineEdit;
-    edt_Spec->setMaxLength(10);
+    edt_Standard = new QLineEdit;
+    edt_Standard->setMaxLength(10);
     edt_Qty = new QLineEdit;
     edt_Qty->setMaxLength(5);
     edt_Price = new QLineEdit;
@@ -131,7 +131,7 @@ DealPage::DealPage(QWidget* parent) : QWidget(parent)
     itemRow->addWidget(chk_FromList);
     fg->addWidget(new QLabel(QStringLiteral("품목")), 0, 0);
     fg->addLayout(itemRow, 0, 1, 1, 5);
-    const std::pair<const char*, QLineEdit*> numbers[] = {{"규격", edt_Spec}, {"수량", edt_Qty}, {"단가", edt_Price},
+    const std::pair<const char*, QLineEdit*> numbers[] = {{"규격", edt_Standard}, {"수량", edt_Qty}, {"단가", edt_Price},
                                                           {"공급가액", edt_Supply}, {"세액", edt_Tax}};
     int col = 0;
     for (const auto& [caption, edit] : numbers) {
@@ -253,7 +253,7 @@ void DealPage::load()
         switch (c) {
         case ColSeq: return seqText(l.seq);
         case ColItem: return l.item;
-        case ColSpec: return l.spec;
+        case ColStandard: return l.standard;
         case ColQty: return moneyText(l.quantity);
         case ColPrice: return moneyText(l.price);
         case ColSupply: return moneyText(l.supply);
@@ -290,7 +290,7 @@ void DealPage::showRow(int row)
     }
     const DealLine& l = m_lines[row];
     edt_Item->setText(l.item);
-    edt_Spec->setText(l.spec);
+    edt_Standard->setText(l.standard);
     edt_Qty->setText(QString::number(l.quantity));
     edt_Price->setText(QString::number(l.price));
     edt_Supply->setText(QString::number(l.supply));
@@ -300,7 +300,7 @@ void DealPage::showRow(int row)
 
 void DealPage::clearFields()
 {
-    for (QLineEdit* e : {edt_Item, edt_Spec, edt_Qty, edt_Price, edt_Supply, edt_Tax, edt_Memo})
+    for (QLineEdit* e : {edt_Item, edt_Standard, edt_Qty, edt_Price, edt_Supply, edt_Tax, edt_Memo})
         e->clear();
 }
 
@@ -321,7 +321,7 @@ QString DealPage::itemText() const { return chk_FromList->isChecked() ? com_Good
 
 void DealPage::chgEdBoxState(bool on)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{edt_Item, chk_FromList, com_Group, com_Goods, edt_Spec, edt_Qty,
+    for (QWidget* w : std::initializer_list<QWidget*>{edt_Item, chk_FromList, com_Group, com_Goods, edt_Standard, edt_Qty,
                                                       edt_Price, edt_Supply, edt_Tax, edt_Memo, btn_AddNext})
         w->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{com_Partner, com_InType, dtpk_Date, Calendar, btn_PrevMonth,
@@ -375,7 +375,7 @@ bool DealPage::Btn_SaveClick()
 {
     if (!inEntry())
         return false;
-    const PartnerDeals::Entry e{itemText(), edt_Spec->text(), edt_Qty->text(), edt_Price->text(),
+    const PartnerDeals::Entry e{itemText(), edt_Standard->text(), edt_Qty->text(), edt_Price->text(),
                                 edt_Supply->text(), edt_Tax->text(), edt_Memo->text()};
     PartnerDeals::Result r;
     try {
@@ -390,7 +390,7 @@ bool DealPage::Btn_SaveClick()
         switch (r.field) {
         case PartnerDeals::Field::Partner: break;
         case PartnerDeals::Field::Item: (chk_FromList->isChecked() ? static_cast<QWidget*>(com_Goods) : edt_Item)->setFocus(); break;
-        case PartnerDeals::Field::Spec: edt_Spec->setFocus(); break;
+        case PartnerDeals::Field::Standard: edt_Standard->setFocus(); break;
         case PartnerDeals::Field::Quantity: edt_Qty->setFocus(); break;
         case PartnerDeals::Field::Price: edt_Price->setFocus(); break;
         case PartnerDeals::Field::Supply: edt_Supply->setFocus(); break;

@@ -58,7 +58,7 @@ public:
     QCheckBox* chk_FromList = nullptr;
     QComboBox* com_Group = nullptr;
     QComboBox* com_Goods = nullptr;
-    QLineEdit* edt_Spec = nullptr;
+    QLineEdit* edt_Standard = nullptr;
     QLineEdit* edt_Qty = nullptr;
     QLineEdit* edt_Price = nullptr;
     QLineEdit* edt_Supply = nullptr;

@@ -18,7 +18,7 @@
 
 namespace {
 const QString kAll = QStringLiteral("전체");
-enum Col { ColDate, ColPartner, ColSeq, ColInOut, ColItem, ColSpec, ColQty, ColPrice, ColSupply, ColTax, ColMemo };
+enum Col { ColDate, ColPartner, ColSeq, ColInOut, ColItem, ColStandard, ColQty, ColPrice, ColSupply, ColTax, ColMemo };
 }
 
 PartnerInquiryPanel::PartnerInquiryPanel(QWidget* parent) : QWidget(parent)
@@ -137,7 +137,7 @@ void PartnerInquiryPanel::Btn_QueryClick()
         case ColSeq: return QStringLiteral("%1").arg(l.seq, 5, 10, QChar(u'0'));
         case ColInOut: return l.income ? QStringLiteral("입금") : QStringLiteral("출금");
         case ColItem: return l.item;
-        case ColSpec: return l.spec;
+        case ColStandard: return l.standard;
         case ColQty: return moneyText(l.quantity);
         case ColPrice: return moneyText(l.price);
         case ColSupply: return moneyText(l.supply);

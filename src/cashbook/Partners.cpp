@@ -20,7 +20,7 @@ DealLine readLine(const db::Query& q)
     l.seq = int(q.integer("순번"));
     l.partner = q.str("거래처코드");
     l.item = q.str("품목");
-    l.spec = q.str("규격");
+    l.standard = q.str("규격");
     l.quantity = q.integer("수량");
     l.price = q.integer("단가");
     l.supply = q.integer("공급가액");
@@ -44,7 +44,7 @@ std::optional<qint64> wholeNumber(const QString& typed, int maxDigits)
 
 constexpr int kQuantityDigits = 5;
 constexpr int kMoneyDigits = 12;
-constexpr int kSpecLength = 10;
+constexpr int kStandardLength = 10;
 constexpr int kMemoLength = 200;
 
 } // namespace
@@ -182,15 +182,15 @@ PartnerDeals::Result PartnerDeals::check(const Entry& e)
         Field field;
         const char* missing;
     } required[] = {{e.item, Field::Item, "품목을 입력하세요."},
-                    {e.spec, Field::Spec, "규격을 입력하세요."},
+                    {e.standard, Field::Standard, "규격을 입력하세요."},
                     {e.quantity, Field::Quantity, "수량을 입력하세요."},
                     {e.price, Field::Price, "단가를 입력하세요."},
                     {e.supply, Field::Supply, "공급가액을 입력하세요."}};
     for (const auto& r : required)
         if (r.text.trimmed().isEmpty())
             return {QString::fromUtf8(r.missing), r.field};
-    if (e.spec.trimmed().size() > kSpecLength)
-        return {QStringLiteral("규격은 10자까지 입력하세요."), Field::Spec};
+    if (e.standard.trimmed().size() > kStandardLength)
+        return {QStringLiteral("규격은 10자까지 입력하세요."), Field::Standard};
     if (e.memo.size() > kMemoLength)
         return {QStringLiteral("비고는 200자까지 입력하세요."), Field::Memo};
     if (!wholeNumber(e.quantity, kQuantityDigits))
@@ -259,7 +259,7 @@ PartnerDeals::Result PartnerDeals::add(const QDate& date, const QString& partner
                            "  단가, 공급가액, 세액, 적요)  values (:일자, :금전출납순번, :수지, :순번, :거래처코드, :품목, :규격, :수량, "
                            "   :단가, :공급가액, :세액, :적요) "),
             {{"일자", day}, {"금전출납순번", oldCash}, {"수지", directionCode(income)}, {"순번", seq},
-             {"거래처코드", partner}, {"품목", e.item.trimmed()}, {"규격", e.spec.trimmed()},
+             {"거래처코드", partner}, {"품목", e.item.trimmed()}, {"규격", e.standard.trimmed()},
              {"수량", number(e.quantity)}, {"단가", number(e.price)}, {"공급가액", number(e.supply)},
              {"세액", number(e.tax)}, {"적요", e.memo}});
     const int cashSeq = syncCashLine(date, partner, income, oldCash);
@@ -283,7 +283,7 @@ PartnerDeals::Result PartnerDeals::update(const QDate& date, const QString& part
     db::Transaction tx;
     db::run(QStringLiteral("update T_거래 set 품목 =:품목,규격 =:규격, 수량 =:수량, 단가 =:단가, 공급가액 =:공급가액, 세액 =:세액, 적요 =:적요 "
                            " where 일자=:일자 and 순번=:순번 and 거래처코드 =:거래처코드 "),
-            {{"품목", e.item.trimmed()}, {"규격", e.spec.trimmed()}, {"수량", number(e.quantity)},
+            {{"품목", e.item.trimmed()}, {"규격", e.standard.trimmed()}, {"수량", number(e.quantity)},
              {"단가", number(e.price)}, {"공급가액", number(e.supply)}, {"세액", number(e.tax)}, {"적요", e.memo},
              {"일자", day}, {"순번", seq}, {"거래처코드", partner}});
     const int cashSeq = syncCashLine(date, partner, old.income, old.cashSeq);

@@ -59,7 +59,7 @@ struct DealLine {
     int seq = 0;        // 순번 per date and partner
     QString partner;    // 거래처코드
     QString item;       // 품목
-    QString spec;       // 규격
+    QString standard;       // 규격
     qint64 quantity = 0;
     qint64 price = 0;   // 단가
     qint64 supply = 0;  // 공급가액
@@ -71,9 +71,9 @@ namespace PartnerDeals {
 
 // What the user typed, checked before anything is written.
 struct Entry {
-    QString item, spec, quantity, price, supply, tax, memo;
+    QString item, standard, quantity, price, supply, tax, memo;
 };
-enum class Field { None, Partner, Item, Spec, Quantity, Price, Supply, Tax, Memo };
+enum class Field { None, Partner, Item, Standard, Quantity, Price, Supply, Tax, Memo };
 struct Result {
     QString message; // empty when done
     Field field = Field::None;

@@ -786,7 +786,7 @@ void TfMon0010::showLowerPanel(const QString& mainItem, const QString& feeLink, 
         grd_Deals->setRowCount(deals.size());
         for (int r = 0; r < deals.size(); ++r) {
             const DealLine& d = deals[r];
-            const QString cells[] = {QStringLiteral("%1").arg(d.seq, 5, 10, QChar(u'0')), d.item, d.spec, moneyText(d.quantity),
+            const QString cells[] = {QStringLiteral("%1").arg(d.seq, 5, 10, QChar(u'0')), d.item, d.standard, moneyText(d.quantity),
                                      moneyText(d.price), moneyText(d.supply), moneyText(d.tax), d.memo};
             for (int c = 0; c < 8; ++c)
                 grd_Deals->setItem(r, c, cell(cells[c], c >= 3 && c <= 6));

@@ -120,7 +120,7 @@ void TfPri1010::build(report::PageBuilder& pages) const
         pages.line(QPointF(kLeft, y), QPointF(kLeft + kWidth, y), 0.3);
         while (next < lines.size() && y + kRow < bottom - 16) {
             const DealLine& l = lines[next];
-            const QString cells[] = {QStringLiteral("%1. ").arg(next + 1) + l.item, l.spec, moneyText(l.quantity),
+            const QString cells[] = {QStringLiteral("%1. ").arg(next + 1) + l.item, l.standard, moneyText(l.quantity),
                                      moneyText(l.price), moneyText(l.supply), moneyText(l.tax), l.memo};
             for (int i = 0; i < 7; ++i) {
                 const Column& c = kColumns[i];

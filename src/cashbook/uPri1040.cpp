@@ -84,7 +84,7 @@ void TfPri1040::build(report::PageBuilder& pages) const
         while (next < rows.size() && y + kRow < bottom - 14) {
             const DealLine& l = rows[next].line;
             const QString cells[] = {db::dateText(l.date), rows[next].partnerName, QStringLiteral("%1").arg(l.seq, 5, 10, QChar(u'0')),
-                                     l.income ? QStringLiteral("입금") : QStringLiteral("출금"), l.item, l.spec,
+                                     l.income ? QStringLiteral("입금") : QStringLiteral("출금"), l.item, l.standard,
                                      moneyText(l.quantity), moneyText(l.price), moneyText(l.supply), moneyText(l.tax), l.memo};
             for (int i = 0; i < 11; ++i) {
                 const Column& c = kColumns[i];

@@ -8,7 +8,7 @@
 
 namespace report { class PrintJob; }
 
-// Enrolment consultations (T_입관상담): prospects who came to ask, the query of the register, one
+// Enrolment consultations (T_입관상담): visitors who came to ask, the query of the register, one
 // consultation at a time, and their address labels.
 namespace Consultations {
 
@@ -36,7 +36,7 @@ struct Filter {
 enum Column { Name, Counsellor, ConsultDate, Motive, School, Grade, Phone, ExpectedDate, No, Address, Parent, Zip };
 QList<QStringList> find(const Filter& f);
 int total();
-QStringList names();     // every prospect's name, for the name filter
+QStringList names();     // every visitor's name, for the name filter
 QStringList grades();    // "", "유치 4" ... "일반부"
 
 int nextNo();            // the highest 순번 + 1, 1 for an empty register

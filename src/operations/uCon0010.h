@@ -16,7 +16,7 @@ class QTabWidget;
 class QTableView;
 class TickListModel;
 
-// 입관상담: the register of prospects who came to ask about enrolment, its query and address labels.
+// 입관상담: the register of visitors who came to ask about enrolment, its query and address labels.
 class TfCon0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:

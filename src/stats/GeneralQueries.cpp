@@ -1089,7 +1089,7 @@ bool run(int page, const Input& in, Listing* out, Problem* problem)
     }
 }
 
-PrintSpec printSpec(int page, const Input& in)
+PrintPlan printPlan(int page, const Input& in)
 {
     const PrintMap m = printMap(page, in);
     return {QString::fromUtf8(m.layout), QString::fromUtf8(m.title)};
@@ -1129,7 +1129,7 @@ bool print(int page, const Input& in, const Listing& l, int destination, QWidget
 {
     report::PrintJob job;
     fillPrint(page, in, l, job);
-    const PrintSpec s = printSpec(page, in);
+    const PrintPlan s = printPlan(page, in);
     return job.run(s.layout, s.title, destination, parent);
 }
 

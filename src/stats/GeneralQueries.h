@@ -117,11 +117,11 @@ QString examNumberMessage(); // "심사명은 숫자로 입력하세요."
 bool run(int page, const Input& in, Listing* out, Problem* problem = nullptr);
 
 // Printing a page's list: the report file, its title and one line of `print` per listed row.
-struct PrintSpec {
+struct PrintPlan {
     QString layout;
     QString title;
 };
-PrintSpec printSpec(int page, const Input& in);
+PrintPlan printPlan(int page, const Input& in);
 // Writes the lines of the listing into the job (which has emptied print).
 void fillPrint(int page, const Input& in, const Listing& l, report::PrintJob& job);
 // The whole print of a page: empties print, fills it, runs the report.

@@ -412,7 +412,7 @@ private slots:
         for (const auto& [qty, price] : goods) {
             w.Btn_InsertClick();
             deal->edt_Item->setText("도복");
-            deal->edt_Spec->setText("110");
+            deal->edt_Standard->setText("110");
             QTest::keyClicks(deal->edt_Qty, qty);
             QTest::keyClicks(deal->edt_Price, price);
             w.Btn_SaveClick();
@@ -425,7 +425,7 @@ private slots:
         // A bad quantity names the field and writes nothing.
         w.Btn_InsertClick();
         deal->edt_Item->setText("띠");
-        deal->edt_Spec->setText("1");
+        deal->edt_Standard->setText("1");
         deal->edt_Qty->setText("두개");
         deal->edt_Price->setText("100");
         deal->edt_Supply->setText("200");

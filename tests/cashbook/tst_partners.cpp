@@ -105,14 +105,14 @@ private slots:
     void badEntryWritesNothing_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("standard");
         QTest::addColumn<QString>("qty");
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("supply");
         QTest::addColumn<QString>("tax");
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("message");
-        const int item = int(PartnerDeals::Field::Item), spec = int(PartnerDeals::Field::Spec),
+        const int item = int(PartnerDeals::Field::Item), standard = int(PartnerDeals::Field::Standard),
                   qty = int(PartnerDeals::Field::Quantity), price = int(PartnerDeals::Field::Price),
                   supply = int(PartnerDeals::Field::Supply), tax = int(PartnerDeals::Field::Tax);
         QTest::newRow("quantity not a number") << "도복" << "110" << "세개" << "1000" << "3000" << "" << qty << "수량";
@@ -122,22 +122,22 @@ private slots:
         QTest::newRow("supply not a number") << "도복" << "110" << "1" << "100" << "백원" << "" << supply << "공급가액";
         QTest::newRow("tax not a number") << "도복" << "110" << "1" << "100" << "100" << "십원" << tax << "세액";
         QTest::newRow("missing item") << " " << "110" << "1" << "100" << "100" << "" << item << "품목";
-        QTest::newRow("missing spec") << "도복" << "" << "1" << "100" << "100" << "" << spec << "규격";
+        QTest::newRow("missing standard") << "도복" << "" << "1" << "100" << "100" << "" << standard << "규격";
         QTest::newRow("missing supply") << "도복" << "110" << "1" << "100" << "" << "" << supply << "공급가액";
-        QTest::newRow("spec too long") << "도복" << "12345678901" << "1" << "100" << "100" << "" << spec << "규격";
+        QTest::newRow("standard too long") << "도복" << "12345678901" << "1" << "100" << "100" << "" << standard << "규격";
     }
 
     void badEntryWritesNothing()
     {
         QFETCH(QString, item);
-        QFETCH(QString, spec);
+        QFETCH(QString, standard);
         QFETCH(QString, qty);
         QFETCH(QString, price);
         QFETCH(QString, supply);
         QFETCH(QString, tax);
         QFETCH(int, field);
         QFETCH(QString, message);
-        const PartnerDeals::Entry e{item, spec, qty, price, supply, tax, ""};
+        const PartnerDeals::Entry e{item, standard, qty, price, supply, tax, ""};
         const auto r = PartnerDeals::add(kDay, "A001", false, e);
         QCOMPARE(int(r.field), field);
         QVERIFY2(r.message.contains(message), qPrintable(r.message));

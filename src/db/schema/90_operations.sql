@@ -19,7 +19,7 @@ CREATE TABLE T_일일현황 (
     유품자수련내용8 TEXT
 );
 
--- Enrolment consultations: prospects who came to ask. 순번 is the highest one + 1.
+-- Enrolment consultations: visitors who came to ask. 순번 is the highest one + 1.
 CREATE TABLE T_입관상담 (
     순번 INTEGER NOT NULL PRIMARY KEY,
     상담일자 TEXT,
