@@ -1,5 +1,6 @@
 #include "members/ConcentrationBatch.h"
 
+#include "db/DbError.h"
 #include "db/Query.h"
 #include "members/MemberStatus.h"
 
@@ -32,10 +33,9 @@ QList<ConcentrationBatch::Line> read(const QDate& day, const DivisionFilter::Con
       << " WHERE a.퇴관일 Is Null AND a.휴관일 Is Null AND a.입관일 <= :현재일자 ";
     if (tested)
         q << " AND b.측정일자 IS NOT NULL ";
-    q << division.sql << " AND a.회원명 LIKE :name ORDER BY a.부별코드, a.회원명 ";
-    q.bind({{QStringLiteral("현재일자"), day}, {QStringLiteral("name"), name.trimmed() + u'%'}, {QStringLiteral("buCode"), division.buCode}});
-    if (division.sql.contains(QStringLiteral(":buCode1")))
-        q.bind(QStringLiteral("buCode1"), division.buCode1);
+    DivisionFilter::apply(q, division);
+    q << " AND a.회원명 LIKE :name ESCAPE '\\' ORDER BY a.부별코드, a.회원명 ";
+    q.bind({{QStringLiteral("현재일자"), day}, {QStringLiteral("name"), db::likeLiteral(name.trimmed()) + u'%'}});
     q.open();
     QList<ConcentrationBatch::Line> out;
     const auto num = [&q](const char* c) { return int(q.integer(QString::fromUtf8(c))); };
@@ -95,6 +95,9 @@ int ConcentrationBatch::missingScore(const QList<Line>& lines, QString* message)
 
 int ConcentrationBatch::save(const QDate& day, const QList<Line>& lines)
 {
+    QString missing;
+    if (missingScore(lines, &missing) >= 0)
+        throw db::Error(missing, QStringLiteral("T_집중도"));
     int written = 0;
     db::Transaction tx;
     for (const Line& l : lines) {
@@ -121,6 +124,16 @@ int ConcentrationBatch::save(const QDate& day, const QList<Line>& lines)
     recompute(day);
     tx.commit();
     return written;
+}
+
+ConcentrationBatch::Overall ConcentrationBatch::overall(const QDate& day)
+{
+    db::Query q(QStringLiteral("SELECT 시각전체평균, 청각전체평균, 종합전체평균 FROM T_집중도 WHERE 측정일자 = :측정일자"));
+    q.bind(QStringLiteral("측정일자"), day).open();
+    if (!q.next())
+        return {};
+    return {int(q.integer(QStringLiteral("시각전체평균"))), int(q.integer(QStringLiteral("청각전체평균"))),
+            int(q.integer(QStringLiteral("종합전체평균")))};
 }
 
 void ConcentrationBatch::remove(const QString& memberNo, const QDate& day)

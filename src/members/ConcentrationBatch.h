@@ -34,6 +34,8 @@ public:
     struct Overall {
         int visual = 0, auditory = 0, total = 0;
     };
+    // The day's overall averages as stored (0 without scores that day).
+    static Overall overall(const QDate& day);
     // Recomputes the age, rank, own total and overall averages of every row of the day (inside the
     // caller's transaction when there is one) and returns the overall ones.
     static Overall recompute(const QDate& day);

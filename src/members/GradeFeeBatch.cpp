@@ -54,11 +54,8 @@ QList<GradeFeeBatch::Line> GradeFeeBatch::lines(const DivisionFilter::Condition&
         q << " FROM T_회원, T_부별코드, T_학년코드 AS a "
           << " WHERE T_회원.학년=a.학년 AND T_회원.부별코드 = T_부별코드.부별코드 "
           << " AND (퇴관일 is null and 휴관일 is null) ";
-    q << division.sql;
+    DivisionFilter::apply(q, division);
     q << " ORDER BY T_회원.부별코드, T_회원.회원명 ";
-    q.bind(QStringLiteral("buCode"), division.buCode);
-    if (division.sql.contains(QStringLiteral(":buCode1")))
-        q.bind(QStringLiteral("buCode1"), division.buCode1);
     q.open();
     QList<Line> out;
     while (q.next()) {

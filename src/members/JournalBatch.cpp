@@ -1,5 +1,6 @@
 #include "members/JournalBatch.h"
 
+#include "db/DbError.h"
 #include "db/Query.h"
 #include "members/PersonalRecord.h"
 
@@ -61,14 +62,8 @@ QStringList JournalBatch::choices(Kind k)
 
 namespace {
 
-void bindDivision(db::Query& q, const DivisionFilter::Condition& division, const QString& name)
-{
-    q.bind(QStringLiteral("buCode"), division.buCode);
-    if (division.sql.contains(QStringLiteral(":buCode1")))
-        q.bind(QStringLiteral("buCode1"), division.buCode1);
-    // The name is a bound value: a quote typed into it is only text.
-    q.bind(QStringLiteral("name"), name.trimmed() + u'%');
-}
+// A name prefix as typed: "%" and "_" are only text.
+QString namePrefix(const QString& name) { return db::likeLiteral(name.trimmed()) + u'%'; }
 
 JournalBatch::Line lineOf(const db::Query& q)
 {
@@ -91,11 +86,12 @@ QList<JournalBatch::Line> JournalBatch::forInput(Kind k, const QDate& day, const
     q << " SELECT T_회원.회원번호, T_회원.회원명, T_부별코드.부명, T_회원.학년, T_회원.반, T_급품코드.급품명 "
       << " FROM ((T_회원 LEFT JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드) "
       << " LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드) "
-      << " WHERE T_회원.회원명 LIKE :name "
+      << " WHERE T_회원.회원명 LIKE :name ESCAPE '\\' "
       << " And (퇴관일 is null and 휴관일 is null) "
-      << " AND T_회원.입관일 <= :ToDay " << division.sql;
+      << " AND T_회원.입관일 <= :ToDay ";
+    DivisionFilter::apply(q, division);
     q << (k == Points ? " Order By T_부별코드.부명, T_회원.회원명" : " Order By T_회원.부별코드, T_회원.급품코드, T_회원.회원명");
-    bindDivision(q, division, name);
+    q.bind(QStringLiteral("name"), namePrefix(name));
     q.bind(QStringLiteral("ToDay"), day);
     q.open();
     QList<Line> out;
@@ -123,10 +119,11 @@ QList<JournalBatch::Line> JournalBatch::listing(Kind k, const QDate& from, const
     if (k == Points)
         q << " LEFT JOIN T_벌점항목 p ON j.벌점코드 = p.벌점코드 ";
     q << QStringLiteral(" WHERE (j.%1 BETWEEN :FromDate AND :ToDate ) ").arg(d)
-      << " AND T_회원.회원명 LIKE :name "
-      << " AND (T_회원.퇴관일 is null and 휴관일 is null) " << division.sql
-      << QStringLiteral(" Order By T_부별코드.부명, T_회원.회원명, j.%1").arg(d);
-    bindDivision(q, division, name);
+      << " AND T_회원.회원명 LIKE :name ESCAPE '\\' "
+      << " AND (T_회원.퇴관일 is null and 휴관일 is null) ";
+    DivisionFilter::apply(q, division);
+    q << QStringLiteral(" Order By T_부별코드.부명, T_회원.회원명, j.%1").arg(d);
+    q.bind(QStringLiteral("name"), namePrefix(name));
     q.bind({{QStringLiteral("FromDate"), from}, {QStringLiteral("ToDate"), to}});
     q.open();
     QList<Line> out;
@@ -176,6 +173,8 @@ int JournalBatch::badLine(Kind k, const QList<Line>& lines)
 int JournalBatch::save(Kind k, const QList<Line>& lines)
 {
     const QString t = table(k), d = dateColumn(k);
+    if (badLine(k, lines) >= 0)
+        throw db::Error(QStringLiteral("일자를 정확히 입력하세요."), t);
     int written = 0;
     db::Transaction tx;
     for (const Line& l : lines) {

@@ -202,7 +202,7 @@ void TfJibjung::Btn_DeleteClick()
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
     }
-    showOverall(ConcentrationBatch::recompute(dtpk_Date->date()));
+    showOverall(ConcentrationBatch::overall(dtpk_Date->date()));
     Btn_QueryClick();
     StatusLine::show(l.name + QStringLiteral("의 집중도 자료를 삭제하였습니다."));
 }
@@ -226,7 +226,7 @@ bool TfJibjung::Btn_OkClick()
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return false;
     }
-    showOverall(ConcentrationBatch::recompute(dtpk_Date->date()));
+    showOverall(ConcentrationBatch::overall(dtpk_Date->date()));
     Btn_QueryClick();
     StatusLine::show(QStringLiteral("집중도 %1명을 기록하였습니다.").arg(written));
     return true;

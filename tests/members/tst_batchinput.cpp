@@ -145,6 +145,8 @@ private slots:
         JournalBatch::setEntry(JournalBatch::Conduct, lines[0], "", day);
         QVERIFY(lines[0].date.isEmpty());
         QCOMPARE(JournalBatch::save(JournalBatch::Conduct, lines), 0);
+        // A typed "%" is only text.
+        QCOMPARE(JournalBatch::forInput(JournalBatch::Conduct, day, all(), "%").size(), 0);
         // A member enrolled after the entry date is not offered.
         QCOMPARE(JournalBatch::forInput(JournalBatch::Conduct, QDate(2023, 12, 31), all(), QString()).size(), 0);
     }
@@ -214,6 +216,8 @@ private slots:
         QCOMPARE(JournalBatch::typedDate("20240230"), QString());
         lines[0].date = JournalBatch::typedDate("20240230");
         QCOMPARE(JournalBatch::badLine(JournalBatch::Points, lines), 0);
+        QVERIFY_THROWS_EXCEPTION(db::Error, JournalBatch::save(JournalBatch::Points, lines)); // the service checks too
+        QCOMPARE(n("SELECT count(*) FROM T_벌점"), 0);
         lines[0].date = "2025-03-14";
         QCOMPARE(JournalBatch::badLine(JournalBatch::Points, lines), -1);
         QCOMPARE(JournalBatch::save(JournalBatch::Points, lines), 1);
@@ -265,6 +269,8 @@ private slots:
         lines[2].ticked = true;
         QCOMPARE(ConcentrationBatch::missingScore(lines, &message), 2);
         QCOMPARE(message, QString("시각자신을 입력하세요."));
+        QVERIFY_THROWS_EXCEPTION(db::Error, ConcentrationBatch::save(day, lines));
+        QCOMPARE(n("SELECT count(*) FROM T_집중도"), 0);
         lines[2].ticked = false;
         QCOMPARE(ConcentrationBatch::save(day, lines), 3);
         QCOMPARE(n("SELECT count(*) FROM T_집중도 WHERE 시각나이평균 = 82"), 3);
