@@ -3,7 +3,7 @@
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "operations/CalendarList.h"
 #include "operations/Consultations.h"
 #include "operations/DailyStatus.h"

@@ -24,7 +24,7 @@
 #include "members/Badges.h"
 #include "members/ConcentrationBatch.h"
 #include "members/Enrolment.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "members/PersonalRecord.h"
 #include "members/Retirement.h"
 #include "stats/NationalApplications.h"

@@ -1,7 +1,7 @@
 #include "app/LaunchScreen.h"
 
 #include "app/Pictures.h"
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "app/uMain.h"
 

@@ -11,11 +11,11 @@
 // runs a function instead of opening a screen (backup, restore) goes to kActions under its "@" name.
 // An entry whose guard or action is not listed is disabled as well.
 //
-// Other screens open a screen through ScreenHost (app/ScreenHost.h): ScreenHost::current()->open("TfPer0020").
+// Other screens open a screen through ScreenHost (ui/ScreenHost.h): ScreenHost::current()->open("TfPer0020").
 
 #include "app/Screens.h"
 
-#include "app/DataBackup.h"
+#include "backup/DataBackup.h"
 #include "app/DataRestore.h"
 #include "app/uDel10.h"
 #include "app/uExit.h"
@@ -29,11 +29,11 @@
 #include "attendance/uPri0020.h"
 #include "attendance/uPri0022.h"
 #include "attendance/uPri6020.h"
-#include "db/uAbsRsn.h"
-#include "db/uEnv0030.h"
-#include "db/uEnviron.h"
-#include "db/uGymInfo.h"
-#include "db/uRReason.h"
+#include "settings/uAbsRsn.h"
+#include "settings/uEnv0030.h"
+#include "settings/uEnviron.h"
+#include "settings/uGymInfo.h"
+#include "settings/uRReason.h"
 #include "cashbook/CheckMonthClosing.h"
 #include "cashbook/uEndCancel.h"
 #include "cashbook/uEndYesNo.h"
@@ -504,6 +504,16 @@ const QList<Factory>& factories() { return kFactories; }
 const QList<NamedGuard>& guards() { return kGuards; }
 const QList<NamedAction>& actions() { return kActions; }
 const QStringList& topMenus() { return kTopMenus; }
+
+namespace {
+const Tables& programTables()
+{
+    static const Tables t{kEntries, kFactories, kGuards, kActions};
+    return t;
+}
+// Every ScreenHost made without tables of its own (the main window, screen tests) uses these.
+[[maybe_unused]] const bool kRegistered = (ScreenHost::setProgramTables(&programTables), true);
+} // namespace
 
 std::function<void(QWidget*)> buttonCaption(const QString& objectName, const QString& caption)
 {

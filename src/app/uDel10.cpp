@@ -1,6 +1,6 @@
 #include "app/uDel10.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "app/PeriodDeletion.h"
+#include "backup/PeriodDeletion.h"
 
 class QButtonGroup;
 class QLabel;

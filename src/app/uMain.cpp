@@ -1,13 +1,14 @@
 #include "app/uMain.h"
 
 #include "app/Application.h"
-#include "app/AutoBackup.h"
+#include "backup/AutoBackup.h"
 #include "app/LaunchScreen.h"
 #include "app/Pictures.h"
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
+#include "report/NoticeFile.h"
 #include "db/SchoolInfo.h"
 #include "db/Session.h"
 #include "ui/Dialogs.h"
@@ -125,6 +126,7 @@ void TfMain::FormCreate()
     m_area->viewport()->installEventFilter(this);
 
     ProgramDir::ensureFolders();
+    NoticeFile::ensureFolders();
     QString error;
     m_ready = db::openDatabase(ProgramDir::databaseFile(), &error);
     if (!m_ready) {

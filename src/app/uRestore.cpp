@@ -1,6 +1,6 @@
 #include "app/uRestore.h"
 
-#include "app/DataBackup.h"
+#include "backup/DataBackup.h"
 #include "app/DataRestore.h"
 #include "app/ProgramStarter.h"
 #include "db/ProgramDir.h"

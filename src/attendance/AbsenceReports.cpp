@@ -2,7 +2,7 @@
 
 #include "db/Query.h"
 #include "report/Report.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "db/CodeTables.h"
 #include "db/Query.h"
-#include "members/MeritPoints.h"
+#include "db/MeritPoints.h"
 
 namespace Absences {
 

@@ -1,7 +1,7 @@
 #include "attendance/PerfectAttendanceAward.h"
 
 #include "db/Query.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 #include "report/PageLayout.h"
 #include "report/Report.h"
 

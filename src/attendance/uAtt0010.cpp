@@ -1,14 +1,13 @@
 #include "attendance/uAtt0010.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "attendance/Absences.h"
 #include "attendance/uPri6020.h"
 #include "db/Clock.h"
 #include "db/Query.h"
-#include "members/uPer0020.h"
 #include "report/Report.h"
-#include "text/NoticeFile.h"
-#include "ui/ExportButtons.h"
+#include "report/NoticeFile.h"
+#include "report/ExportButtons.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
@@ -580,7 +579,7 @@ void TfAtt0010::openMember(int page, int row)
     else if (page == PagePerfect && row >= 0 && row < m_perfect.size())
         no = m_perfect[row].memberNo;
     if (!no.isEmpty())
-        TfPer0020::showMember(no);
+        ScreenHost::showMember(no);
 }
 
 void TfAtt0010::closeEvent(QCloseEvent* e)

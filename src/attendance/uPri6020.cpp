@@ -1,8 +1,8 @@
 #include "attendance/uPri6020.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Query.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 #include "report/Report.h"
 #include "ui/StatusLine.h"
 

@@ -1,6 +1,6 @@
 #include "cashbook/CheckMonthClosing.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/MonthKey.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/uEndYesNo.h"

@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 
-#include "app/AutoBackup.h"
-#include "app/BooksCheck.h"
-#include "app/DataBackup.h"
+#include "backup/AutoBackup.h"
+#include "backup/BooksCheck.h"
+#include "backup/DataBackup.h"
 #include "attendance/AbsenceReports.h"
 #include "cashbook/CashInquiry.h"
 #include "db/Clock.h"
@@ -19,7 +19,7 @@
 #include "fees/UnpaidList.h"
 #include "stats/GeneralQueries.h"
 #include "text/CsvWriter.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "ui/DivisionFilter.h"
 
 #include <QDir>

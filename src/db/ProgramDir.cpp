@@ -1,7 +1,5 @@
 #include "db/ProgramDir.h"
 
-#include "text/NoticeFile.h"
-
 #include <QCoreApplication>
 #include <QDir>
 
@@ -26,8 +24,6 @@ void ProgramDir::ensureFolders()
     QDir root(path());
     for (const char* sub : {"Data", "report", "images", "backup", "수련계획", "입관자료", "퇴관자료", "인터넷통보자료", "심사접수"})
         root.mkpath(QString::fromUtf8(sub));
-    for (const QString& kind : NoticeFile::folders())
-        root.mkpath(QStringLiteral("인터넷통보자료/") + kind);
 }
 
 QString ProgramDir::databaseFile() { return file(QStringLiteral("Data/Tamrin2000.db")); }

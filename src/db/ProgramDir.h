@@ -9,5 +9,6 @@ public:
     static QString file(const QString& relative); // path() + relative
     static void set(const QString& dir);
     static void ensureFolders();                 // creates the standard subfolders when missing
+                                                 // (the notice folders: NoticeFile::ensureFolders)
     static QString databaseFile();               // Data/Tamrin2000.db
 };

@@ -2,7 +2,7 @@
 
 #include "db/MonthKey.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 
 #include <cmath>
 

@@ -3,9 +3,9 @@
 #include "db/Query.h"
 #include "exams/ExamBatch.h"
 #include "exams/ExamSettings.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "db/SchoolInfo.h"
 
 #include <QHash>

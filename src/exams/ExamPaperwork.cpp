@@ -5,7 +5,7 @@
 #include "db/SchoolInfo.h"
 #include "report/Report.h"
 #include "text/Cp949.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "ui/DivisionFilter.h"
 #include "ui/SchoolYearFilter.h"
 

@@ -3,7 +3,7 @@
 #include "ui/BarButton.h"
 
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "ui/Dialogs.h"
 #include "db/SchoolInfo.h"
 

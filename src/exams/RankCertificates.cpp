@@ -1,7 +1,7 @@
 #include "exams/RankCertificates.h"
 
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "ui/DivisionFilter.h"
 

@@ -1,18 +1,18 @@
 #include "exams/uPri0050.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/ExamNumber.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "report/Report.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QFrame>
 #include <QGridLayout>

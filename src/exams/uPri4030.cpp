@@ -50,7 +50,7 @@ TfPri4030::TfPri4030(QWidget* parent) : QWidget(parent)
     setApplicants({}, QString());
 }
 
-void TfPri4030::setApplicants(const QList<NationalForm::Applicant>& rows, const QString& examNo)
+void TfPri4030::setApplicants(const QList<NationalApplications::Application>& rows, const QString& examNo)
 {
     m_rows = rows;
     Edt_JudNo->setText(examNo.trimmed());

@@ -16,7 +16,8 @@ class TfPri4030 : public QWidget {
 public:
     explicit TfPri4030(QWidget* parent = nullptr);
 
-    void setApplicants(const QList<NationalForm::Applicant>& rows, const QString& examNo);
+    // Invokable: the register page hands its rows over through the screen host without knowing this class.
+    Q_INVOKABLE void setApplicants(const QList<NationalApplications::Application>& rows, const QString& examNo);
     const QList<NationalForm::Applicant>& applicants() const { return m_rows; }
 
     void btnPreviewClick();

@@ -1,6 +1,6 @@
 #include "exams/uPriSinchung.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/ExamNumber.h"
 #include "db/Query.h"
@@ -10,7 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -6,7 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/StatusLine.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QAbstractTableModel>
 #include <QCloseEvent>

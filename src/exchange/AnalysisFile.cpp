@@ -2,10 +2,10 @@
 
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "stats/MovementCounter.h"
 #include "text/Cp949.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QList>
 

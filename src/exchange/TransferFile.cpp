@@ -3,8 +3,8 @@
 #include "db/Clock.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "members/MemberNumber.h"
-#include "members/MemberStatus.h"
+#include "db/MemberNumber.h"
+#include "db/MemberStatus.h"
 #include "stats/MovementCounter.h"
 #include "text/Cp949.h"
 

@@ -3,7 +3,7 @@
 #include "db/Clock.h"
 #include "db/JetSql.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "text/Cp949.h"
 #include "text/Money.h"
 #include "ui/DivisionFilter.h"

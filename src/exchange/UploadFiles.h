@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 // The trainees of the three notice-file screens (trainee records, newsletter, SMS) and the lines
 // they write for the school's web service.

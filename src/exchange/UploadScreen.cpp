@@ -1,6 +1,6 @@
 #include "exchange/UploadScreen.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"

@@ -2,7 +2,7 @@
 
 #include "fees/FeePageParts.h"
 #include "fees/MonthPayers.h"
-#include "members/uPer0020.h"
+#include "ui/ScreenHost.h"
 #include "ui/DivisionFilter.h"
 #include "ui/RowSetModel.h"
 
@@ -46,7 +46,7 @@ FeeMonthPage::FeeMonthPage(QWidget* parent) : QWidget(parent)
                               false, this);
     lvView = feepage::listView(model, this);
     root->addWidget(lvView, 1);
-    connect(lvView, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
+    connect(lvView, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ScreenHost::showMember(model->text(i.row(), ColNo)); });
 }
 
 void FeeMonthPage::setNames(const QStringList& names) { feepage::setNames(com_Name1, names); }

@@ -1,10 +1,10 @@
 #include "fees/FeeReceiptPage.h"
 
 #include "fees/FeePageParts.h"
-#include "members/uPer0020.h"
+#include "ui/ScreenHost.h"
 #include "report/Report.h"
 #include "text/Money.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/RowSetModel.h"
@@ -42,7 +42,7 @@ FeeReceiptPage::FeeReceiptPage(QWidget* parent) : QWidget(parent)
                               true, this);
     lvView3 = feepage::listView(model, this);
     root->addWidget(lvView3, 1);
-    connect(lvView3, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
+    connect(lvView3, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ScreenHost::showMember(model->text(i.row(), ColNo)); });
 
     auto* bottom = new QHBoxLayout;
     auto* memo = new QVBoxLayout;

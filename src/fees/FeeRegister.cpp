@@ -2,7 +2,7 @@
 
 #include "db/MonthKey.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "fees/FeePayments.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"

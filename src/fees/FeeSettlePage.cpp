@@ -2,7 +2,7 @@
 
 #include "fees/FeePageParts.h"
 #include "db/Query.h"
-#include "members/uPer0020.h"
+#include "ui/ScreenHost.h"
 #include "text/Money.h"
 #include "ui/DivisionFilter.h"
 #include "ui/RowSetModel.h"
@@ -121,7 +121,7 @@ FeeSettlePage::FeeSettlePage(QWidget* parent) : QWidget(parent), m_settlement(th
     root->addWidget(DBCtrlGrid2, 1);
     connect(DBCtrlGrid2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         if (!m_settlement.editable(i.row()))
-            TfPer0020::showMember(m_settlement.lines().value(i.row()).memberNo);
+            ScreenHost::showMember(m_settlement.lines().value(i.row()).memberNo);
     });
 }
 

@@ -3,9 +3,9 @@
 #include "db/Clock.h"
 #include "fees/FeePageParts.h"
 #include "fees/FeeStatus.h"
-#include "members/uPer0020.h"
+#include "ui/ScreenHost.h"
 #include "report/Report.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/RowSetModel.h"
@@ -77,7 +77,7 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
                               true, this);
     lvView2 = feepage::listView(model, this);
     root->addWidget(lvView2, 1);
-    connect(lvView2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
+    connect(lvView2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ScreenHost::showMember(model->text(i.row(), ColNo)); });
 
     auto* bottom = new QHBoxLayout;
     auto* letter = new QVBoxLayout;

@@ -2,7 +2,7 @@
 
 #include "db/Clock.h"
 #include "fees/FeePageParts.h"
-#include "members/uPer0020.h"
+#include "ui/ScreenHost.h"
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
@@ -34,7 +34,7 @@ FeeYearEndPage::FeeYearEndPage(QWidget* parent) : QWidget(parent)
                               true, this);
     lsv_FeeSend = feepage::listView(model, this);
     root->addWidget(lsv_FeeSend, 1);
-    connect(lsv_FeeSend, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
+    connect(lsv_FeeSend, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ScreenHost::showMember(model->text(i.row(), ColNo)); });
 
     auto* filer = new QGridLayout;
     edt_ParentName = new QLineEdit(this);

@@ -10,7 +10,7 @@
 #include "report/Report.h"
 #include "text/Cp949.h"
 #include "text/Money.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QRegularExpression>
 

@@ -7,7 +7,7 @@
 #include "fees/IssueNumbers.h"
 #include "report/Report.h"
 #include "text/Money.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QHash>
 

@@ -7,10 +7,10 @@
 #include "fees/FeeSettlePage.h"
 #include "fees/FeeUnpaidPage.h"
 #include "fees/FeeYearEndPage.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/MemberChooser.h"
 

@@ -1,7 +1,7 @@
 #include "fitness/FitnessAward.h"
 
 #include "db/Query.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 
 const QString FitnessAward::kAwardCode = QStringLiteral("03");
 

@@ -1,13 +1,13 @@
 #include "fitness/FitnessResultScreen.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "stats/HeadcountFigures.h"
 #include "fitness/ScreenParts.h"
-#include "members/MemberStatus.h"
-#include "ui/ExportButtons.h"
+#include "db/MemberStatus.h"
+#include "report/ExportButtons.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"
 

@@ -3,7 +3,7 @@
 #include "db/Query.h"
 #include "db/SchoolInfo.h"
 #include "fitness/Fitness.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "text/Cp949.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 #include "ui/DivisionFilter.h"
 
 namespace report { class PrintJob; }

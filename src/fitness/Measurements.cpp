@@ -2,7 +2,7 @@
 
 #include "db/Query.h"
 #include "db/SchoolInfo.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 
 using fitness::kItems;

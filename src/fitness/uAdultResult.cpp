@@ -9,7 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/GridModel.h"
 #include "ui/RowSetModel.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

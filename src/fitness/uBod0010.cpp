@@ -4,7 +4,7 @@
 #include "stats/HeadcountFigures.h"
 #include "fitness/ScreenParts.h"
 #include "report/Report.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"

@@ -2,7 +2,7 @@
 
 #include "db/Query.h"
 #include "fitness/ScreenParts.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/MemberChooser.h"

@@ -1,7 +1,7 @@
 #include "forms/AwardCertificate.h"
 
 #include "db/Query.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/AddressLabels.h"
 #include "report/Report.h"
 #include "stats/GeneralQueries.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QDate>
 #include <QHash>

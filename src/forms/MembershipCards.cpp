@@ -2,7 +2,7 @@
 
 #include "db/Query.h"
 #include "db/SchoolInfo.h"
-#include "members/MemberNumber.h"
+#include "db/MemberNumber.h"
 #include "report/Report.h"
 
 #include <QFile>

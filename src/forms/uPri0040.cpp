@@ -1,7 +1,7 @@
 #include "forms/uPri0040.h"
 
 #include "forms/MembershipCards.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "ui/CodeCombo.h"
 #include "ui/Dialogs.h"

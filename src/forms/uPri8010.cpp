@@ -1,10 +1,10 @@
 #include "forms/uPri8010.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Query.h"
 #include "db/Session.h"
-#include "members/MemberStatus.h"
-#include "operations/ScreenHeader.h"
+#include "db/MemberStatus.h"
+#include "ui/ScreenHeader.h"
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"

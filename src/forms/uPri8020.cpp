@@ -1,13 +1,13 @@
 #include "forms/uPri8020.h"
 
 #include "db/Clock.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

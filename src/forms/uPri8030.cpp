@@ -1,14 +1,14 @@
 #include "forms/uPri8030.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Session.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "stats/GeneralQueries.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/SchoolYearFilter.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QComboBox>
 #include <QGridLayout>

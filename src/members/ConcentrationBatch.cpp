@@ -2,7 +2,7 @@
 
 #include "db/DbError.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 
 #include <QHash>
 #include <cmath>

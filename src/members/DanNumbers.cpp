@@ -2,7 +2,7 @@
 
 #include "db/ExamNumber.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "ui/DivisionFilter.h"
 
 namespace DanNumbers {

@@ -5,7 +5,7 @@
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeePayments.h"
-#include "members/MemberNumber.h"
+#include "db/MemberNumber.h"
 #include "stats/MovementCounter.h"
 #include "db/SchoolInfo.h"
 

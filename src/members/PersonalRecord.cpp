@@ -5,9 +5,9 @@
 #include "db/Query.h"
 #include "fees/FeePayments.h"
 #include "fitness/Fitness.h"
-#include "members/MemberNumber.h"
-#include "members/MemberRecords.h"
-#include "members/MemberStatus.h"
+#include "db/MemberNumber.h"
+#include "db/MemberRecords.h"
+#include "db/MemberStatus.h"
 #include "stats/MovementCounter.h"
 
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "db/CodeTables.h"
 #include "db/Query.h"
-#include "members/MemberRecords.h"
-#include "members/MemberStatus.h"
+#include "db/MemberRecords.h"
+#include "db/MemberStatus.h"
 #include "stats/HeadcountFigures.h"
 #include "stats/MovementCounter.h"
 

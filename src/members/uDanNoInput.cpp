@@ -1,6 +1,6 @@
 #include "members/uDanNoInput.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/CodeTables.h"
 #include "db/Query.h"

@@ -2,7 +2,7 @@
 
 #include "db/DbError.h"
 #include "db/Query.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"

@@ -1,18 +1,18 @@
 #include "members/uInp0020.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "db/Session.h"
 #include "exams/ExamScreenParts.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "members/uPer0010.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "cashbook/uEndCancel.h"
 #include "db/Clock.h"
 #include "db/CodeTables.h"

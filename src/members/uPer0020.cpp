@@ -1,6 +1,6 @@
 #include "members/uPer0020.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
@@ -8,8 +8,8 @@
 #include "fees/FeePayments.h"
 #include "fitness/Fitness.h"
 #include "attendance/Absences.h"
-#include "members/MemberNumber.h"
-#include "members/MemberStatus.h"
+#include "db/MemberNumber.h"
+#include "db/MemberStatus.h"
 #include "members/PersonalJournalPanel.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
@@ -134,13 +134,7 @@ TfPer0020::~TfPer0020() = default;
 
 TfPer0020* TfPer0020::showMember(const QString& no)
 {
-    Session::setSelectedMemberNo(no.trimmed());
-    ScreenHost* host = ScreenHost::current();
-    auto* screen = host ? qobject_cast<TfPer0020*>(host->open(QStringLiteral("TfPer0020"))) : nullptr;
-    // An already active window gets no activation: refill here.
-    if (screen)
-        screen->Refill();
-    return screen;
+    return qobject_cast<TfPer0020*>(ScreenHost::showMember(no));
 }
 
 // --- building ------------------------------------------------------------------------------------

@@ -2,8 +2,8 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
-#include "ui/ExportButtons.h"
+#include "db/MemberStatus.h"
+#include "report/ExportButtons.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"

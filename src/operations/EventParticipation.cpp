@@ -2,7 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/CodeTables.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 
 namespace EventParticipation {
 

@@ -1,6 +1,6 @@
 #include "operations/uBuEvent.h"
 
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "ui/ListPanel.h"
 
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "db/CodeTables.h"
 #include "db/DbError.h"
 #include "db/Query.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "report/Report.h"
 #include "ui/ByteLimit.h"
 #include "ui/CodeCombo.h"
@@ -12,7 +12,7 @@
 #include "ui/Dialogs.h"
 #include "ui/RowSetModel.h"
 #include "ui/StatusLine.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 #include "ui/BarButton.h"
 
 #include <QCheckBox>

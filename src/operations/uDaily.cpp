@@ -1,9 +1,8 @@
 #include "operations/uDaily.h"
 
-#include "app/ScreenHost.h"
-#include "app/Screens.h"
+#include "ui/ScreenHost.h"
 #include "db/DbError.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "report/Report.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
@@ -30,13 +29,7 @@ const QStringList kEntryPlaces[DailyStatus::KindCount] = {
     {"출석관리", "일일결석자확인"},
 };
 
-const screens::Entry* entryAt(const QStringList& place)
-{
-    for (const screens::Entry& e : screens::entries())
-        if (e.place == place)
-            return &e;
-    return nullptr;
-}
+const screens::Entry* entryAt(const QStringList& place) { return ScreenHost::programEntry(place); }
 
 } // namespace
 

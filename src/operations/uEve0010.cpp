@@ -2,7 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/CodeTables.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "operations/uEve0020.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
@@ -10,7 +10,7 @@
 #include "ui/ListPanel.h"
 #include "ui/SchoolYearFilter.h"
 #include "ui/StatusLine.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 #include "ui/BarButton.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "operations/uMainTrain.h"
 
 #include "operations/PlanDivisions.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "ui/ListPanel.h"
 #include "ui/BarButton.h"
 

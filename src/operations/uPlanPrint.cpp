@@ -2,7 +2,7 @@
 
 #include "ui/StatusLine.h"
 #include "db/Clock.h"
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/ListPanel.h"

@@ -4,7 +4,7 @@
 #include "db/CodeTables.h"
 #include "db/ExamNumber.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "stats/HeadcountFigures.h"
 #include "ui/DivisionFilter.h"

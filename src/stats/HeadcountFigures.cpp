@@ -2,7 +2,7 @@
 
 #include "db/JetSql.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "stats/MovementCounter.h"
 #include "db/SchoolInfo.h"
 

@@ -1,5 +1,5 @@
 #include "stats/uMem0010.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include "db/Clock.h"
 

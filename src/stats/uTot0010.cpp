@@ -1,16 +1,14 @@
 #include "stats/uTot0010.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "db/Clock.h"
 #include "db/ExamNumber.h"
 #include "db/Query.h"
-#include "exams/uPri4030.h"
-#include "members/MemberStatus.h"
-#include "members/uPer0020.h"
+#include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "stats/HeadcountFigures.h"
 #include "stats/TotModels.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 #include "ui/CodeCombo.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
@@ -844,8 +842,9 @@ void TfTot0010::BitBtn8Click()
             NationalApplications::printReceipt(m_apps, report::Preview, this);
         else if (ScreenHost::current()) {
             // The form keeps its own copy: it goes on working when this page closes.
-            if (auto* form = qobject_cast<TfPri4030*>(ScreenHost::current()->open(QStringLiteral("TfPri4030"))))
-                form->setApplicants(m_apps, m_apps.first().examNo);
+            if (QWidget* form = ScreenHost::current()->open(QStringLiteral("TfPri4030")))
+                QMetaObject::invokeMethod(form, "setApplicants", Q_ARG(QList<NationalApplications::Application>, m_apps),
+                                          Q_ARG(QString, m_apps.first().examNo));
         }
         return;
     }
@@ -868,7 +867,7 @@ void TfTot0010::openMember(int page, int row)
             no = l.rows[row].memberNo;
     }
     if (!no.isEmpty())
-        TfPer0020::showMember(no);
+        ScreenHost::showMember(no);
 }
 
 void TfTot0010::keyPressEvent(QKeyEvent* e)

@@ -1,14 +1,14 @@
 // Automatic copies: taken and checked like "자료보관", the oldest removed only after a good copy,
 // failures reported now and at the next start, and the restore program lists them first.
-#include "app/AutoBackup.h"
+#include "backup/AutoBackup.h"
 #include "app/DataRestore.h"
-#include "app/DatabaseFile.h"
+#include "backup/DatabaseFile.h"
 #include "app/uRestore.h"
 #include "db/Clock.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "db/uGymInfo.h"
+#include "settings/uGymInfo.h"
 #include "support/TestDb.h"
 #include "ui/StatusLine.h"
 

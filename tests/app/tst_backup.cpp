@@ -1,9 +1,9 @@
 // Backup of the open database, the restore program's work, and the hand-over between the two programs.
-#include "app/DataBackup.h"
+#include "backup/DataBackup.h"
 #include "app/DataRestore.h"
-#include "app/DatabaseFile.h"
+#include "backup/DatabaseFile.h"
 #include "app/ProgramStarter.h"
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/uRestore.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"

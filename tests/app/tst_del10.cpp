@@ -1,13 +1,13 @@
 // " 기간별 삭제": withdrawn members with everything under their numbers, fee payments, daily status and
 // the whole cash book.
-#include "app/PeriodDeletion.h"
-#include "app/ScreenHost.h"
+#include "backup/PeriodDeletion.h"
+#include "ui/ScreenHost.h"
 #include "app/uDel10.h"
 #include "cashbook/uMon0010.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/Session.h"
-#include "members/MemberRecords.h"
+#include "db/MemberRecords.h"
 #include "support/TestDb.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "db/ProgramDir.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QFile>
 #include <QTest>

@@ -6,7 +6,7 @@
 #include "attendance/uPri0022.h"
 #include "attendance/uPri6020.h"
 #include "db/ProgramDir.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "ui/DateEdit.h"

@@ -3,7 +3,7 @@
 
 #include "attendance/PerfectAttendanceAward.h"
 #include "db/ProgramDir.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 

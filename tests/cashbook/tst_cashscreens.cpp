@@ -1,6 +1,6 @@
 // The cash-book window, the opening-balance window, the closing dialogs and the opening guard,
 // driven through their handlers.
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "cashbook/CheckMonthClosing.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/uEndCancel.h"

@@ -6,7 +6,7 @@
 #include "exams/ExamNotices.h"
 #include "exams/ExamSettings.h"
 #include "report/Report.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "exams/uPriSinchung.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,7 +11,7 @@
 #include "report/ReportOutput.h"
 #include "ui/MemberChooser.h"
 #include "ui/RowSetModel.h"
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "ui/DivisionFilter.h"
 

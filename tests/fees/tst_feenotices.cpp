@@ -11,7 +11,7 @@
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "text/Cp949.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QFile>
 #include <QTest>

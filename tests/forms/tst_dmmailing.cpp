@@ -7,7 +7,7 @@
 #include "report/ReportOutput.h"
 #include "support/TestDb.h"
 #include "text/Cp949.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "support/TestDb.h"
 
 #include "db/Query.h"
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 
 #include <QTest>
 

@@ -6,7 +6,7 @@
 #include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "members/Enrolment.h"
-#include "members/MemberNumber.h"
+#include "db/MemberNumber.h"
 #include "members/uPer0010.h"
 #include "ui/DateEdit.h"
 #include "ui/CodeCombo.h"

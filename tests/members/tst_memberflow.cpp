@@ -3,11 +3,11 @@
 // headcount figures agree with a count of the member table and the cash book keeps the fees.
 #include "support/TestDb.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "cashbook/uEndCancel.h"
 #include "db/Query.h"
 #include "db/Session.h"
-#include "members/MemberRecords.h"
+#include "db/MemberRecords.h"
 #include "members/PersonalJournalPanel.h"
 #include "members/uPer0010.h"
 #include "ui/DateEdit.h"

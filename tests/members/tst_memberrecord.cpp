@@ -1,15 +1,15 @@
 #include "support/TestDb.h"
 
-#include "app/PeriodDeletion.h"
+#include "backup/PeriodDeletion.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "fees/FeePayments.h"
 #include "members/PersonalRecord.h"
 #include "members/Retirement.h"
-#include "members/MemberNumber.h"
-#include "members/MemberRecords.h"
-#include "members/MemberStatus.h"
+#include "db/MemberNumber.h"
+#include "db/MemberRecords.h"
+#include "db/MemberStatus.h"
 
 #include <QFile>
 #include <QTest>

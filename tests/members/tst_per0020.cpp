@@ -1,10 +1,10 @@
 #include "support/TestDb.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Query.h"
 #include "db/Session.h"
-#include "members/MemberNumber.h"
+#include "db/MemberNumber.h"
 #include "members/PersonalJournalPanel.h"
 #include "members/uPer0020.h"
 

@@ -1,8 +1,8 @@
 #include "support/TestDb.h"
 
 #include "db/Query.h"
-#include "members/MemberNumber.h"
-#include "members/MemberRecords.h"
+#include "db/MemberNumber.h"
+#include "db/MemberRecords.h"
 #include "members/PersonalRecord.h"
 #include "stats/MovementCounter.h"
 

@@ -1,5 +1,5 @@
 // The window 퇴관처리: menu wiring, the batch buttons and the three pages driven through their controls.
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Clock.h"
 #include "db/Query.h"

@@ -9,7 +9,7 @@
 #include "db/Query.h"
 #include "ui/StatusLine.h"
 #include "report/ListExport.h"
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 #include "ui/RowSetModel.h"
 
 #include <QDateEdit>

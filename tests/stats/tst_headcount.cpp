@@ -1,8 +1,8 @@
 // The figures of the headcount screen and the screen itself.
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "stats/HeadcountFigures.h"
 #include "stats/MovementCounter.h"
 #include "stats/uMem0010.h"

@@ -2,7 +2,7 @@
 // page driven through its buttons.
 #include "QueryFixture.h"
 
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Query.h"
 #include "db/Session.h"

@@ -4,6 +4,7 @@
 #include "db/Database.h"
 #include "db/MonthKey.h"
 #include "db/ProgramDir.h"
+#include "report/NoticeFile.h"
 #include "db/Query.h"
 #include "db/Session.h"
 
@@ -14,6 +15,7 @@ TestDb::TestDb(const QDateTime& now)
     Clock::setFixed(now);
     ProgramDir::set(m_dir.path());
     ProgramDir::ensureFolders();
+    NoticeFile::ensureFolders();
     Session::reset();
     Dialogs::install(&m_dialogs);
     QString error;

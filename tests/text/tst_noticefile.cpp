@@ -3,7 +3,7 @@
 
 #include "db/ProgramDir.h"
 #include "text/Cp949.h"
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "db/Clock.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
+#include "report/NoticeFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
     if (!file.endsWith(".db", Qt::CaseInsensitive)) {
         ProgramDir::set(file);
         ProgramDir::ensureFolders();
+        NoticeFile::ensureFolders();
         file = ProgramDir::databaseFile();
     } else {
         ProgramDir::set(QFileInfo(file).absolutePath());

@@ -1,4 +1,4 @@
-#include "app/DatabaseFile.h"
+#include "backup/DatabaseFile.h"
 
 #include "db/Query.h"
 

@@ -1,7 +1,7 @@
-#include "members/MemberRecords.h"
+#include "db/MemberRecords.h"
 
 #include "db/Query.h"
-#include "members/MemberNumber.h"
+#include "db/MemberNumber.h"
 
 #include <QFile>
 

@@ -35,6 +35,7 @@ public:
 
     // The kind folders beneath 인터넷통보자료, made with the program folders.
     static const QStringList& folders();
+    static void ensureFolders(); // made at start-up, so users find them before the first file
 
     // A line that begins with the e-mail address as its first item; false (nothing added) when the
     // address is blank. Every kind but SMS addresses its recipients this way.

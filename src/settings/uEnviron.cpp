@@ -1,4 +1,4 @@
-#include "db/uEnviron.h"
+#include "settings/uEnviron.h"
 
 #include <QApplication>
 #include <QMetaObject>

@@ -1,6 +1,6 @@
-#include "app/DataBackup.h"
+#include "backup/DataBackup.h"
 
-#include "app/DatabaseFile.h"
+#include "backup/DatabaseFile.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "ui/Dialogs.h"

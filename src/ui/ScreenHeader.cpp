@@ -1,7 +1,7 @@
-#include "operations/ScreenHeader.h"
+#include "ui/ScreenHeader.h"
 
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "db/SchoolInfo.h"
 
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/ExportButtons.h"
+#include "report/ExportButtons.h"
 
 #include "db/Clock.h"
 #include "ui/Dialogs.h"

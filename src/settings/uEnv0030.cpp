@@ -1,4 +1,4 @@
-#include "db/uEnv0030.h"
+#include "settings/uEnv0030.h"
 
 TfEnv0030::TfEnv0030(QWidget* parent) : CodeSettingsScreen(QStringLiteral("항목 설정"), QString(), codepages::env0030Pages(), parent)
 {

@@ -1,6 +1,6 @@
-#include "app/BooksCheck.h"
+#include "backup/BooksCheck.h"
 
-#include "app/DatabaseFile.h"
+#include "backup/DatabaseFile.h"
 #include "cashbook/MonthClosing.h"
 #include "db/DbError.h"
 #include "fees/FeePayments.h"

@@ -1,8 +1,8 @@
-#include "app/PeriodDeletion.h"
+#include "backup/PeriodDeletion.h"
 
 #include "db/Query.h"
 #include "db/Session.h"
-#include "members/MemberRecords.h"
+#include "db/MemberRecords.h"
 
 #include <QStringList>
 

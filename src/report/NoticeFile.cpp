@@ -1,4 +1,4 @@
-#include "text/NoticeFile.h"
+#include "report/NoticeFile.h"
 
 #include "db/ProgramDir.h"
 #include "db/Query.h"
@@ -80,12 +80,17 @@ QByteArray NoticeFile::bytes() const
     return cp949::lines(all);
 }
 
-bool NoticeFile::save(QString* error) const
+void NoticeFile::ensureFolders()
 {
     QDir root(ProgramDir::path());
     for (const QString& f : folders())
         root.mkpath(kRoot + u'/' + f);
-    root.mkpath(kRoot + u'/' + m_folder);
+}
+
+bool NoticeFile::save(QString* error) const
+{
+    ensureFolders();
+    QDir(ProgramDir::path()).mkpath(kRoot + u'/' + m_folder);
     return cp949::writeFileAtomic(path(), bytes(), error);
 }
 

@@ -1,6 +1,6 @@
-#include "app/AutoBackup.h"
+#include "backup/AutoBackup.h"
 
-#include "app/DataBackup.h"
+#include "backup/DataBackup.h"
 #include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/ProgramDir.h"

@@ -1,4 +1,4 @@
-#include "db/uRReason.h"
+#include "settings/uRReason.h"
 
 TfRReason::TfRReason(QWidget* parent) : CodeSettingsScreen(QStringLiteral("휴/퇴관 사유 설정"), QString(), {codepages::leaveReasons()}, parent)
 {

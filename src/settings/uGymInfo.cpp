@@ -1,6 +1,6 @@
-#include "db/uGymInfo.h"
+#include "settings/uGymInfo.h"
 
-#include "app/AutoBackup.h"
+#include "backup/AutoBackup.h"
 
 #include "db/DbError.h"
 #include "db/Query.h"

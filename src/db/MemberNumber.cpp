@@ -1,9 +1,9 @@
-#include "members/MemberNumber.h"
+#include "db/MemberNumber.h"
 
 #include "db/Clock.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "members/MemberRecords.h"
+#include "db/MemberRecords.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "members/MeritPoints.h"
+#include "db/MeritPoints.h"
 
 #include "db/Query.h"
 

@@ -1,4 +1,4 @@
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 
 namespace MemberStatus {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "db/CodeSettingsScreen.h"
+#include "settings/CodeSettingsScreen.h"
 
 class TfRReason : public CodeSettingsScreen {
     Q_OBJECT

@@ -1,9 +1,9 @@
-#include "members/AwardWriter.h"
+#include "db/AwardWriter.h"
 
 #include "db/Clock.h"
 #include "db/CodeTables.h"
 #include "db/Query.h"
-#include "members/MeritPoints.h"
+#include "db/MeritPoints.h"
 
 namespace AwardWriter {
 

@@ -1,5 +1,6 @@
-#include "app/ScreenHost.h"
+#include "ui/ScreenHost.h"
 
+#include "db/Session.h"
 #include "ui/ScreenPages.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ using namespace screens;
 
 namespace {
 ScreenHost* g_current = nullptr;
+screens::TableSource g_tables = nullptr;
 const char* const kDesignedSize = "tamrinDesignedSize";
 
 // The cursor goes back to normal however the request ends.
@@ -31,6 +33,22 @@ public:
 private:
     bool m_on;
 };
+}
+
+void ScreenHost::setProgramTables(screens::TableSource source) { g_tables = source; }
+
+const screens::Tables& ScreenHost::programTables()
+{
+    static const screens::Tables none;
+    return g_tables ? g_tables() : none;
+}
+
+const screens::Entry* ScreenHost::programEntry(const QStringList& place)
+{
+    for (const Entry& e : programTables().entries)
+        if (e.place == place)
+            return &e;
+    return nullptr;
 }
 
 QSize ScreenHost::designedSize(const QWidget* screen) { return screen->property(kDesignedSize).toSize(); }
@@ -226,6 +244,13 @@ QWidget* ScreenHost::run(const Entry& entry)
     if (isNew)
         emit screenOpened(entry.target, w);
     return w;
+}
+
+QWidget* ScreenHost::showMember(const QString& memberNo)
+{
+    // The screen reads the chosen member when it is activated, and open() activates it every time.
+    Session::setSelectedMemberNo(memberNo.trimmed());
+    return g_current ? g_current->open(QStringLiteral("TfPer0020")) : nullptr;
 }
 
 bool ScreenHost::askToCloseAll()

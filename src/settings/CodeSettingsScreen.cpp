@@ -1,4 +1,4 @@
-#include "db/CodeSettingsScreen.h"
+#include "settings/CodeSettingsScreen.h"
 
 #include "db/DbError.h"
 #include "db/JetSql.h"
