@@ -23,38 +23,6 @@ void bindDivision(db::Query& q, const FeeRegister::Division& division)
 
 } // namespace
 
-bool FeeRegister::setChecked(int i, bool on)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].checked = on;
-    return true;
-}
-
-bool FeeRegister::setAmount(int i, const QString& text)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].amount = text;
-    return true;
-}
-
-bool FeeRegister::setMonth(int i, const QString& text)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].month = text;
-    return true;
-}
-
-bool FeeRegister::setNote(int i, const QString& text)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].note = text;
-    return true;
-}
-
 bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& name, const Division& division)
 {
     setFocus(Focus::None);

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include "fees/LineEditing.h"
 #include <QStringList>
 #include <QVariant>
 
@@ -11,7 +13,9 @@ class QWidget;
 // The rules of the payment page of the fee window ("납부등록/조회"): generate the unpaid months of a
 // period, tick and adjust the lines, confirm them through FeePayments, list the payments of a period
 // and delete one. The window shows the lines and calls these; tests drive them without widgets.
-class FeeRegister {
+class FeeRegister : public LineEditing<FeeRegister> {
+    friend class LineEditing<FeeRegister>;
+
 public:
     enum class State { Idle, Entering, Showing };
     enum class Focus { None, FromDate, Amount, Month };
@@ -43,11 +47,7 @@ public:
     int count() const { return int(m_lines.size()); }
     bool editable(int i) const { return i >= 0 && i < count() && m_lines[i].isNew && m_state == State::Entering; }
 
-    // Editing a generated line; refused (false) on any other line.
-    bool setChecked(int i, bool on);
-    bool setAmount(int i, const QString& text);
-    bool setMonth(int i, const QString& text);
-    bool setNote(int i, const QString& text);
+    // Editing a generated line (setChecked, setAmount, setMonth, setNote): LineEditing.
 
     // "입     력": the unpaid months of the period for the active members matching name and division.
     bool generate(const QDate& from, const QDate& to, const QString& name, const Division& division);

@@ -9,38 +9,6 @@
 #include <QHash>
 #include <QSet>
 
-bool FeeSettlement::setChecked(int i, bool on)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].checked = on;
-    return true;
-}
-
-bool FeeSettlement::setAmount(int i, const QString& text)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].amount = text;
-    return true;
-}
-
-bool FeeSettlement::setMonth(int i, const QString& text)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].month = text;
-    return true;
-}
-
-bool FeeSettlement::setNote(int i, const QString& text)
-{
-    if (!editable(i))
-        return false;
-    m_lines[i].note = text;
-    return true;
-}
-
 bool FeeSettlement::generate(const QDate& fromMonth, const QDate& toMonth, const QString& name,
                              const DivisionFilter::Condition& division)
 {

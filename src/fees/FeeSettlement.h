@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "fees/LineEditing.h"
+
 #include "ui/DivisionFilter.h"
 
 class QWidget;
@@ -12,7 +14,9 @@ class QWidget;
 // member's enrolment month; recording writes the ticked lines through FeePayments, all or none. A line
 // left at 0 makes the month exempt and has no cash-book line; a line raised above 0 is money received
 // and gets its cash-book line as any payment does.
-class FeeSettlement {
+class FeeSettlement : public LineEditing<FeeSettlement> {
+    friend class LineEditing<FeeSettlement>;
+
 public:
     enum class State { Idle, Generated };
 
@@ -33,10 +37,7 @@ public:
     int count() const { return int(m_lines.size()); }
     bool editable(int i) const { return m_state == State::Generated && i >= 0 && i < count() && m_lines[i].isNew; }
 
-    bool setChecked(int i, bool on);
-    bool setAmount(int i, const QString& text);
-    bool setMonth(int i, const QString& text);
-    bool setNote(int i, const QString& text);
+    // Editing a generated line (setChecked, setAmount, setMonth, setNote): LineEditing.
 
     // "입     력": the unpaid months from..to (same year) of the active members matching name and division.
     bool generate(const QDate& fromMonth, const QDate& toMonth, const QString& name, const DivisionFilter::Condition& division);

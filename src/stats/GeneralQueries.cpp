@@ -9,6 +9,7 @@
 #include "stats/HeadcountFigures.h"
 #include "ui/DivisionFilter.h"
 #include "ui/SchoolYearFilter.h"
+#include "stats/GeneralQueryParts.h"
 
 #include <QHash>
 #include <QLocale>
@@ -17,7 +18,7 @@
 
 namespace tot {
 
-namespace {
+namespace parts {
 
 const QString kZeroDate = QStringLiteral("1899-12-30");
 
@@ -31,8 +32,6 @@ void addLike(db::Query& q, const QString& column, const QString& param, const QS
     q.bind(param, pattern);
 }
 
-// A typed text that must be contained (or start the value); an empty text matches every row.
-enum Match { Contains, StartsWith };
 void addTyped(db::Query& q, const QString& column, const QString& param, const QString& typed, Match m)
 {
     const QString t = typed.trimmed();
@@ -41,7 +40,6 @@ void addTyped(db::Query& q, const QString& column, const QString& param, const Q
     addLike(q, column, param, (m == Contains ? QStringLiteral("%") : QString()) + db::likeLiteral(t) + u'%');
 }
 
-// The exact name of pages 6 and 8, bound.
 void addExactName(db::Query& q, const QString& column, const QString& typed)
 {
     const QString t = typed.trimmed();
@@ -51,7 +49,7 @@ void addExactName(db::Query& q, const QString& column, const QString& typed)
     q.bind(QStringLiteral("Name"), t);
 }
 
-void addStatus(db::Query& q, Status s, const QString& alias = QStringLiteral("a"))
+void addStatus(db::Query& q, Status s, const QString& alias)
 {
     q << QStringLiteral(" AND %1 ").arg(s == Status::Current ? MemberStatus::notWithdrawn(alias) : MemberStatus::withdrawn(alias));
 }
@@ -65,8 +63,7 @@ void addDates(db::Query& q, const Input& in, const QString& column)
     q.bind(QStringLiteral("E"), in.to);
 }
 
-// The rank drop-downs. `exact` is page 2's form: one rank or a range of ranks.
-void addRank(db::Query& q, const Input& in, const QString& codeColumn, const QString& nameColumn, bool exact = false)
+void addRank(db::Query& q, const Input& in, const QString& codeColumn, const QString& nameColumn, bool exact)
 {
     if (in.rankIndex > 4) {
         const QString code = codes::codeOf(in.rankText).trimmed();
@@ -95,7 +92,12 @@ void addRank(db::Query& q, const Input& in, const QString& codeColumn, const QSt
     }
 }
 
-void addOrder(db::Query& q, int page, const Input& in);
+
+} // namespace parts
+
+using namespace parts;
+
+namespace {
 
 // --- the shared row builder ---------------------------------------------------------------------
 
@@ -426,312 +428,6 @@ Listing journal(const Input& in, const QString& table, const QString& dateColumn
     return readJournal(q, dateColumn, textColumn, dateTitle, textTitle);
 }
 
-// --- page 6: merit and penalty points ---------------------------------------------------------------
-
-QString pointsText(const QVariant& v) { return v.isNull() ? QString() : QString::number(v.toLongLong()); }
-
-Listing points(const Input& in)
-{
-    const int year = in.yearText.trimmed().toInt();
-    Listing l;
-    l.headers = QStringList{QStringLiteral("부    명"), QStringLiteral("회 원 명"), QStringLiteral("입 관 일")};
-    for (int m = 1; m <= 12; ++m)
-        l.headers << QStringLiteral("%1").arg(m, 2, 10, QChar(u'0'));
-    l.headers << QStringLiteral("총점") << QStringLiteral("누적");
-
-    auto period = [&](db::Query& q) {
-        if (in.useDates) {
-            q << QStringLiteral("AND a.벌점일자 Between :S AND :E   ");
-            q.bind(QStringLiteral("S"), in.from);
-            q.bind(QStringLiteral("E"), in.to);
-        } else {
-            q << QStringLiteral("AND a.벌점일자 Between :S AND :E ");
-            q.bind(QStringLiteral("S"), QStringLiteral("%1-01-01").arg(year, 4, 10, QChar(u'0')));
-            q.bind(QStringLiteral("E"), QStringLiteral("%1-12-31").arg(year, 4, 10, QChar(u'0')));
-        }
-    };
-
-    if (in.cumulativeOrder) {
-        db::Query q(QStringLiteral(" SELECT a.회원번호, d.부명, c.회원명, c.입관일, sum(b.벌점수) AS 합계 "
-                                   "FROM ((T_벌점 a LEFT JOIN T_벌점항목 b ON a.벌점코드 = b.벌점코드) "
-                                   "INNER JOIN T_회원 c ON a.회원번호 = c.회원번호) "
-                                   "LEFT JOIN T_부별코드 d ON c.부별코드 = d.부별코드 "
-                                   " WHERE  ") + MemberStatus::notWithdrawn(QStringLiteral("c")) + u' ');
-        addExactName(q, QStringLiteral("c.회원명"), in.name);
-        DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("c.부별코드"));
-        period(q);
-        q << QStringLiteral(" GROUP BY a.회원번호, d.부명, c.회원명, c.입관일,d.부별코드  "
-                            " ORDER BY sum(b.벌점수) DESC ,c.입관일,d.부별코드 ");
-        q.open();
-        while (q.next()) {
-            Row r;
-            r.memberNo = q.str(QStringLiteral("회원번호"));
-            r.cells << q.str(QStringLiteral("부명")) << q.str(QStringLiteral("회원명")) << q.str(QStringLiteral("입관일"));
-            for (int m = 0; m < 13; ++m)
-                r.cells << QString();
-            r.cells << pointsText(q.value(QStringLiteral("합계")));
-            l.rows.append(r);
-        }
-        l.found = int(l.rows.size());
-        return l;
-    }
-
-    db::Query q(QStringLiteral(" SELECT year(a.벌점일자) AS 년도, a.회원번호, b.회원명, "
-                               " b.입관일, c.부명, b.부별코드, sum(d.벌점수) AS 합계 "
-                               "FROM ((T_벌점 a INNER JOIN T_회원 b ON a.회원번호 = b.회원번호) "
-                               "LEFT JOIN T_부별코드 c ON b.부별코드 = c.부별코드) "
-                               "LEFT JOIN T_벌점항목 d ON a.벌점코드 = d.벌점코드 "
-                               " WHERE  ") + MemberStatus::notWithdrawn(QStringLiteral("b")) + u' ');
-    addExactName(q, QStringLiteral("b.회원명"), in.name);
-    DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("b.부별코드"));
-    period(q);
-    q << QStringLiteral(" GROUP BY year(a.벌점일자), a.회원번호, b.회원명, b.입관일, c.부명, b.부별코드 "
-                        " ORDER BY year(a.벌점일자), sum(d.벌점수) DESC , b.입관일, b.부별코드  ");
-    struct Found {
-        Row row;
-        int year;
-        QVariant total;
-    };
-    QList<Found> found;
-    int firstYear = 9999, lastYear = 0;
-    q.open();
-    while (q.next()) {
-        Found f;
-        f.row.memberNo = q.str(QStringLiteral("회원번호"));
-        f.row.cells << q.str(QStringLiteral("부명")) << q.str(QStringLiteral("회원명")) << q.str(QStringLiteral("입관일"));
-        f.year = int(q.integer(QStringLiteral("년도")));
-        f.total = q.value(QStringLiteral("합계"));
-        firstYear = std::min(firstYear, f.year);
-        lastYear = std::max(lastYear, f.year);
-        found.append(f);
-    }
-    if (found.isEmpty())
-        return l;
-
-    // Month sums of the years listed, and each member's sum over all time: two statements in all.
-    QHash<QString, QVariant> months; // "no|year|month"
-    {
-        db::Query m(QStringLiteral("SELECT a.회원번호, year(a.벌점일자) AS y, month(a.벌점일자) AS m, sum(b.벌점수) AS 벌점수 "
-                                   "FROM T_벌점 a, T_벌점항목 b WHERE a.벌점코드 = b.벌점코드 "
-                                   "AND a.벌점일자 Between :S AND :E "
-                                   "GROUP BY a.회원번호, year(a.벌점일자), month(a.벌점일자)"));
-        m.bind(QStringLiteral("S"), QStringLiteral("%1-01-01").arg(firstYear, 4, 10, QChar(u'0')));
-        m.bind(QStringLiteral("E"), QStringLiteral("%1-12-31").arg(lastYear, 4, 10, QChar(u'0')));
-        m.open();
-        while (m.next())
-            months.insert(m.str(QStringLiteral("회원번호")) + u'|' + m.str(QStringLiteral("y")) + u'|' + m.str(QStringLiteral("m")),
-                          m.value(QStringLiteral("벌점수")));
-    }
-    QHash<QString, QVariant> overall;
-    {
-        db::Query m(QStringLiteral("SELECT a.회원번호, sum(b.벌점수) AS 누적 FROM T_벌점 a, T_벌점항목 b "
-                                   "WHERE a.벌점코드 = b.벌점코드 AND a.회원번호 IN "
-                                   "(SELECT x.회원번호 FROM T_회원 x WHERE ") + MemberStatus::notWithdrawn(QStringLiteral("x")) +
-                    QStringLiteral(") GROUP BY a.회원번호"));
-        m.open();
-        while (m.next())
-            overall.insert(m.str(QStringLiteral("회원번호")), m.value(QStringLiteral("누적")));
-    }
-    for (Found& f : found) {
-        for (int m = 1; m <= 12; ++m)
-            f.row.cells << pointsText(months.value(f.row.memberNo + u'|' + QString::number(f.year) + u'|' + QString::number(m)));
-        f.row.cells << pointsText(f.total) << pointsText(overall.value(f.row.memberNo));
-        l.rows.append(f.row);
-    }
-    l.found = int(l.rows.size());
-    return l;
-}
-
-// --- page 8: overall awards --------------------------------------------------------------------------
-
-QString oneDecimal(double v) { return QLocale(QLocale::English).toString(v, 'f', 1); }
-
-// A measured value cut after its first decimal digit (12.345 -> 12.3); empty counts as 0.
-double cutValue(const QVariant& v)
-{
-    if (v.isNull())
-        return 0;
-    QString t = v.toString().trimmed();
-    const qsizetype dot = t.indexOf(u'.');
-    if (dot >= 0)
-        t = t.left(dot + 2);
-    return t.toDouble();
-}
-
-QStringList overallHeaders(Input::Section s)
-{
-    QStringList h{QStringLiteral("회 원 명"), QStringLiteral("부    명"), QStringLiteral("입 관 일"), QStringLiteral("급 품 명"),
-                  QStringLiteral("학    년")};
-    switch (s) {
-    case Input::Life: h << QStringLiteral("상 벌 점") << QStringLiteral("결 석 일") << QStringLiteral("총   점"); break;
-    case Input::Fitness: h << QStringLiteral("최초측정값") << QStringLiteral("최종측정값") << QStringLiteral("증   감"); break;
-    case Input::Exam: h << QString() << QStringLiteral("총   점") << QStringLiteral("평   균"); break;
-    }
-    return h;
-}
-
-void bindYear(db::Query& q, int year)
-{
-    q.bind(QStringLiteral("S"), QStringLiteral("%1-01-01").arg(year, 4, 10, QChar(u'0')));
-    q.bind(QStringLiteral("E"), QStringLiteral("%1-12-31").arg(year, 4, 10, QChar(u'0')));
-}
-
-Row overallRow(const db::Query& q)
-{
-    Row r;
-    r.memberNo = q.str(QStringLiteral("회원번호"));
-    r.cells << q.str(QStringLiteral("회원명")) << q.str(QStringLiteral("부명")) << q.str(QStringLiteral("입관일"))
-            << q.str(QStringLiteral("급품명")) << q.str(QStringLiteral("학년"));
-    return r;
-}
-
-// Points summed in the year, absences counted in that year, 100 + points - absences; every attending
-// member is listed, with or without entries.
-Listing lifeSection(const Input& in, int year)
-{
-    db::Query q(QStringLiteral(
-        "SELECT (100 + Nz(p.점수, 0) - Nz(k.결석, 0)) AS 총점, a.회원번호, a.회원명, a.부별코드, e.부명, a.입관일, f.급품명, a.학년, "
-        "Nz(p.점수, 0) AS 승벌점, Nz(k.결석, 0) AS 결석일 "
-        "FROM (((T_회원 a "
-        "LEFT JOIN (SELECT b.회원번호, Sum(c.벌점수) AS 점수 FROM T_벌점 b INNER JOIN T_벌점항목 c ON b.벌점코드 = c.벌점코드 "
-        "           WHERE b.벌점일자 Between :S AND :E GROUP BY b.회원번호) p ON p.회원번호 = a.회원번호) "
-        "LEFT JOIN (SELECT d.회원번호, Count(*) AS 결석 FROM T_결석 d WHERE d.결석일자 Between :S AND :E GROUP BY d.회원번호) k "
-        "          ON k.회원번호 = a.회원번호) "
-        "LEFT JOIN T_부별코드 e ON a.부별코드 = e.부별코드) "
-        "LEFT JOIN T_급품코드 f ON a.급품코드 = f.급품코드 "));
-    q << QStringLiteral("WHERE %1 ").arg(MemberStatus::active(QStringLiteral("a")));
-    addExactName(q, QStringLiteral("a.회원명"), in.name);
-    DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("a.부별코드"));
-    q << QStringLiteral(" ORDER BY 1 DESC , a.부별코드, a.입관일 ");
-    bindYear(q, year);
-    Listing l;
-    l.headers = overallHeaders(Input::Life);
-    q.open();
-    while (q.next()) {
-        Row r = overallRow(q);
-        r.cells << QString::number(q.integer(QStringLiteral("승벌점"))) << QString::number(q.integer(QStringLiteral("결석일")))
-                << QString::number(q.integer(QStringLiteral("총점")));
-        l.rows.append(r);
-    }
-    l.found = int(l.rows.size());
-    return l;
-}
-
-// The first and the last measurement of the item in the year, read with the member.
-Listing fitnessSection(const Input& in, int year, const QString& code)
-{
-    db::Query q(QStringLiteral(
-        "SELECT a.회원번호 , a.회원명, a.학년, a.입관일, b.부명, c.급품명, "
-        "(SELECT TOP 1 m.%1 FROM T_체력측정 m WHERE m.회원번호 = a.회원번호 AND m.측정일자 Between :S AND :E "
-        " ORDER BY m.측정일자) AS Min_Value, "
-        "(SELECT TOP 1 n.%1 FROM T_체력측정 n WHERE n.회원번호 = a.회원번호 AND n.측정일자 Between :S AND :E "
-        " ORDER BY n.측정일자 DESC) AS Max_Value "
-        "FROM (T_회원 a LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드) "
-        "LEFT JOIN T_급품코드 c ON a.급품코드 = c.급품코드 ").arg(code));
-    q << QStringLiteral("WHERE %1 ").arg(MemberStatus::active(QStringLiteral("a")));
-    addExactName(q, QStringLiteral("a.회원명"), in.name);
-    DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("a.부별코드"));
-    q << QStringLiteral(" ORDER BY a.부별코드, a.회원명 ");
-    bindYear(q, year);
-    Listing l;
-    l.headers = overallHeaders(Input::Fitness);
-    q.open();
-    while (q.next()) {
-        Row r = overallRow(q);
-        const double first = cutValue(q.value(QStringLiteral("Min_Value")));
-        double last = cutValue(q.value(QStringLiteral("Max_Value")));
-        if (last == 0)
-            last = first;
-        r.cells << oneDecimal(first) << oneDecimal(last) << oneDecimal(last - first);
-        l.rows.append(r);
-    }
-    l.found = int(l.rows.size());
-    return l;
-}
-
-Listing examSection(const Input& in, int year, const QString& code)
-{
-    const QString column = code == QStringLiteral("E0") ? QStringLiteral("평균") : code;
-    // 12.0: the engine divides two whole numbers as whole numbers, Jet does not.
-    db::Query q(QStringLiteral(
-        "SELECT a.회원번호, b.회원명, b.부별코드, c.부명, b.입관일, d.급품명, b.학년, b.급품코드, "
-        " Format(SUM(a.%1), '##0.0') AS 합계, "
-        " Format((SUM(a.%1) / 12.0), '##0.0') AS 평균값 "
-        "FROM ((T_심사 a INNER JOIN T_회원 b ON a.회원번호 = b.회원번호) "
-        "LEFT JOIN T_부별코드 c ON b.부별코드 = c.부별코드) "
-        "LEFT JOIN T_급품코드 d ON b.급품코드 = d.급품코드 "
-        " WHERE a.승급일자 Between :S AND :E ").arg(column));
-    q << QStringLiteral(" AND %1 ").arg(MemberStatus::active(QStringLiteral("b")));
-    addExactName(q, QStringLiteral("b.회원명"), in.name);
-    DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("b.부별코드"));
-    q << QStringLiteral(" GROUP BY a.회원번호, b.회원명, b.부별코드, c.부명, b.입관일, d.급품명, b.학년, b.급품코드 "
-                        "  ORDER BY  SUM(a.%1)  DESC, b.급품코드, b.입관일").arg(column);
-    bindYear(q, year);
-    Listing l;
-    l.headers = overallHeaders(Input::Exam);
-    q.open();
-    while (q.next()) {
-        Row r = overallRow(q);
-        r.cells << QString() << q.str(QStringLiteral("합계")) << q.str(QStringLiteral("평균값"));
-        l.rows.append(r);
-    }
-    l.found = int(l.rows.size());
-    return l;
-}
-
-// Item codes become column names: only the known ones are accepted.
-bool fitnessItem(const QString& code)
-{
-    static const QRegularExpression re(QStringLiteral("^A(0[1-9]|1[0-2])$"));
-    return re.match(code).hasMatch();
-}
-bool examItem(const QString& code)
-{
-    static const QRegularExpression re(QStringLiteral("^E[0-6]$"));
-    return re.match(code).hasMatch();
-}
-
-bool overall(const Input& in, Listing* out, Problem* problem)
-{
-    bool ok = false;
-    const int year = in.yearText.trimmed().toInt(&ok);
-    if (!ok || year < 1900 || year > 9999) {
-        *problem = {QStringLiteral("년도를 입력하세요."), QStringLiteral("Com_year9")};
-        return false;
-    }
-    const QString code = in.itemCode.trimmed();
-    switch (in.section) {
-    case Input::Life:
-        *out = lifeSection(in, year);
-        return true;
-    case Input::Fitness:
-        if (code.isEmpty()) {
-            *problem = {QStringLiteral("항목을 선택하세요"), QStringLiteral("Com_body")};
-            return false;
-        }
-        if (!fitnessItem(code)) {
-            *problem = {QStringLiteral("체력측정 항목이 올바르지 않습니다."), QStringLiteral("Com_body")};
-            return false;
-        }
-        *out = fitnessSection(in, year, code);
-        return true;
-    case Input::Exam:
-        if (code.isEmpty()) {
-            *problem = {QStringLiteral("항목을 선택하세요"), QStringLiteral("Com_Exam")};
-            return false;
-        }
-        if (!examItem(code)) {
-            *problem = {QStringLiteral("심사 항목이 올바르지 않습니다."), QStringLiteral("Com_Exam")};
-            return false;
-        }
-        *out = examSection(in, year, code);
-        return true;
-    }
-    return false;
-}
-
-// --- page 11: boarding ---------------------------------------------------------------------------------
-
 Listing boarding(const Input& in)
 {
     // A stop may have several times: the member's own time is shown when he has one.
@@ -908,7 +604,9 @@ const QList<Sort>& sorts(int page)
     }
 }
 
-void addOrder(db::Query& q, int page, const Input& in)
+} // namespace
+
+void parts::addOrder(db::Query& q, int page, const Input& in)
 {
     if (page == Birthday && in.birthMode != Input::Trainee) {
         // Family and wedding lists: by their own date; "남/여" leaves them unsorted.
@@ -931,6 +629,8 @@ void addOrder(db::Query& q, int page, const Input& in)
     const int i = in.sort >= 0 && in.sort < s.size() ? in.sort : defaultSort(page);
     q << u' ' + QString::fromUtf8(s[i].sql);
 }
+
+namespace {
 
 // --- printing ---------------------------------------------------------------------------------------------
 
