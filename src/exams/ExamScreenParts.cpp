@@ -2,12 +2,19 @@
 
 #include "ui/BarButton.h"
 
+#include "db/Clock.h"
+#include "db/ExamNumber.h"
 #include "db/Query.h"
 #include "db/MemberStatus.h"
 #include "ui/Dialogs.h"
 #include "db/SchoolInfo.h"
+#include "report/ExportButtons.h"
+#include "ui/DateEdit.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QTimeEdit>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -52,6 +59,45 @@ void showFound(const Header& h, int count) { h.found->setText(QStringLiteral("�
 QPushButton* addButton(QWidget* screen, QBoxLayout* bar, const char* caption, const char* name)
 {
     return ui::addBarButton(screen, bar, caption, name);
+}
+
+PrintTop addPrintTop(QWidget* screen, QBoxLayout* top, const QList<const char*>& captions)
+{
+    PrintTop t;
+    t.header = addHeader(screen, top);
+    auto* bar = new QHBoxLayout;
+    for (const char* c : captions)
+        t.buttons.append(addButton(screen, bar, c));
+    t.close = addButton(screen, bar, "종     료");
+    QObject::connect(t.close, &QPushButton::clicked, screen, &QWidget::close);
+    ExportButtons::addForWindow(bar, screen, t.close);
+    bar->addStretch();
+    top->addLayout(bar);
+    return t;
+}
+
+ExamFields addExamFields(QWidget* screen, QGridLayout* form)
+{
+    ExamFields f;
+    f.date = new DateEdit(Clock::today(), screen);
+    f.time = new QTimeEdit(QTime(Clock::now().time().hour(), 0), screen);
+    f.time->setDisplayFormat(QStringLiteral("HH:mm"));
+    f.number = new QLineEdit(QString::number(ExamNumber::next()), screen);
+    f.number->setMaxLength(3);
+    f.number->setFixedWidth(50);
+    f.place = new QLineEdit(QStringLiteral("본 체육관"), screen);
+    f.dress = new QLineEdit(QStringLiteral("도복"), screen);
+    form->addWidget(new QLabel(QStringLiteral("심 사 일"), screen), 0, 0);
+    form->addWidget(f.date, 0, 1);
+    form->addWidget(new QLabel(QStringLiteral("시 간"), screen), 0, 2);
+    form->addWidget(f.time, 0, 3);
+    form->addWidget(new QLabel(QStringLiteral("횟 수"), screen), 0, 4);
+    form->addWidget(f.number, 0, 5);
+    form->addWidget(new QLabel(QStringLiteral("심사 장소"), screen), 1, 0);
+    form->addWidget(f.place, 1, 1);
+    form->addWidget(new QLabel(QStringLiteral("심사 복장"), screen), 1, 2);
+    form->addWidget(f.dress, 1, 3);
+    return f;
 }
 
 void setColumnWidths(QTableView* grid, const QList<int>& widths)

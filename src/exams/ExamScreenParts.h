@@ -2,7 +2,11 @@
 #include <QList>
 #include <QString>
 
+class DateEdit;
 class QBoxLayout;
+class QGridLayout;
+class QLineEdit;
+class QTimeEdit;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -26,6 +30,26 @@ void showFound(const Header& h, int count);
 
 // A button of the screen's bar, Enter-safe (no auto-default).
 QPushButton* addButton(QWidget* screen, QBoxLayout* bar, const char* caption, const char* name = nullptr);
+
+// The top of the examination print windows: the header, then the bar of `captions` ending with
+// "종     료" (which closes the window) and the list's export buttons.
+struct PrintTop {
+    Header header;
+    QList<QPushButton*> buttons; // in the order of `captions`
+    QPushButton* close = nullptr;
+};
+PrintTop addPrintTop(QWidget* screen, QBoxLayout* top, const QList<const char*>& captions);
+
+// The examination's day, hour, number, place and dress as the invitation and the application windows ask
+// them: row 0 (심사일, 시간, 횟수) and the first four columns of row 1 (심사 장소, 심사 복장) of `form`.
+struct ExamFields {
+    DateEdit* date = nullptr;
+    QTimeEdit* time = nullptr;
+    QLineEdit* number = nullptr; // the next examination number
+    QLineEdit* place = nullptr;
+    QLineEdit* dress = nullptr;
+};
+ExamFields addExamFields(QWidget* screen, QGridLayout* form);
 
 // Column widths of a grid, each at least as wide as its heading.
 void setColumnWidths(QTableView* grid, const QList<int>& widths);

@@ -38,25 +38,20 @@ TfPri0050::TfPri0050(QWidget* parent) : QWidget(parent)
     resize(780, 540);
 
     auto* top = new QVBoxLayout(this);
-    m_header = ExamScreenParts::addHeader(this, top);
-    auto* bar = new QHBoxLayout;
-    BitBtn0 = ExamScreenParts::addButton(this, bar, "조     회");
-    btn_Print = ExamScreenParts::addButton(this, bar, "발     부");
-    btn_File = ExamScreenParts::addButton(this, bar, "자료생성");
-    btn_Exit = ExamScreenParts::addButton(this, bar, "종     료");
-    ExportButtons::addForWindow(bar, this, btn_Exit);
-    bar->addStretch();
-    top->addLayout(bar);
+    const auto head = ExamScreenParts::addPrintTop(this, top, {"조     회", "발     부", "자료생성"});
+    m_header = head.header;
+    BitBtn0 = head.buttons[0];
+    btn_Print = head.buttons[1];
+    btn_File = head.buttons[2];
+    btn_Exit = head.close;
 
     auto* form = new QGridLayout;
-    sim_date = new DateEdit(Clock::today(), this);
-    sim_time = new QTimeEdit(QTime(Clock::now().time().hour(), 0), this);
-    sim_time->setDisplayFormat(QStringLiteral("HH:mm"));
-    sim_num = new QLineEdit(QString::number(ExamNumber::next()), this);
-    sim_num->setMaxLength(3);
-    sim_num->setFixedWidth(50);
-    sim_place = new QLineEdit(QStringLiteral("본 체육관"), this);
-    Edit1 = new QLineEdit(QStringLiteral("도복"), this);
+    const auto exam = ExamScreenParts::addExamFields(this, form);
+    sim_date = exam.date;
+    sim_time = exam.time;
+    sim_num = exam.number;
+    sim_place = exam.place;
+    Edit1 = exam.dress;
     Com_Bu = new DivisionFilter(this);
     sim_Main = new QPlainTextEdit(this);
     sim_Main->setPlainText(db::scalar(QStringLiteral("SELECT 심사 FROM T_가정통신문")).toString().trimmed());
@@ -68,16 +63,6 @@ TfPri0050::TfPri0050(QWidget* parent) : QWidget(parent)
             sim_Main->moveCursor(QTextCursor::End);
         }
     });
-    form->addWidget(new QLabel(QStringLiteral("심 사 일"), this), 0, 0);
-    form->addWidget(sim_date, 0, 1);
-    form->addWidget(new QLabel(QStringLiteral("시 간"), this), 0, 2);
-    form->addWidget(sim_time, 0, 3);
-    form->addWidget(new QLabel(QStringLiteral("횟 수"), this), 0, 4);
-    form->addWidget(sim_num, 0, 5);
-    form->addWidget(new QLabel(QStringLiteral("심사 장소"), this), 1, 0);
-    form->addWidget(sim_place, 1, 1);
-    form->addWidget(new QLabel(QStringLiteral("심사 복장"), this), 1, 2);
-    form->addWidget(Edit1, 1, 3);
     form->addWidget(new QLabel(QStringLiteral("부 명"), this), 1, 4);
     form->addWidget(Com_Bu, 1, 5);
     auto* style = new QFrame(this);
@@ -106,7 +91,6 @@ TfPri0050::TfPri0050(QWidget* parent) : QWidget(parent)
     connect(BitBtn0, &QPushButton::clicked, this, [this] { BitBtn0Click(); });
     connect(btn_Print, &QPushButton::clicked, this, [this] { btn_PrintClick(); });
     connect(btn_File, &QPushButton::clicked, this, [this] { btn_FileClick(); });
-    connect(btn_Exit, &QPushButton::clicked, this, &QWidget::close);
     connect(grid, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { openMember(i.row()); });
 }
 

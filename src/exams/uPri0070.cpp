@@ -33,14 +33,11 @@ TfPri0070::TfPri0070(QWidget* parent) : QWidget(parent)
     resize(760, 480);
 
     auto* top = new QVBoxLayout(this);
-    m_header = ExamScreenParts::addHeader(this, top);
-    auto* bar = new QHBoxLayout;
-    BitBtn0 = ExamScreenParts::addButton(this, bar, "조     회");
-    btn_Print = ExamScreenParts::addButton(this, bar, "발     부");
-    btn_Exit = ExamScreenParts::addButton(this, bar, "종     료");
-    ExportButtons::addForWindow(bar, this, btn_Exit);
-    bar->addStretch();
-    top->addLayout(bar);
+    const auto head = ExamScreenParts::addPrintTop(this, top, {"조     회", "발     부"});
+    m_header = head.header;
+    BitBtn0 = head.buttons[0];
+    btn_Print = head.buttons[1];
+    btn_Exit = head.close;
 
     auto* form = new QGridLayout;
     Com_name = new QComboBox(this);
@@ -94,7 +91,6 @@ TfPri0070::TfPri0070(QWidget* parent) : QWidget(parent)
 
     connect(BitBtn0, &QPushButton::clicked, this, [this] { BitBtn0Click(); });
     connect(btn_Print, &QPushButton::clicked, this, [this] { btn_PrintClick(); });
-    connect(btn_Exit, &QPushButton::clicked, this, &QWidget::close);
     connect(grid, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { openMember(i.row()); });
 }
 

@@ -33,25 +33,20 @@ TfPriSinchung::TfPriSinchung(QWidget* parent) : QWidget(parent)
     resize(820, 600);
 
     auto* top = new QVBoxLayout(this);
-    m_header = ExamScreenParts::addHeader(this, top);
-    auto* bar = new QHBoxLayout;
-    BitBtn0 = ExamScreenParts::addButton(this, bar, "조     회");
-    BitBtn1 = ExamScreenParts::addButton(this, bar, "인     쇄");
-    btn_Exit = ExamScreenParts::addButton(this, bar, "종     료");
-    ExportButtons::addForWindow(bar, this, btn_Exit);
-    bar->addStretch();
-    top->addLayout(bar);
+    const auto head = ExamScreenParts::addPrintTop(this, top, {"조     회", "인     쇄"});
+    m_header = head.header;
+    BitBtn0 = head.buttons[0];
+    BitBtn1 = head.buttons[1];
+    btn_Exit = head.close;
 
     const QDate today = Clock::today();
     auto* form = new QGridLayout;
-    sim_date = new DateEdit(today, this);
-    sim_time = new QTimeEdit(QTime(Clock::now().time().hour(), 0), this);
-    sim_time->setDisplayFormat(QStringLiteral("HH:mm"));
-    sim_num = new QLineEdit(QString::number(ExamNumber::next()), this);
-    sim_num->setMaxLength(3);
-    sim_num->setFixedWidth(50);
-    sim_place = new QLineEdit(QStringLiteral("본 체육관"), this);
-    Edt_Dobok = new QLineEdit(QStringLiteral("도복"), this);
+    const auto exam = ExamScreenParts::addExamFields(this, form);
+    sim_date = exam.date;
+    sim_time = exam.time;
+    sim_num = exam.number;
+    sim_place = exam.place;
+    Edt_Dobok = exam.dress;
     Edit_SimsaFee = new QLineEdit(QStringLiteral("0"), this);
     msk_JumsuMM = new QLineEdit(QString::number(today.month()), this);
     msk_JumsuDD = new QLineEdit(QString::number(today.day()), this);
@@ -70,16 +65,6 @@ TfPriSinchung::TfPriSinchung(QWidget* parent) : QWidget(parent)
     sim_Main = new QPlainTextEdit(this);
     sim_Main->setPlainText(db::scalar(QStringLiteral("SELECT 심사신청서내용 FROM T_가정통신문")).toString().trimmed());
     sim_Main->setMaximumHeight(110);
-    form->addWidget(new QLabel(QStringLiteral("심 사 일"), this), 0, 0);
-    form->addWidget(sim_date, 0, 1);
-    form->addWidget(new QLabel(QStringLiteral("시 간"), this), 0, 2);
-    form->addWidget(sim_time, 0, 3);
-    form->addWidget(new QLabel(QStringLiteral("횟 수"), this), 0, 4);
-    form->addWidget(sim_num, 0, 5);
-    form->addWidget(new QLabel(QStringLiteral("심사 장소"), this), 1, 0);
-    form->addWidget(sim_place, 1, 1);
-    form->addWidget(new QLabel(QStringLiteral("심사 복장"), this), 1, 2);
-    form->addWidget(Edt_Dobok, 1, 3);
     form->addWidget(new QLabel(QStringLiteral("심 사 비"), this), 1, 4);
     form->addWidget(Edit_SimsaFee, 1, 5);
     auto* receipt = new QHBoxLayout;
@@ -133,7 +118,6 @@ TfPriSinchung::TfPriSinchung(QWidget* parent) : QWidget(parent)
 
     connect(BitBtn0, &QPushButton::clicked, this, [this] { BitBtn0Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(btn_Exit, &QPushButton::clicked, this, &QWidget::close);
     connect(grid, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { openMember(i.row()); });
 }
 

@@ -23,32 +23,17 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* button(const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
-
 TfPri8010::TfPri8010(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("수료증 발부"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(760, 520);
-
-    Btn_Query = button(QStringLiteral("조     회"));
-    Btn_Issue = button(QStringLiteral("발     부"));
-    Btn_Close = button(QStringLiteral("종     료"));
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(Btn_Query);
-    bar->addWidget(Btn_Issue);
-    bar->addWidget(Btn_Close);
+    const ScreenHeader::WindowTop frame = ScreenHeader::buildWindowTop(this, QStringLiteral("수료증 발부"), {760, 520}, {"조     회", "발     부", "종     료"});
+    Btn_Query = frame.buttons[0];
+    Btn_Issue = frame.buttons[1];
+    Btn_Close = frame.buttons[2];
+    lbl_Total = frame.total;
+    lbl_Found = frame.found;
+    QHBoxLayout* bar = frame.bar;
+    QHBoxLayout* head = frame.head;
     bar->addStretch();
-
-    QLabel* school = nullptr;
-    QHBoxLayout* head = ScreenHeader::build(this, &school, &lbl_Total, &lbl_Found);
 
     com_bu = new DivisionFilter;
     com_Name = new QComboBox;
@@ -100,13 +85,10 @@ TfPri8010::TfPri8010(QWidget* parent) : QWidget(parent)
 
     connect(Btn_Query, &QPushButton::clicked, this, &TfPri8010::Btn_QueryClick);
     connect(Btn_Issue, &QPushButton::clicked, this, [this] { Btn_IssueClick(report::Preview); });
-    connect(Btn_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(com_bu, &QComboBox::currentIndexChanged, this, &TfPri8010::loadNames);
     connect(grd_List, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (!i.isValid() || !ScreenHost::current())
-            return;
-        Session::setSelectedMemberNo(m_rows[i.row()].memberNo);
-        ScreenHost::current()->open(QStringLiteral("TfPer0020"));
+        if (i.isValid())
+            ScreenHost::showMember(m_rows[i.row()].memberNo);
     });
     loadNames();
 }

@@ -17,32 +17,18 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* button(const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
-
 TfPri8020::TfPri8020(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("수료증 발급 조회"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(560, 460);
-
-    Btn_Query = button(QStringLiteral("조     회"));
-    Btn_Delete = button(QStringLiteral("삭     제"));
-    Btn_Close = button(QStringLiteral("종     료"));
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(Btn_Query);
-    bar->addWidget(Btn_Delete);
-    bar->addWidget(Btn_Close);
+    const ScreenHeader::WindowTop frame = ScreenHeader::buildWindowTop(this, QStringLiteral("수료증 발급 조회"), {560, 460}, {"조     회", "삭     제", "종     료"});
+    Btn_Query = frame.buttons[0];
+    Btn_Delete = frame.buttons[1];
+    Btn_Close = frame.buttons[2];
+    lbl_Total = frame.total;
+    lbl_Found = frame.found;
+    QHBoxLayout* bar = frame.bar;
+    QHBoxLayout* head = frame.head;
     ExportButtons::addForWindow(bar, this, Btn_Close);
     bar->addStretch();
-    QLabel* school = nullptr;
-    QHBoxLayout* head = ScreenHeader::build(this, &school, &lbl_Total, &lbl_Found);
 
     edt_Name = new QLineEdit;
     edt_Name->setMaxLength(9);
@@ -74,7 +60,6 @@ TfPri8020::TfPri8020(QWidget* parent) : QWidget(parent)
 
     connect(Btn_Query, &QPushButton::clicked, this, &TfPri8020::Btn_QueryClick);
     connect(Btn_Delete, &QPushButton::clicked, this, &TfPri8020::Btn_DeleteClick);
-    connect(Btn_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(edt_Name, &QLineEdit::returnPressed, this, &TfPri8020::Btn_QueryClick);
 }
 

@@ -19,32 +19,18 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* button(const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
-
 TfPri8030::TfPri8030(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("수련생 명부"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(700, 500);
-
-    Btn_Query = button(QStringLiteral("조     회"));
-    Btn_Print = button(QStringLiteral("인     쇄"));
-    Btn_Close = button(QStringLiteral("종     료"));
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(Btn_Query);
-    bar->addWidget(Btn_Print);
-    bar->addWidget(Btn_Close);
+    const ScreenHeader::WindowTop frame = ScreenHeader::buildWindowTop(this, QStringLiteral("수련생 명부"), {700, 500}, {"조     회", "인     쇄", "종     료"});
+    Btn_Query = frame.buttons[0];
+    Btn_Print = frame.buttons[1];
+    Btn_Close = frame.buttons[2];
+    lbl_Total = frame.total;
+    lbl_Found = frame.found;
+    QHBoxLayout* bar = frame.bar;
+    QHBoxLayout* head = frame.head;
     ExportButtons::addForWindow(bar, this, Btn_Close);
     bar->addStretch();
-    QLabel* school = nullptr;
-    QHBoxLayout* head = ScreenHeader::build(this, &school, &lbl_Total, &lbl_Found);
 
     com_bu = new DivisionFilter;
     com_Year = new SchoolYearFilter;
@@ -86,12 +72,9 @@ TfPri8030::TfPri8030(QWidget* parent) : QWidget(parent)
 
     connect(Btn_Query, &QPushButton::clicked, this, &TfPri8030::Btn_QueryClick);
     connect(Btn_Print, &QPushButton::clicked, this, [this] { Btn_PrintClick(0); });
-    connect(Btn_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(grd_List, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (!i.isValid() || !ScreenHost::current())
-            return;
-        Session::setSelectedMemberNo(m_rows[i.row()].memberNo);
-        ScreenHost::current()->open(QStringLiteral("TfPer0020"));
+        if (i.isValid())
+            ScreenHost::showMember(m_rows[i.row()].memberNo);
     });
 }
 

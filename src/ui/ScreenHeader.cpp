@@ -4,8 +4,11 @@
 #include "db/MemberStatus.h"
 #include "db/SchoolInfo.h"
 
+#include "ui/BarButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace ScreenHeader {
 
@@ -39,6 +42,21 @@ QHBoxLayout* build(QWidget* parent, QLabel** schoolNameLabel, QLabel** total, QL
     if (total)
         *total = count;
     return head;
+}
+
+WindowTop buildWindowTop(QWidget* window, const QString& title, QSize size, const QList<const char*>& captions)
+{
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(size);
+    WindowTop t;
+    t.bar = new QHBoxLayout;
+    for (const char* c : captions)
+        t.buttons.append(ui::addBarButton(window, t.bar, c));
+    if (!t.buttons.isEmpty())
+        QObject::connect(t.buttons.last(), &QPushButton::clicked, window, &QWidget::close);
+    t.head = build(window, nullptr, &t.total, &t.found);
+    return t;
 }
 
 } // namespace ScreenHeader
