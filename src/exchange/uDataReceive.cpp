@@ -64,9 +64,10 @@ void TfDataReceive::refreshFiles() { m_files->setStringList(files()); }
 
 void TfDataReceive::btn_ReceiveClick()
 {
-    // The choice is read before the list is read again from the folder, which clears it.
-    const QModelIndex i = lst_Files->currentIndex();
-    const QString chosen = i.isValid() ? i.data().toString() : QString();
+    // The file the user chose (a selected line, not just the focus), read before the list is read again
+    // from the folder, which clears it.
+    const QModelIndexList selected = lst_Files->selectionModel()->selectedIndexes();
+    const QString chosen = selected.isEmpty() ? QString() : selected.first().data().toString();
     refreshFiles();
     if (m_files->rowCount() == 0) {
         Dialogs::info(kCaption, QStringLiteral("입관 자료가 존재하지 않습니다."), this);

@@ -102,7 +102,7 @@ private slots:
             QVERIFY(e.message().contains(QStringLiteral("2024-04-10")));
         }
         QCOMPARE(db::scalar("SELECT Count(*) FROM T_뱃지지급 WHERE 지급일자 >= '2024-04-01'").toInt(), 1);
-        QCOMPARE(Badges::issue(march, QDate(2024, 3, 31)), 2);
+        QCOMPARE(Badges::issue(Badges::proposals({}, QDate(2024, 3, 31)), QDate(2024, 3, 31)), 2);
     }
 
     void orderCounts()
