@@ -258,6 +258,7 @@ private slots:
         QCOMPARE(m_db->dialogs().lastText(), QString("자료를 조회하세요."));
         w.BitBtn0->click();
         QCOMPARE(w.rows().size(), 1);
+        w.sim_place->clear();
         w.btn_Print->click();
         QCOMPARE(m_db->dialogs().lastText(), QString("심사장소를 입력하세요."));
         QCOMPARE(out.runs.size(), 0);
