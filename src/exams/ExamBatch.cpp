@@ -288,7 +288,11 @@ void ExamBatch::score(int row, bool withMerit)
     Row& r = m_rows[row];
     // Decided on the average as it is stored and printed, so 59.5 passes like the 60 it becomes.
     r.average = rounded(rawAverage(r.scores, r.attendance, r.merit, m_mode, withMerit));
-    if (passes(r.average))
+    // A record's promotion is a fact of the record (a 일괄 record promotes whatever its average), so a
+    // re-score never moves the member again; a rank chosen in the picker still does.
+    if (r.recorded())
+        setTarget(row, r.storedRank);
+    else if (passes(r.average))
         setTarget(row, nextCode(r.rankCode));
     else
         setTarget(row, r.rankCode);
@@ -301,6 +305,7 @@ int ExamBatch::commit()
             r.average = batchAverage(r.scores);
     int written = 0;
     db::Transaction tx;
+    refuseSecondExamOfTheDay();
     for (const Row& r : std::as_const(m_rows)) {
         if (!r.selected)
             continue;
@@ -309,14 +314,18 @@ int ExamBatch::commit()
         if (!r.recorded() || r.target != r.storedRank)
             db::run(QStringLiteral("update T_회원 set 급품코드 = :uGrd where 회원번호 = :no"),
                     {{"uGrd", r.target}, {"no", r.memberNo}});
-        // The record is found by its whole key, so a national record of the same date stays as it is;
+        // The record is found by the listing's key (number, date, kind), so a national record of the
+        // same date stays as it is;
         // a row read from a record updates that record even when its date was changed.
         const QString key = r.recorded() ? r.storedDate : r.date;
         const bool exists = !db::scalar(QStringLiteral(" SELECT 회원번호 FROM T_심사 "
                                                        " WHERE  회원번호   =:회원번호 "
                                                        " AND    승급일자   =:OLD_승급일자 "
-                                                       " AND    심사구분   =:심사구분 "),
-                                        {{"회원번호", r.memberNo}, {"OLD_승급일자", key.isEmpty() ? QVariant() : QVariant(key)}, {"심사구분", kSchool}})
+                                                       " AND    심사구분   =:심사구분 AND 심사명 = :num "),
+                                        {{"회원번호", r.memberNo},
+                                         {"OLD_승급일자", key.isEmpty() ? QVariant() : QVariant(key)},
+                                         {"심사구분", kSchool},
+                                         {"num", r.examNo}})
                                  .isNull();
         db::Query w;
         if (!exists)
@@ -329,7 +338,7 @@ int ExamBatch::commit()
               << " E1 = :E1, E2 = :E2, E3 = :E3, E4 = :E4, E5 = :E5, E6 = :E6, "
               << " 출석률 = :출석률, 승벌점 = :승벌점, 평균 = :심사평균 "
               << " WHERE  회원번호   =:no "
-              << " AND    승급일자   =:OLD_승급일자 AND 심사구분 = :심사구분 ";
+              << " AND    승급일자   =:OLD_승급일자 AND 심사구분 = :심사구분 AND 심사명 = :num ";
         w.bind({{"no", r.memberNo},
                 {"sDate1", QVariant()},
                 {"sDate2", r.date},
@@ -353,4 +362,24 @@ int ExamBatch::commit()
         }
     m_state = State::Idle;
     return written;
+}
+
+void ExamBatch::refuseSecondExamOfTheDay() const
+{
+    for (const Row& r : m_rows) {
+        if (!r.selected)
+            continue;
+        // The row's own record (its stored date and number) is no conflict; any other school record of
+        // the member on the date it is written to is.
+        const QString key = r.recorded() ? r.storedDate : r.date;
+        db::Query q(QStringLiteral("SELECT 심사명 FROM T_심사 WHERE 회원번호 = :no AND 승급일자 = :date AND 심사구분 = :kind "
+                                   " AND NOT (승급일자 = :key AND 심사명 = :num) "));
+        q.bind({{"no", r.memberNo}, {"date", r.date}, {"kind", kSchool}, {"key", key}, {"num", r.examNo}});
+        q.open();
+        if (q.next())
+            throw ExamRefused(QStringLiteral("%1(%2) 회원은 %3 에 제%4회 심사 기록이 있습니다.\n"
+                                             "같은 날 다른 심사로 다시 승급할 수 없습니다.")
+                                  .arg(r.name, r.memberNo, r.date)
+                                  .arg(q.integer(QStringLiteral("심사명"))));
+    }
 }

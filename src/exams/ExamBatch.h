@@ -4,8 +4,16 @@
 #include <QString>
 #include <utility>
 
+#include "db/DbError.h"
 #include "ui/DivisionFilter.h"
 #include "ui/SchoolYearFilter.h"
+
+// A batch the records do not allow (a member already examined under another number on that date).
+// Derived from db::Error so the save rolls back as usual; message() is Korean, fit for the user.
+class ExamRefused : public db::Error {
+public:
+    explicit ExamRefused(const QString& message) : db::Error(message, QString()) {}
+};
 
 // The school's promotion examination as the batch screen runs it: the candidates of one examination
 // number and promotion date are listed (or the records of a number searched), scored, and committed
@@ -86,10 +94,14 @@ public:
     void setSelected(int row, bool on);
     // A click on the row's 선택 box: toggles it and, in 채점 and 단보, scores the row.
     void click(int row, bool withMerit);
+    // The average, and for a candidate not yet recorded the target. A row read from a record keeps the
+    // record's rank: the examination already moved him as far as it does, whatever the new scores.
     void score(int row, bool withMerit);
 
     // "확     인": every selected row raises (or keeps) the member's rank and writes its record, all in
     // one transaction. Throws db::Error and writes nothing when a statement fails; the rows stay.
+    // Throws ExamRefused (nothing written) when a selected member already holds a school record of
+    // another number on the row's date: a member is examined once a day.
     // Returns the number of rows written.
     int commit();
 
@@ -98,6 +110,7 @@ private:
     QString nextCode(const QString& code) const;
     QString prevCode(const QString& code) const;
     void fromRecord(Row& r, const QString& recordedRank, int recordedAverage) const;
+    void refuseSecondExamOfTheDay() const; // throws ExamRefused
 
     State m_state = State::Idle;
     Mode m_mode = Mode::Batch;

@@ -226,7 +226,8 @@ OnlineFile onlineFile(const QList<Applicant>& rows, const QString& examNo, const
 {
     const School s = readSchool(true);
     OnlineFile out;
-    auto head = [](const QString& t, int bytes) { return cp949::decode(cp949::fixed(t, bytes)); };
+    // At most that many bytes: a short value is not padded, a syllable that does not fit is left out.
+    auto head = [](const QString& t, int bytes) { return cp949::cut(t, bytes); };
     out.path = ProgramDir::file(QStringLiteral("심사접수/")) + head(s.name, 4) + u'-' + head(s.head, 6) + u'-' +
                head(s.district, 6) + u'-' + year + u'-' + examNo.trimmed() + QStringLiteral(".txt");
     out.bytes = cp949::encode(QStringLiteral("심사접수")) + "\r\n";

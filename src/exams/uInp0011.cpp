@@ -365,6 +365,9 @@ void TfInp0011::btnOkClick()
     int written = 0;
     try {
         written = m_batch.commit();
+    } catch (const ExamRefused& e) {
+        Dialogs::warning(QStringLiteral("확인요망"), e.message(), this);
+        return;
     } catch (const db::Error& e) {
         ExamScreenParts::saveError(this, e);
         return;

@@ -64,18 +64,23 @@ void TfDataReceive::refreshFiles() { m_files->setStringList(files()); }
 
 void TfDataReceive::btn_ReceiveClick()
 {
+    // The file the user chose (a selected line, not just the focus), read before the list is read again
+    // from the folder, which clears it.
+    const QModelIndexList selected = lst_Files->selectionModel()->selectedIndexes();
+    const QString chosen = selected.isEmpty() ? QString() : selected.first().data().toString();
     refreshFiles();
     if (m_files->rowCount() == 0) {
         Dialogs::info(kCaption, QStringLiteral("입관 자료가 존재하지 않습니다."), this);
         return;
     }
-    const QModelIndex i = lst_Files->currentIndex();
-    if (!i.isValid()) {
+    const int row = chosen.isEmpty() ? -1 : int(m_files->stringList().indexOf(chosen));
+    if (row < 0) {
         Dialogs::info(kCaption, QStringLiteral("입관 대상자를 선택하세요."), this);
         lst_Files->setFocus();
         return;
     }
-    importFile(i.data().toString());
+    lst_Files->setCurrentIndex(m_files->index(row));
+    importFile(chosen);
 }
 
 void TfDataReceive::importFile(const QString& fileName)

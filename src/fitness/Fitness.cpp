@@ -62,13 +62,15 @@ int yearDifference(const QString& birthDate, int year)
     return b ? year - b : 0;
 }
 
-double obesityIndex(double height, double weight, int offset)
+double exactObesityIndex(double height, double weight, int offset)
 {
     const double standard = (height - offset) * 0.9;
     if (standard <= 0.000001)
         return 0;
-    return round1(weight / standard * 100.0);
+    return weight / standard * 100.0;
 }
+
+double obesityIndex(double height, double weight, int offset) { return round1(exactObesityIndex(height, weight, offset)); }
 
 int traineeOffset(const QString& memberSex) { return memberSex.trimmed() == QStringLiteral("남") ? 100 : 105; }
 

@@ -39,6 +39,9 @@ int yearDifference(const QString& birthDate, int year);
 // Standard weight (height − offset) × 0.9 and the index weight / standard × 100, one decimal. A standard
 // weight of 0 or less (a short child, the placeholder height 100) gives 0 instead of a division by it.
 double obesityIndex(double height, double weight, int offset);
+// The same index unrounded: bands are looked up on it, so the shown decimal never moves a person
+// into the next band (119.46 is 119.5 shown, yet 119 looked up).
+double exactObesityIndex(double height, double weight, int offset);
 int traineeOffset(const QString& memberSex);  // trainees and the calculator: 100 for "남", else 105
 int adultOffset(const QString& sexCode);      // adults: 100 for "0" (female), else 105
 // The band of an index: rounded to a whole number (halves away from zero) and looked up in the

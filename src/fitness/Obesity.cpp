@@ -24,10 +24,11 @@ Obesity::Result Obesity::evaluate(double height, double weight, const QString& s
     Result r;
     const int offset = fitness::traineeOffset(sex);
     r.noStandard = (height - offset) * 0.9 <= 0;
-    r.index = fitness::obesityIndex(height, weight, offset);
+    const double exact = fitness::exactObesityIndex(height, weight, offset);
+    r.index = fitness::round1(exact);
     if (r.noStandard)
         return r;
-    const fitness::Band b = fitness::bandOf(r.index);
+    const fitness::Band b = fitness::bandOf(exact);
     r.verdict = b.verdict;
     r.lines = b.lines;
     return r;

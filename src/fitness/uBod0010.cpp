@@ -15,7 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -346,18 +346,22 @@ void TfBod0010::dbcom_setChange()
         s->setPointsVisible(true);
         s->setPointLabelsVisible(true);
         s->setPointLabelsFormat(QStringLiteral("@yPoint"));
+        s->setPointLabelsClipping(false); // the first and last values stay whole
+        // A real time scale (days), labelled with the measurement dates themselves at their places.
+        auto* x = new QCategoryAxis;
+        x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        x->setLabelsAngle(-45);
         double lo = 0, hi = 0;
         bool any = false;
         for (const auto& [day, value] : Measurements::series(no, item)) {
-            s->append(QDateTime(day, QTime(0, 0)).toMSecsSinceEpoch(), value);
+            const double at = double(day.toJulianDay());
+            s->append(at, value);
+            x->append(day.toString(QStringLiteral("yyyy-MM-dd")), at);
             lo = any ? std::min(lo, value) : value;
             hi = any ? std::max(hi, value) : value;
             any = true;
         }
         c->addSeries(s);
-        auto* x = new QDateTimeAxis;
-        x->setFormat(QStringLiteral("yyyy-MM-dd"));
-        x->setTickCount(std::clamp(int(s->count()), 2, 8));
         auto* y = new QValueAxis;
         y->setLabelFormat(QStringLiteral("%.1f"));
         const double pad = any ? std::max(1.0, (hi - lo) * 0.1) : 1.0;
@@ -366,9 +370,12 @@ void TfBod0010::dbcom_setChange()
         c->addAxis(y, Qt::AlignLeft);
         s->attachAxis(x);
         s->attachAxis(y);
-        if (s->count() == 1) // one day: a visible span around it
-            x->setRange(QDateTime::fromMSecsSinceEpoch(qint64(s->at(0).x())).addDays(-15),
-                        QDateTime::fromMSecsSinceEpoch(qint64(s->at(0).x())).addDays(15));
+        if (any) { // room beside the first and last day for their labels
+            const double first = s->at(0).x(), last = s->at(s->count() - 1).x();
+            const double margin = std::max(15.0, (last - first) * 0.08);
+            x->setStartValue(first - margin);
+            x->setRange(first - margin, last + margin);
+        }
     }
     QChart* old = chart->chart();
     chart->setChart(c);

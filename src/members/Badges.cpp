@@ -125,6 +125,15 @@ int issue(const QList<Line>& rows, const QDate& date)
     for (const Line& l : rows) {
         if (!l.chosen || l.next.trimmed().isEmpty())
             continue;
+        // Read inside the transaction, so lines built for another date or listed twice are caught too.
+        const auto [start, end] = monthOf(date);
+        const QString given = db::scalar(QStringLiteral("SELECT Max(지급일자) FROM T_뱃지지급 WHERE 회원번호 = :no "
+                                                        " AND 지급일자 BETWEEN :StartDay AND :EndDay "),
+                                         {{QStringLiteral("no"), l.memberNo}, {QStringLiteral("StartDay"), start}, {QStringLiteral("EndDay"), end}})
+                                  .toString();
+        if (!given.isEmpty())
+            throw Refused(QStringLiteral("%1(%2) 회원은 %3 에 이미 뱃지를 받았습니다.\n뱃지는 한 달에 하나만 지급합니다.")
+                              .arg(l.name, l.memberNo, given.left(10)));
         db::run(QStringLiteral("Insert Into T_뱃지지급 (회원번호, 지급일자, 뱃지코드) Values (:no, :date, :Code) "),
                 {{QStringLiteral("no"), l.memberNo}, {QStringLiteral("date"), date}, {QStringLiteral("Code"), l.next}});
         ++added;

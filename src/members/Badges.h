@@ -3,11 +3,20 @@
 #include <QList>
 #include <QString>
 
+#include "db/DbError.h"
+
 class QWidget;
 
 // The school's progress badges: a numbered series handed out one after the other, at most one a
 // calendar month. Proposals, the issue, holdings and the order counts.
 namespace Badges {
+
+// An issue the holdings do not allow (a second badge in a month). Derived from db::Error so the save
+// rolls back as usual; message() is Korean, fit for the user.
+class Refused : public db::Error {
+public:
+    explicit Refused(const QString& message) : db::Error(message, QString()) {}
+};
 
 // The badge after `highest` ("" = none yet): "01", then the code plus one with two digits; "" when the
 // series `lastCode` is complete.
@@ -33,6 +42,7 @@ QList<Line> proposals(const Filter& f, const QDate& date);
 // Who received one this month with what comes next; everybody attending when nobody did.
 QList<Line> givenListing(const Filter& f, const QDate& date);
 // Records the next badge of every chosen line that has one, in one transaction; returns the rows added.
+// Throws Refused and writes nothing when a chosen member already holds a badge of that month.
 int issue(const QList<Line>& lines, const QDate& date);
 
 struct Holding {

@@ -155,8 +155,6 @@ QList<QPair<QString, QString>> registrationMembers(bool newOnly, const QDate& to
     return out;
 }
 
-QList<QPair<QString, QString>> currentMembers() { return registrationMembers(false, QDate()); }
-
 QList<Section> registration(const QString& no, const QDate& today)
 {
     db::Query school(QStringLiteral("SELECT 관장명, 전화번호, 인사말 FROM T_도장정보"));

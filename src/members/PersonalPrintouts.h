@@ -41,7 +41,6 @@ int koreanAge(const QString& birthDate, const QDate& today);
 
 // "신규": members enrolled today; otherwise every current member not on leave. (number, name).
 QList<QPair<QString, QString>> registrationMembers(bool newOnly, const QDate& today);
-QList<QPair<QString, QString>> currentMembers();
 
 QList<Section> registration(const QString& memberNo, const QDate& today);
 

@@ -207,6 +207,8 @@ void TfInp0020::showFound(int n) { search_num->setText(QStringLiteral("검색인
 void TfInp0020::showLines(bool entering)
 {
     m_entering = entering;
+    // The lines are proposals for one date: it stays locked until they are confirmed or cancelled.
+    dtpk_Date->setEnabled(!entering);
     m_issueModel->show(int(m_lines.size()), [this](int r, int c) -> QString {
         const Badges::Line& l = m_lines[r];
         switch (c) {
@@ -238,8 +240,9 @@ void TfInp0020::Btn_InsertClick()
 {
     if (currentPage() != Issue)
         return;
-    showFound(int(Badges::givenInMonth(dtpk_Date->date()).size()));
-    m_lines = Badges::proposals(filterOf(Com_Bu, Com_Name), dtpk_Date->date());
+    m_issueDate = dtpk_Date->date();
+    showFound(int(Badges::givenInMonth(m_issueDate).size()));
+    m_lines = Badges::proposals(filterOf(Com_Bu, Com_Name), m_issueDate);
     showLines(!m_lines.isEmpty());
     if (m_lines.isEmpty())
         return;
@@ -286,12 +289,15 @@ void TfInp0020::Btn_ConfirmClick()
         return;
     int added = 0;
     try {
-        added = Badges::issue(m_lines, dtpk_Date->date());
+        added = Badges::issue(m_lines, m_issueDate);
+    } catch (const Badges::Refused& e) {
+        Dialogs::warning(QStringLiteral("확인요망"), e.message(), this);
+        return;
     } catch (const db::Error& e) {
         ExamScreenParts::saveError(this, e);
         return;
     }
-    m_entering = false;
+    showLines(false);
     idleButtons();
     StatusLine::show(QStringLiteral("뱃지 %1개 지급").arg(added));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QWidget>
 
 #include "members/Badges.h"
@@ -76,4 +77,5 @@ private:
     ListModel* m_holdingModel = nullptr;
     ListModel* m_orderModel = nullptr;
     bool m_entering = false;
+    QDate m_issueDate; // the date the open lines were proposed for
 };

@@ -1,11 +1,12 @@
 #include "members/uPer0030.h"
 
 #include "db/Clock.h"
+#include "members/MemberStatus.h"
 #include "members/PersonalPrintouts.h"
 #include "ui/Dialogs.h"
+#include "ui/MemberChooser.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,13 +27,7 @@ TfPer0030::TfPer0030(QWidget* parent) : QWidget(parent)
         chk_Parts << c;
         boxes->addWidget(c, i / 2, i % 2);
     }
-    com_Name = new QComboBox;
-    com_Name->setEditable(true);
-    com_Name->setInsertPolicy(QComboBox::NoInsert);
-    com_Name->setMaxVisibleItems(20);
-    for (const auto& [no, name] : PersonalPrintouts::currentMembers())
-        com_Name->addItem(name, no);
-    com_Name->setCurrentIndex(-1);
+    com_Name = new MemberChooser(MemberStatus::active(QStringLiteral("a")));
     btnPreview = new QPushButton(QStringLiteral("미리 보기"));
     btnPrint = new QPushButton(QStringLiteral("  프 린 트"));
 
@@ -59,9 +54,8 @@ bool TfPer0030::run(int destination)
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("출력할 항목을 선택하세요."), this);
         return false;
     }
-    const int i = com_Name->findText(com_Name->currentText().trimmed());
-    const QString no = i >= 0 ? com_Name->itemData(i).toString() : QString();
-    const QString name = i >= 0 ? com_Name->itemText(i) : QString();
+    const QString no = com_Name->memberNo();
+    const QString name = no.isEmpty() ? QString() : com_Name->text().trimmed();
     const PersonalPrintouts::Pages pages(name, Clock::today(), PersonalPrintouts::personal(no, parts, Clock::today()));
     return pages.run(destination, QStringLiteral("개인자료 일괄출력"), this);
 }

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
-class QComboBox;
+class MemberChooser;
 class QPushButton;
 
 // "개인자료 일괄출력": any of twelve sections of one current member's data, printed one after another.
@@ -15,7 +15,7 @@ public:
     bool run(int destination); // 0 preview, 1 printer
 
     QList<QCheckBox*> chk_Parts;
-    QComboBox* com_Name = nullptr;
+    MemberChooser* com_Name = nullptr; // keyed by 회원번호: namesakes stay apart
     QPushButton* btnPreview = nullptr;
     QPushButton* btnPrint = nullptr;
 };

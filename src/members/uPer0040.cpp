@@ -1,10 +1,12 @@
 #include "members/uPer0040.h"
 
 #include "db/Clock.h"
+#include "db/Query.h"
+#include "members/MemberStatus.h"
 #include "members/PersonalPrintouts.h"
+#include "ui/MemberChooser.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,10 +25,7 @@ TfPer0040::TfPer0040(QWidget* parent) : QWidget(parent)
     group->addButton(rdo_New);
     group->addButton(rdo_All);
     rdo_New->setChecked(true);
-    com_Name = new QComboBox;
-    com_Name->setEditable(true);
-    com_Name->setMaxVisibleItems(20);
-    com_Name->setInsertPolicy(QComboBox::NoInsert);
+    com_Name = new MemberChooser(MemberStatus::active(QStringLiteral("a")));
     btnPreview = new QPushButton(QStringLiteral("미리 보기"));
     btnPrint = new QPushButton(QStringLiteral("  프 린 트"));
 
@@ -46,21 +45,19 @@ TfPer0040::TfPer0040(QWidget* parent) : QWidget(parent)
 
 void TfPer0040::reloadNames()
 {
-    com_Name->clear();
-    for (const auto& [no, name] : PersonalPrintouts::registrationMembers(rdo_New->isChecked(), Clock::today()))
-        com_Name->addItem(name, no);
-    com_Name->setCurrentIndex(-1);
-    com_Name->setEditText(QString());
+    // "신규": the members enrolled today; "전체": every attending member.
+    QString condition = MemberStatus::active(QStringLiteral("a"));
+    if (rdo_New->isChecked())
+        condition += QStringLiteral(" AND a.입관일 = '%1'").arg(db::dateText(Clock::today()));
+    com_Name->setCondition(condition);
+    com_Name->setMemberNo(QString());
 }
 
 bool TfPer0040::run(int destination)
 {
-    if (com_Name->currentText().trimmed().isEmpty())
+    const QString no = com_Name->memberNo();
+    if (no.isEmpty() || com_Name->text().trimmed().isEmpty())
         return false;
-    const int i = com_Name->findText(com_Name->currentText().trimmed());
-    if (i < 0)
-        return false;
-    const QString no = com_Name->itemData(i).toString();
-    const PersonalPrintouts::Pages pages(com_Name->itemText(i), Clock::today(), PersonalPrintouts::registration(no, Clock::today()));
+    const PersonalPrintouts::Pages pages(com_Name->text().trimmed(), Clock::today(), PersonalPrintouts::registration(no, Clock::today()));
     return pages.run(destination, QStringLiteral("등록확인"), this);
 }

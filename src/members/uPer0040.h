@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-class QComboBox;
+class MemberChooser;
 class QPushButton;
 class QRadioButton;
 
@@ -17,7 +17,7 @@ public:
 
     QRadioButton* rdo_New = nullptr;
     QRadioButton* rdo_All = nullptr;
-    QComboBox* com_Name = nullptr;
+    MemberChooser* com_Name = nullptr; // keyed by 회원번호: namesakes stay apart
     QPushButton* btnPreview = nullptr;
     QPushButton* btnPrint = nullptr;
 };

@@ -110,6 +110,12 @@ void MemberChooser::reload()
         m_no.clear();
 }
 
+void MemberChooser::setCondition(const QString& condition)
+{
+    m_condition = condition;
+    reload();
+}
+
 void MemberChooser::setMemberNo(const QString& no)
 {
     const int i = m_model->find(no);

@@ -45,6 +45,7 @@ public:
     explicit MemberChooser(const QString& condition, QWidget* parent = nullptr);
 
     void reload();
+    void setCondition(const QString& condition); // another selection of members; reloads
     QString memberNo() const { return m_no; }
     void setMemberNo(const QString& no); // shows the member's name; empty clears
     void showAll();

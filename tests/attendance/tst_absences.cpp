@@ -64,6 +64,14 @@ private slots:
         QCOMPARE(db::scalarText("SELECT Max(순번) FROM T_벌점"), QStringLiteral("6"));
     }
 
+    // Only the penalty itself counts as already booked: a lateness point of the day does not.
+    void latenessOfTheDayStillBooksThePenalty()
+    {
+        sqlExec("INSERT INTO T_벌점 (회원번호, 순번, 벌점일자, 벌점코드) VALUES ('202401001', 1, '2024-05-14', '04')");
+        Absences::add({no, day, QStringLiteral("06)  무단결석"), QString()});
+        QCOMPARE(penalties(), 1);
+    }
+
     void otherReasonsAndMissingItemBookNothing()
     {
         Absences::add({no, day, QStringLiteral("01)  질병"), QString()});

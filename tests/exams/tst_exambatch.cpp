@@ -220,6 +220,84 @@ private slots:
         QCOMPARE(records(kim), 1);
     }
 
+    // Re-scoring an examination the member holds a record of never moves him past that record: a 일괄
+    // record promotes whatever its average, and a failing re-score leaves the promotion standing.
+    void rescoreKeepsTheRecordsPromotion_data()
+    {
+        QTest::addColumn<Mode>("first");
+        QTest::addColumn<int>("firstScore"); // 0: no score typed
+        QTest::addColumn<int>("rescore");
+        QTest::newRow("일괄 without scores, scored 80") << Mode::Batch << 0 << 80;
+        QTest::newRow("일괄 averaging 50, scored 70") << Mode::Batch << 50 << 70;
+        QTest::newRow("채점 passed, scored 40") << Mode::Scoring << 90 << 40;
+    }
+    void rescoreKeepsTheRecordsPromotion()
+    {
+        QFETCH(Mode, first);
+        QFETCH(int, firstScore);
+        QFETCH(int, rescore);
+        ExamBatch b;
+        b.list(9, day, first, {});
+        int i = find(b, kim);
+        b.setScore(i, 0, firstScore);
+        if (first == Mode::Scoring)
+            b.click(i, false);
+        b.commit();
+        QCOMPARE(rankOf(kim), QStringLiteral("05"));
+
+        b.list(9, day, Mode::Scoring, {});
+        i = find(b, kim);
+        QVERIFY(b.row(i).recorded());
+        b.setScore(i, 0, rescore);
+        b.click(i, false);
+        QCOMPARE(b.row(i).average, rescore);
+        QCOMPARE(b.row(i).target, QStringLiteral("05"));
+        b.commit();
+        QCOMPARE(rankOf(kim), QStringLiteral("05"));
+        QCOMPARE(count("SELECT Count(*) FROM T_심사 WHERE 회원번호 = '202301001' AND 심사명 = 9 AND 급품코드 = '05' AND 평균 = :a",
+                       {{"a", rescore}}),
+                 1);
+        QCOMPARE(records(kim), 1);
+    }
+
+    // A member examined today under one number cannot be promoted again today under another: the
+    // whole batch is refused with his name and the number, and the first record stays.
+    void secondNumberOnTheSameDateRefused()
+    {
+        ExamBatch b;
+        b.list(8, day, Mode::Batch, {});
+        b.setSelected(find(b, lee), false);
+        b.commit();
+        QCOMPARE(rankOf(kim), QStringLiteral("05"));
+
+        QCOMPARE(b.list(9, day, Mode::Batch, {}), 2);
+        QVERIFY(!b.row(find(b, kim)).recorded());
+        try {
+            b.commit();
+            QFAIL("a second examination of the day was written");
+        } catch (const ExamRefused& e) {
+            QVERIFY(e.message().contains(QStringLiteral("김태권")));
+            QVERIFY(e.message().contains(QStringLiteral("제8회")));
+        }
+        QCOMPARE(rankOf(kim), QStringLiteral("05"));
+        QCOMPARE(rankOf(lee), QStringLiteral("06"));
+        QCOMPARE(count("SELECT Count(*) FROM T_심사 WHERE 심사명 = 9"), 0);
+        QCOMPARE(count("SELECT Count(*) FROM T_심사 WHERE 회원번호 = '202301001' AND 심사명 = 8 AND 승급일자 = '2024-05-15'"), 1);
+        QCOMPARE(b.state(), ExamBatch::State::Insert);
+
+        // Without him the others are examined; a searched record moved onto his other date is refused too.
+        b.setSelected(find(b, kim), false);
+        QCOMPARE(b.commit(), 1);
+        QCOMPARE(rankOf(lee), QStringLiteral("07"));
+        b.list(10, QDate(2024, 6, 1), Mode::Batch, {});
+        b.setSelected(find(b, lee), false);
+        b.commit();
+        b.search(10, Mode::Batch, {});
+        b.setDate(find(b, kim), QStringLiteral("2024-05-15"));
+        QVERIFY_THROWS_EXCEPTION(ExamRefused, b.commit());
+        QCOMPARE(count("SELECT Count(*) FROM T_심사 WHERE 회원번호 = '202301001' AND 승급일자 = '2024-06-01' AND 심사명 = 10"), 1);
+    }
+
     // A record of another date does not hide a candidate, and he is listed once.
     void olderRecordsStillListed()
     {

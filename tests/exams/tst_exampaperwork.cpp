@@ -4,6 +4,7 @@
 
 #include "db/ProgramDir.h"
 #include "exams/ExamPaperwork.h"
+#include "exams/uPri0050.h"
 #include "exams/uPriSinchung.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace examfix;
@@ -239,6 +242,34 @@ private slots:
         QCOMPARE(ExamPaperwork::fillInvitation(rows, inv, job), 2);
         QCOMPARE(db::scalarText("SELECT f01 || '|' || f05 || '|' || f07 FROM print WHERE seqno = 1"),
                  QString("2024년 6월 8일 14시 5분|5급|토요일 14시 5분"));
+    }
+
+    // 심사 안내문 as the user works it: 조회, 발부 (the place is needed; the text is kept for next
+    // time), 자료생성.
+    void invitationScreen()
+    {
+        QDir().mkpath(ProgramDir::file("report"));
+        QVERIFY(QFile::copy(QStringLiteral(TAMRIN_SOURCE_DIR "/report/심사안내1.rpt"), ProgramDir::file("report/심사안내1.rpt")));
+        report::RecordingOutput out;
+        report::ReportOutput::install(&out);
+        addMember({"202301001", "김태권", "03", "05", "2023-01-10", {}, {}, {}, "a@x.kr", "010-1111-2222"});
+        TfPri0050 w;
+        w.btn_File->click();
+        QCOMPARE(m_db->dialogs().lastText(), QString("자료를 조회하세요."));
+        w.BitBtn0->click();
+        QCOMPARE(w.rows().size(), 1);
+        w.sim_place->clear();
+        w.btn_Print->click();
+        QCOMPARE(m_db->dialogs().lastText(), QString("심사장소를 입력하세요."));
+        QCOMPARE(out.runs.size(), 0);
+        w.sim_place->setText(QStringLiteral("본 체육관"));
+        w.sim_Main->setPlainText(QStringLiteral("품새 태극 4장"));
+        w.btn_Print->click();
+        QCOMPARE(out.runs.size(), 1);
+        QCOMPARE(db::scalarText("SELECT 심사 FROM T_가정통신문"), QString("품새 태극 4장"));
+        w.btn_File->click();
+        QVERIFY(QFile::exists(ProgramDir::file(QStringLiteral("인터넷통보자료/심사안내문/심사안내문.txt"))));
+        report::ReportOutput::install(nullptr);
     }
 
     void contentEveryRankSameAreas()

@@ -8,7 +8,9 @@
 #include "exams/uPriSimsaTongji.h"
 #include "exams/uSimsaEst.h"
 #include "exams/uSimsaInfoCode.h"
+#include "exams/uSimsaSinchungCode.h"
 #include "exams/uTrSet.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QCheckBox>
@@ -125,6 +127,24 @@ private slots:
         QVERIFY(w.btnInsert->isEnabled());
     }
 
+    // A member examined under number 7 on a day is not promoted again that day under number 8.
+    void secondExamOfTheDayRefused()
+    {
+        TfInp0011 w;
+        w.inToday1->setDate(QDate(2024, 1, 10));
+        QCOMPARE(w.edt_num->text(), QStringLiteral("8"));
+        w.btnInsertClick();
+        QCOMPARE(w.search_num->text(), QStringLiteral("검색인원 : 1"));
+        w.btnOkClick();
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().log[0].kind, QStringLiteral("warning"));
+        QVERIFY(m_db->dialogs().lastText().contains(QStringLiteral("김태권")));
+        QVERIFY(m_db->dialogs().lastText().contains(QStringLiteral("제7회")));
+        QCOMPARE(rankOf(kim), QStringLiteral("04"));
+        QCOMPARE(records(kim), 1);
+        QVERIFY(w.btnOk->isEnabled()); // the entries stay
+    }
+
     void itemNamesEdited()
     {
         TfExamSet w;
@@ -218,6 +238,26 @@ private slots:
         QCOMPARE(count("SELECT Count(*) FROM T_심사결과안내문 WHERE 급품코드 = '05' AND 심사결과안내1 = '축하합니다'"), 1);
         QCOMPARE(count("SELECT Count(*) FROM T_심사결과안내문"), 1);
         QCOMPARE(w.lst_Record->count(), 1);
+    }
+
+    // 급별심사 내용: read-only until 수정; a typed cell and area name are saved by 확인.
+    void rankContentScreen()
+    {
+        TfSimsaSinchungCode w;
+        QAbstractItemModel* m = w.model();
+        QVERIFY(m->rowCount() > 3);
+        QVERIFY(!w.edt_EstList[0]->isEnabled());
+        QVERIFY(!m->setData(m->index(3, 1), QStringLiteral("읽기만"), Qt::EditRole));
+        w.Btn_Edit->click();
+        QVERIFY(w.Btn_Confirm->isEnabled() && w.edt_EstList[0]->isEnabled());
+        QTest::keyClicks(w.edt_EstList[0], "Form");
+        QVERIFY(m->setData(m->index(3, 1), QStringLiteral("앞차기 연속"), Qt::EditRole));
+        w.Btn_Confirm->click();
+        QVERIFY(!w.Btn_Confirm->isEnabled() && w.Btn_Edit->isEnabled());
+        QCOMPARE(count("SELECT Count(*) FROM T_급별심사평가내용 WHERE 급품코드 = :c AND E1심사내용 = '앞차기 연속' AND 평가항목1 = 'Form'",
+                       {{"c", w.rows()[3].rankCode}}),
+                 1);
+        QCOMPARE(count("SELECT Count(*) FROM T_급별심사평가내용 WHERE 평가항목1 = 'Form'"), m->rowCount());
     }
 
     void trainingScreen()

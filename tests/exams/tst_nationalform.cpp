@@ -77,13 +77,36 @@ private slots:
     {
         const QList<Applicant> rows = twoApplicants();
         const NationalForm::OnlineFile file = NationalForm::onlineFile(rows, "7", "2024");
-        QCOMPARE(file.path, ProgramDir::file(QStringLiteral("심사접수/A한 -김관장-강남구-2024-7.txt")));
+        QCOMPARE(file.path, ProgramDir::file(QStringLiteral("심사접수/A한-김관장-강남구-2024-7.txt")));
         QCOMPARE(file.bytes, golden("심사접수.txt"));
         QVERIFY(file.unmapped.isEmpty());
         QVERIFY(NationalForm::writeOnlineFile(file));
         QFile written(file.path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), file.bytes);
+    }
+
+    // The name takes at most 4, 6 and 6 bytes of school, head and district: never padded, never half
+    // a syllable.
+    void onlineFileName_data()
+    {
+        QTest::addColumn<QString>("school");
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<QString>("district");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("short values") << "한" << "김철" << "" << "한-김철--2026-45.txt";
+        QTest::newRow("long enough") << "한빛태권도" << "김관장님" << "강남구청" << "한빛-김관장-강남구-2026-45.txt";
+        QTest::newRow("a syllable on the edge") << "A한빛" << "AB김관장" << "1구" << "A한-AB김관-1구-2026-45.txt";
+    }
+    void onlineFileName()
+    {
+        QFETCH(QString, school);
+        QFETCH(QString, head);
+        QFETCH(QString, district);
+        QFETCH(QString, name);
+        sqlExec("DELETE FROM T_도장정보");
+        db::run("INSERT INTO T_도장정보 (도장명, 관장명, 구) VALUES (:s, :h, :d)", {{"s", school}, {"h", head}, {"d", district}});
+        QCOMPARE(NationalForm::onlineFile({}, "45", "2026").path, ProgramDir::file(QStringLiteral("심사접수/") + name));
     }
 
     // A rank without a code keeps the record at 306 bytes and is named.
@@ -177,11 +200,11 @@ private slots:
         w.Edt_YYYY->setText("24");
         w.btnOnlineClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("해당년도를 4자리로 입력하세요."));
-        QVERIFY(!QFile::exists(ProgramDir::file(QStringLiteral("심사접수/A한 -김관장-강남구-24-7.txt"))));
+        QVERIFY(!QFile::exists(ProgramDir::file(QStringLiteral("심사접수/A한-김관장-강남구-24-7.txt"))));
         w.Edt_YYYY->setText("2024");
         w.btnOnlineClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("심사신청서 자료가 생성되었습니다."));
-        QFile f(ProgramDir::file(QStringLiteral("심사접수/A한 -김관장-강남구-2024-7.txt")));
+        QFile f(ProgramDir::file(QStringLiteral("심사접수/A한-김관장-강남구-2024-7.txt")));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), golden("심사접수.txt"));
     }

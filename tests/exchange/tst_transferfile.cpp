@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -277,6 +279,25 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QCOMPARE(screen.files(), QStringList());
         QCOMPARE(screen.imported(), QStringList{"홍길동"});
+        QCOMPARE(db::scalarText("SELECT 회원명 FROM T_회원 WHERE 회원번호 = '202405001'"), QString("홍길동"));
+    }
+
+    // As the user does it: the button with nothing chosen, then a click on the file and the button.
+    void importScreenDrivenByItsButton()
+    {
+        QVERIFY(cp949::writeFileAtomic(ProgramDir::file("입관자료/가가가.txt"), TransferFile::build(kRich)));
+        QVERIFY(cp949::writeFileAtomic(ProgramDir::file("입관자료/홍길동.txt"), TransferFile::build(kRich)));
+        TfDataReceive screen;
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QTest::mouseClick(screen.btn_Receive, Qt::LeftButton);
+        QCOMPARE(m_db->dialogs().lastText(), QString("입관 대상자를 선택하세요."));
+        const QRect second = screen.lst_Files->visualRect(screen.lst_Files->model()->index(1, 0));
+        QTest::mouseClick(screen.lst_Files->viewport(), Qt::LeftButton, {}, second.center());
+        QTest::mouseClick(screen.btn_Receive, Qt::LeftButton);
+        QCOMPARE(m_db->dialogs().lastText(), QString("입관 처리가 되었습니다."));
+        QCOMPARE(screen.imported(), QStringList{"홍길동"});
+        QCOMPARE(screen.files(), QStringList{"가가가.txt"});
         QCOMPARE(db::scalarText("SELECT 회원명 FROM T_회원 WHERE 회원번호 = '202405001'"), QString("홍길동"));
     }
 };

@@ -190,6 +190,21 @@ private slots:
         QCOMPARE(UnpaidList::list(f).lines.size(), 3);
     }
 
+    // A member enrolled in the reference month (even after the reference day) owes that month.
+    void enrolledInTheReferenceMonthIsListed()
+    {
+        addMember({"202402001", "새싹", "03", "2024-02-20"});
+        UnpaidList::Filter f;
+        f.reference = QDate(2024, 2, 15);
+        f.division = everyDivision();
+        for (UnpaidList::Mode mode : {UnpaidList::Mode::ThisMonth, UnpaidList::Mode::AnyMonth}) {
+            f.mode = mode;
+            const UnpaidList::Result r = UnpaidList::list(f);
+            QCOMPARE(r.lines.size(), 1);
+            QCOMPARE(r.lines[0].name + r.lines[0].months, QString("새싹 2"));
+        }
+    }
+
     // The month's payers and the earlier months of the year they owe (not before enrolment).
     void monthPayers()
     {

@@ -139,6 +139,21 @@ private slots:
         QCOMPARE(m_out.last().doc.pages.size(), 2);
     }
 
+    // Every month lands in its own box, the two-digit months of the autumn too.
+    void yearEndMonthsInTheirBoxes()
+    {
+        for (const char* m : {"202401", "202409", "202410", "202411", "202412"})
+            pay("202301001", m, "2024-03-05");
+        const QList<YearEndStatement::Line> all = YearEndStatement::list(QString(), everyDivision("T_회원.부별코드"));
+        QVERIFY(YearEndStatement::print({all[0]}, {0}, "2024", {}, report::Preview));
+        const auto r = printRows().value(0);
+        QStringList boxes;
+        for (int m = 14; m <= 25; ++m)
+            boxes << (r.value(QStringLiteral("f%1").arg(m)).isEmpty() ? "-" : "o");
+        QCOMPARE(boxes.join(QString()), QString("o-------oooo"));
+        QCOMPARE(r.value("f26"), QString("500,000 원"));
+    }
+
     void yearMustBeFourDigits_data()
     {
         QTest::addColumn<QString>("year");

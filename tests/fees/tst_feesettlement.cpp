@@ -55,6 +55,14 @@ private slots:
         QCOMPARE(months(byName), QStringList({"002:202404"}));
     }
 
+    // The enrolment month is settled at enrolment: it is not proposed even with no row for it.
+    void enrolmentMonthNotProposedEvenUnpaid()
+    {
+        FeeSettlement s;
+        QVERIFY(s.generate(QDate(2024, 2, 1), QDate(2024, 4, 1), QStringLiteral("가람"), everyDivision("T_회원.부별코드")));
+        QCOMPARE(months(s), QStringList({"001:202404"}));
+    }
+
     void periodAcrossYearsRefused()
     {
         FeeSettlement s;

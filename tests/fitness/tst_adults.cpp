@@ -2,6 +2,7 @@
 #include "FitnessFixture.h"
 
 #include "fitness/Adults.h"
+#include "fitness/uAdultEstimateCode.h"
 #include "fitness/uAdultLevel.h"
 #include "fitness/uAdultResult.h"
 #include "report/Report.h"
@@ -270,6 +271,26 @@ private slots:
         QCOMPARE(Adults::ranges("A03", "1")[0].v[9], 9999.0); // grade 5 open upwards, as a new row starts
         w.chk_FeMale->setChecked(true);
         QCOMPARE(w.model->rows(), 0);
+    }
+
+    // The item names: read-only until 수정, an empty name refused, the typed one saved by 확인.
+    void itemNameScreen()
+    {
+        TfAdultEstimateCode w;
+        QCOMPARE(w.model->rows(), 8);
+        QVERIFY(!w.model->type(1, 1, "읽기만"));
+        w.Btn_Edit->click();
+        QVERIFY(w.model->type(1, 1, "윗몸일으키기(회)"));
+        QVERIFY(w.model->type(2, 1, " "));
+        w.Btn_Save->click();
+        QCOMPARE(m_db->dialogs().log.last().caption, QString("확인요망"));
+        QVERIFY(w.Btn_Save->isEnabled());
+        QVERIFY(w.model->type(2, 1, "유연성"));
+        w.Btn_Save->click();
+        QVERIFY(!w.Btn_Save->isEnabled() && w.Btn_Edit->isEnabled());
+        QCOMPARE(Adults::itemNames().value(1), QString("윗몸일으키기(회)"));
+        QCOMPARE(Adults::itemNames().value(2), QString("유연성"));
+        QCOMPARE(w.model->text(1, 1), QString("윗몸일으키기(회)"));
     }
 };
 

@@ -7,7 +7,11 @@
 #include "report/ReportOutput.h"
 #include "ui/GridModel.h"
 
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QDateEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
 
@@ -150,6 +154,30 @@ private slots:
         QCOMPARE(w.chartPoints(), 2);
         w.dbcom_name->setCurrentIndex(w.dbcom_name->findText("나나나"));
         QCOMPARE(w.chartPoints(), 0);
+    }
+
+    // The graph's time axis is a real one: each point at its own day, labelled with its own date, and
+    // room left beside the first and last points for their values.
+    void graphOnARealDateAxis()
+    {
+        addMeasurement("202301001", "2025-03-15", {159.3, 30, 150});
+        TfBod0010 w;
+        w.selectPage(TfBod0010::PgGraph, true);
+        w.dbcom_name->setCurrentIndex(w.dbcom_name->findText("가나다"));
+        w.dbcom_set->setCurrentIndex(1); // 신장
+        auto* x = qobject_cast<QCategoryAxis*>(w.chart->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(x);
+        const QStringList days{"2025-03-02", "2025-03-15", "2025-05-02"};
+        QCOMPARE(x->categoriesLabels(), days);
+        auto* s = static_cast<QLineSeries*>(w.chart->chart()->series().first());
+        QCOMPARE(s->count(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(QDate::fromJulianDay(qint64(s->at(i).x())), QDate::fromString(days[i], Qt::ISODate));
+            QCOMPARE(x->endValue(days[i]), s->at(i).x());
+        }
+        QCOMPARE(s->at(1).y(), 159.3);
+        QVERIFY(!s->pointLabelsClipping());
+        QVERIFY(x->min() < s->at(0).x() && s->at(2).x() < x->max());
     }
 
     void printouts()

@@ -1,6 +1,7 @@
 // The obesity calculator and the band texts.
 #include "FitnessFixture.h"
 
+#include "fitness/Fitness.h"
 #include "fitness/Obesity.h"
 #include "fitness/uFat.h"
 #include "fitness/uSimpleFat.h"
@@ -37,6 +38,26 @@ private slots:
         QFETCH(QString, digits);
         QFETCH(QString, age);
         QCOMPARE(Obesity::ageText(digits, QDate(2025, 6, 10)), age);
+    }
+
+    // The band is looked up on the index itself, only the shown value has one decimal.
+    void bandAtItsEdges_data()
+    {
+        QTest::addColumn<double>("weight");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("119.46") << 53.757 << "119.5" << "과체중";
+        QTest::newRow("119.5") << 53.775 << "119.5" << "경도비만";
+        QTest::newRow("89.45") << 40.2525 << "89.5" << "저체중";
+    }
+    void bandAtItsEdges()
+    {
+        QFETCH(double, weight);
+        QFETCH(QString, shown);
+        QFETCH(QString, verdict);
+        const Obesity::Result r = Obesity::evaluate(150, weight, "남"); // standard weight 45
+        QCOMPARE(fitness::fmt1(r.index), shown);
+        QCOMPARE(r.verdict, verdict);
     }
 
     void bandTextsSavedToThatBandOnly()

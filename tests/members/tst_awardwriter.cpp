@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(AwardWriter::nextSerial(), 120);
     }
 
+    // The serial moves with the awards or not at all: awards left behind by a failed serial update
+    // would carry the numbers the next issue prints again.
+    void failedSerialUpdateWritesNoAward()
+    {
+        sqlExec("CREATE TRIGGER refuse BEFORE UPDATE ON T_도장정보 BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        QVERIFY_THROWS_EXCEPTION(db::Error, AwardWriter::record({award("202401001"), award("202401002")}, 120));
+        QCOMPARE(count("SELECT Count(*) FROM T_상장지급"), 0);
+        QCOMPARE(AwardWriter::nextSerial(), 120);
+    }
+
     // Numbers printed from a serial that has moved on since would be given twice.
     void staleSerialIsRefused()
     {

@@ -88,6 +88,23 @@ private slots:
         QCOMPARE(db::scalar("SELECT Count(*) FROM T_뱃지지급 WHERE 회원번호 = '202301004'").toInt(), 6);
     }
 
+    // Lines built for one month and written in another would give a second badge in that month: the
+    // issue refuses the whole batch, naming the member.
+    void secondBadgeOfAMonthRefused()
+    {
+        const QList<Badges::Line> march = Badges::proposals({}, QDate(2024, 3, 31));
+        give("202301001", "01", "2024-04-10");
+        try {
+            Badges::issue(march, QDate(2024, 4, 15));
+            QFAIL("a second badge of April was given");
+        } catch (const Badges::Refused& e) {
+            QVERIFY(e.message().contains(QStringLiteral("가없음")));
+            QVERIFY(e.message().contains(QStringLiteral("2024-04-10")));
+        }
+        QCOMPARE(db::scalar("SELECT Count(*) FROM T_뱃지지급 WHERE 지급일자 >= '2024-04-01'").toInt(), 1);
+        QCOMPARE(Badges::issue(Badges::proposals({}, QDate(2024, 3, 31)), QDate(2024, 3, 31)), 2);
+    }
+
     void orderCounts()
     {
         QList<int> counts;
@@ -110,6 +127,21 @@ private slots:
         const QList<Badges::Holding> onDay = Badges::holdings({}, true, QDate(2024, 2, 10));
         QCOMPARE(onDay.size(), 1);
         QCOMPARE(onDay[0].memberNo, QString("202301003"));
+    }
+
+    // The date of open lines is locked: they are given on the date they were proposed for.
+    void windowLocksTheIssueDate()
+    {
+        TfInp0020 w;
+        w.dtpk_Date->setDate(QDate(2024, 3, 31));
+        w.Btn_InsertClick();
+        QVERIFY(!w.dtpk_Date->isEnabled());
+        w.dtpk_Date->setDate(QDate(2024, 4, 1));
+        w.Btn_ConfirmClick();
+        QVERIFY(w.dtpk_Date->isEnabled());
+        QCOMPARE(db::scalar("SELECT Count(*) FROM T_뱃지지급 WHERE 지급일자 = '2024-03-31'").toInt(), 2);
+        QCOMPARE(db::scalar("SELECT Count(*) FROM T_뱃지지급 WHERE 지급일자 = '2024-04-01'").toInt(), 0);
+        QVERIFY(m_db->dialogs().log.isEmpty());
     }
 
     // The window: proposals, a line dropped by a click on its choice, confirm gives the rest.

@@ -2,11 +2,14 @@
 #include "members/PersonalPrintouts.h"
 #include "members/uPer0030.h"
 #include "members/uPer0040.h"
+#include "ui/MemberChooser.h"
 #include "db/Query.h"
 #include "report/ReportOutput.h"
 #include "support/TestDb.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
@@ -26,6 +29,16 @@ QString field(const QList<PersonalPrintouts::Section>& sections, int section, co
         if (l == label)
             return v;
     return QStringLiteral("<none>");
+}
+
+// Hangul arrives through the input method, one finished syllable at a time.
+void commitText(QWidget* w, const QString& text)
+{
+    for (const QChar c : text) {
+        QInputMethodEvent e;
+        e.setCommitString(QString(c));
+        QApplication::sendEvent(w, &e);
+    }
 }
 
 } // namespace
@@ -81,17 +94,43 @@ private slots:
     void registrationWindow()
     {
         TfPer0040 w;
-        QCOMPARE(w.com_Name->count(), 1);
+        w.com_Name->showAll();
+        QCOMPARE(w.com_Name->matches().size(), 1);
         QVERIFY(!w.run(0)); // nothing chosen: nothing shown
         QCOMPARE(m_out.runs.size(), 0);
-        w.com_Name->setCurrentIndex(0);
+        w.com_Name->choose(0);
         QVERIFY(w.run(0));
         QCOMPARE(m_out.runs.size(), 1);
         const QStringList texts = m_out.last().doc.texts();
         QVERIFY(texts.contains("회원명 : 오늘입관"));
         QVERIFY(texts.contains("수련비 납부 영수증"));
         w.rdo_All->click();
-        QCOMPARE(w.com_Name->count(), 2);
+        w.com_Name->showAll();
+        QCOMPARE(w.com_Name->matches().size(), 2);
+    }
+
+    // Two members of one name: the one chosen in the list is the one printed, on both screens.
+    void namesakesPrintTheChosenOne()
+    {
+        member("202503002", "박우진", "2025-03-15");
+        member("202503003", "박우진", "2025-03-15");
+        db::run("UPDATE T_회원 SET 주소 = '둘째 주소' WHERE 회원번호 = '202503003'");
+        TfPer0040 r;
+        commitText(r.com_Name, "박우진");
+        QCOMPARE(r.com_Name->matches().size(), 2);
+        r.com_Name->choose(1);
+        QVERIFY(r.run(0));
+        QStringList texts = m_out.last().doc.texts();
+        QVERIFY(texts.contains("202503003") && !texts.contains("202503002"));
+        QVERIFY(texts.contains("둘째 주소"));
+
+        TfPer0030 p;
+        p.chk_Parts[0]->setChecked(true);
+        commitText(p.com_Name, "박우진");
+        p.com_Name->choose(1);
+        QVERIFY(p.run(0));
+        texts = m_out.last().doc.texts();
+        QVERIFY(texts.contains("둘째 주소"));
     }
 
     void fitnessComparison()
@@ -129,7 +168,8 @@ private slots:
         QCOMPARE(m_db->dialogs().lastText(), QString("출력할 항목을 선택하세요."));
         w.chk_Parts[0]->setChecked(true);
         w.chk_Parts[1]->setChecked(true);
-        w.com_Name->setCurrentIndex(w.com_Name->findText("오늘입관"));
+        commitText(w.com_Name, "오늘입관");
+        w.com_Name->choose(0);
         QVERIFY(w.run(0));
         const QStringList texts = m_out.last().doc.texts();
         QVERIFY(texts.contains("신 상 명 세 서") && texts.contains("건 의 사 항 내 역") && texts.contains("차량 시간 조정"));

@@ -4,12 +4,14 @@
 #include "db/Query.h"
 #include "operations/ExerciseCatalogue.h"
 #include "operations/TrainingPlan.h"
+#include "operations/uMainTrain.h"
 #include "operations/uPlanPrint.h"
 #include "report/Report.h"
 #include "support/TestDb.h"
 #include "ui/ListPanel.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
@@ -426,6 +428,39 @@ private slots:
         subs.edit(s, "세부운동명", "앞차기");
         QVERIFY(subs.save().saved);
         QCOMPARE(db::scalarText("SELECT 세부운동명 FROM T_세부운동코드 WHERE 주운동코드 = 5 AND 세부운동코드 = 1"), QStringLiteral("앞차기"));
+    }
+
+    // 주운동/세부운동 등록 as the user works it: the toolbar adds a main exercise to the division's
+    // list, then acts on the sub-exercise list once that list's own button was used.
+    void exerciseScreen()
+    {
+        TfMainTrain w;
+        ListPanel* mains = w.mainPanel(0);
+        w.Btn_Insert->click();
+        QVERIFY(w.Btn_Ok->isEnabled() && !w.Btn_Insert->isEnabled());
+        RowSetModel* m = mains->model();
+        QVERIFY(m->setData(m->index(0, m->columnOf("반복구분")), "매일반복", Qt::EditRole));
+        QVERIFY(m->setData(m->index(0, m->columnOf("주운동코드")), "3", Qt::EditRole));
+        QVERIFY(m->setData(m->index(0, m->columnOf("범위")), "2", Qt::EditRole));
+        QVERIFY(m->setData(m->index(0, m->columnOf("주운동명")), "발차기", Qt::EditRole));
+        w.Btn_Ok->click();
+        QVERIFY(!w.Btn_Ok->isEnabled());
+        QCOMPARE(db::scalarText("SELECT 주운동명 & '/' & 반복구분 & '/' & 범위 FROM T_주운동코드 WHERE 부명 = :d AND 주운동코드 = 3",
+                                {{"d", div(1).name}}),
+                 QStringLiteral("발차기/매일반복/2"));
+
+        mains->setCurrentRow(0);
+        ListPanel* subs = w.subPanel(0);
+        subs->Btn_Insert->click();
+        QCOMPARE(w.active(), subs);
+        RowSetModel* sm = subs->model();
+        QVERIFY(sm->setData(sm->index(0, sm->columnOf("세부운동코드")), "1", Qt::EditRole));
+        QVERIFY(sm->setData(sm->index(0, sm->columnOf("세부운동명")), "앞차기", Qt::EditRole));
+        w.Btn_Ok->click();
+        QCOMPARE(db::scalarText("SELECT 세부운동명 FROM T_세부운동코드 WHERE 부명 = :d AND 주운동코드 = 3 AND 세부운동코드 = 1",
+                                {{"d", div(1).name}}),
+                 QStringLiteral("앞차기"));
+        QVERIFY(m_db->dialogs().log.isEmpty());
     }
 };
 
