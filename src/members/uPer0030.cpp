@@ -1,7 +1,7 @@
 #include "members/uPer0030.h"
 
 #include "db/Clock.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "members/PersonalPrintouts.h"
 #include "ui/Dialogs.h"
 #include "ui/MemberChooser.h"

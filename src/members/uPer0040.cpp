@@ -2,7 +2,7 @@
 
 #include "db/Clock.h"
 #include "db/Query.h"
-#include "members/MemberStatus.h"
+#include "db/MemberStatus.h"
 #include "members/PersonalPrintouts.h"
 #include "ui/MemberChooser.h"
 
