@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(int(refused.field), int(Partners::Field::Name));
         QCOMPARE(Partners::find("B002")->name, QString("한국무도사"));
 
-        const QString thumbs = QString::fromUtf8("ðð½"); // thumbs up with a skin tone
+        const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD"); // thumbs up with a skin tone: one character
         const QString name = QString(28, u'가') + thumbs + "끝";
         QCOMPARE(Partners::cashLineName(name), QString(28, u'가') + thumbs);
         QCOMPARE(Partners::cashLineName(QString(29, u'가') + thumbs), QString(29, u'가'));
