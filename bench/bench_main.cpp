@@ -14,7 +14,6 @@
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "db/Session.h"
 #include "fees/FeeMonthPage.h"
 #include "fees/FeeReceiptPage.h"
 #include "fees/FeeRegister.h"
@@ -100,7 +99,6 @@ bool prepareLargeSchool()
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return false;
     }
-    Session::reloadLastClosedMonth();
     g_floor = std::make_unique<Floor>(ProgramDir::databaseFile());
     return true;
 }

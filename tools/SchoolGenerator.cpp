@@ -12,7 +12,6 @@
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/ExamNumber.h"
-#include "db/Session.h"
 #include "exams/ExamBatch.h"
 #include "exchange/TransferFile.h"
 #include "exams/ExamNotices.h"
@@ -558,7 +557,6 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
     db::run("PRAGMA synchronous=FULL");
     db::run("PRAGMA wal_checkpoint(TRUNCATE)");
     Clock::setFixed(QDateTime(m_o.today, QTime(10, 0)));
-    Session::reloadLastClosedMonth();
     r.members = int(members.size());
     r.current = int(std::count_if(members.begin(), members.end(), [](const Member& m) { return !m.withdrawn; }));
     if (report)

@@ -10,7 +10,6 @@
 #include "db/ProgramDir.h"
 #include "report/NoticeFile.h"
 #include "db/SchoolInfo.h"
-#include "db/Session.h"
 #include "ui/Dialogs.h"
 #include "ui/InputLanguage.h"
 #include "ui/KeyboardFlow.h"
@@ -133,8 +132,6 @@ void TfMain::FormCreate()
         Dialogs::error(QStringLiteral("오류"), error, this);
         return;
     }
-    // Closed months must refuse changes from the start, not only after a closing in this session.
-    Session::reloadLastClosedMonth();
     SchoolInfo::ensureLetterRow();
     AutoBackup::start(this);
 

@@ -2,6 +2,7 @@
 
 #include "db/CodeTables.h"
 #include "db/Query.h"
+#include "db/TextWidths.h"
 #include "db/MeritPoints.h"
 
 namespace Absences {
@@ -36,8 +37,20 @@ QString reasonName(const QString& reasonText)
     return (at < 0 ? QString() : reasonText.mid(at + 1)).trimmed();
 }
 
+namespace {
+// A note or reason longer than its column, refused with the member named.
+void checkWidths(const Entry& e)
+{
+    for (const auto& [column, text] : {std::pair{QStringLiteral("비고"), e.note}, std::pair{QStringLiteral("비고2"), e.reason}})
+        if (QString p = db::widthProblem(QStringLiteral("T_결석"), column, text, column == u"비고" ? QStringLiteral("비고") : QStringLiteral("결석사유"));
+            !p.isEmpty())
+            throw db::Error(QStringLiteral("회원번호 %1 : %2").arg(e.memberNo, p), QStringLiteral("T_결석"));
+}
+} // namespace
+
 void add(const Entry& e, bool bookPenalty)
 {
+    checkWidths(e);
     db::run(QStringLiteral("Insert Into T_결석 "
                            "(회원번호, 결석일자, 결석사유코드, 비고, 비고2) "
                            "Values (:no, :Today, :Code, :Etc, :Etc2)"),
@@ -51,6 +64,7 @@ void add(const Entry& e, bool bookPenalty)
 
 void correct(const QString& memberNo, const QDate& date, const Entry& e)
 {
+    checkWidths(e);
     db::run(QStringLiteral("update T_결석 "
                            "set "
                            "결석사유코드 = :결석사유코드, "

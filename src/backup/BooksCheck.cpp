@@ -2,6 +2,7 @@
 
 #include "backup/DatabaseFile.h"
 #include "cashbook/MonthClosing.h"
+#include "cashbook/Partners.h"
 #include "db/DbError.h"
 #include "fees/FeePayments.h"
 #include "stats/MovementCounter.h"
@@ -41,6 +42,7 @@ QList<BooksCheck::Item> BooksCheck::run(const QString& file)
     items.append({QStringLiteral("자료 파일 무결성"), QStringLiteral("파일 1개"), damage.isEmpty() ? QStringList() : QStringList{damage}});
     items.append(checked(QStringLiteral("수련비 납부와 금전출납"), QStringLiteral("납부 %1건"), &FeePayments::linkFaults));
     items.append(checked(QStringLiteral("월마감 금액과 누계"), QStringLiteral("마감 %1개월"), &MonthClosing::chainFaults));
+    items.append(checked(QStringLiteral("거래처 거래와 금전출납"), QStringLiteral("거래 %1건"), &PartnerDeals::cashFaults));
     items.append(checked(QStringLiteral("인원현황과 휴관/퇴관 기록"), QStringLiteral("%1개 연도"), &MovementCounter::counterFaults));
     return items;
 }

@@ -5,7 +5,8 @@
 
 // The whole check of a school's data: the engine's integrity check of the database file, then the
 // books' own checks, each asked of the class that keeps the rule (fee rows and their cash-book lines,
-// the month-end closing chain, the movement counters against their logs).
+// the month-end closing chain, partner dealings and their cash lines, the movement counters against
+// their logs).
 class BooksCheck {
 public:
     struct Item {

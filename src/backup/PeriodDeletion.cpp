@@ -1,7 +1,7 @@
 #include "backup/PeriodDeletion.h"
 
 #include "db/Query.h"
-#include "db/Session.h"
+#include "fees/FeePayments.h"
 #include "db/MemberRecords.h"
 
 #include <QStringList>
@@ -40,15 +40,30 @@ void PeriodDeletion::deleteCashBook()
     db::run(QStringLiteral("DELETE FROM T_금전출납 "));
     db::run(QStringLiteral("DELETE FROM T_금전출납마감  "));
     tr.commit();
-    Session::reloadLastClosedMonth();
 }
 
 int PeriodDeletion::deleteFees(const QDate& from, const QDate& to)
 {
+    db::Transaction tx;
+    // The links of the rows going: a cash line belongs to the fee rows of its link paid on its own date.
+    QList<std::pair<QString, QString>> links; // link, day
+    {
+        db::Query rows(QStringLiteral("SELECT DISTINCT 회원번호, 순번, 납부일자 FROM T_수련비납부 "
+                                      "WHERE   납부일자 BETWEEN  :from납부일자 AND :to납부일자"));
+        rows.bind({{QStringLiteral("from납부일자"), from}, {QStringLiteral("to납부일자"), to}}).open();
+        while (rows.next())
+            links.append({FeePayments::feeLink(rows.str(QStringLiteral("회원번호")), int(rows.integer(QStringLiteral("순번")))),
+                          rows.str(QStringLiteral("납부일자"))});
+    }
     db::Query q;
     q << "DELETE FROM T_수련비납부 "
       << "WHERE   납부일자 BETWEEN  :from납부일자 AND :to납부일자";
-    return q.bind({{QStringLiteral("from납부일자"), from}, {QStringLiteral("to납부일자"), to}}).exec();
+    const int deleted = q.bind({{QStringLiteral("from납부일자"), from}, {QStringLiteral("to납부일자"), to}}).exec();
+    db::Query unlink(QStringLiteral("UPDATE T_금전출납 SET 수련비순번 = Null WHERE 일자 = :일자 AND 수련비순번 = :수련비순번"));
+    for (const auto& [link, day] : std::as_const(links))
+        unlink.bind({{QStringLiteral("일자"), day}, {QStringLiteral("수련비순번"), link}}).exec();
+    tx.commit();
+    return deleted;
 }
 
 int PeriodDeletion::deleteDailyStatus(const QDate& from, const QDate& to)

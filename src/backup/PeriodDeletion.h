@@ -18,6 +18,9 @@ public:
     static int deleteWithdrawn(const QDate& from, const QDate& to);
     // Every cash-book line and closing record, in one transaction; afterwards no month is closed.
     static void deleteCashBook();
+    // Fee rows paid in the period. Their cash-book lines stay (the money was taken, a closed month still
+    // matches its lines) but lose their fee link in the same transaction, so they become ordinary lines
+    // instead of lines of a payment that no longer exists.
     static int deleteFees(const QDate& from, const QDate& to);
     static int deleteDailyStatus(const QDate& from, const QDate& to);
 

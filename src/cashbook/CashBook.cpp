@@ -5,8 +5,10 @@
 #include "db/Query.h"
 #include "fees/FeePayments.h"
 #include "db/SchoolInfo.h"
+#include "db/TextWidths.h"
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -88,6 +90,9 @@ QStringList CashBook::subItems(const QString& mainItem)
 
 QString CashBook::closedMonthRefusal(const QDate& date, Action action)
 {
+    // A date that is no day has no month: it is wrong, not closed.
+    if (!date.isValid())
+        return QStringLiteral("일자가 바른 날짜가 아닙니다.\nYYYY-MM-DD 형식의 바른 날짜로 입력하세요.");
     if (!MonthClosing::isClosed(monthkey::monthKey(date)))
         return {};
     switch (action) {
@@ -98,12 +103,24 @@ QString CashBook::closedMonthRefusal(const QDate& date, Action action)
     return FeePayments::closedDeleteMessage(); // the fee window's wording, for every kind of line
 }
 
+QString CashBook::textProblem(const QString& mainItem, const QString& subItem, const QString& memo)
+{
+    for (const auto& [column, label, value] : {std::tuple{QStringLiteral("대항목"), QStringLiteral("주항목"), mainItem},
+                                               std::tuple{QStringLiteral("소항목"), QStringLiteral("소항목"), subItem},
+                                               std::tuple{QStringLiteral("적요"), QStringLiteral("적요"), memo}})
+        if (QString p = db::widthProblem(QStringLiteral("T_금전출납"), column, value, label); !p.isEmpty())
+            return p;
+    return {};
+}
+
 QString CashBook::addLine(const QDate& date, const QString& mainItem, const QString& subItem, bool income,
                           qint64 amount, const QString& memo, int* seq)
 {
+    if (QString p = textProblem(mainItem, subItem, memo); !p.isEmpty())
+        return p;
+    db::Transaction tx;
     if (QString refusal = closedMonthRefusal(date, Action::Add); !refusal.isEmpty())
         return refusal;
-    db::Transaction tx;
     const int n = nextSeq(date);
     db::run(QStringLiteral(" insert into T_금전출납 "
                            " (일자, 순번, 대항목, 소항목, 입금액,출금액,적요) "
@@ -119,6 +136,9 @@ QString CashBook::addLine(const QDate& date, const QString& mainItem, const QStr
 QString CashBook::updateLine(const QDate& date, int seq, const QString& mainItem, const QString& subItem, bool income,
                              qint64 amount, const QString& memo)
 {
+    if (QString p = textProblem(mainItem, subItem, memo); !p.isEmpty())
+        return p;
+    db::Transaction tx;
     if (QString refusal = closedMonthRefusal(date, Action::Edit); !refusal.isEmpty())
         return refusal;
     const std::optional<CashLine> line = lineAt(date, seq);
@@ -130,19 +150,24 @@ QString CashBook::updateLine(const QDate& date, int seq, const QString& mainItem
                            "where 일자 = :일자 and 순번 = :순번 "),
             {{"대항목", mainItem}, {"소항목", subItem}, {"입금액", income ? amount : 0},
              {"출금액", income ? 0 : amount}, {"적요", memo}, {"일자", db::dateText(date)}, {"순번", seq}});
+    tx.commit();
     return {};
 }
 
 QString CashBook::deleteLine(const QDate& date, int seq)
 {
+    db::Transaction tx;
     const std::optional<CashLine> line = lineAt(date, seq);
     if (!line)
         return QStringLiteral("삭제할 금전출납 자료가 없습니다.\n다른 화면에서 지워졌을 수 있습니다.");
-    if (isFeeLink(line->feeLink))
-        return deleteFeeLine(date, seq);
+    if (isFeeLink(line->feeLink)) {
+        const QString refusal = deleteFeeLine(date, seq);
+        if (refusal.isEmpty())
+            tx.commit();
+        return refusal;
+    }
     if (QString refusal = closedMonthRefusal(date, Action::Delete); !refusal.isEmpty())
         return refusal;
-    db::Transaction tx;
     db::run(QStringLiteral("Delete From T_금전출납 Where 일자=:일자 And 순번=:순번 "),
             {{"일자", db::dateText(date)}, {"순번", seq}});
     if (line->mainItem == kPartnerItem && db::tableExists(QStringLiteral("T_거래")))
@@ -154,6 +179,7 @@ QString CashBook::deleteLine(const QDate& date, int seq)
 
 QString CashBook::deleteFeeLine(const QDate& date, int seq)
 {
+    db::Transaction tx;
     if (QString refusal = closedMonthRefusal(date, Action::Delete); !refusal.isEmpty())
         return refusal;
     // The fee service pairs the line with exactly its own payment (several months paid on one day
@@ -167,6 +193,7 @@ QString CashBook::deleteFeeLine(const QDate& date, int seq)
         else if (e.kind() != FeeError::Kind::NotFound)
             return e.message();
     }
+    tx.commit();
     return {};
 }
 

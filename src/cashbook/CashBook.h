@@ -39,11 +39,14 @@ public:
     static QStringList mainItems();                        // names of the categories 000..999
     static QStringList subItems(const QString& mainItem);  // details of the category with that name
 
-    // Ordinary lines. Lines of a closed month are not changed: the refusal message is returned
+    // Ordinary lines. Lines of a closed month (read inside the write) and lines without a valid date
+    // are not changed: the refusal message is returned
     // (empty when done), as for a line that no longer exists and for a change of a fee line's amount
     // (fee lines change only through FeePayments). Database failures throw db::Error.
     enum class Action { Add, Edit, Delete };
     static QString closedMonthRefusal(const QDate& date, Action action);
+    // A main item, sub item or memo longer than its column; empty when all fit.
+    static QString textProblem(const QString& mainItem, const QString& subItem, const QString& memo);
     static QString addLine(const QDate& date, const QString& mainItem, const QString& subItem, bool income,
                            qint64 amount, const QString& memo, int* seq = nullptr);
     static QString updateLine(const QDate& date, int seq, const QString& mainItem, const QString& subItem,

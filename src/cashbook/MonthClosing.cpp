@@ -3,7 +3,7 @@
 #include "db/MonthKey.h"
 #include "db/Clock.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "text/Money.h"
 
 namespace {
@@ -23,12 +23,11 @@ bool isWholeNumber(const QString& text, qint64* out)
 
 QString MonthClosing::lastClosed()
 {
-    Session::reloadLastClosedMonth();
-    const QString l = Session::lastClosedMonth();
+    const QString l = db::lastClosedMonth();
     return l == QStringLiteral("000000") ? QString() : l;
 }
 
-bool MonthClosing::isClosed(const QString& monthKey) { return Session::isClosedMonth(monthKey); }
+bool MonthClosing::isClosed(const QString& monthKey) { return db::isClosedMonth(monthKey); }
 
 MonthClosing::GuardResult MonthClosing::guard()
 {
@@ -67,11 +66,12 @@ QString MonthClosing::checkClose(const QString& m)
 
 void MonthClosing::close(const QString& m)
 {
+    // Checked and summed inside the transaction: another program on the file may have closed the
+    // month or added a line to it a moment ago.
+    db::Transaction tx;
     if (const QString refusal = checkClose(m); !refusal.isEmpty())
         throw ClosingRefused(refusal);
     const auto [income, expense] = monthTotals(m);
-
-    db::Transaction tx;
     db::run(QStringLiteral(" UPDATE T_금전출납마감 "
                            " SET 당월차변금액 =:당월차변금액,   "
                            "     당월대변금액 =:당월대변금액,   "
@@ -97,7 +97,6 @@ void MonthClosing::close(const QString& m)
             {{"마감연월", monthkey::nextMonth(m)}, {"당월차변금액", 0}, {"당월대변금액", 0},
              {"차변누계금액", accIncome}, {"대변누계금액", accExpense}, {"마감여부", "0"}});
     tx.commit();
-    Session::reloadLastClosedMonth();
 }
 
 QString MonthClosing::checkCancel(const QString& m)
@@ -119,9 +118,9 @@ QString MonthClosing::checkCancel(const QString& m)
 
 void MonthClosing::cancel(const QString& m)
 {
+    db::Transaction tx;
     if (const QString refusal = checkCancel(m); !refusal.isEmpty())
         throw ClosingRefused(refusal);
-    db::Transaction tx;
     db::run(QStringLiteral(" UPDATE T_금전출납마감 "
                            " SET 차변누계금액 = 차변누계금액 - 당월차변금액,   "
                            "     대변누계금액 = 대변누계금액 - 당월대변금액,   "
@@ -132,7 +131,6 @@ void MonthClosing::cancel(const QString& m)
     db::run(QStringLiteral(" DELETE FROM T_금전출납마감 "
                            " WHERE  마감연월  > :마감연월 "), {{"마감연월", m}});
     tx.commit();
-    Session::reloadLastClosedMonth();
 }
 
 std::optional<MonthClosing::Opening> MonthClosing::opening()
@@ -200,11 +198,11 @@ void requireOpeningEditable()
 
 void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expense)
 {
+    db::Transaction tx;
     requireOpeningEditable();
     if (const QString refusal = checkOpening(month, QString::number(income), QString::number(expense), nullptr);
         !refusal.isEmpty())
         throw ClosingRefused(refusal);
-    db::Transaction tx;
     // Until the month after it is closed the chain holds only the opening and the open month after it,
     // so the whole table is replaced: the opening month closed, the month after it open with the same
     // accumulated figures.
@@ -218,14 +216,14 @@ void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expen
     db::run(ins, {{"마감연월", monthkey::nextMonth(month.trimmed())}, {"당월차변금액", 0}, {"당월대변금액", 0},
                   {"차변누계금액", income}, {"대변누계금액", expense}, {"마감여부", "0"}});
     tx.commit();
-    Session::reloadLastClosedMonth();
 }
 
 void MonthClosing::removeOpening()
 {
+    db::Transaction tx;
     requireOpeningEditable();
     db::run(QStringLiteral(" DELETE FROM  T_금전출납마감 "));
-    Session::reloadLastClosedMonth();
+    tx.commit();
 }
 
 MonthClosing::Totals MonthClosing::monthTotals(const QString& m)

@@ -27,12 +27,12 @@ public:
     static GuardResult guard();
 
     static QString lastClosed();          // MAX of the closed months read now, empty when none
-    static bool isClosed(const QString& monthKey); // at or before the last closed month (Session's value)
+    static bool isClosed(const QString& monthKey); // at or before the last closed month, read now
 
     // Closing of month M. check* return the refusal message (empty when the work may go on). close and
     // cancel check again themselves (ClosingRefused): only the month after the last closed one closes,
     // only the last closed month reopens and never the opening month. Each runs in one transaction,
-    // throws db::Error on failure and reloads the session value.
+    // throws db::Error on failure.
     static QString checkClose(const QString& m);
     static void close(const QString& m);
     static QString checkCancel(const QString& m);

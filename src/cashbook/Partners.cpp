@@ -2,6 +2,11 @@
 
 #include "cashbook/CashBook.h"
 #include "db/Query.h"
+#include "db/TextWidths.h"
+#include "text/Money.h"
+
+#include <QSet>
+#include <tuple>
 
 namespace {
 
@@ -44,8 +49,6 @@ std::optional<qint64> wholeNumber(const QString& typed, int maxDigits)
 
 constexpr int kQuantityDigits = 5;
 constexpr int kMoneyDigits = 12;
-constexpr int kStandardLength = 10;
-constexpr int kMemoLength = 200;
 
 } // namespace
 
@@ -83,6 +86,11 @@ Partners::Refusal Partners::save(const Partner& p, const QString& oldCode)
         return {QStringLiteral("거래처코드는 4자리로 입력하세요."), Field::Code};
     if (p.name.trimmed().isEmpty())
         return {QStringLiteral("거래처명을 입력하세요."), Field::Name};
+    const QString texts[] = {code, p.name.trimmed(), p.bizNo, p.owner, p.address, p.zip, p.bizType, p.bizItem, p.phone1, p.phone2};
+    const char* columns[] = {"거래처코드", "거래처명", "사업자번호", "성명", "주소", "우편번호", "업태", "종목", "전화1", "전화2"};
+    for (int i = 0; i < 10; ++i)
+        if (QString problem = db::widthProblem(QStringLiteral("T_거래처"), QString::fromUtf8(columns[i]), texts[i]); !problem.isEmpty())
+            return {problem, i == 1 ? Field::Name : Field::None};
     if (code != oldCode && find(code))
         return {QStringLiteral("동일한 코드 존재합니다."), Field::Code};
     if (!oldCode.isEmpty() && code != oldCode && hasDealings(oldCode))
@@ -123,7 +131,7 @@ QStringList Partners::entries(const QString& separator)
 
 QString Partners::codeOf(const QString& entry) { return entry.left(kCodeLength); }
 
-QString Partners::cashLineName(const QString& name) { return name.trimmed().left(29).trimmed(); }
+QString Partners::cashLineName(const QString& name) { return db::cutChars(name.trimmed(), 29).trimmed(); }
 
 // ---------------------------------------------------------------- dealings
 
@@ -175,6 +183,55 @@ QString PartnerDeals::supplyText(const QString& quantity, const QString& price)
     return QString::number(*q * *p);
 }
 
+QStringList PartnerDeals::cashFaults(int* checked)
+{
+    struct Dealing {
+        QString day, partner;
+        bool income = false;
+        int cashSeq = 0;
+        qint64 supply = 0;
+    };
+    QList<Dealing> dealings;
+    {
+        db::Query q(QStringLiteral("SELECT 일자, 거래처코드, 수지, 금전출납순번, Sum(공급가액) AS 합계 FROM T_거래 "
+                                   "GROUP BY 일자, 거래처코드, 수지, 금전출납순번 ORDER BY 일자, 거래처코드, 수지"));
+        q.open();
+        while (q.next())
+            dealings.append({q.str("일자"), q.str("거래처코드"), q.str("수지") == directionCode(true), int(q.integer("금전출납순번")),
+                             q.integer("합계")});
+    }
+    if (checked)
+        *checked = int(dealings.size());
+    QStringList faults;
+    QSet<QString> used;
+    for (const Dealing& d : std::as_const(dealings)) {
+        const QString what = QStringLiteral("거래 %1 거래처 %2 %3 (공급가액 합계 %4원)")
+                                 .arg(d.day, d.partner, d.income ? QStringLiteral("입금") : QStringLiteral("출금"), moneyText(d.supply));
+        db::Query line(QStringLiteral("SELECT 대항목, 입금액, 출금액 FROM T_금전출납 WHERE 일자 = :일자 AND 순번 = :순번"));
+        line.bind({{"일자", d.day}, {"순번", d.cashSeq}}).open();
+        if (!line.next()) {
+            faults << what + QStringLiteral(" : 금전출납 순번 %1 의 줄이 없습니다.").arg(d.cashSeq);
+            continue;
+        }
+        used.insert(d.day + u'/' + QString::number(d.cashSeq));
+        const qint64 amount = d.income ? line.integer("입금액") : line.integer("출금액");
+        const qint64 other = d.income ? line.integer("출금액") : line.integer("입금액");
+        if (line.str("대항목") != CashBook::kPartnerItem)
+            faults << what + QStringLiteral(" : 금전출납 순번 %1 은(는) 거래처출납관리 줄이 아닙니다.").arg(d.cashSeq);
+        else if (amount != d.supply || other != 0)
+            faults << what + QStringLiteral(" : 금전출납 순번 %1 의 금액 %2원이 합계와 다릅니다.").arg(d.cashSeq).arg(moneyText(amount + other));
+    }
+    db::Query lines(QStringLiteral("SELECT 일자, 순번, 입금액, 출금액 FROM T_금전출납 WHERE 대항목 = :대항목 ORDER BY 일자, 순번"));
+    lines.bind("대항목", CashBook::kPartnerItem).open();
+    while (lines.next())
+        if (!used.contains(lines.str("일자") + u'/' + QString::number(lines.integer("순번"))))
+            faults << QStringLiteral("금전출납 %1 순번 %2 (%3원) : 이 거래처출납관리 줄의 거래 내역이 없습니다.")
+                          .arg(lines.str("일자"))
+                          .arg(lines.integer("순번"))
+                          .arg(moneyText(lines.integer("입금액") + lines.integer("출금액")));
+    return faults;
+}
+
 PartnerDeals::Result PartnerDeals::check(const Entry& e)
 {
     const struct {
@@ -189,10 +246,12 @@ PartnerDeals::Result PartnerDeals::check(const Entry& e)
     for (const auto& r : required)
         if (r.text.trimmed().isEmpty())
             return {QString::fromUtf8(r.missing), r.field};
-    if (e.standard.trimmed().size() > kStandardLength)
-        return {QStringLiteral("규격은 10자까지 입력하세요."), Field::Standard};
-    if (e.memo.size() > kMemoLength)
-        return {QStringLiteral("비고는 200자까지 입력하세요."), Field::Memo};
+    for (const auto& [column, label, value, field] :
+         {std::tuple{QStringLiteral("품목"), QStringLiteral("품목"), e.item.trimmed(), Field::Item},
+          std::tuple{QStringLiteral("규격"), QStringLiteral("규격"), e.standard.trimmed(), Field::Standard},
+          std::tuple{QStringLiteral("적요"), QStringLiteral("비고"), e.memo, Field::Memo}})
+        if (QString p = db::widthProblem(QStringLiteral("T_거래"), column, value, label); !p.isEmpty())
+            return {p, field};
     if (!wholeNumber(e.quantity, kQuantityDigits))
         return {QStringLiteral("수량은 다섯 자리까지의 숫자로 입력하세요."), Field::Quantity};
     if (!wholeNumber(e.price, kMoneyDigits))
@@ -247,10 +306,10 @@ PartnerDeals::Result PartnerDeals::add(const QDate& date, const QString& partner
         return {QStringLiteral("거래처를 선택하세요."), Field::Partner};
     if (Result r = check(e); !r.ok())
         return r;
+    db::Transaction tx;
     if (const QString refusal = CashBook::closedMonthRefusal(date, CashBook::Action::Add); !refusal.isEmpty())
         return {refusal};
     const QString day = db::dateText(date);
-    db::Transaction tx;
     const int seq = db::scalar(QStringLiteral("Select Max(순번) From T_거래 Where 일자=:일자 and 거래처코드=:거래처코드 "),
                                {{"일자", day}, {"거래처코드", partner}})
                         .toInt() + 1;
@@ -271,6 +330,7 @@ PartnerDeals::Result PartnerDeals::update(const QDate& date, const QString& part
 {
     if (Result r = check(e); !r.ok())
         return r;
+    db::Transaction tx;
     if (const QString refusal = CashBook::closedMonthRefusal(date, CashBook::Action::Edit); !refusal.isEmpty())
         return {refusal};
     const QString day = db::dateText(date);
@@ -280,7 +340,6 @@ PartnerDeals::Result PartnerDeals::update(const QDate& date, const QString& part
         return {QStringLiteral("수정할 거래 내역이 없습니다.")};
     const DealLine old = readLine(q);
     q.close();
-    db::Transaction tx;
     db::run(QStringLiteral("update T_거래 set 품목 =:품목,규격 =:규격, 수량 =:수량, 단가 =:단가, 공급가액 =:공급가액, 세액 =:세액, 적요 =:적요 "
                            " where 일자=:일자 and 순번=:순번 and 거래처코드 =:거래처코드 "),
             {{"품목", e.item.trimmed()}, {"규격", e.standard.trimmed()}, {"수량", number(e.quantity)},
@@ -293,6 +352,7 @@ PartnerDeals::Result PartnerDeals::update(const QDate& date, const QString& part
 
 PartnerDeals::Result PartnerDeals::remove(const QDate& date, const QString& partner, int seq)
 {
+    db::Transaction tx;
     if (const QString refusal = CashBook::closedMonthRefusal(date, CashBook::Action::Delete); !refusal.isEmpty())
         return {refusal};
     const QString day = db::dateText(date);
@@ -302,7 +362,6 @@ PartnerDeals::Result PartnerDeals::remove(const QDate& date, const QString& part
         return {};
     const DealLine old = readLine(q);
     q.close();
-    db::Transaction tx;
     db::run(QStringLiteral("Delete From T_거래 Where 일자=:일자 And 순번=:순번 And 거래처코드=:거래처코드 "),
             {{"일자", day}, {"순번", seq}, {"거래처코드", partner}});
     syncCashLine(date, partner, old.income, old.cashSeq);

@@ -96,6 +96,11 @@ int cashSeqOf(const QDate& date, const QString& partner, bool income); // 0 when
 // 수량 × 단가 as text when both are whole numbers, otherwise empty (the field keeps its value).
 QString supplyText(const QString& quantity, const QString& price);
 
+// The books' own check: each dealing's cash line (per partner, date and direction) holds the sum of its
+// goods lines' 공급가액, and every partner cash line has goods lines. One Korean text per fault;
+// *checked = the dealings read.
+QStringList cashFaults(int* checked = nullptr);
+
 Result check(const Entry& e);
 Result add(const QDate& date, const QString& partner, bool income, const Entry& e);
 Result update(const QDate& date, const QString& partner, int seq, const Entry& e);

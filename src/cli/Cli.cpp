@@ -11,7 +11,6 @@
 #include "db/MonthKey.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "exchange/UploadFiles.h"
 #include "fees/PaymentNotices.h"
@@ -77,7 +76,8 @@ QDate dateOption(const Args& a, const QString& name, const QDate& otherwise)
 {
     if (!a.options.contains(name))
         return otherwise;
-    const QDate d = QDate::fromString(a.options.value(name).trimmed(), Qt::ISODate);
+    // Exactly the ten characters of a day: "2024-03-01xyz" is a typing slip, not 1 March.
+    const QDate d = QDate::fromString(a.options.value(name).trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!d.isValid())
         fail(name + QStringLiteral(" 의 날짜를 YYYY-MM-DD 로 주세요: ") + a.options.value(name), Usage);
     return d;
@@ -120,7 +120,6 @@ public:
         if (!db::openDatabase(file, &why))
             fail(why);
         m_opened = true;
-        Session::reloadLastClosedMonth();
     }
     ~OpenDatabase()
     {
@@ -224,6 +223,10 @@ int notices(const Args& a, QTextStream& out)
     if (!file.save(&why))
         fail(why);
     out << QDir::toNativeSeparators(file.path()) << QStringLiteral(" 파일이 생성되었습니다. (%1줄)").arg(file.lineCount()) << Qt::endl;
+    if (const cp949::Losses lost = file.losses(); !lost.isEmpty()) {
+        out << lost.message() << Qt::endl;
+        return CharactersLost;
+    }
     return Ok;
 }
 
@@ -304,8 +307,9 @@ QString help(const QString& command)
         return QStringLiteral(
             "사용법: tamrin-cli check\n"
             "  자료 파일의 무결성과 장부를 검사합니다: 수련비 납부마다 금전출납 줄이 꼭 하나 있는지,\n"
-            "  마감한 달의 금액이 그 달 줄의 합계와 같고 누계가 다음 달로 이어지는지, 인원현황의 휴관/퇴관 수가\n"
-            "  기록과 같은지. 검사한 것과 맞지 않는 것을 표로 보여 줍니다. 맞지 않는 것이 있으면 종료 코드 1.\n");
+            "  마감한 달의 금액이 그 달 줄의 합계와 같고 누계가 다음 달로 이어지는지, 거래처 거래마다 금전출납 줄이\n"
+            "  품목 공급가액의 합계와 같은지, 인원현황의 휴관/퇴관 수가 기록과 같은지.\n"
+            "  검사한 것과 맞지 않는 것을 표로 보여 줍니다. 맞지 않는 것이 있으면 종료 코드 1.\n");
     if (command == QLatin1String("notices"))
         return QStringLiteral(
             "사용법: tamrin-cli notices 종류 [--division 부별코드]\n"
@@ -316,7 +320,9 @@ QString help(const QString& command)
             "  수련생자료                                         다니는 수련생의 기록 (휴관 제외)\n"
             "  통신문                                             다니는 수련생 중 E-mail이 있는 사람\n"
             "  SMS                                                다니는 수련생 모두\n"
-            "  --division 에는 부별코드(예: 05)나 유치부, 초등부, 중고/일반 을 줍니다 (기본: 전체).\n");
+            "  --division 에는 부별코드(예: 05)나 유치부, 초등부, 중고/일반 을 줍니다 (기본: 전체).\n"
+            "  CP949로 쓸 수 없는 글자(일부 한자, 이모지 등)는 파일에 '?'로 기록되고, 그 회원과 내용을 보여 준 뒤\n"
+            "  종료 코드 3 으로 끝납니다.\n");
     if (command == QLatin1String("export"))
         return QStringLiteral(
             "사용법: tamrin-cli export 목록 --csv 파일\n"
@@ -331,7 +337,8 @@ QString help(const QString& command)
         "  notices  통보 파일을 만듭니다\n"
         "  export   목록을 CSV 파일로 저장합니다\n"
         "  --program-dir  프로그램 폴더 (기본: tamrin-cli 가 있는 폴더)\n"
-        "  명령마다 --help 로 자세한 사용법을 봅니다. 종료 코드: 0 성공, 1 실패, 2 잘못된 명령.\n");
+        "  명령마다 --help 로 자세한 사용법을 봅니다.\n"
+        "  종료 코드: 0 성공, 1 실패, 2 잘못된 명령, 3 파일은 만들었으나 CP949로 쓸 수 없는 글자가 '?'로 바뀜.\n");
 }
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err)

@@ -11,10 +11,11 @@ class QTextStream;
 //   tamrin-cli notices KIND [--division CODE] ...
 //   tamrin-cli export LIST --csv FILE ...
 //
-// Exit codes: 0 done, 1 the work failed or the check found faults, 2 the command line was wrong.
+// Exit codes: 0 done, 1 the work failed or the check found faults, 2 the command line was wrong,
+// 3 the file was written but characters CP949 cannot hold became "?" (listed on the output).
 namespace cli {
 
-enum Exit { Ok = 0, Failed = 1, Usage = 2 };
+enum Exit { Ok = 0, Failed = 1, Usage = 2, CharactersLost = 3 };
 
 // Runs one command line (without the program's name). Uses the open database when it is the one of
 // the chosen program folder; otherwise opens it for the command and closes it after.

@@ -3,6 +3,7 @@
 #include "db/Clock.h"
 #include "db/CodeTables.h"
 #include "db/Query.h"
+#include "db/TextWidths.h"
 #include "db/MeritPoints.h"
 
 namespace AwardWriter {
@@ -17,6 +18,17 @@ void record(const QList<Award>& awards, qint64 firstSerial, bool meritEntry)
 {
     if (awards.isEmpty())
         return;
+    for (const Award& a : awards) {
+        if (!a.date.isValid())
+            throw db::Error(QStringLiteral("회원번호 %1 : 지급일자가 바른 날짜가 아닙니다. YYYY-MM-DD 형식의 바른 날짜로 입력하세요.")
+                                .arg(a.memberNo),
+                            QStringLiteral("T_상장지급"));
+        for (const auto& [column, text] : {std::pair{QStringLiteral("비고"), a.remark},
+                                           std::pair{QStringLiteral("비고2"), codes::itemText(a.code, a.name)}})
+            if (QString p = db::widthProblem(QStringLiteral("T_상장지급"), column, text, column == u"비고" ? column : QStringLiteral("상장명"));
+                !p.isEmpty())
+                throw db::Error(QStringLiteral("회원번호 %1 : %2").arg(a.memberNo, p), QStringLiteral("T_상장지급"));
+    }
     // The numbers were printed as the serial stood; another issue since would give them twice.
     if (nextSerial() != firstSerial)
         throw db::Error(QStringLiteral("상장 번호가 그 사이에 바뀌었습니다. 다시 발부하세요."), QStringLiteral("T_도장정보.상장발부"));

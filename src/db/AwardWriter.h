@@ -24,7 +24,8 @@ struct Award {
 qint64 nextSerial();
 
 // One award row each, 순번 one above the member's largest, certificates numbered from firstSerial in
-// order; 상장발부 ends one above the last. With meritEntry, an award named like a merit item also books
+// order; 상장발부 ends one above the last. An award without a real date or with a text longer than its
+// column is refused. With meritEntry, an award named like a merit item also books
 // that item today. One transaction (a savepoint inside the caller's); throws db::Error, writing nothing,
 // also when the stored serial is no longer firstSerial.
 void record(const QList<Award>& awards, qint64 firstSerial, bool meritEntry = false);

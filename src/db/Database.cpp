@@ -3,7 +3,6 @@
 #include "db/JetSql.h"
 #include "db/Query.h"
 #include "db/Schema.h"
-#include "db/Session.h"
 
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -29,7 +28,6 @@ bool pragma(QSqlDatabase& d, const QString& text, QString* error)
 bool openDatabase(const QString& file, QString* error)
 {
     closeDatabase();
-    Session::forgetLastClosedMonth(); // another file, other books
     QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
     d.setDatabaseName(file);
     d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -44,9 +42,13 @@ bool openDatabase(const QString& file, QString* error)
             registerJetFunctions(h);
     }
     // Money records must survive a power cut: WAL with full sync.
+    // The first statement reads the file: one that is no database (or is damaged) fails here.
     if (!pragma(d, QStringLiteral("PRAGMA journal_mode=WAL"), error) || !pragma(d, QStringLiteral("PRAGMA synchronous=FULL"), error)
-        || !pragma(d, QStringLiteral("PRAGMA foreign_keys=OFF"), error))
+        || !pragma(d, QStringLiteral("PRAGMA foreign_keys=OFF"), error)) {
+        if (error)
+            *error = QStringLiteral("자료 파일이 아니거나 손상된 파일입니다: %1\n%2").arg(file, *error);
         return false;
+    }
     QString schemaError;
     if (!Schema::ensure(&schemaError)) {
         if (error)
@@ -58,7 +60,6 @@ bool openDatabase(const QString& file, QString* error)
 
 void closeDatabase()
 {
-    Session::forgetLastClosedMonth();
     if (!QSqlDatabase::contains(kConnection))
         return;
     {

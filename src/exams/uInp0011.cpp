@@ -103,9 +103,16 @@ public:
                 return false;
         } else if (c >= Col::ColE1 && c < Col::ColAttendance) {
             bool ok = false;
-            const int n = v.toInt(&ok);
-            if (!ok)
+            const int n = v.toString().trimmed().toInt(&ok);
+            if (!ok) {
+                // Said, not dropped: the user would think the score was taken.
+                const ExamBatch::Row& r = m_batch.row(row);
+                Dialogs::error(QStringLiteral("확인요망"),
+                               QStringLiteral("%1(%2) : %3 '%4' 은(는) 숫자로 입력하세요.")
+                                   .arg(r.name, r.memberNo, m_items.value(c - Col::ColE1), v.toString().trimmed()),
+                               qobject_cast<QWidget*>(QObject::parent()));
                 return false;
+            }
             m_batch.setScore(row, c - Col::ColE1, n);
         } else if (c == Col::ColTarget) {
             m_batch.setTarget(row, v.toString());

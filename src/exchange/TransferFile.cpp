@@ -7,6 +7,7 @@
 #include "db/MemberStatus.h"
 #include "stats/MovementCounter.h"
 #include "text/Cp949.h"
+#include "text/Money.h"
 
 #include <QDir>
 #include <cmath>
@@ -208,9 +209,10 @@ QList<QStringList> TransferFile::withdrawnMembers(const QString& name, const QDa
     return rows;
 }
 
-QByteArray TransferFile::build(const QString& memberNo)
+QByteArray TransferFile::build(const QString& memberNo, cp949::Losses* losses)
 {
     QByteArray out;
+    QString who = memberNo;
     for (const Section& s : sections()) {
         db::Query q;
         q << "SELECT * FROM " << s.table << " WHERE 회원번호 = :회원번호 ORDER BY " << s.fields.first().column;
@@ -220,8 +222,13 @@ QByteArray TransferFile::build(const QString& memberNo)
         int count = 0;
         while (q.next()) {
             QByteArrayList parts;
-            for (const Field& x : s.fields)
+            if (s.table == kMember)
+                who = QStringLiteral("%1(%2)").arg(q.str(QStringLiteral("회원명")).trimmed(), memberNo);
+            for (const Field& x : s.fields) {
                 parts << field(q.value(x.column), x);
+                if (losses && x.kind == Kind::Text)
+                    losses->check(who, s.table == kMember ? x.column : s.table + u' ' + x.column, q.str(x.column));
+            }
             lines += parts.join(',') + "\r\n";
             ++count;
         }
@@ -236,7 +243,7 @@ QString TransferFile::exportPath(const QString& residentNo, const QString& name)
     return ProgramDir::file(QStringLiteral("퇴관자료/") + cp949::fileNamePart(base) + QStringLiteral(".txt"));
 }
 
-bool TransferFile::exportMembers(const QStringList& memberNos, QString* error)
+bool TransferFile::exportMembers(const QStringList& memberNos, QString* error, cp949::Losses* losses)
 {
     for (const QString& no : memberNos) {
         db::Query q(QStringLiteral("SELECT 회원명, 주민등록번호 FROM T_회원 WHERE 회원번호 = :회원번호"));
@@ -245,7 +252,7 @@ bool TransferFile::exportMembers(const QStringList& memberNos, QString* error)
         if (!q.next())
             continue;
         const QString path = exportPath(q.str(QStringLiteral("주민등록번호")), q.str(QStringLiteral("회원명")));
-        if (!cp949::writeFileAtomic(path, build(no), error))
+        if (!cp949::writeFileAtomic(path, build(no, losses), error))
             return false;
     }
     return true;
@@ -276,12 +283,17 @@ TransferFile::Parsed TransferFile::parse(const QByteArray& bytes)
         return false;
     };
 
-    QByteArray line;
-    nextLine(&line);
-    if (cp949::decode(line.left(6)).trimmed() != kMember) {
+    // The first line tells a transfer file, whatever its line ends: one written with LF alone is a
+    // damaged transfer file, not some other file.
+    QByteArray first = lines.first();
+    if (first.endsWith('\r'))
+        first.chop(1);
+    if (cp949::decode(first.left(6)).trimmed() != kMember) {
         p.outcome = Outcome::NotTransfer;
         return p;
     }
+    const bool crlf = lines.size() > 1 && lines.first().endsWith('\r');
+    QByteArray line;
     at = 0;
     p.outcome = Outcome::Damaged;
     const QList<Section>& all = sections();
@@ -289,7 +301,7 @@ TransferFile::Parsed TransferFile::parse(const QByteArray& bytes)
         const Section& s = all[si];
         const QByteArray head = cp949::encode(s.table) + ',';
         if (!nextLine(&line) || !line.startsWith(head)) {
-            p.where = headerWhere(s.table);
+            p.where = headerWhere(s.table) + (crlf ? QString() : QStringLiteral(" (줄 끝이 CR LF가 아닙니다)"));
             return p;
         }
         const QByteArray countText = line.mid(head.size());
@@ -344,7 +356,64 @@ TransferFile::Parsed TransferFile::parse(const QByteArray& bytes)
     return p;
 }
 
-TransferFile::Result TransferFile::import(const QByteArray& bytes)
+namespace {
+
+// The value of a member-section column in a parsed file.
+QVariant memberValue(const TransferFile::Parsed& p, const QString& column)
+{
+    const QList<TransferFile::Field>& fields = TransferFile::sections().first().fields;
+    for (int i = 0; i < fields.size(); ++i)
+        if (fields[i].column == column)
+            return p.sections.value(0).value(0).value(i);
+    return {};
+}
+
+// A fee a school could charge for a month, in won.
+constexpr qint64 kMaxFee = 99'999'999;
+
+} // namespace
+
+QString TransferFile::memberProblem(const Parsed& p)
+{
+    if (memberValue(p, QStringLiteral("회원명")).toString().trimmed().isEmpty())
+        return QStringLiteral("회원명이 없습니다");
+    const QVariant fee = memberValue(p, QStringLiteral("수련비"));
+    if (!fee.isNull() && (fee.toLongLong() < 0 || fee.toLongLong() > kMaxFee))
+        return QStringLiteral("수련비 %1원은 0원에서 %2원 사이가 아닙니다").arg(moneyText(fee.toLongLong()), moneyText(kMaxFee));
+    const QVariant day = memberValue(p, QStringLiteral("납부일자"));
+    if (!day.isNull() && (day.toLongLong() < 1 || day.toLongLong() > 31))
+        return QStringLiteral("납부일자 %1 은(는) 1에서 31 사이가 아닙니다").arg(day.toLongLong());
+    return {};
+}
+
+QStringList TransferFile::unknownCodes(const Parsed& p)
+{
+    QStringList out;
+    const QString sex = memberValue(p, QStringLiteral("성별")).toString();
+    if (!sex.isEmpty() && sex != QStringLiteral("남") && sex != QStringLiteral("여"))
+        out << QStringLiteral("성별 '%1'").arg(sex);
+    const struct {
+        const char16_t* column;
+        const char16_t* label;
+        const char16_t* table;
+        const char16_t* key;
+    } codes[] = {{u"부별코드", u"부별코드", u"T_부별코드", u"부별코드"},
+                 {u"급품코드", u"급품코드", u"T_급품코드", u"급품코드"},
+                 {u"입관동기코드", u"입관동기코드", u"T_입관동기", u"사유코드"}};
+    for (const auto& c : codes) {
+        const QString code = memberValue(p, QString::fromUtf16(c.column)).toString();
+        if (code.isEmpty())
+            continue;
+        if (db::scalar(QStringLiteral("SELECT Count(*) FROM %1 WHERE %2 = :code").arg(QString::fromUtf16(c.table), QString::fromUtf16(c.key)),
+                       {{QStringLiteral("code"), code}})
+                .toInt()
+            == 0)
+            out << QStringLiteral("%1 '%2'").arg(QString::fromUtf16(c.label), code);
+    }
+    return out;
+}
+
+TransferFile::Result TransferFile::import(const QByteArray& bytes, bool acceptUnknownCodes)
 {
     Result r;
     const Parsed p = parse(bytes);
@@ -364,7 +433,20 @@ TransferFile::Result TransferFile::import(const QByteArray& bytes)
         return r;
     case Outcome::Imported:
     case Outcome::Failed:
+    case Outcome::UnknownCodes:
         break;
+    }
+
+    if (const QString bad = memberProblem(p); !bad.isEmpty()) {
+        r.outcome = Outcome::Damaged;
+        r.message = QStringLiteral("입관자료 파일이 손상되었습니다: ") + lineWhere(kMember, 1) + QStringLiteral(" (") + bad + u')';
+        return r;
+    }
+    if (const QStringList codes = unknownCodes(p); !codes.isEmpty() && !acceptUnknownCodes) {
+        r.outcome = Outcome::UnknownCodes;
+        r.message = QStringLiteral("이 도장에 없는 코드가 있습니다:\n") + codes.join(u'\n')
+            + QStringLiteral("\n\n코드가 없으면 이 회원은 부별, 급품별 목록에 나오지 않습니다.");
+        return r;
     }
 
     const QList<Section>& all = sections();

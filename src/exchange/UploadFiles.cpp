@@ -26,6 +26,9 @@ QString whole(const QVariant& v) { return v.isNull() ? QString() : QString::numb
 
 // One block: an empty item, the title, the column titles, then a row item per row. Nothing when
 // there are no rows.
+// Who a line is about, for the list of characters a file could not hold.
+QString memberLabel(const Trainee& t) { return QStringLiteral("%1(%2)").arg(t.name.trimmed(), t.no); }
+
 void block(NoticeLine& line, const QString& title, const QStringList& columnTitles, const QStringList& rows)
 {
     if (rows.isEmpty())
@@ -222,7 +225,7 @@ QStringList commonColumns(const Trainee& t)
 NoticeLine recordLine(const Trainee& t, const NoticeFile::School& school, const QDate& today)
 {
     NoticeLine line;
-    line.item(t.name.trimmed()).item(t.resident).item(t.email).item(kHyphens87);
+    line.of(memberLabel(t)).item(t.name.trimmed()).item(t.resident).item(t.email).item(kHyphens87);
     line.item(QStringLiteral("*.도장명 : ") + school.name)
         .item(QStringLiteral("*.관장명 : ") + school.head)
         .item(QStringLiteral("*.전&nbsp;&nbsp;화 : ") + school.phone)
@@ -343,7 +346,7 @@ NoticeFile newsletterFile(const QList<Trainee>& ticked)
     const QString today = Clock::todayText();
     for (const Trainee& t : ticked) {
         NoticeLine rest;
-        rest.item(kHyphens35)
+        rest.of(memberLabel(t)).item(kHyphens35)
             .item(QStringLiteral("* 도장명 : ") + school.name)
             .item(QStringLiteral("* 관장명 : ") + school.head)
             .item(QStringLiteral("* 전&nbsp;&nbsp;&nbsp;화 : ") + school.phone)
@@ -361,7 +364,7 @@ NoticeFile smsFile(const QList<Trainee>& ticked)
     NoticeFile file(QStringLiteral("SMS"), QStringLiteral("SMS전송"));
     for (const Trainee& t : ticked) {
         NoticeLine line;
-        line.item(t.name.trimmed()).piece(t.mobile.trimmed());
+        line.of(memberLabel(t)).item(t.name.trimmed()).piece(t.mobile.trimmed());
         file.add(line);
     }
     return file;

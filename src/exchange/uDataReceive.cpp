@@ -93,7 +93,13 @@ void TfDataReceive::importFile(const QString& fileName)
     }
     const QByteArray bytes = f.readAll();
     f.close();
-    const TransferFile::Result r = TransferFile::import(bytes);
+    TransferFile::Result r = TransferFile::import(bytes);
+    if (r.outcome == TransferFile::Outcome::UnknownCodes) {
+        // A school may add the codes first; otherwise the member comes in with them.
+        if (!Dialogs::yesNo(kCaption, r.message + QStringLiteral("\n\n그대로 입관 처리하시겠습니까?"), this))
+            return;
+        r = TransferFile::import(bytes, true);
+    }
     if (r.outcome != TransferFile::Outcome::Imported) {
         if (r.outcome == TransferFile::Outcome::Empty)
             Dialogs::info(kCaption, r.message, this);

@@ -89,10 +89,14 @@ void TfDataSend::btn_SendClick()
         return;
     }
     QString why;
-    if (!TransferFile::exportMembers(numbers, &why)) {
+    cp949::Losses losses;
+    if (!TransferFile::exportMembers(numbers, &why, &losses)) {
         Dialogs::error(kCaption, why, this);
         return;
     }
-    Dialogs::info(kCaption, QStringLiteral("퇴관자료 생성이 완료되었습니다."), this);
+    if (losses.isEmpty())
+        Dialogs::info(kCaption, QStringLiteral("퇴관자료 생성이 완료되었습니다."), this);
+    else
+        Dialogs::warning(kCaption, QStringLiteral("퇴관자료 생성이 완료되었습니다.\n\n") + losses.message(), this);
     StatusLine::show(QStringLiteral("퇴관자료 생성: %1명").arg(numbers.size()));
 }

@@ -2,7 +2,7 @@
 
 #include "db/MonthKey.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "text/Money.h"
 
 #include <QHash>
@@ -122,11 +122,11 @@ bool FeePayments::isValidMonth(const QString& month)
     return monthkey::isMonthKey(month) && month.left(4).toInt() >= 1900;
 }
 
-bool FeePayments::isClosed(const QDate& payDate) { return Session::isClosedDay(payDate); }
+bool FeePayments::isClosed(const QDate& payDate) { return db::isClosedDay(payDate); }
 
 QString FeePayments::closedEntryMessage()
 {
-    const QString closed = Session::lastClosedMonth();
+    const QString closed = db::lastClosedMonth();
     return QStringLiteral("납부일자는 마감월 이후 이어야 합니다.") + u'\n' + closed.left(4) + u'-' + closed.right(2)
         + QStringLiteral(" 월 이후로 입력하세요.");
 }
@@ -222,6 +222,9 @@ FeePayment FeePayments::add(const QString& memberNo, const QString& month, const
     if (amount < 0)
         throw FeeError(FeeError::Kind::BadAmount,
                        QStringLiteral("%1 %2 : 수련비는 0 이상의 금액으로 입력하세요.").arg(who, monthLabel(month)));
+    // The closing state and the paid month are read inside the write: another program on the file
+    // may have closed the month or taken the payment a moment ago.
+    db::Transaction tx;
     if (isClosed(payDate))
         throw FeeError(FeeError::Kind::ClosedMonth, closedEntryMessage());
     if (isPaid(memberNo, month))
@@ -229,7 +232,6 @@ FeePayment FeePayments::add(const QString& memberNo, const QString& month, const
                        QStringLiteral("%1 회원의 %2 수련비는 이미 납부되어 있습니다.").arg(who, monthLabel(month)));
 
     FeePayment p{memberNo, month, 0, payDate, amount, note, 0};
-    db::Transaction tx;
     p.seq = nextSeq(month);
     db::Query ins("Insert Into T_수련비납부 (회원번호, 년월분,순번,납부일자, 납부액, 비고) "
                   "Values (:no, :month,:순번 ,:date, :Fee, :etc) ");
@@ -255,6 +257,7 @@ FeePayment FeePayments::add(const QString& memberNo, const QString& month, const
 
 void FeePayments::update(const QString& memberNo, const QString& month, qint64 amount, const QString& note)
 {
+    db::Transaction tx;
     const auto p = find(memberNo, month);
     if (!p)
         throw FeeError(FeeError::Kind::NotFound,
@@ -264,7 +267,6 @@ void FeePayments::update(const QString& memberNo, const QString& month, qint64 a
     if (isClosed(p->payDate)) // the note too: a closed month's register stays as it was closed
         throw FeeError(FeeError::Kind::ClosedMonth,
                        QStringLiteral("마감된 자료는 수정 할 수 없습니다.") + QStringLiteral("\n\n") + QStringLiteral("마감취소후 작업하세요."));
-    db::Transaction tx;
     db::run("UPDATE T_수련비납부 SET 납부액 = :납부액, 비고 = :비고 WHERE 회원번호 = :회원번호 AND 년월분 = :년월분",
             {{"납부액", amount}, {"비고", note}, {"회원번호", memberNo}, {"년월분", month}});
     if (p->cashSeq > 0)
@@ -275,13 +277,13 @@ void FeePayments::update(const QString& memberNo, const QString& month, qint64 a
 
 void FeePayments::remove(const QString& memberNo, const QString& month)
 {
+    db::Transaction tx;
     const auto p = find(memberNo, month);
     if (!p)
         throw FeeError(FeeError::Kind::NotFound,
                        QStringLiteral("%1 의 %2 수련비 납부 자료가 없습니다.").arg(memberNo, monthLabel(month)));
     if (isClosed(p->payDate))
         throw FeeError(FeeError::Kind::ClosedMonth, closedDeleteMessage());
-    db::Transaction tx;
     db::run("DELETE FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 년월분 = :년월분",
             {{"회원번호", memberNo}, {"년월분", month}});
     if (p->cashSeq > 0)
@@ -293,6 +295,7 @@ void FeePayments::remove(const QString& memberNo, const QString& month)
 void FeePayments::removeByCashLine(const QDate& day, int cashSeq)
 {
     const QString dayText = db::dateText(day);
+    db::Transaction tx;
     db::Query q("SELECT 수련비순번 FROM T_금전출납 WHERE 일자 = :일자 AND 순번 = :순번");
     q.bind({{"일자", dayText}, {"순번", cashSeq}}).open();
     if (!q.next())
@@ -312,7 +315,6 @@ void FeePayments::removeByCashLine(const QDate& day, int cashSeq)
         if (it.value() == cashSeq)
             month = it.key();
     }
-    db::Transaction tx;
     db::run("DELETE FROM T_금전출납 WHERE 일자 = :일자 AND 순번 = :순번", {{"일자", dayText}, {"순번", cashSeq}});
     if (!month.isEmpty())
         db::run("DELETE FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 년월분 = :년월분",

@@ -47,8 +47,9 @@ struct FeePayment {
 // and its cash-book line always move together and closed months stay as they were closed.
 //
 // Each operation runs in its own db::Transaction, which becomes a savepoint when the caller already
-// holds one (enrolment saves the member and the first payment together). Broken rules throw FeeError
-// before anything is written; database failures throw db::Error after the rollback.
+// holds one (enrolment saves the member and the first payment together), and reads the closing state
+// inside it. Broken rules throw FeeError before anything is written; database failures throw db::Error
+// after the rollback.
 class FeePayments {
 public:
     enum class CashLine { Write, None }; // settlement rows (amount 0) are written without a cash-book line
@@ -59,7 +60,7 @@ public:
     static bool parseFeeLink(const QString& link, QString* memberNo, int* seq);
 
     static bool isValidMonth(const QString& month);           // six digits, a real month
-    static bool isClosed(const QDate& payDate);               // in a closed month (Session::isClosedDay)
+    static bool isClosed(const QDate& payDate);               // in a closed month, read now (db::isClosedDay)
     static QString closedEntryMessage();                      // the refusal of a new payment in a closed month
     static QString closedDeleteMessage();                     // the refusal of a deletion in a closed month
 

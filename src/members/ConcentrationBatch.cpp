@@ -5,6 +5,7 @@
 #include "db/MemberStatus.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -12,10 +13,17 @@ namespace {
 // "##0": whole numbers, halves away from zero.
 int whole(double v) { return int(std::lround(v)); }
 
+// Scores are points out of 100, typed whole or with decimals; nothing else (no sign, exponent, nan or
+// inf) is a score.
+constexpr int kMaxScore = 100;
+
 int wholeOf(const QString& typed, bool* ok)
 {
-    bool good = false;
-    const double v = typed.trimmed().toDouble(&good);
+    static const QRegularExpression number(QStringLiteral("^\\d{1,3}(\\.\\d+)?$"));
+    const QString t = typed.trimmed();
+    bool good = number.match(t).hasMatch();
+    const double v = good ? t.toDouble(&good) : 0;
+    good = good && v <= kMaxScore;
     if (ok)
         *ok = good;
     return good ? whole(v) : 0;
@@ -78,16 +86,20 @@ int ConcentrationBatch::missingScore(const QList<Line>& lines, QString* message)
     for (int i = 0; i < lines.size(); ++i) {
         if (!lines[i].ticked)
             continue;
-        bool ok = false;
-        wholeOf(lines[i].visual, &ok);
-        if (!ok) {
-            *message = QStringLiteral("시각자신을 입력하세요.");
-            return i;
-        }
-        wholeOf(lines[i].auditory, &ok);
-        if (!ok) {
-            *message = QStringLiteral("청각자신을 입력하세요.");
-            return i;
+        const Line& l = lines[i];
+        for (const auto& [typed, label] : {std::pair{l.visual, QStringLiteral("시각자신")}, std::pair{l.auditory, QStringLiteral("청각자신")}}) {
+            if (typed.trimmed().isEmpty()) {
+                *message = label + QStringLiteral("을 입력하세요.");
+                return i;
+            }
+            bool ok = false;
+            wholeOf(typed, &ok);
+            if (!ok) {
+                *message = QStringLiteral("%1(%2) : %3 '%4' 은(는) 0에서 %5 사이의 숫자로 입력하세요.")
+                               .arg(l.name, l.no, label, typed.trimmed())
+                               .arg(kMaxScore);
+                return i;
+            }
         }
     }
     return -1;

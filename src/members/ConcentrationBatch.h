@@ -24,7 +24,8 @@ public:
     // Only the members tested that day.
     static QList<Line> listing(const QDate& day, const DivisionFilter::Condition& division, const QString& name);
 
-    // The first ticked line without its own visual or auditory score, with the message to show; -1.
+    // The first ticked line without its own visual or auditory score (0 to 100, whole or decimal), with
+    // the message to show; -1.
     static int missingScore(const QList<Line>& lines, QString* message);
     // Records the ticked lines and recomputes the day's averages, in one transaction. Throws db::Error.
     static int save(const QDate& day, const QList<Line>& lines);

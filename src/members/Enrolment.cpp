@@ -3,7 +3,8 @@
 #include "db/MonthKey.h"
 #include "db/Clock.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/TextWidths.h"
+#include "db/ClosedMonth.h"
 #include "fees/FeePayments.h"
 #include "db/MemberNumber.h"
 #include "stats/MovementCounter.h"
@@ -63,6 +64,41 @@ QString Enrolment::closedMonthMessage(const QString& enrolDate)
     return QStringLiteral("입관월 ") + enrolDate.mid(0, 7) + QStringLiteral("은 이미 마감처리된 월입니다.") + QStringLiteral("\n\n")
         + QStringLiteral("마감취소후 입관원서등록을 하세요.");
 }
+
+namespace {
+
+// The first typed text longer than its column.
+Enrolment::Problem widthProblem(const EnrolmentForm& f)
+{
+    using F = Enrolment::Field;
+    const struct {
+        const char16_t* column;
+        const QString& text;
+        F field;
+    } member[] = {
+        {u"회원명", f.name, F::Name},          {u"회원명영", f.nameEnglish, F::None}, {u"회원명한문", f.nameHanja, F::None},
+        {u"학교", f.school, F::None},          {u"학년", f.grade, F::None},           {u"반", f.classNo, F::None},
+        {u"핸드폰번호", f.mobile, F::None},    {u"이메일", f.email, F::None},         {u"주소", f.address, F::None},
+        {u"타학원수강", f.otherAcademy, F::None}, {u"기타사항", f.remarks, F::None},  {u"납부은행", f.bank, F::None},
+    };
+    for (const auto& m : member)
+        if (QString p = db::widthProblem(QStringLiteral("T_회원"), QString::fromUtf16(m.column), m.text.trimmed()); !p.isEmpty())
+            return {m.field, p};
+    for (int i = 0; i < f.family.size(); ++i) {
+        const EnrolmentFamily& m = f.family[i];
+        for (const auto& [column, text] : {std::pair{QStringLiteral("관계"), m.relation}, std::pair{QStringLiteral("성명"), m.name},
+                                           std::pair{QStringLiteral("직업"), m.job}, std::pair{QStringLiteral("비고"), m.note}})
+            if (QString p = db::widthProblem(QStringLiteral("T_가족사항"), column, text.trimmed()); !p.isEmpty())
+                return {F::Family, QStringLiteral("가족사항 %1번째 줄: %2").arg(i + 1).arg(p)};
+    }
+    for (int i = 0; i < f.suggestions.size(); ++i)
+        if (QString p = db::widthProblem(QStringLiteral("T_건의사항"), QStringLiteral("건의사항"), f.suggestions[i].text.trimmed());
+            !p.isEmpty())
+            return {F::Suggestion, QStringLiteral("건의사항 %1번째 줄: %2").arg(i + 1).arg(p)};
+    return {};
+}
+
+} // namespace
 
 Enrolment::Problem Enrolment::validate(const EnrolmentForm& f)
 {
@@ -135,7 +171,10 @@ Enrolment::Problem Enrolment::validate(const EnrolmentForm& f)
                     QStringLiteral("건의사항 %1번째 줄의 건의날짜를 YYYY-MM-DD 형식의 바른 날짜로 입력하세요.").arg(i + 1)};
     }
 
-    if (Session::isClosedMonth(monthkey::monthKey(enrol))) {
+    if (Problem p = widthProblem(f); !p.ok())
+        return p;
+
+    if (db::isClosedMonth(monthkey::monthKey(enrol))) {
         Problem closed{Field::EnrolDate, closedMonthMessage(db::dateText(enrol))};
         closed.closedMonth = true;
         return closed;
@@ -151,10 +190,11 @@ QString Enrolment::save(const EnrolmentForm& f, bool* photoSaved)
     // The form was checked when typed; the month may have been closed since.
     if (!enrol.isValid())
         throw db::Error(QStringLiteral("입관일을 YYYY-MM-DD 형식의 바른 날짜로 입력하세요."), QString());
-    if (Session::isClosedMonth(monthkey::monthKey(enrol)))
-        throw db::Error(closedMonthMessage(db::dateText(enrol)), QString());
-
+    if (const Problem p = widthProblem(f); !p.ok())
+        throw db::Error(p.message, QString());
     db::Transaction tx;
+    if (db::isClosedMonth(monthkey::monthKey(enrol)))
+        throw db::Error(closedMonthMessage(db::dateText(enrol)), QString());
     QString why;
     const QString no = findNo(&why);
     if (no.isEmpty())

@@ -1,6 +1,7 @@
 #include "members/GradeFeeBatch.h"
 
 #include "db/Query.h"
+#include "db/TextWidths.h"
 
 #include <QHash>
 
@@ -96,6 +97,8 @@ int GradeFeeBatch::save(const QList<Line>& lines, bool grades, bool fees)
             continue;
         // A grade the code table does not know has no next one: it stays as it is.
         const bool grade = grades && !l.nextGrade.isEmpty();
+        if (QString p = db::widthProblem(QStringLiteral("T_회원"), QStringLiteral("반"), l.klass); !p.isEmpty())
+            throw db::Error(QStringLiteral("%1(%2) : %3").arg(l.name, l.no, p), QString());
         db::Query q;
         q << "update T_회원 " << "set  반 = :반  " << ",    부별코드 = :부별코드 ";
         if (fees)

@@ -2,6 +2,7 @@
 
 #include "db/DbError.h"
 #include "db/Query.h"
+#include "db/TextWidths.h"
 #include "members/PersonalRecord.h"
 
 #include <QRegularExpression>
@@ -170,11 +171,38 @@ int JournalBatch::badLine(Kind k, const QList<Line>& lines)
     return -1;
 }
 
+int JournalBatch::problemLine(Kind k, const QList<Line>& lines, QString* why)
+{
+    QStringList items;
+    if (k == Points)
+        for (const QString& c : choices(Points))
+            if (!c.isEmpty())
+                items << PersonalRecord::codeOf(c);
+    for (int i = 0; i < lines.size(); ++i) {
+        const Line& l = lines[i];
+        if (l.entry.trimmed().isEmpty())
+            continue;
+        QString problem;
+        if (k == Points && !items.contains(l.code))
+            problem = QStringLiteral("벌점 항목 '%1'은(는) 목록에 없습니다. 목록에서 고르세요.").arg(l.entry.trimmed());
+        else
+            problem = db::widthProblem(table(k), textColumn(k), l.entry.trimmed(), k == Points ? QStringLiteral("벌점 항목") : textColumn(k));
+        if (!problem.isEmpty()) {
+            if (why)
+                *why = QStringLiteral("%1(%2) : %3").arg(l.name, l.no, problem);
+            return i;
+        }
+    }
+    return -1;
+}
+
 int JournalBatch::save(Kind k, const QList<Line>& lines)
 {
     const QString t = table(k), d = dateColumn(k);
     if (badLine(k, lines) >= 0)
         throw db::Error(QStringLiteral("일자를 정확히 입력하세요."), t);
+    if (QString why; problemLine(k, lines, &why) >= 0)
+        throw db::Error(why, t);
     int written = 0;
     db::Transaction tx;
     for (const Line& l : lines) {

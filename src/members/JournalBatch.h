@@ -43,7 +43,11 @@ public:
 
     // The first line that cannot be recorded (a point line with no real date), or -1.
     static int badLine(Kind k, const QList<Line>& lines);
+    // The first line whose entry cannot be stored (a point item not in the list, a text longer than its
+    // column), or -1; *why names the member and the fault.
+    static int problemLine(Kind k, const QList<Line>& lines, QString* why);
     // Records every line with an entry in one transaction; 순번 one above the member's largest in the
-    // table. Returns the lines written; throws db::Error (nothing written).
+    // table. Refuses what badLine or problemLine finds. Returns the lines written; throws db::Error
+    // (nothing written).
     static int save(Kind k, const QList<Line>& lines);
 };

@@ -162,10 +162,15 @@ void JournalBatchScreen::Btn_QueryClick()
 bool JournalBatchScreen::Btn_OkClick()
 {
     finishEditing(grid);
-    const int bad = JournalBatch::badLine(m_kind, m_lines);
+    int bad = JournalBatch::badLine(m_kind, m_lines);
     if (bad >= 0) {
         Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("일자를 정확히 입력하세요."), this);
         grid->setCurrentIndex(m_model->index(bad, ColDate));
+        return false;
+    }
+    if (QString why; (bad = JournalBatch::problemLine(m_kind, m_lines, &why)) >= 0) {
+        Dialogs::error(QStringLiteral("확인요망"), why, this);
+        grid->setCurrentIndex(m_model->index(bad, ColEntry));
         return false;
     }
     int written = 0;

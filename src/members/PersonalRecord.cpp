@@ -3,6 +3,7 @@
 #include "attendance/Absences.h"
 #include "db/Clock.h"
 #include "db/Query.h"
+#include "db/TextWidths.h"
 #include "fees/FeePayments.h"
 #include "fitness/Fitness.h"
 #include "db/MemberNumber.h"
@@ -686,6 +687,9 @@ std::optional<PersonalRecord::Problem> PersonalRecord::check() const
         return Problem{kCheckCaption, QStringLiteral("숫자로 입력하세요."),
                        isWhole(field(QStringLiteral("수련비"))) ? QStringLiteral("납부일자") : QStringLiteral("수련비")};
 
+    if (auto p = widthProblem())
+        return p;
+
     // New fee rows may not fall in a closed month.
     if (changed(Fees)) {
         const db::BufferedSet& s = m_lists[Fees].set;
@@ -726,6 +730,27 @@ std::optional<PersonalRecord::Problem> PersonalRecord::check() const
             if ((l == Awards || l == Points)
                 && blank(s.value(r, l == Awards ? QStringLiteral("상장코드") : QStringLiteral("벌점코드"))))
                 return Problem{kCheckCaption, QStringLiteral("내역을 선택하세요."), QStringLiteral("비고2"), l, r};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PersonalRecord::Problem> PersonalRecord::widthProblem() const
+{
+    for (const QString& c : editableColumns())
+        if (QString p = db::widthProblem(QStringLiteral("T_회원"), c, field(c).toString()); !p.isEmpty())
+            return Problem{kCheckCaption, p, c};
+    for (int i = 0; i < ListCount; ++i) {
+        const List l = List(i);
+        if (!changed(l))
+            continue;
+        const db::BufferedSet& s = m_lists[l].set;
+        for (int r = 0; r < s.count(); ++r) {
+            if (s.state(r) == db::BufferedSet::State::Unchanged)
+                continue;
+            for (const QString& c : s.columns())
+                if (QString p = db::widthProblem(tableOf(l), c, s.value(r, c).toString()); !p.isEmpty())
+                    return Problem{kCheckCaption, p, c, l, r};
         }
     }
     return std::nullopt;
@@ -884,6 +909,8 @@ void PersonalRecord::save()
 {
     if (!m_loaded)
         return;
+    if (const auto p = widthProblem())
+        throw db::Error(p->message, p->list == ListCount ? QStringLiteral("T_회원") : tableOf(p->list));
     QList<List> written;
     {
         db::Transaction tx;

@@ -130,7 +130,8 @@ public:
     void deleteFeeNow(int row); // throws FeeError or db::Error; the list keeps its other changes
 
     // Writes the member row, then every list that changed, in the order of List, in one transaction:
-    // all of it or nothing. On failure it throws db::Error and keeps the buffered changes.
+    // all of it or nothing. A text longer than its column is refused first. On failure it throws
+    // db::Error and keeps the buffered changes.
     void save();
     void cancel();
 
@@ -157,6 +158,8 @@ private:
     void writeFees();
     QList<int> rowsWithPrefix(List l, const QString& column, const QString& prefix) const;
     std::optional<Problem> checkList(List l) const;
+    // A member field or a pending row's text longer than its column.
+    std::optional<Problem> widthProblem() const;
 
     db::BufferedSet m_member;
     QString m_no;

@@ -7,7 +7,7 @@
 #include "db/DbError.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "fees/FeePayments.h"
 #include "ui/CodeCombo.h"
 #include "ui/DateEdit.h"
@@ -679,7 +679,7 @@ void TfPer0010::openEndCancel()
     }
     if (auto* cancel = qobject_cast<TfEndCancel*>(w)) {
         // The month to reopen is the last one closed.
-        const QString m = Session::lastClosedMonth();
+        const QString m = db::lastClosedMonth();
         cancel->setMonth(QDate(m.left(4).toInt(), m.mid(4, 2).toInt(), 1));
     }
 }

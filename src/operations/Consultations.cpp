@@ -1,6 +1,7 @@
 #include "operations/Consultations.h"
 
 #include "db/Query.h"
+#include "db/TextWidths.h"
 
 namespace Consultations {
 
@@ -73,6 +74,17 @@ bool load(int no, Record* r)
 }
 
 namespace {
+// The window stops typing at these widths; whoever else writes is refused here.
+void checkWidths(const Record& r)
+{
+    const std::pair<const char16_t*, const QString*> texts[] = {{u"수련생명", &r.name}, {u"부모명", &r.parent}, {u"학년", &r.grade},
+                                                                {u"주소", &r.address},  {u"우편번호", &r.zip},  {u"전화번호", &r.phone},
+                                                                {u"상담자", &r.counsellor}};
+    for (const auto& [column, text] : texts)
+        if (QString p = db::widthProblem(QStringLiteral("T_입관상담"), QString::fromUtf16(column), *text); !p.isEmpty())
+            throw db::Error(p, QStringLiteral("T_입관상담"));
+}
+
 void bindAll(db::Query& q, const Record& r)
 {
     auto text = [](const QString& s) { return s.isEmpty() ? QVariant() : QVariant(s); };
@@ -85,6 +97,7 @@ void bindAll(db::Query& q, const Record& r)
 
 void insert(const Record& r)
 {
+    checkWidths(r);
     db::Query q("INSERT INTO T_입관상담 (순번, 상담일자, 예상입관일, 수련생명, 부모명, 나이, 학교, 학년, 주소, 우편번호, 전화번호, "
                 "방문동기, 상담자, 상담내역) VALUES (:순번, :상담일자, :예상입관일, :수련생명, :부모명, :나이, :학교, :학년, :주소, "
                 ":우편번호, :전화번호, :방문동기, :상담자, :상담내역)");
@@ -94,6 +107,7 @@ void insert(const Record& r)
 
 void update(const Record& r)
 {
+    checkWidths(r);
     db::Query q("UPDATE T_입관상담 SET 상담일자 = :상담일자, 예상입관일 = :예상입관일, 수련생명 = :수련생명, 부모명 = :부모명, "
                 "나이 = :나이, 학교 = :학교, 학년 = :학년, 주소 = :주소, 우편번호 = :우편번호, 전화번호 = :전화번호, "
                 "방문동기 = :방문동기, 상담자 = :상담자, 상담내역 = :상담내역 WHERE 순번 = :순번");

@@ -32,12 +32,20 @@ NoticeLine& NoticeLine::item(const QString& text)
 {
     m_text += clean(text);
     m_text += kStar;
+    m_parts.append(text);
     return *this;
 }
 
 NoticeLine& NoticeLine::piece(const QString& text)
 {
     m_text += clean(text);
+    m_parts.append(text);
+    return *this;
+}
+
+NoticeLine& NoticeLine::of(const QString& who)
+{
+    m_who = who;
     return *this;
 }
 
@@ -60,11 +68,23 @@ bool NoticeFile::addRecipient(const QString& email, const NoticeLine& rest)
         return false;
     NoticeLine line;
     line.item(address);
-    m_lines.append(line.text() + rest.text());
+    m_lines.append(Line{line.text() + rest.text(), rest.who().isEmpty() ? address : rest.who(), QStringList{address} + rest.parts()});
     return true;
 }
 
-void NoticeFile::add(const NoticeLine& line) { m_lines.append(line.text()); }
+void NoticeFile::add(const NoticeLine& line)
+{
+    m_lines.append(Line{line.text(), line.who().isEmpty() ? QStringLiteral("%1번째 줄").arg(m_lines.size() + 2) : line.who(), line.parts()});
+}
+
+cp949::Losses NoticeFile::losses() const
+{
+    cp949::Losses l;
+    for (const Line& line : m_lines)
+        for (const QString& part : line.parts)
+            l.check(line.who, QString(), part);
+    return l;
+}
 
 QString NoticeFile::path() const
 {
@@ -76,7 +96,8 @@ QByteArray NoticeFile::bytes() const
     QStringList all;
     all.reserve(m_lines.size() + 1);
     all.append(m_name + kStar);
-    all.append(m_lines);
+    for (const Line& l : m_lines)
+        all.append(l.text);
     return cp949::lines(all);
 }
 
@@ -101,7 +122,11 @@ bool NoticeFile::write(const QString& caption, QWidget* parent) const
         Dialogs::error(caption, why, parent);
         return false;
     }
-    Dialogs::info(caption, QDir::toNativeSeparators(path()) + QStringLiteral(" 파일이 생성되었습니다."), parent);
+    const QString done = QDir::toNativeSeparators(path()) + QStringLiteral(" 파일이 생성되었습니다.");
+    if (const cp949::Losses l = losses(); !l.isEmpty())
+        Dialogs::warning(caption, done + QStringLiteral("\n\n") + l.message(), parent);
+    else
+        Dialogs::info(caption, done, parent);
     return true;
 }
 

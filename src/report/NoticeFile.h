@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "text/Cp949.h"
+
 class QWidget;
 
 // One recipient line of a notice file: items that each end in "☆", and pieces without it (an item
@@ -11,12 +13,17 @@ class NoticeLine {
 public:
     NoticeLine& item(const QString& text = QString()); // text + "☆"; empty: a block separator
     NoticeLine& piece(const QString& text);            // text alone
+    NoticeLine& of(const QString& who);                // the member the line is about ("홍길동(202401001)")
     const QString& text() const { return m_text; }
+    const QString& who() const { return m_who; }
+    const QStringList& parts() const { return m_parts; } // the items and pieces as given
 
     static QString clean(const QString& value);        // "☆", CR, LF -> blank
 
 private:
     QString m_text;
+    QString m_who;
+    QStringList m_parts;
 };
 
 // A notice file of the 인터넷통보자료 tree that the school's upload tool sends on:
@@ -49,8 +56,12 @@ public:
 
     // Writes the file (folders first). False with the reason in *error.
     bool save(QString* error = nullptr) const;
-    // Writes and tells the user: path + " 파일이 생성되었습니다." (caption of the screen) or why not.
+    // Writes and tells the user: path + " 파일이 생성되었습니다." (caption of the screen) or why not;
+    // when characters were lost, the same message lists them as a warning.
     bool write(const QString& caption, QWidget* parent = nullptr) const;
+    // The recipients and items whose characters CP949 cannot hold (written as "?"); a line without
+    // its member is named by its e-mail address or its number.
+    cp949::Losses losses() const;
 
     // "자료를 조회하세요.": asked for a file with an empty list.
     static void tellEmptyList(const QString& caption, QWidget* parent = nullptr);
@@ -62,7 +73,11 @@ public:
     static School school();
 
 private:
+    struct Line {
+        QString text, who;
+        QStringList parts;
+    };
     QString m_folder;
     QString m_name;
-    QStringList m_lines;
+    QList<Line> m_lines;
 };

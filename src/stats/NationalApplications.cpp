@@ -4,6 +4,7 @@
 #include "db/ExamNumber.h"
 #include "db/JetSql.h"
 #include "db/Query.h"
+#include "db/TextWidths.h"
 #include "db/MemberStatus.h"
 #include "report/Report.h"
 #include "ui/DivisionFilter.h"
@@ -196,12 +197,17 @@ tot::Problem check(const QList<Application>& rows)
         const QDate d = db::parseDate(a.examDate);
         if (!d.isValid() || a.examDate.trimmed().startsWith(kZeroDate))
             return {QStringLiteral("%1: 심사일자를 확인하세요.").arg(a.name), QStringLiteral("심사일자")};
+        // The number goes on into the member's examination record as well.
+        if (QString p = db::widthProblem(QStringLiteral("T_심사"), QStringLiteral("단증번호"), a.certificateNo.trimmed()); !p.isEmpty())
+            return {QStringLiteral("%1: %2").arg(a.name, p), QStringLiteral("단증번호")};
     }
     return {};
 }
 
 void save(const Application& a, Record record)
 {
+    if (QString p = db::widthProblem(QStringLiteral("T_심사"), QStringLiteral("단증번호"), a.certificateNo.trimmed()); !p.isEmpty())
+        throw db::Error(QStringLiteral("%1: %2").arg(a.name, p), QString());
     db::Transaction tx;
     const db::Params key{{QStringLiteral("회원번호"), a.memberNo}, {QStringLiteral("급품코드"), a.rankCode}};
     db::Query stored(QStringLiteral("Select 심사일자 From T_국기원승품 Where 회원번호=:회원번호 and 급품코드=:급품코드 "));

@@ -67,6 +67,39 @@ QByteArray encode(const QString& text)
     return out;
 }
 
+QString lost(const QString& text)
+{
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 0x80)
+            continue;
+        QString ch(c);
+        if (c.isHighSurrogate() && i + 1 < text.size())
+            ch += text[++i];
+        if (encodeOne(conv().to, ch).isEmpty() && !out.contains(ch))
+            out += ch;
+    }
+    return out;
+}
+
+void Losses::check(const QString& who, const QString& field, const QString& text)
+{
+    const QString chars = lost(text);
+    if (chars.isEmpty())
+        return;
+    const QString line = (field.isEmpty() ? who : who + u' ' + field) + QStringLiteral(" : %1 (%2)").arg(text.trimmed(), chars);
+    if (!m_lines.contains(line))
+        m_lines.append(line);
+}
+
+QString Losses::message() const
+{
+    if (m_lines.isEmpty())
+        return {};
+    return QStringLiteral("다음 글자는 CP949로 쓸 수 없어 파일에 '?'로 기록되었습니다.\n") + m_lines.join(u'\n');
+}
+
 QString decode(const QByteArray& bytes)
 {
     QString out;

@@ -8,6 +8,21 @@
 namespace cp949 {
 
 QByteArray encode(const QString& text);
+// The characters of text that CP949 cannot hold (each once, in order): encode() writes "?" for them.
+QString lost(const QString& text);
+
+// What a file writer could not write: one line per member and field that lost characters, so the
+// user is told after the file is written (nothing else in the layout changes).
+class Losses {
+public:
+    void check(const QString& who, const QString& field, const QString& text);
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    QStringList lines() const { return m_lines; }   // "홍길동(202401001) 회원명한문 : 洪𠀀童 (𠀀)"
+    QString message() const;                        // a heading and the lines; empty when none
+
+private:
+    QStringList m_lines;
+};
 QString decode(const QByteArray& bytes);
 int byteLength(const QString& text);
 // Bytes read from a file that must be CP949 text without control characters. A lead byte left alone

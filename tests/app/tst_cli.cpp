@@ -4,6 +4,7 @@
 #include "attendance/uAtt0010.h"
 #include "cashbook/CashBook.h"
 #include "cashbook/MonthClosing.h"
+#include "backup/PeriodDeletion.h"
 #include "cli/Cli.h"
 #include "db/Database.h"
 #include "db/DbError.h"
@@ -15,7 +16,9 @@
 #include "fees/FeePayments.h"
 #include "stats/MovementCounter.h"
 #include "support/TestDb.h"
+#include "text/Cp949.h"
 
+#include <QDir>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -105,7 +108,7 @@ private slots:
     {
         const Run r = cliRun({"check"});
         QVERIFY2(r.code == cli::Ok, qPrintable(r.out + r.err));
-        QCOMPARE(r.out.count(QStringLiteral("이상 없음")), 4);
+        QCOMPARE(r.out.count(QStringLiteral("이상 없음")), 5);
         QVERIFY(r.out.contains(QStringLiteral("납부 3건")));
         QVERIFY(r.out.contains(QStringLiteral("마감 3개월")));
         QVERIFY(r.out.contains(QStringLiteral("이상이 없습니다.")));
@@ -128,6 +131,9 @@ private slots:
         QTest::newRow("leave counter") << "UPDATE T_인원현황 SET 휴관03 = 2 WHERE 년도 = 2024"
                                        << "2024년 3월 휴관 : 인원현황 2명, 기록 1명";
         QTest::newRow("withdrawal log") << "DELETE FROM T_퇴관사유별현황" << "2024년 4월 퇴관 : 인원현황 1명, 기록 0명";
+        QTest::newRow("partner line without goods")
+            << "INSERT INTO T_금전출납 (일자, 순번, 대항목, 소항목, 입금액, 출금액, 적요) VALUES ('2024-03-05', 1, '거래처출납관리', '한빛', 700, 0, 'A001')"
+            << "금전출납 2024-03-05 순번 1 (700원) : 이 거래처출납관리 줄의 거래 내역이 없습니다.";
     }
     void checkNamesWhatWasChangedByHand()
     {
@@ -279,6 +285,19 @@ private slots:
             QVERIFY(!text.contains(QStringLiteral("김태권"))); // paid February
     }
 
+    // A name CP949 cannot hold: the file is written, the member and item are listed, the exit status
+    // says so.
+    void noticesListLostCharacters()
+    {
+        db::run("UPDATE T_회원 SET 회원명 = :n WHERE 회원번호 = '202401001'", {{"n", QStringLiteral("김\u8d5f")}});
+        const Run r = cliRun({"notices", "SMS"});
+        QCOMPARE(r.code, int(cli::CharactersLost));
+        QVERIFY2(r.out.contains(QStringLiteral("다음 글자는 CP949로 쓸 수 없어 파일에 '?'로 기록되었습니다.\n김\u8d5f(202401001) : 김\u8d5f (\u8d5f)")),
+                 qPrintable(r.out));
+        QVERIFY(readAll(ProgramDir::file("인터넷통보자료/SMS/SMS전송.txt")).contains(cp949::encode(QStringLiteral("김?☆010-1111-2222"))));
+        QVERIFY(cliRun({"--help"}).out.contains(QStringLiteral("3 파일은 만들었으나 CP949로 쓸 수 없는 글자가 '?'로 바뀜")));
+    }
+
     void wrongCommandLines_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -295,6 +314,8 @@ private slots:
         QTest::newRow("no such division") << QStringList{"notices", "결석통보", "--division", "77"} << 2 << "부별코드 77 이(가) 없습니다.";
         QTest::newRow("unknown notice") << QStringList{"notices", "상장"} << 2 << "알 수 없는 통보 파일입니다: 상장";
         QTest::newRow("keep zero") << QStringList{"backup", "--keep", "0"} << 2 << "--keep 에는 1 이상의 개수를 주세요.";
+        QTest::newRow("text after the date") << QStringList{"notices", "결석통보", "--from", "2024-03-01xyz"} << 2
+                                             << "--from 의 날짜를 YYYY-MM-DD 로 주세요: 2024-03-01xyz";
         QTest::newRow("nobody to notify") << QStringList{"notices", "결석통보", "--from", "2020-01-01"} << 1
                                           << "E-mail이 있는 대상이 없어 파일을 만들지 않았습니다.";
     }
@@ -306,6 +327,36 @@ private slots:
         const Run r = cliRun(args);
         QCOMPARE(r.code, code);
         QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    }
+
+    // Fee rows of a closed month deleted by period: their cash lines stay (January still matches its
+    // lines) without the fee link, and the books stay clean.
+    void periodDeletionKeepsBooksCheckable()
+    {
+        QCOMPARE(PeriodDeletion::deleteFees(QDate(2024, 1, 1), QDate(2024, 1, 31)), 2);
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납 WHERE 일자 BETWEEN '2024-01-01' AND '2024-01-31'").toInt(), 3);
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납 WHERE 수련비순번 Is Not Null AND 일자 < '2024-02-01'").toInt(), 0);
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납 WHERE 수련비순번 = '202401001-0001' AND 일자 = '2024-02-10'").toInt(), 1);
+        const Run r = cliRun({"check"});
+        QVERIFY2(r.code == cli::Ok, qPrintable(r.out + r.err));
+    }
+
+    // A file that is no database: said in Korean, the engine's own words after it.
+    void fileThatIsNoDatabase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("Data"));
+        QFile f(dir.filePath("Data/Tamrin2000.db"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        db::closeDatabase();
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        QCOMPARE(cli::run({"--program-dir", dir.path(), "check"}, o, e), int(cli::Failed));
+        e.flush();
+        QVERIFY2(err.startsWith(QStringLiteral("자료 파일이 아니거나 손상된 파일입니다: ")), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("file is not a database")), qPrintable(err));
     }
 
     void helpOfEachCommand()

@@ -6,7 +6,7 @@
 #include "cashbook/uMon0010.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "db/MemberRecords.h"
 #include "support/TestDb.h"
 
@@ -269,7 +269,7 @@ private slots:
         w.Btn_DeleteClick();
         QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납").toInt(), 0);
         QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납마감").toInt(), 0);
-        QCOMPARE(Session::lastClosedMonth(), QString("000000"));
+        QCOMPARE(db::lastClosedMonth(), QString("000000"));
         QCOMPARE(m_db->dialogs().log.last().kind, QString("information"));
         QCOMPARE(m_db->dialogs().log.last().text, QString("금전출납 자료를 모두 삭제 하였습니다."));
         QCOMPARE(keys("T_수련비납부", "count(*)"), QString("6"));
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(m_db->dialogs().log.last().kind, QString("critical"));
         QVERIFY(m_db->dialogs().log.last().text.startsWith("삭제 에러 입니다."));
         QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납").toInt(), 4);
-        QCOMPARE(Session::lastClosedMonth(), QString("202403"));
+        QCOMPARE(db::lastClosedMonth(), QString("202403"));
     }
 
     // No trace of a deleted member is left in the tables of members; the withdrawal history keeps its

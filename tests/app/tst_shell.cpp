@@ -28,7 +28,7 @@
 #include "fees/uFee0010.h"
 #include "db/DbError.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "members/uPer0010.h"
 #include "support/TestDb.h"
 #include "ui/InputLanguage.h"
@@ -446,7 +446,7 @@ void TstShell::startUpValues()
     QCOMPARE(w.windowTitle(), QStringLiteral("Tamrin2000_Windows7_20220101"));
     QCOMPARE(Application::title(), QStringLiteral("Tamrin2000_Windows7"));
     QCOMPARE(w.size(), QSize(798, 596));
-    QCOMPARE(Session::lastClosedMonth(), QStringLiteral("202403"));
+    QCOMPARE(db::lastClosedMonth(), QStringLiteral("202403"));
     QCOMPARE(db::scalar("select count(*) from T_가정통신문").toInt(), 1);
     QCOMPARE(input.mode, 1); // Hangul from the start
     TfMain::showStatus("마감된 월입니다.");

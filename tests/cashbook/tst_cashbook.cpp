@@ -93,6 +93,34 @@ private slots:
         QCOMPARE(count("T_금전출납"), 1);
     }
 
+    // Texts wider than their column and days that do not exist are refused, never stored: a wrong date
+    // is called wrong, not closed.
+    void lineRefusesBadValues_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("main");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("memo of 201") << QDate(2024, 5, 2) << "운영비" << QString(201, u'가') << "적요은(는) 200자까지 입력할 수 있습니다. (201자 입력)";
+        QTest::newRow("item of 31") << QDate(2024, 5, 2) << QString(31, u'a') << "" << "주항목은(는) 30자까지 입력할 수 있습니다. (31자 입력)";
+        QTest::newRow("no such day") << QDate::fromString("2024-02-30", Qt::ISODate) << "운영비" << "" << "일자가 바른 날짜가 아닙니다.";
+    }
+    void lineRefusesBadValues()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, main);
+        QFETCH(QString, memo);
+        QFETCH(QString, message);
+        line("2024-05-02", 1, "운영비", "기타", 0, 1000);
+        QVERIFY(CashBook::addLine(date, main, "기타", true, 5, memo).startsWith(message));
+        if (date.isValid())
+            QVERIFY(CashBook::updateLine(date, 1, main, "기타", true, 5, memo).startsWith(message));
+        else
+            QVERIFY(CashBook::deleteLine(date, 1).startsWith("삭제할 금전출납 자료가 없습니다."));
+        QCOMPARE(count("T_금전출납"), 1);
+        QCOMPARE(db::scalar("SELECT 출금액 FROM T_금전출납").toLongLong(), 1000);
+    }
+
     void closedMonthRefusesChanges()
     {
         closed("202403", 1000, 0);

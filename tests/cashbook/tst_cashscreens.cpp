@@ -19,7 +19,7 @@
 #include "report/Document.h"
 #include "report/ReportOutput.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "support/TestDb.h"
 
 #include "app/Application.h"
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(m_db->dialogs().log.last().caption, QString("확인"));
         dialog->setMonth(QDate(2024, 4, 1));
         dialog->Btn_OkClick();
-        QCOMPARE(Session::lastClosedMonth(), QString("202404"));
+        QCOMPARE(db::lastClosedMonth(), QString("202404"));
         m_db->dialogs().clear();
         QVERIFY(CheckMonthClosing(&main));
         QVERIFY(m_db->dialogs().log.isEmpty());
@@ -146,11 +146,11 @@ private slots:
         cancel.setMonth(QDate(2024, 4, 1));
         m_db->dialogs().answers = {QMessageBox::Cancel};
         cancel.Btn_OkClick(); // the question answered Cancel: nothing happens
-        QCOMPARE(Session::lastClosedMonth(), QString("202404"));
+        QCOMPARE(db::lastClosedMonth(), QString("202404"));
         cancel.Btn_OkClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("마감취소 작업이 완료되었습니다."));
         QCOMPARE(m_db->dialogs().log.last().caption, QString("월 마감취소"));
-        QCOMPARE(Session::lastClosedMonth(), QString("202403"));
+        QCOMPARE(db::lastClosedMonth(), QString("202403"));
     }
 
     void everyCashBookEntryRunsTheGuard()
@@ -213,7 +213,7 @@ private slots:
         w.edt_Month->setText("202402");
         w.Btn_OkClick();
         QCOMPARE(db::scalarText("SELECT group_concat(마감연월 || 마감여부) FROM T_금전출납마감"), QString("2024021,2024030"));
-        QCOMPARE(Session::lastClosedMonth(), QString("202402"));
+        QCOMPARE(db::lastClosedMonth(), QString("202402"));
 
         MonthClosing::close("202403");
         TfMoneyMaster again;
@@ -228,7 +228,7 @@ private slots:
         again.Btn_DeleteClick();
         QCOMPARE(db::scalar("SELECT count(*) FROM T_금전출납마감").toInt(), 0);
         QCOMPARE(again.edt_Month->text(), QString());
-        QCOMPARE(Session::lastClosedMonth(), QString("000000"));
+        QCOMPARE(db::lastClosedMonth(), QString("000000"));
     }
 
     // A line typed by hand under "수련비" carries no fee link: it is an ordinary line.

@@ -2,9 +2,10 @@
 #include "db/MonthKey.h"
 #include "cashbook/CashBook.h"
 #include "cashbook/MonthClosing.h"
+#include "cashbook/Partners.h"
 #include "fees/FeePayments.h"
 #include "db/Query.h"
-#include "db/Session.h"
+#include "db/ClosedMonth.h"
 #include "support/TestDb.h"
 
 #include <QTest>
@@ -188,7 +189,7 @@ private slots:
         QCOMPARE(last, message);
         QCOMPARE(closingTable(), table);
         QCOMPARE(guardText(MonthClosing::guard()), guard);
-        QCOMPARE(Session::lastClosedMonth(), lastClosed);
+        QCOMPARE(db::lastClosedMonth(), lastClosed);
     }
 
     void yearRollOverAndEmptyMonth()
@@ -198,7 +199,7 @@ private slots:
         MonthClosing::close("202412"); // no lines: totals 0 / 0
         QCOMPARE(closingTable(), QString("202411:1:0/0:500/200 | 202412:1:0/0:500/200 | 202501:0:0/0:500/200"));
         QCOMPARE(guardText(MonthClosing::guard()), QString("open"));
-        QCOMPARE(Session::lastClosedMonth(), QString("202412"));
+        QCOMPARE(db::lastClosedMonth(), QString("202412"));
         // Lines added to a closed month later leave the rows alone.
         line("2024-12-24", 1, 999, 0);
         QCOMPARE(closingTable(), QString("202411:1:0/0:500/200 | 202412:1:0/0:500/200 | 202501:0:0/0:500/200"));
@@ -261,7 +262,7 @@ private slots:
         QVERIFY(MonthClosing::openingEditable());
         MonthClosing::saveOpening("202502", 1000, 0);
         QCOMPARE(closingTable(), QString("202502:1:0/0:1000/0 | 202503:0:0/0:1000/0"));
-        QCOMPARE(Session::lastClosedMonth(), QString("202502"));
+        QCOMPARE(db::lastClosedMonth(), QString("202502"));
         QCOMPARE(CashBook::addLine(QDate(2025, 3, 5), "운영비", "기타", true, 500, ""), QString());
 
         MonthClosing::close("202503");
@@ -275,7 +276,7 @@ private slots:
         MonthClosing::cancel("202503");
         MonthClosing::removeOpening();
         QCOMPARE(closingTable(), QString());
-        QCOMPARE(Session::lastClosedMonth(), QString("000000"));
+        QCOMPARE(db::lastClosedMonth(), QString("000000"));
         QCOMPARE(guardText(MonthClosing::guard()), QString("opening"));
         // A month after this one is no opening.
         QVERIFY_THROWS_EXCEPTION(ClosingRefused, MonthClosing::saveOpening("202604", 0, 0));
@@ -347,6 +348,64 @@ private slots:
             QCOMPARE(closingTable(), QString("202401:1:0/0:0/0 | 202402:0:0/0:0/0"));
         else
             QCOMPARE(books(), before);
+    }
+
+    // Another program on the same file closes March after this one has read the books: every write
+    // dated in March reads the closing state again and is refused, so March still matches its lines.
+    void closingByAnotherProgramIsSeen_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("fee payment") << 0 << "납부일자는 마감월 이후 이어야 합니다.\n2024-03 월 이후로";
+        QTest::newRow("fee change") << 1 << "마감된 자료는 수정 할 수 없습니다.";
+        QTest::newRow("fee deletion") << 2 << "마감된 자료는 삭제 할 수 없습니다.";
+        QTest::newRow("cash line") << 3 << "마감된 월에는 입력 할 수 없습니다.";
+        QTest::newRow("cash line change") << 4 << "마감된 자료는 수정 할 수 없습니다.";
+        QTest::newRow("cash line deletion") << 5 << "마감된 자료는 삭제 할 수 없습니다.";
+        QTest::newRow("partner dealing") << 6 << "마감된 월에는 입력 할 수 없습니다.";
+        QTest::newRow("closing March again") << 7 << "2024-03 이미 마감되었습니다.";
+        QTest::newRow("cancelling February") << 8 << "2024-02 이후월부터 순차적으로 마감취소 하세요.";
+    }
+    void closingByAnotherProgramIsSeen()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, message);
+        TestDb t(QDateTime(QDate(2024, 5, 15), QTime(9, 0)));
+        sqlExec("INSERT INTO T_회원 (회원번호, 회원명, 입관일) VALUES ('202401001', '김가람', '2024-01-05')");
+        sqlExec("INSERT INTO T_거래처 (거래처코드, 거래처명) VALUES ('A001', '한빛상사')");
+        MonthClosing::saveOpening("202401", 0, 0);
+        MonthClosing::close("202402");
+        FeePayments::add("202401001", "202403", QDate(2024, 3, 10), 80000, "");
+        line("2024-03-11", 2, 0, 5000);
+        QCOMPARE(MonthClosing::lastClosed(), QString("202402")); // this program has read the books
+        QVERIFY(!FeePayments::isClosed(QDate(2024, 3, 20)));
+
+        closeMonthElsewhere("202403");
+        const QString before = closingTable() + " / " + QString::number(db::scalar("SELECT count(*) FROM T_금전출납").toInt())
+            + " / " + QString::number(db::scalar("SELECT count(*) FROM T_수련비납부").toInt());
+        QString refusal;
+        try {
+            switch (step) {
+            case 0: FeePayments::add("202401001", "202404", QDate(2024, 3, 20), 80000, ""); break;
+            case 1: FeePayments::update("202401001", "202403", 90000, ""); break;
+            case 2: FeePayments::remove("202401001", "202403"); break;
+            case 3: refusal = CashBook::addLine(QDate(2024, 3, 21), "운영비", "기타", false, 100, ""); break;
+            case 4: refusal = CashBook::updateLine(QDate(2024, 3, 11), 2, "운영비", "기타", false, 9000, ""); break;
+            case 5: refusal = CashBook::deleteLine(QDate(2024, 3, 11), 2); break;
+            case 6: refusal = PartnerDeals::add(QDate(2024, 3, 22), "A001", false, {"도복", "110", "1", "500", "500", "", ""}).message; break;
+            case 7: MonthClosing::close("202403"); break;
+            case 8: MonthClosing::cancel("202402"); break;
+            }
+        } catch (const FeeError& e) {
+            refusal = e.message();
+        } catch (const ClosingRefused& e) {
+            refusal = e.message();
+        }
+        QVERIFY2(refusal.contains(message), qPrintable(refusal));
+        QCOMPARE(closingTable() + " / " + QString::number(db::scalar("SELECT count(*) FROM T_금전출납").toInt()) + " / "
+                     + QString::number(db::scalar("SELECT count(*) FROM T_수련비납부").toInt()),
+                 before);
+        QCOMPARE(MonthClosing::chainFaults(), QStringList());
     }
 };
 

@@ -125,6 +125,7 @@ private slots:
         QTest::newRow("missing standard") << "도복" << "" << "1" << "100" << "100" << "" << standard << "규격";
         QTest::newRow("missing supply") << "도복" << "110" << "1" << "100" << "" << "" << supply << "공급가액";
         QTest::newRow("standard too long") << "도복" << "12345678901" << "1" << "100" << "100" << "" << standard << "규격";
+        QTest::newRow("item of 51") << QString(51, u'띠') << "110" << "1" << "100" << "100" << "" << item << "품목은(는) 50자까지 입력할 수 있습니다.";
     }
 
     void badEntryWritesNothing()
@@ -147,6 +148,42 @@ private slots:
         QVERIFY(PartnerDeals::add(kDay, "A001", false, goods("2", "500")).ok());
         QCOMPARE(int(PartnerDeals::update(kDay, "A001", 1, e).field), field);
         QCOMPARE(cashLines(), QString("1:대한스포츠:A001:0/1000"));
+    }
+
+    // A day that does not exist is a wrong date, not a closed month; a partner name wider than its column
+    // is refused; a long name cut for its cash line keeps an emoji whole.
+    void wrongDatesNamesAndEmoji()
+    {
+        const auto r = PartnerDeals::add(QDate::fromString("2024-02-30", Qt::ISODate), "A001", false, goods("1", "500"));
+        QVERIFY2(r.message.startsWith("일자가 바른 날짜가 아닙니다."), qPrintable(r.message));
+        QCOMPARE(count("T_거래"), 0);
+
+        Partner p = *Partners::find("B002");
+        p.name = QString(31, u'상');
+        const auto refused = Partners::save(p, "B002");
+        QCOMPARE(refused.message, QString("거래처명은(는) 30자까지 입력할 수 있습니다. (31자 입력)"));
+        QCOMPARE(int(refused.field), int(Partners::Field::Name));
+        QCOMPARE(Partners::find("B002")->name, QString("한국무도사"));
+
+        const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD"); // thumbs up with a skin tone: one character
+        const QString name = QString(28, u'가') + thumbs + "끝";
+        QCOMPARE(Partners::cashLineName(name), QString(28, u'가') + thumbs);
+        QCOMPARE(Partners::cashLineName(QString(29, u'가') + thumbs), QString(29, u'가'));
+    }
+
+    // The books' check: a dealing's cash line holds the sum of its goods lines.
+    void booksCheckFindsCashLinesOutOfStep()
+    {
+        QVERIFY(PartnerDeals::add(kDay, "A001", false, goods("2", "500")).ok());
+        QVERIFY(PartnerDeals::add(kDay, "A001", false, goods("1", "300")).ok());
+        int checked = 0;
+        QCOMPARE(PartnerDeals::cashFaults(&checked), QStringList());
+        QCOMPARE(checked, 1);
+        sqlExec("UPDATE T_금전출납 SET 출금액 = 1000 WHERE 순번 = 1");
+        sqlExec("INSERT INTO T_금전출납 (일자, 순번, 대항목, 소항목, 입금액, 출금액, 적요) VALUES ('2024-05-03', 1, '거래처출납관리', '한국무도사', 700, 0, 'B002')");
+        QCOMPARE(PartnerDeals::cashFaults(),
+                 QStringList({"거래 2024-05-02 거래처 A001 출금 (공급가액 합계 1,300원) : 금전출납 순번 1 의 금액 1,000원이 합계와 다릅니다.",
+                              "금전출납 2024-05-03 순번 1 (700원) : 이 거래처출납관리 줄의 거래 내역이 없습니다."}));
     }
 
     void unknownPartnerIsRefused()

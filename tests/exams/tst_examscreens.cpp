@@ -111,6 +111,19 @@ private slots:
         QVERIFY(m_db->dialogs().log.isEmpty());
     }
 
+    // A score cell that gets no number says so, naming member and column, instead of dropping it.
+    void scoreThatIsNoNumberIsSaid()
+    {
+        TfInp0011 w;
+        w.show();
+        w.rbEvalUp->setChecked(true);
+        w.btnInsertClick();
+        QAbstractItemModel* m = w.gridModel();
+        QVERIFY(!m->setData(m->index(0, TfInp0011::ColE1), QStringLiteral("팔십"), Qt::EditRole));
+        QCOMPARE(m_db->dialogs().lastText(), QStringLiteral("김태권(202301001) : 기본동작 '팔십' 은(는) 숫자로 입력하세요."));
+        QCOMPARE(m->data(m->index(0, TfInp0011::ColE1)).toInt(), 0);
+    }
+
     void failedConfirmKeepsTheEntries()
     {
         sqlExec("CREATE TRIGGER refuse BEFORE INSERT ON T_심사 BEGIN SELECT RAISE(ABORT, 'refused'); END");

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QTest>
 
 namespace {
@@ -209,6 +210,11 @@ private slots:
                                             << msg("T_결석 1번째 줄");
         QTest::newRow("a bare line feed") << replaced(good, "\r\n" + cp949::encode("T_결석"), "\n" + cp949::encode("T_결석"))
                                           << msg("T_건의사항 1번째 줄");
+        QTest::newRow("line ends without CR") << QByteArray(good).replace("\r\n", "\n") << msg("T_회원 머리줄 (줄 끝이 CR LF가 아닙니다)");
+        QTest::newRow("a member without name") << replaced(good, cp949::encode("홍길동    "), QByteArray(10, ' '))
+                                               << msg("T_회원 1번째 줄 (회원명이 없습니다)");
+        QTest::newRow("a fee below nothing") << replaced(good, "120000       ", "-999999999999")
+                                             << msg("T_회원 1번째 줄 (수련비 -999,999,999,999원은 0원에서 99,999,999원 사이가 아닙니다)");
         QTest::newRow("a key twice") << replaced(good, cp949::encode("T_결석,1\r\n"), cp949::encode("T_결석,2\r\n") + good.mid(good.indexOf("2023-07-03"), 527))
                                      << msg("T_결석 2번째 줄");
     }
@@ -224,6 +230,52 @@ private slots:
         QCOMPARE(m_db->dialogs().lastText(), message);
         QVERIFY(QFile::exists(path));
         QCOMPARE(snapshot(), before);
+    }
+
+    // Codes this school does not have are shown and asked about; refused, nothing is written, accepted,
+    // the member comes in as the file has him.
+    void unknownCodesAreAskedAbout()
+    {
+        sqlExec("UPDATE T_회원 SET 성별 = 'XX', 부별코드 = 'ZZ', 급품코드 = 'QQ' WHERE 회원번호 = '202301005'");
+        const QString path = ProgramDir::file("입관자료/코드.txt");
+        QVERIFY(cp949::writeFileAtomic(path, TransferFile::build(kRich)));
+        const QStringList before = snapshot();
+        TfDataReceive screen;
+        m_db->dialogs().answers = {QMessageBox::No};
+        screen.importFile(QStringLiteral("코드.txt"));
+        QCOMPARE(m_db->dialogs().lastText(), QString("이 도장에 없는 코드가 있습니다:\n성별 'XX'\n부별코드 'ZZ'\n급품코드 'QQ'\n\n"
+                                                     "코드가 없으면 이 회원은 부별, 급품별 목록에 나오지 않습니다.\n\n그대로 입관 처리하시겠습니까?"));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(QFile::exists(path));
+        m_db->dialogs().answers = {QMessageBox::Yes};
+        screen.importFile(QStringLiteral("코드.txt"));
+        QCOMPARE(m_db->dialogs().lastText(), QString("입관 처리가 되었습니다."));
+        QCOMPARE(db::scalarText("SELECT 부별코드 FROM T_회원 WHERE 회원번호 = '202405001'"), QString("ZZ"));
+    }
+
+    // Characters CP949 cannot hold: the file is written as before (with "?") and the user is told which
+    // member and field lost them.
+    void unencodableCharactersAreListed()
+    {
+        db::run("UPDATE T_회원 SET 회원명한문 = :h, 학교 = :s WHERE 회원번호 = '202301005'",
+                {{"h", QString::fromUtf8("洪\xF0\xA0\x80\x80童")}, {"s", QString::fromUtf8("Caf\xC3\xA9 \xF0\x9F\x98\x80")}});
+        sqlExec("UPDATE T_생활기록 SET 생활기록 = '赟' WHERE 회원번호 = '202301005'");
+        cp949::Losses losses;
+        const QByteArray bytes = TransferFile::build(kRich, &losses);
+        QVERIFY(bytes.contains(cp949::encode("洪?童")));
+        QCOMPARE(losses.lines(), QStringList({QString::fromUtf8("홍길동(202301005) 회원명한문 : 洪\xF0\xA0\x80\x80童 (\xF0\xA0\x80\x80)"),
+                                              QString::fromUtf8("홍길동(202301005) 학교 : Caf\xC3\xA9 \xF0\x9F\x98\x80 (\xC3\xA9\xF0\x9F\x98\x80)"),
+                                              QString::fromUtf8("홍길동(202301005) T_생활기록 생활기록 : 赟 (赟)")}));
+        QCOMPARE(TransferFile::sections().first().lineLength() + 2, int(bytes.indexOf("\r\n", bytes.indexOf("\r\n") + 2) - bytes.indexOf("\r\n")));
+
+        TfDataSend screen;
+        screen.edt_Name->setText("홍");
+        screen.btn_QueryClick();
+        screen.list()->setTicked(0, true);
+        screen.btn_SendClick();
+        QCOMPARE(m_db->dialogs().log.last().kind, QString("warning"));
+        QCOMPARE(m_db->dialogs().lastText(), "퇴관자료 생성이 완료되었습니다.\n\n" + losses.message());
+        QVERIFY(QFile::exists(TransferFile::exportPath("150101-3123456", "홍길동")));
     }
 
     void aLeadByteLeftByAnOldCutIsDropped()

@@ -1,7 +1,6 @@
 #pragma once
 // Small builders for the fee tests: members, closed months and row counts.
 #include "db/Query.h"
-#include "db/Session.h"
 #include "db/ProgramDir.h"
 #include "fees/FeePayments.h"
 #include "ui/DivisionFilter.h"

@@ -142,7 +142,6 @@ private slots:
         else
         {
             db::run("INSERT INTO T_금전출납마감 VALUES ('202407', 0, 0, 0, 0, '1')");
-            Session::reloadLastClosedMonth();
         }
         const int rows = feeRows(), lines = cashLines();
         QVERIFY(!s.record());

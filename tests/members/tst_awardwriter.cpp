@@ -87,6 +87,34 @@ private slots:
         QCOMPARE(AwardWriter::nextSerial(), 120);
     }
 
+    // An award without a real date ("2024-02-30") or with a remark wider than its column: nothing
+    // written, the serial where it was.
+    void badAwardIsRefused_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("remark");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such day") << "2024-02-30" << "" << "회원번호 202401002 : 지급일자가 바른 날짜가 아닙니다.";
+        QTest::newRow("remark of 256") << "2024-02-29" << QString(256, u'상') << "회원번호 202401002 : 비고은(는) 255자까지 입력할 수 있습니다.";
+    }
+    void badAwardIsRefused()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, remark);
+        QFETCH(QString, message);
+        AwardWriter::Award bad = award("202401002");
+        bad.date = QDate::fromString(date, Qt::ISODate);
+        bad.remark = remark;
+        try {
+            AwardWriter::record({award("202401001"), bad}, 120);
+            QFAIL("the award was written");
+        } catch (const db::Error& e) {
+            QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
+        }
+        QCOMPARE(count("SELECT Count(*) FROM T_상장지급"), 0);
+        QCOMPARE(AwardWriter::nextSerial(), 120);
+    }
+
     // Numbers printed from a serial that has moved on since would be given twice.
     void staleSerialIsRefused()
     {

@@ -252,6 +252,59 @@ private slots:
         sqlExec("DROP TRIGGER t_fail");
     }
 
+    // Values the batch services refuse whoever calls them: the message names member and field, and
+    // nothing of the batch is written.
+    void batchRefusesBadValues_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("class wider than 2") << "class" << "가나다라마바사아자차카타파하" << ") : 반은(는) 2자까지 입력할 수 있습니다. (14자 입력)";
+        QTest::newRow("conduct of 300") << "conduct" << QString(300, u'가') << "가나(202401001) : 생활기록은(는) 255자까지 입력할 수 있습니다. (300자 입력)";
+        QTest::newRow("point item not in list") << "points" << "99)없음" << "가나(202401001) : 벌점 항목 '99)없음'은(는) 목록에 없습니다.";
+        QTest::newRow("score nan") << "score" << "nan" << ") : 시각자신 'nan' 은(는) 0에서 100 사이의 숫자로 입력하세요.";
+        QTest::newRow("score inf") << "score" << "inf" << "'inf' 은(는) 0에서 100";
+        QTest::newRow("score exponent") << "score" << "1e3" << "'1e3' 은(는) 0에서 100";
+        QTest::newRow("score negative") << "score" << "-5" << "'-5' 은(는) 0에서 100";
+        QTest::newRow("score too large") << "score" << "99999999999" << "'99999999999' 은(는) 0에서 100";
+        QTest::newRow("score above range") << "score" << "100.5" << "'100.5' 은(는) 0에서 100";
+    }
+    void batchRefusesBadValues()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        const QDate day(2025, 3, 15);
+        const QString before = text("SELECT group_concat(회원번호 || 반, ',') FROM T_회원");
+        try {
+            if (kind == "class") {
+                QList<GradeFeeBatch::Line> lines = GradeFeeBatch::lines(all(), true);
+                lines[1].klass = "3";
+                lines[0].klass = value;
+                GradeFeeBatch::save(lines, false, false);
+            } else if (kind == "score") {
+                QList<ConcentrationBatch::Line> lines = ConcentrationBatch::forInput(day, all("a.부별코드"), QString());
+                for (ConcentrationBatch::Line& l : lines) {
+                    l.visual = l.auditory = "70";
+                    l.ticked = true;
+                }
+                lines[0].visual = value;
+                ConcentrationBatch::save(day, lines);
+            } else {
+                const auto k = kind == "conduct" ? JournalBatch::Conduct : JournalBatch::Points;
+                QList<JournalBatch::Line> lines = JournalBatch::forInput(k, day, all(), QString());
+                JournalBatch::setEntry(k, lines[1], k == JournalBatch::Points ? "04)지각" : "인사를 잘함", day);
+                JournalBatch::setEntry(k, lines[0], value, day);
+                JournalBatch::save(k, lines);
+            }
+            QFAIL("the batch was written");
+        } catch (const db::Error& e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+        QCOMPARE(text("SELECT group_concat(회원번호 || 반, ',') FROM T_회원"), before);
+        QCOMPARE(n("SELECT (SELECT count(*) FROM T_집중도) + (SELECT count(*) FROM T_생활기록) + (SELECT count(*) FROM T_벌점)"), 0);
+    }
+
     // Three members born the same year with visual 70, 80, 95: each gets 82 as age average.
     void concentrationAverages()
     {

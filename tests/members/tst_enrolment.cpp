@@ -3,7 +3,6 @@
 #include "cashbook/uEndCancel.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
-#include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "members/Enrolment.h"
 #include "db/MemberNumber.h"
@@ -152,6 +151,10 @@ private slots:
         QTest::newRow("enrolled after the closed month") << "closed202404" << "" << int(F::None);
         QTest::newRow("bad family date") << "familyDate"
                                          << "가족사항 1번째 줄의 날짜를 YYYY-MM-DD 형식의 바른 날짜로 입력하세요." << int(F::Family);
+        QTest::newRow("class wider than 2") << "class" << "반은(는) 2자까지 입력할 수 있습니다. (3자 입력)" << int(F::None);
+        QTest::newRow("name wider than 10") << "name" << "회원명은(는) 10자까지 입력할 수 있습니다. (11자 입력)" << int(F::Name);
+        QTest::newRow("family job wider than 20")
+            << "familyJob" << "가족사항 1번째 줄: 직업은(는) 20자까지 입력할 수 있습니다. (21자 입력)" << int(F::Family);
     }
     void validation()
     {
@@ -175,6 +178,9 @@ private slots:
         else if (change == "payDay32") f.payDay = "32";
         else if (change.startsWith("closed")) closeBooksThrough(change.mid(6));
         else if (change == "familyDate") f.family.append({"부", "김철수", "1985-13-01", "양", "", "", ""});
+        else if (change == "class") f.classNo = "가나다";
+        else if (change == "name") f.name = QString(11, u'김');
+        else if (change == "familyJob") f.family.append({"부", "김철수", "", "양", QString(21, u'업'), "", ""});
 
         const Enrolment::Problem p = Enrolment::validate(f);
         QCOMPARE(p.message, message);
@@ -432,6 +438,38 @@ private slots:
         QCOMPARE(text("SELECT 회원명 || 생년월일 || 양력음력 || 성별 || 주민등록번호 || 부별코드 FROM T_회원"),
                  QString("최지우2016-07-09양여160709-412345603"));
         QCOMPARE(StatusLine::text(), QString("입관 저장: 202405001 최지우"));
+    }
+
+    // The service refuses a text wider than its column even when the form was never checked.
+    void saveRefusesWideText()
+    {
+        EnrolmentForm f = filledForm();
+        f.classNo = "가나다라마바사아자차카타파하";
+        try {
+            Enrolment::save(f);
+            QFAIL("the enrolment was saved");
+        } catch (const db::Error& e) {
+            QCOMPARE(e.message(), QString("반은(는) 2자까지 입력할 수 있습니다. (14자 입력)"));
+        }
+        QCOMPARE(count("T_회원"), 0);
+    }
+
+    // The form was checked while April was open; another program on the file closed it before saving.
+    void saveReadsClosingOfAnotherProgram()
+    {
+        closeBooksThrough("202403");
+        EnrolmentForm f = filledForm();
+        f.enrolDate = QStringLiteral("2024-04-20");
+        QVERIFY(Enrolment::validate(f).ok());
+        closeMonthElsewhere("202404");
+        try {
+            Enrolment::save(f);
+            QFAIL("an enrolment dated in a closed month was saved");
+        } catch (const db::Error& e) {
+            QCOMPARE(e.message(), Enrolment::closedMonthMessage("2024-04-20"));
+        }
+        QCOMPARE(count("T_회원"), 0);
+        QCOMPARE(count("T_인원현황", "입관04 <> 0"), 0);
     }
 
     void screenRefusesClosedMonth()

@@ -1,7 +1,6 @@
 #include "support/TestDb.h"
 
 #include "db/Query.h"
-#include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "members/PersonalRecord.h"
 
@@ -36,7 +35,6 @@ void pay(const QString& month, const QDate& day) { FeePayments::add(kNo, month, 
 void closeMonth(const QString& month)
 {
     sqlExec(QStringLiteral("INSERT INTO T_금전출납마감 (마감연월, 마감여부) VALUES ('%1', '1')").arg(month));
-    Session::reloadLastClosedMonth();
 }
 
 int feeRowOf(const PersonalRecord& r, const QString& month)

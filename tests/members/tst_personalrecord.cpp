@@ -240,6 +240,8 @@ private slots:
         QTest::newRow("birth not a date") << "생년월일" << "2015-02-30" << "생년월일은 1900년 이후로 입력하세요.";
         QTest::newRow("enrolment empty") << "입관일" << "" << "입관일은 1900년 이후로 입력하세요.";
         QTest::newRow("name empty") << "회원명" << " " << "회원명을 입력해 주십시요.";
+        QTest::newRow("class wider than 2") << "반" << "가나다" << "반은(는) 2자까지 입력할 수 있습니다. (3자 입력)";
+        QTest::newRow("address wider than 50") << "주소" << QString(51, u'동') << "주소은(는) 50자까지 입력할 수 있습니다. (51자 입력)";
         QTest::newRow("all well") << "주소" << "서울" << "";
     }
     void checksBeforeSaving()
@@ -256,6 +258,28 @@ private slots:
         QCOMPARE(p ? p->message : QString(), message);
         if (p)
             QCOMPARE(p->column, column);
+    }
+
+    // save() refuses a journal text wider than its column even when check() was never asked.
+    void saveRefusesWideJournalText()
+    {
+        TestDb t;
+        addMember();
+        PersonalRecord r;
+        QVERIFY(r.load(kNo));
+        r.setField("주소", "서울");
+        r.openList(PersonalRecord::Conduct);
+        const int row = r.addRow(PersonalRecord::Conduct);
+        r.setCell(PersonalRecord::Conduct, row, "기록일자", "2024-05-01");
+        r.setCell(PersonalRecord::Conduct, row, "생활기록", QString(300, u'가'));
+        try {
+            r.save();
+            QFAIL("the record was saved");
+        } catch (const db::Error& e) {
+            QCOMPARE(e.message(), QString("생활기록은(는) 255자까지 입력할 수 있습니다. (300자 입력)"));
+        }
+        QCOMPARE(rowsOf("T_생활기록"), 0);
+        QCOMPARE(text("SELECT ifnull(주소, '') FROM T_회원"), QString());
     }
 
     void checksJournalRows()

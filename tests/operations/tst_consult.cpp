@@ -170,6 +170,21 @@ private slots:
         }
         QCOMPARE(w.DBEdit_Name->text(), QStringLiteral("가나다라마")); // ten bytes
     }
+
+    // The service holds the same byte widths whoever calls it.
+    void serviceRefusesWiderTexts()
+    {
+        Consultations::Record r;
+        r.no = 1;
+        r.name = QStringLiteral("가나다라마바");
+        try {
+            Consultations::insert(r);
+            QFAIL("the consultation was written");
+        } catch (const db::Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("수련생명은(는) 10바이트(한글 5자)까지 입력할 수 있습니다. (12바이트 입력)"));
+        }
+        QCOMPARE(Consultations::total(), 0);
+    }
 };
 
 QTEST_MAIN(TestConsult)

@@ -26,3 +26,7 @@ void sqlExec(const QString& jet);
 // The cash book closed through `month` ("yyyymm"): the closing table holds that month closed and the
 // month after it open, as after an opening balance or a closing; the session reads it again.
 void closeBooksThrough(const QString& month);
+
+// Another program on the same file: through a connection of its own it closes `month` as a closing
+// does (the month closed, the month after it open), unseen by anything this program keeps.
+void closeMonthElsewhere(const QString& month);

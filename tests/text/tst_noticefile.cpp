@@ -94,6 +94,35 @@ private slots:
         QCOMPARE(QDir(QFileInfo(old.path()).path()).entryList(QDir::Files), QStringList{QStringLiteral("결석통보.txt")});
     }
 
+    // Characters CP949 cannot hold are written as "?" as before; the one message after the file lists
+    // the member (or the address, or the line) and the item that lost them.
+    void lostCharactersAreListed()
+    {
+        NoticeFile file(QStringLiteral("SMS"), QStringLiteral("SMS전송"));
+        NoticeLine named;
+        named.of(QStringLiteral("홍길동(202401001)")).item(QStringLiteral("*.수련생 : 홍길동 \U0001F600")).piece(QStringLiteral("010-1234-5678"));
+        file.add(named);
+        NoticeLine plain;
+        plain.item(QStringLiteral("赟")).piece(QStringLiteral("010"));
+        file.add(plain);
+        NoticeLine clean;
+        clean.item(QStringLiteral("김철수")).piece(QStringLiteral("010"));
+        file.add(clean);
+        NoticeFile mail(QStringLiteral("결석통보"));
+        mail.addRecipient(QStringLiteral("caf\u00e9@x.kr"), clean);
+        QCOMPARE(mail.losses().lines(), QStringList{QStringLiteral("caf\u00e9@x.kr : caf\u00e9@x.kr (\u00e9)")});
+
+        QVERIFY(file.write(QStringLiteral("SMS")));
+        QVERIFY(readAll(file.path()).contains(cp949::encode(QStringLiteral("*.수련생 : 홍길동 ?☆010-1234-5678"))));
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().log.last().kind, QString("warning"));
+        QCOMPARE(m_db->dialogs().lastText(),
+                 QDir::toNativeSeparators(file.path()) + QStringLiteral(" 파일이 생성되었습니다.\n\n")
+                     + QStringLiteral("다음 글자는 CP949로 쓸 수 없어 파일에 '?'로 기록되었습니다.\n"
+                                      "홍길동(202401001) : *.수련생 : 홍길동 \U0001F600 (\U0001F600)\n"
+                                      "3번째 줄 : 赟 (赟)"));
+    }
+
     void schoolFieldsWithoutBlanks()
     {
         sqlExec(QStringLiteral("DELETE FROM T_도장정보"));

@@ -6,6 +6,7 @@
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
+#include "db/ClosedMonth.h"
 #include "db/Session.h"
 #include "exchange/TransferFile.h"
 #include "stats/HeadcountFigures.h"
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(n("SELECT count(*) FROM T_영수증발급번호"),
                  n("SELECT count(*) FROM (SELECT DISTINCT substr(납부일자, 1, 7) FROM T_수련비납부 WHERE 납부액 > 0)"));
         // Closed up to last month, and the closing totals are the lines' totals.
-        QCOMPARE(Session::lastClosedMonth(), QString("202405"));
+        QCOMPARE(db::lastClosedMonth(), QString("202405"));
         QCOMPARE(n("SELECT 차변누계금액 - 대변누계금액 FROM T_금전출납마감 WHERE 마감연월 = '202405'"),
                  3000000 + n("SELECT Sum(입금액) - Sum(출금액) FROM T_금전출납 WHERE 일자 < '2024-06-01'"));
         // The cash on hand of the inquiry starts from that closing and reaches today's lines.
