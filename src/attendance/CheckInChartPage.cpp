@@ -1,6 +1,7 @@
 #include "attendance/CheckInChartPage.h"
 
 #include "db/Clock.h"
+#include "db/Query.h"
 #include "db/SchoolInfo.h"
 #include "report/PageLayout.h"
 #include "ui/DateEdit.h"

@@ -3,6 +3,7 @@
 #include "db/Query.h"
 #include "fees/FeeStatus.h"
 
+#include <algorithm>
 #include <map>
 
 namespace CheckIns {

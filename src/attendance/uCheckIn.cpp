@@ -5,8 +5,10 @@
 #include "db/Clock.h"
 #include "db/SchoolInfo.h"
 #include "members/MemberNumber.h"
+#include "ui/KeyboardFlow.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -75,6 +77,7 @@ TfCheckIn::TfCheckIn(QWidget* parent) : QWidget(parent)
     for (QWidget* w : {static_cast<QWidget*>(chk_Kiosk), static_cast<QWidget*>(btnExit), static_cast<QWidget*>(lst_Namesakes)})
         w->setFocusPolicy(Qt::NoFocus);
     edt_Input->installEventFilter(this);
+    KeyboardFlow::keepEnter(edt_Input); // Enter checks in, it does not move on
 
     connect(edt_Input, &QLineEdit::returnPressed, this, [this] { edt_InputReturn(); });
     connect(chk_Kiosk, &QCheckBox::toggled, this, [this](bool on) { setKiosk(on); });
@@ -178,7 +181,7 @@ void TfCheckIn::edt_InputReturn()
     if (r.outcome == CheckIns::Outcome::Choose)
         showChoice(r);
     else
-        show(r);
+        showResult(r);
 }
 
 void TfCheckIn::pickNamesake(int row)
@@ -186,7 +189,7 @@ void TfCheckIn::pickNamesake(int row)
     if (row < 0 || row >= m_namesakes.size())
         return;
     const QString no = m_namesakes[row].no;
-    show(CheckIns::checkInNumber(no, Clock::now(), CheckIns::kByName));
+    showResult(CheckIns::checkInNumber(no, Clock::now(), CheckIns::kByName));
 }
 
 void TfCheckIn::showChoice(const CheckIns::Result& r)
@@ -205,7 +208,7 @@ void TfCheckIn::showChoice(const CheckIns::Result& r)
     edt_Input->setFocus();
 }
 
-void TfCheckIn::show(const CheckIns::Result& r)
+void TfCheckIn::showResult(const CheckIns::Result& r)
 {
     m_namesakes.clear();
     lst_Namesakes->clear();

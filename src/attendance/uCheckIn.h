@@ -56,7 +56,7 @@ protected:
 
 private:
     QWidget* buildDoorPage();
-    void show(const CheckIns::Result& r);
+    void showResult(const CheckIns::Result& r);
     void showChoice(const CheckIns::Result& r);
     void pickNamesake(int row);
     void tick();

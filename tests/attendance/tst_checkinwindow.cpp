@@ -213,7 +213,7 @@ private slots:
         w.dtpk_FromDate->setDate(kNow.date());
         QCOMPARE(w.com_CheckInReason->currentIndex(), 0); // the first reason unless chosen
         w.com_CheckInReason->setCurrentIndex(w.com_CheckInReason->findText("06)", Qt::MatchStartsWith));
-        QTest::mouseClick(w.btn_CheckIn, Qt::LeftButton);
+        w.btn_CheckIn->click();
         QCOMPARE(w.entry().state(), AbsenceEntry::State::Entering);
         QStringList proposed;
         for (const AbsenceEntry::Line& l : w.entry().lines())
@@ -223,9 +223,9 @@ private slots:
         // 이품새 came; 최휴관 is on leave and 정늦게 not enrolled yet: neither is listed.
         QCOMPARE(proposed, (QStringList{"김태권:06)  무단결석", "박겨루:01)  질병", "박겨루:06)  무단결석"}));
         // Pressing again proposes nobody twice.
-        QTest::mouseClick(w.btn_CheckIn, Qt::LeftButton);
+        w.btn_CheckIn->click();
         QCOMPARE(w.entry().proposeFromCheckIns("06)  무단결석"), 0);
-        QTest::mouseClick(w.btnOk, Qt::LeftButton);
+        w.btnOk->click();
         QCOMPARE(count("SELECT Count(*) FROM T_결석 WHERE 결석일자 = '2024-05-15'"), 3);
         QCOMPARE(count("SELECT Count(*) FROM T_결석 WHERE 결석일자 = '2024-05-15' AND 결석사유코드 = '06'"), 2);
         QCOMPARE(count("SELECT Count(*) FROM T_벌점 WHERE 벌점일자 = '2024-05-15' AND 벌점코드 = '05'"), 2);
