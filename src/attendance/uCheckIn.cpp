@@ -79,7 +79,6 @@ TfCheckIn::TfCheckIn(QWidget* parent) : QWidget(parent)
     edt_Input->installEventFilter(this);
     KeyboardFlow::keepEnter(edt_Input); // Enter checks in, it does not move on
 
-    connect(edt_Input, &QLineEdit::returnPressed, this, [this] { edt_InputReturn(); });
     connect(chk_Kiosk, &QCheckBox::toggled, this, [this](bool on) { setKiosk(on); });
     connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
     connect(lst_Namesakes, &QListWidget::itemActivated, this, [this](QListWidgetItem* i) { pickNamesake(lst_Namesakes->row(i)); });
@@ -260,10 +259,15 @@ void TfCheckIn::clearShown()
 
 bool TfCheckIn::eventFilter(QObject* o, QEvent* e)
 {
-    // Up and down move through the namesakes without leaving the field.
-    if (o == edt_Input && e->type() == QEvent::KeyPress && !m_namesakes.isEmpty()) {
+    // Enter is taken here, so it is handled once and never travels on to the window; up and down move
+    // through the namesakes without leaving the field.
+    if (o == edt_Input && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            edt_InputReturn();
+            return true;
+        }
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && !m_namesakes.isEmpty()) {
             const int n = lst_Namesakes->count();
             const int at = lst_Namesakes->currentRow() + (key == Qt::Key_Down ? 1 : -1);
             lst_Namesakes->setCurrentRow(std::clamp(at, 0, n - 1));
