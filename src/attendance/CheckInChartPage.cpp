@@ -76,6 +76,9 @@ CheckInChartPage::CheckInChartPage(QWidget* parent) : QWidget(parent)
     row->addWidget(new QLabel(QStringLiteral("~"), this));
     row->addWidget(dtpk_ToDate);
     row->addStretch();
+    lay->addLayout(row);
+    row = new QHBoxLayout;
+    row->addStretch();
     row->addWidget(btnRefresh);
     row->addWidget(btnSave);
     row->addWidget(btnPrint);

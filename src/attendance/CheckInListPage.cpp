@@ -44,6 +44,9 @@ CheckInListPage::CheckInListPage(QWidget* parent) : QWidget(parent)
     row->addWidget(dtpk_FromDate);
     row->addWidget(new QLabel(QStringLiteral("~"), this));
     row->addWidget(dtpk_ToDate);
+    row->addStretch();
+    lay->addLayout(row);
+    row = new QHBoxLayout;
     row->addWidget(rbByDay);
     row->addWidget(rbByMember);
     row->addStretch();

@@ -163,10 +163,14 @@ QWidget* TfAtt0010::buildEntryPage()
     row->addWidget(new QLabel(QStringLiteral("~"), w));
     row->addWidget(dtpk_ToDate);
     row->addStretch();
+    lay->addLayout(row);
     // Absences proposed from the day's check-ins: the members who did not come get the reason chosen here.
+    row = new QHBoxLayout;
     com_CheckInReason = new QComboBox(w);
     com_CheckInReason->setObjectName(QStringLiteral("com_CheckInReason"));
     btn_CheckIn = button(QStringLiteral("출석체크 반영"), w, QStringLiteral("btn_CheckIn"));
+    row->addStretch();
+    row->addWidget(new QLabel(QStringLiteral("출석체크 안 한 회원의 결석 사유 :"), w));
     row->addWidget(com_CheckInReason);
     row->addWidget(btn_CheckIn);
     lay->addLayout(row);
