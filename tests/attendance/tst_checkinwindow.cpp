@@ -9,6 +9,7 @@
 #include "attendance/uCheckIn.h"
 #include "db/Clock.h"
 #include "db/ProgramDir.h"
+#include "report/ReportOutput.h"
 #include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
 
@@ -197,6 +198,19 @@ private slots:
         const QString png = m_db->dir() + "/graph.png";
         QVERIFY(c->savePng(png));
         QVERIFY(!QImage(png).isNull());
+        // Printed: one landscape page with the school, the title and the chart.
+        report::RecordingOutput out;
+        report::ReportOutput::install(&out);
+        c->btnPrintClick();
+        report::ReportOutput::install(nullptr);
+        QCOMPARE(out.runs.size(), 1);
+        QCOMPARE(out.runs[0].doc.pages.size(), 1);
+        QVERIFY(out.runs[0].doc.landscape);
+        QVERIFY(out.runs[0].doc.pages[0].contains(QStringLiteral("한국태권도  출석 그래프")));
+        bool chart = false;
+        for (const report::Item& i : out.runs[0].doc.pages[0].items)
+            chart = chart || (i.kind == report::Item::Picture && !i.picture.isNull());
+        QVERIFY(chart);
     }
 
     // At the end of the day the desk marks absent the current members who did not check in; confirming
