@@ -5,6 +5,7 @@
 #include "PartnerData.h"
 
 #include "attendance/Absences.h"
+#include "attendance/CheckIns.h"
 #include "cashbook/CashBook.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Clock.h"
@@ -32,6 +33,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <random>
 
@@ -260,6 +262,28 @@ QString gradeForAge(int age)
     return age <= 23 ? QStringLiteral("대학교") : QStringLiteral("일반");
 }
 
+// The check-ins of one month for the members attending then (see the caller).
+int checkInMonth(std::mt19937& rng, const QList<Member>& members, const QSet<QString>& absent, const QDate& from, const QDate& to)
+{
+    QList<CheckIns::Entry> entries;
+    for (QDate d = from; d <= to; d = d.addDays(1)) {
+        if (d.dayOfWeek() > 5)
+            continue;
+        const QString day = db::dateText(d);
+        for (const Member& m : members) {
+            if (m.withdrawn || m.onLeave || m.enrolled > d || (d.dayOfWeek() + m.no.right(3).toInt()) % 5 >= 3
+                || absent.contains(m.no + day))
+                continue;
+            const int code = m.division.toInt();
+            const int hour = code <= 2 ? 14 : code <= 11 ? 15 + code % 3 : 19;
+            const int minute = std::uniform_int_distribution<int>(0, 29)(rng);
+            const int second = std::uniform_int_distribution<int>(0, 59)(rng);
+            entries.append({m.no, QDateTime(d, QTime(hour, minute, second))});
+        }
+    }
+    return CheckIns::recordMany(entries);
+}
+
 } // namespace
 
 bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* report,
@@ -300,6 +324,7 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         // Partners deal on their own random sequence, so the rest of the school stays as it was for a seed.
         PartnerData::setUp();
         std::mt19937 partnerRng(m_o.seed + 11);
+        std::mt19937 checkInRng(m_o.seed + 19);
 
         const int toWithdraw = m_o.members - m_o.current;
         int enrolled = 0, withdrawnSoFar = 0;
@@ -382,6 +407,7 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
 
             // Absences of the month: most members miss a day or two, some none; entered on weekdays
             // through the entry rules, so an unexcused one books its penalty.
+            QSet<QString> absent; // member number + day
             for (const Member& m : std::as_const(members)) {
                 if (m.withdrawn || m.onLeave || m.enrolled >= monthEnd)
                     continue;
@@ -403,9 +429,15 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
                         w -= weight;
                     }
                     Absences::add({m.no, d, QString::fromUtf8(reason), QString::fromUtf8(kReporters[pick(0, 4)])});
+                    absent.insert(m.no + db::dateText(d));
                     ++r.absences;
                 }
             }
+
+            // Check-ins at the door in the last year: each member on three weekdays of five at his
+            // division's class hour, except the days he was absent; through the check-in rules.
+            if (monthStart > m_o.today.addYears(-1))
+                r.checkIns += checkInMonth(checkInRng, members, absent, monthStart, monthEnd);
 
             // Receipts handed out for about a third of the month's payments (at least one when any was made).
             const int paidThisMonth = db::scalar("SELECT count(*) FROM T_수련비납부 WHERE 납부일자 BETWEEN :a AND :b AND 납부액 > 0",

@@ -4,7 +4,7 @@
 #include <functional>
 
 // Builds a school database through the program's own rules (enrolment, fee payments, the cash book,
-// absences, withdrawal/leave/return and month-end closing), deterministic for a given seed and options.
+// absences, check-ins at the door, withdrawal/leave/return and month-end closing), deterministic for a given seed and options.
 struct GeneratorOptions {
     quint32 seed = 1;
     int members = 120;        // enrolments over the whole span
@@ -21,6 +21,7 @@ struct GeneratorReport {
     int members = 0, current = 0, payments = 0, cashLines = 0, closedMonths = 0, absences = 0;
     int settlements = 0; // months settled as exempt (fee rows without money)
     int badges = 0;      // progress badges handed out in the last year
+    int checkIns = 0;    // check-ins at the door in the last year
 };
 
 class SchoolGenerator {

@@ -29,6 +29,7 @@
 #include "attendance/uPri0020.h"
 #include "attendance/uPri0022.h"
 #include "attendance/uPri6020.h"
+#include "attendance/uCheckIn.h"
 #include "settings/uAbsRsn.h"
 #include "settings/uEnv0030.h"
 #include "settings/uEnviron.h"
@@ -233,6 +234,7 @@ const QList<Factory> kFactories = {
     {"TfPri0020", Kind::StayOnTop, false, make<TfPri0020>},
     {"TfPri0022", Kind::StayOnTop, false, make<TfPri0022>},
     {"TfPri6020", Kind::StayOnTop, false, make<TfPri6020>},
+    {"TfCheckIn", Kind::Child, false, make<TfCheckIn>},
     {"TfDataSend", Kind::Child, false, make<TfDataSend>},
     {"TfDataReceive", Kind::Child, false, make<TfDataReceive>},
     {"TfAssSend", Kind::Child, false, make<TfAssSend>},
@@ -340,6 +342,7 @@ const QList<Entry> kEntries = {
     paged({"출석관리", "일일결석자확인"}, "TfAtt0010", 1, Always, Chg),
     paged({"출석관리", "결석현황/월간/일수별"}, "TfAtt0010", 2, Always, Chg),
     paged({"출석관리", "개근상대상자검색/발부"}, "TfAtt0010", 3, Always, Chg),
+    item({"출석관리", "출석 체크"}, "TfCheckIn"),
 
     // 수련비
     paged({"수련비", "수련비납부등록"}, "TfFee0010", 0, Always, Chg),

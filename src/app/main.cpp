@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/uMain.h"
 #include "app/uSplash.h"
+#include "attendance/CheckInStation.h"
 #include "db/ProgramDir.h"
 #include "db/SchoolInfo.h"
 #include "ui/DisplayScale.h"
@@ -16,6 +17,9 @@ int main(int argc, char** argv)
         DisplayScale::applyBeforeStart(SchoolInfo::displayScaleIn(ProgramDir::databaseFile()));
     }
     Application app(argc, argv);
+    // The PC at the door: the check-in window alone, full screen, in kiosk mode.
+    if (app.arguments().contains(QStringLiteral("--checkin")))
+        return CheckInStation::run();
     QElapsedTimer shown;
     auto* splash = new TfrmSplash;
     splash->show();

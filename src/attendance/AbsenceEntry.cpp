@@ -1,6 +1,7 @@
 #include "attendance/AbsenceEntry.h"
 
 #include "attendance/Absences.h"
+#include "attendance/CheckIns.h"
 #include "db/Query.h"
 
 namespace {
@@ -95,6 +96,22 @@ void AbsenceEntry::setReason(int i, const QString& reasonText)
     l.reason = Absences::holdsReason(reasonText) ? reasonText : QString();
     if (!l.stored.isValid())
         l.date = l.reason.isEmpty() ? QDate() : m_day;
+}
+
+int AbsenceEntry::proposeFromCheckIns(const QString& reasonText)
+{
+    if (m_state != State::Entering || !m_day.isValid() || !Absences::holdsReason(reasonText))
+        return 0;
+    const QSet<QString> came = CheckIns::membersOn(m_day);
+    int proposed = 0;
+    for (int i = 0; i < count(); ++i) {
+        const Line& l = m_lines[i];
+        if (l.stored.isValid() || !l.reason.isEmpty() || came.contains(l.memberNo))
+            continue;
+        setReason(i, reasonText);
+        ++proposed;
+    }
+    return proposed;
 }
 
 void AbsenceEntry::setNote(int i, const QString& note)

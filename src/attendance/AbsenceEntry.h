@@ -50,6 +50,10 @@ public:
     // Editing an open line. A reason on a line without a stored absence dates it on the fixed day.
     void setReason(int i, const QString& reasonText);
     void setNote(int i, const QString& note);
+    // "출석체크 반영": every open line of the fixed day without a stored absence, without a reason chosen
+    // yet and whose member did not check in that day gets `reasonText`; confirmed like a typed absence.
+    // Returns how many lines were proposed (0 when the lines are not open for entry).
+    int proposeFromCheckIns(const QString& reasonText);
     // "삭     제": the line leaves the list; a stored absence is deleted on confirm.
     void removeLine(int i);
 

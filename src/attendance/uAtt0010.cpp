@@ -16,6 +16,7 @@
 #include "db/SchoolInfo.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -130,6 +131,7 @@ void TfAtt0010::buildUi()
     connect(btnInsert, &QPushButton::clicked, this, [this] { btnInsertClick(); });
     connect(btnEdit, &QPushButton::clicked, this, [this] { btnEditClick(); });
     connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
+    connect(btn_CheckIn, &QPushButton::clicked, this, [this] { btn_CheckInClick(); });
     connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
@@ -160,6 +162,16 @@ QWidget* TfAtt0010::buildEntryPage()
     row->addWidget(new QLabel(QStringLiteral("~"), w));
     row->addWidget(dtpk_ToDate);
     row->addStretch();
+    lay->addLayout(row);
+    // Absences proposed from the day's check-ins: the members who did not come get the reason chosen here.
+    row = new QHBoxLayout;
+    com_CheckInReason = new QComboBox(w);
+    com_CheckInReason->setObjectName(QStringLiteral("com_CheckInReason"));
+    btn_CheckIn = button(QStringLiteral("출석체크 반영"), w, QStringLiteral("btn_CheckIn"));
+    row->addStretch();
+    row->addWidget(new QLabel(QStringLiteral("출석체크 안 한 회원의 결석 사유 :"), w));
+    row->addWidget(com_CheckInReason);
+    row->addWidget(btn_CheckIn);
     lay->addLayout(row);
 
     DBCtrlGrid1 = listView(w, QStringLiteral("DBCtrlGrid1"));
@@ -327,7 +339,9 @@ void TfAtt0010::selectPage(int index, bool runChange)
 void TfAtt0010::FormCreate()
 {
     Pan_Company->setText(school());
-    m_reasonDelegate->setChoices(QStringList{QString()} + Absences::reasonItems());
+    const QStringList reasons = Absences::reasonItems();
+    m_reasonDelegate->setChoices(QStringList{QString()} + reasons);
+    com_CheckInReason->addItems(reasons);
     showTotal();
     showFound(0);
     PageControl1Change();
@@ -368,6 +382,7 @@ void TfAtt0010::setButtons()
     btnCancel->setEnabled(entry && s != AbsenceEntry::State::Idle);
     BitBtn1->setEnabled(!entry);
     btnExit->setEnabled(!editing);
+    btn_CheckIn->setEnabled(entry && (s == AbsenceEntry::State::Idle || s == AbsenceEntry::State::Entering));
     // The day of new absences is fixed while lines are open.
     dtpk_FromDate->setEnabled(!m_entry.editing());
     dtpk_ToDate->setEnabled(!m_entry.editing());
@@ -418,6 +433,19 @@ void TfAtt0010::btnInsertClick()
     DBCtrlGrid1->setFocus();
     if (m_entry.count() > 0)
         DBCtrlGrid1->setCurrentIndex(m_entryModel->index(0, EcReason));
+}
+
+void TfAtt0010::btn_CheckInClick()
+{
+    if (currentPage() != PageEntry)
+        return;
+    if (m_entry.state() == AbsenceEntry::State::Idle)
+        btnInsertClick(); // the day's lines of the chosen date and division
+    if (m_entry.state() != AbsenceEntry::State::Entering)
+        return;
+    const int n = m_entry.proposeFromCheckIns(com_CheckInReason->currentText());
+    showEntryLines();
+    StatusLine::show(QStringLiteral("출석체크 반영: 출석하지 않은 %1명을 결석으로 표시하였습니다. 확인을 누르면 저장됩니다.").arg(n));
 }
 
 void TfAtt0010::btnEditClick()

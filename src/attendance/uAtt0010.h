@@ -9,6 +9,7 @@
 class DateEdit;
 class DivisionFilter;
 class ListModel;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,6 +35,7 @@ public:
     void btnInsertClick();
     void btnEditClick();
     void btnDeleteClick();
+    void btn_CheckInClick(); // "출석체크 반영"
     void btnRefreshClick();
     void btnOkClick();
     void btnCancelClick();
@@ -67,6 +69,8 @@ public:
     DateEdit* dtpk_FromDate = nullptr;
     DateEdit* dtpk_ToDate = nullptr;
     QTableView* DBCtrlGrid1 = nullptr;
+    QComboBox* com_CheckInReason = nullptr;
+    QPushButton* btn_CheckIn = nullptr;
     // page 1
     DivisionFilter* com_buDays = nullptr;
     QLineEdit* edNameDays = nullptr;

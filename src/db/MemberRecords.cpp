@@ -10,7 +10,7 @@ namespace MemberRecords {
 const QList<KeyedTable>& keyedTables()
 {
     static const QList<KeyedTable> tables = {
-        {"T_가족사항", true},     {"T_결석", true},       {"T_심사", true},
+        {"T_가족사항", true},     {"T_결석", true},       {"T_출석체크", true},     {"T_심사", true},
         {"T_국기원승품", true},   {"T_체력측정", true},     {"T_건의사항", true},   {"T_생활기록", true},
         {"T_심사평가공지사항", true}, {"T_집중도", true},   {"T_벌점", true},       {"T_뱃지지급", true},
         {"T_상장지급", true},     {"T_행사참가", true},

@@ -83,6 +83,8 @@ void SingleCard::build(report::PageBuilder& pages) const
     } else {
         pages.text(QRectF(x + 3, y + 2, 50, 5), m_m.no, plain);
     }
+    // The number as a barcode in the free top-right corner, for the scanner at the door.
+    pages.barcode(QRectF(x + 55, y + 1.5, 33, 6), m_m.no);
     const std::pair<QString, QString> lines[] = {{QStringLiteral("성      명 : "), m_m.name},
                                                  {QStringLiteral("소      속 : "), m_m.division},
                                                  {QStringLiteral("생년월일 : "), m_m.birth}};

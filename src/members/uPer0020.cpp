@@ -8,6 +8,7 @@
 #include "fees/FeePayments.h"
 #include "fitness/Fitness.h"
 #include "attendance/Absences.h"
+#include "attendance/CheckIns.h"
 #include "db/MemberNumber.h"
 #include "db/MemberStatus.h"
 #include "members/PersonalJournalPanel.h"
@@ -574,6 +575,9 @@ QWidget* TfPer0020::buildAttendanceTab()
     grd_AbsCount->verticalHeader()->setVisible(false);
     grd_AbsCount->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     v->addWidget(grd_AbsCount);
+    lbl_CheckIns = new QLabel(page);
+    lbl_CheckIns->setObjectName(QStringLiteral("lbl_CheckIns"));
+    v->addWidget(lbl_CheckIns);
 
     connect(com_AbsYear, qOverload<int>(&QComboBox::activated), this, [this] { AbsenceYearChange(); });
     connect(com_AbsMonth, qOverload<int>(&QComboBox::activated), this, [this] { AbsenceMonthChange(); });
@@ -757,6 +761,7 @@ void TfPer0020::Refill(bool force)
     }
     showPointSums();
     showAbsenceCounts(Clock::today().year());
+    showCheckIns();
     showFeeMarks(Clock::today().year());
     showFitnessComparison();
     Name_Change->clear(); // ready for the next name
@@ -828,6 +833,17 @@ void TfPer0020::showAbsenceCounts(int year)
         for (int m = 0; m < 12; ++m)
             grd_AbsCount->item(r, m + 1)->setText(m_record.loaded() ? QString::number(counts[r][m]) : QString());
     }
+}
+
+void TfPer0020::showCheckIns()
+{
+    const int year = com_AbsYear->currentText().toInt(), month = com_AbsMonth->currentText().toInt();
+    if (!m_record.loaded() || year <= 0 || month < 1 || month > 12) {
+        lbl_CheckIns->clear();
+        return;
+    }
+    const CheckIns::MonthAttendance a = CheckIns::monthOf(m_record.memberNo(), year, month);
+    lbl_CheckIns->setText(QStringLiteral("%1년 %2월 출석체크 : %3일 / 운영 %4일").arg(year).arg(month).arg(a.daysCheckedIn).arg(a.daysOpen));
 }
 
 void TfPer0020::showFeeMarks(int year)
@@ -915,9 +931,14 @@ void TfPer0020::AbsenceYearChange()
 {
     showList(PersonalRecord::Absences, true);
     showAbsenceCounts(com_AbsYear->currentText().toInt());
+    showCheckIns();
 }
 
-void TfPer0020::AbsenceMonthChange() { showList(PersonalRecord::Absences, true); }
+void TfPer0020::AbsenceMonthChange()
+{
+    showList(PersonalRecord::Absences, true);
+    showCheckIns();
+}
 
 void TfPer0020::FeeYearChange()
 {

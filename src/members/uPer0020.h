@@ -89,6 +89,7 @@ public:
     QComboBox* com_AbsYear = nullptr;
     QComboBox* com_AbsMonth = nullptr;
     QTableWidget* grd_AbsCount = nullptr; // two years by twelve months
+    QLabel* lbl_CheckIns = nullptr;       // "출석체크 : 12일 / 운영 20일"
     QComboBox* com_FeeYear = nullptr;
     QList<QLabel*> lbl_FeeMonths;
     QTableWidget* grd_FitCompare = nullptr; // first measurement, national, change, school
@@ -109,6 +110,7 @@ private:
     QWidget* buildFeesTab();
     static QTableWidget* smallTable(int rows, const QStringList& columns, QWidget* parent);
     void showAbsenceCounts(int year);
+    void showCheckIns(); // the chosen month's days checked in at the door, of the days the school was open
     void showFeeMarks(int year);
     void showFitnessComparison();
     void deleteFeeRow();

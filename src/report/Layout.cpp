@@ -1,5 +1,7 @@
 #include "report/Layout.h"
 
+#include "report/Barcode.h"
+
 #include "db/Clock.h"
 #include "db/ProgramDir.h"
 
@@ -334,6 +336,7 @@ std::optional<Layout> Layout::parse(const QString& text, QString* error)
         else if (word == u"line") e.kind = Item::Line;
         else if (word == u"box") e.kind = Item::Box;
         else if (word == u"image") e.kind = Item::Image;
+        else if (word == u"barcode") { e.kind = Item::Picture; e.barcode = true; }
         else return fail(lineNo, QStringLiteral("알 수 없는 항목 '%1'").arg(t[0].text));
         if (t.size() < need + 1)
             return fail(lineNo, QStringLiteral("%1 다음에 위치와 크기(mm) 네 개가 필요합니다.").arg(word));
@@ -373,7 +376,7 @@ std::optional<Layout> Layout::parse(const QString& text, QString* error)
                 return fail(lineNo, why);
             }
         }
-        if ((e.kind == Item::Text || e.kind == Item::Image) && !haveText)
+        if ((e.kind == Item::Text || e.kind == Item::Image || e.barcode) && !haveText)
             return fail(lineNo, QStringLiteral("%1 항목에 내용(따옴표 안)이 없습니다.").arg(word));
         band->elements.append(e);
     }
@@ -709,6 +712,12 @@ private:
                     m_images.insert(rel, QImage(ProgramDir::file(rel)));
                 it.image = m_images.value(rel);
                 if (it.image.isNull())
+                    continue;
+            } else if (e.barcode) {
+                // The value stays readable beside its bars; a value that cannot be encoded draws nothing.
+                it.text = expand(e.text, c);
+                it.picture = code128(it.text, e.rect.size());
+                if (it.picture.isNull())
                     continue;
             }
             page.items.append(it);

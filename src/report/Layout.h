@@ -25,6 +25,7 @@ public:
         TextStyle style;
         double penWidth = 0.2;
         QColor fill;
+        bool barcode = false;       // a Picture drawn as the Code 128 symbol of the expanded text
     };
     struct Band {
         BandKind kind = Detail;

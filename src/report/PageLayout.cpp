@@ -1,5 +1,6 @@
 #include "report/PageLayout.h"
 
+#include "report/Barcode.h"
 #include "report/Report.h"
 
 namespace report {
@@ -49,6 +50,17 @@ void PageBuilder::image(const QRectF& mm, const QImage& image)
     it.rect = mm;
     it.image = image;
     page().items.append(it);
+}
+
+void PageBuilder::barcode(const QRectF& mm, const QString& data)
+{
+    Item it;
+    it.kind = Item::Picture;
+    it.rect = mm;
+    it.text = data;
+    it.picture = code128(data, mm.size());
+    if (!it.picture.isNull())
+        page().items.append(it);
 }
 
 void PageBuilder::picture(const QRectF& mm, const QPicture& picture)

@@ -22,6 +22,8 @@ public:
     void box(const QRectF& mm, double widthMm = 0.2, const QColor& fill = QColor());
     void image(const QRectF& mm, const QImage& image);
     void picture(const QRectF& mm, const QPicture& picture); // picture units: 0.1 mm
+    // A Code 128 symbol of `data` over the rectangle, quiet zones included; nothing when it cannot be encoded.
+    void barcode(const QRectF& mm, const QString& data);
 
     // Spaced-out names and titles of certificates: blanks removed, each character followed by one blank.
     static QString spaced(const QString& text);

@@ -5,6 +5,7 @@
 #include "forms/uPri8030.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
+#include "report/Barcode.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "support/TestDb.h"
@@ -17,6 +18,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
 
@@ -37,6 +40,27 @@ bool hasImage(const report::Document& doc)
             if (i.kind == report::Item::Image)
                 return true;
     return false;
+}
+
+// The barcodes a decoder reads on one page painted as a scanner would see it (300 dpi), in reading order.
+QStringList scanned(const report::Page& page, const QString& dir)
+{
+    const double k = 300 / 25.4;
+    QImage image(int(210 * k), int(297 * k), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    report::paintPage(page, p, k);
+    p.end();
+    const QString file = dir + "/page.png";
+    if (!image.save(file))
+        return {"(그림 저장 실패)"};
+    QProcess zbar;
+    zbar.start("zbarimg", {"--quiet", "--raw", "-Sdisable", "-Scode128.enable", file});
+    if (!zbar.waitForFinished(60000) || zbar.exitStatus() != QProcess::NormalExit)
+        return {"(zbarimg 없음: " + zbar.errorString() + ")"};
+    QStringList out = QString::fromLatin1(zbar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    out.sort();
+    return out;
 }
 
 } // namespace
@@ -84,6 +108,31 @@ private slots:
         QVERIFY(doc.pages[0].contains("성      명 : 가철수"));
         QVERIFY(doc.pages[2].contains("성      명 : 사철수"));
         QVERIFY(doc.texts().contains("한빛 태권도"));
+    }
+
+    // A card scanned at the door gives back its member number, on the layouts of both kinds of paper and
+    // on the single card; the printed fields keep their places beside it.
+    void cardBarcodesScanBackToTheNumber()
+    {
+        member("202301001", "가철수", "05");
+        member("202301002", "나철수", "05");
+        member("202312345", "다철수", "05");
+        member("202301004", "라철수", "05");
+        for (bool forms : {false, true}) {
+            QVERIFY(MembershipCards::printDivision("05", forms, report::Preview));
+            const report::Document& doc = m_out.last().doc;
+            QCOMPARE(doc.pages.size(), 2);
+            QCOMPARE(scanned(doc.pages[0], m_db->dir()), (QStringList{"202301001", "202301002", "202312345"}));
+            QCOMPARE(scanned(doc.pages[1], m_db->dir()), (QStringList{"202301004"}));
+            QVERIFY(doc.pages[0].contains(forms ? "202301001" : "No. 202301001"));
+        }
+        TfPri0040 w;
+        w.Com_Name->setMemberNo("202312345");
+        QVERIFY(w.run(report::Preview));
+        QCOMPARE(scanned(m_out.last().doc.pages[0], m_db->dir()), (QStringList{"202312345"}));
+        // A value Code 128 cannot carry draws no bars at all rather than wrong ones.
+        QVERIFY(report::code128("홍길동", QSizeF(30, 6)).isNull());
+        QVERIFY(!report::code128("202301001", QSizeF(30, 6)).isNull());
     }
 
     void singleCardByNumberWithItsPhoto()

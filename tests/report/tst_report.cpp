@@ -321,6 +321,7 @@ private slots:
         QTest::newRow("bad number") << QByteArray("# x\n[detail 5]\ntext 0 a 10 5 \"{f01}\"\n") << QStringLiteral("3번째 줄");
         QTest::newRow("open quote") << QByteArray("[detail 5]\ntext 0 0 10 5 \"{f01}\n") << QStringLiteral("따옴표");
         QTest::newRow("unknown column") << QByteArray("[detail 5]\ntext 0 0 10 5 \"{f99}\"\n") << QStringLiteral("f99");
+        QTest::newRow("barcode without value") << QByteArray("[detail 5]\nbarcode 0 0 30 5\n") << QStringLiteral("내용");
     }
     void badLayoutsAreNamed()
     {
@@ -387,6 +388,30 @@ private slots:
         QCOMPARE(sheets->pages.size(), 2);
         QVERIFY(sheets->landscape);
         QCOMPARE(sheets->pages[1].texts().first(), QStringLiteral("B"));
+    }
+
+    // A barcode element draws the bars of its line's value in its rectangle, and nothing for a value
+    // Code 128 cannot carry.
+    void barcodeElement()
+    {
+        putLayout(QStringLiteral("codes.rpt"), "[detail 10]\nbarcode 5 2 30 6 \"{f01}\"\ntext 40 0 30 5 \"{f02}\"\n");
+        PrintJob job;
+        job.add({{"seqno", 1}, {"f01", "202401001"}, {"f02", "가"}});
+        job.add({{"seqno", 2}, {"f01", "홍길동"}, {"f02", "나"}});
+        auto doc = job.render(QStringLiteral("codes.rpt"));
+        QVERIFY(doc);
+        QList<Item> bars;
+        for (const Item& i : doc->pages[0].items)
+            if (i.kind == Item::Picture)
+                bars.append(i);
+        QCOMPARE(bars.size(), 1);
+        QCOMPARE(bars[0].text, QStringLiteral("202401001"));
+        QCOMPARE(bars[0].rect.width(), 30.0);
+        QVERIFY(!bars[0].picture.isNull());
+        // The bars stay inside the rectangle (picture units are 0.1 mm).
+        const QRect drawn = bars[0].picture.boundingRect();
+        QVERIFY2(drawn.left() >= 0 && drawn.right() <= 300 && drawn.bottom() <= 60, qPrintable(QStringLiteral("%1 %2 %3").arg(drawn.left()).arg(drawn.right()).arg(drawn.bottom())));
+        QCOMPARE(doc->pages[0].texts(), (QStringList{"가", "나"}));
     }
 
     void orderByNumberAndTitleFromLayout()

@@ -68,6 +68,13 @@ private slots:
                    "OR a.결석일자 > '2024-06-20' OR strftime('%w', a.결석일자) IN ('0', '6'))"),
                  0);
         QCOMPARE(n("SELECT count(*) FROM T_벌점"), n("SELECT count(*) FROM T_결석 WHERE 결석사유코드 = '06'"));
+        // Check-ins of the last year on weekdays, never on a day the member was absent nor before he enrolled.
+        QVERIFY(r.checkIns > 0);
+        QCOMPARE(n("SELECT count(*) FROM T_출석체크"), qint64(r.checkIns));
+        QCOMPARE(n("SELECT count(*) FROM T_출석체크 c, T_회원 m WHERE c.회원번호 = m.회원번호 AND (substr(c.체크일시, 1, 10) < m.입관일 "
+                   "OR c.체크일시 < '2023-06-21' OR strftime('%w', c.체크일시) IN ('0', '6') OR EXISTS (SELECT 1 FROM T_결석 a "
+                   "WHERE a.회원번호 = c.회원번호 AND a.결석일자 = substr(c.체크일시, 1, 10)))"),
+                 0);
         // The month-end headcount of the movement counters is the number of members attending.
         QCOMPARE(HeadcountFigures::yearMovement(2024).headcount[5],
                  n("SELECT count(*) FROM T_회원 WHERE 퇴관일 Is Null AND 휴관일 Is Null"));

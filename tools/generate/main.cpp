@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    std::printf("%s: 회원 %d명 (현재 %d명), 수련비 %d건, 금전출납 %d건, 결석 %d건, 뱃지 %d건, 마감 %d개월\n", qPrintable(file), r.members,
-                r.current, r.payments, r.cashLines, r.absences, r.badges, r.closedMonths);
+    std::printf("%s: 회원 %d명 (현재 %d명), 수련비 %d건, 금전출납 %d건, 결석 %d건, 출석체크 %d건, 뱃지 %d건, 마감 %d개월\n", qPrintable(file),
+                r.members, r.current, r.payments, r.cashLines, r.absences, r.checkIns, r.badges, r.closedMonths);
     return 0;
 }
