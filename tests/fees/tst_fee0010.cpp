@@ -13,6 +13,7 @@
 #include "ui/RowSetModel.h"
 #include "ui/ScreenHost.h"
 #include "app/Screens.h"
+#include "db/Session.h"
 #include "ui/DivisionFilter.h"
 
 #include <QComboBox>
