@@ -3,6 +3,7 @@
 #include "ui/ScreenPages.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
@@ -13,6 +14,8 @@ using namespace screens;
 namespace {
 ScreenHost* g_current = nullptr;
 const char* const kDesignedSize = "tamrinDesignedSize";
+const char* const kFillsWidth = "tamrinFillsWidth";
+const char* const kFillsHeight = "tamrinFillsHeight";
 
 // The cursor goes back to normal however the request ends.
 class BusyCursor {
@@ -33,6 +36,61 @@ private:
 };
 }
 
+namespace {
+
+// Screens that fill the area in a direction keep filling it: their grids get the room of a larger or
+// maximised main window. Screens smaller than the area keep their size; a smaller area bounds all.
+void followArea(QMdiArea* area)
+{
+    const QSize room = area->viewport()->size();
+    if (room.isEmpty())
+        return;
+    for (QMdiSubWindow* sub : area->subWindowList()) {
+        if (sub->isMaximized() || sub->isMinimized())
+            continue;
+        QRect g = sub->geometry();
+        if (sub->property(kFillsWidth).toBool()) {
+            g.setLeft(0);
+            g.setWidth(room.width());
+        }
+        if (sub->property(kFillsHeight).toBool()) {
+            g.setTop(0);
+            g.setHeight(room.height());
+        }
+        g.setSize(g.size().boundedTo(room).expandedTo(sub->minimumSizeHint().boundedTo(room)));
+        if (g.right() >= room.width())
+            g.moveLeft(std::max(0, room.width() - g.width()));
+        if (g.bottom() >= room.height())
+            g.moveTop(std::max(0, room.height() - g.height()));
+        if (g != sub->geometry())
+            sub->setGeometry(g);
+        // Once it reaches an edge of the area, a screen follows it from then on.
+        if (g.width() >= room.width())
+            sub->setProperty(kFillsWidth, true);
+        if (g.height() >= room.height())
+            sub->setProperty(kFillsHeight, true);
+    }
+}
+
+// Watches the work area's size for followArea.
+class AreaFollower : public QObject {
+public:
+    explicit AreaFollower(QMdiArea* area) : QObject(area), m_area(area) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == m_area->viewport() && e->type() == QEvent::Resize)
+            followArea(m_area);
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    QMdiArea* m_area;
+};
+
+} // namespace
+
 QSize ScreenHost::designedSize(const QWidget* screen) { return screen->property(kDesignedSize).toSize(); }
 
 void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
@@ -42,6 +100,9 @@ void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
     // where the area put it.
     QSize want = designed.expandedTo(sub->minimumSizeHint());
     const QSize room = m_area->viewport()->size();
+    // A screen the area bounds follows the area when the main window grows or shrinks (followArea).
+    sub->setProperty(kFillsWidth, !room.isEmpty() && want.width() >= room.width());
+    sub->setProperty(kFillsHeight, !room.isEmpty() && want.height() >= room.height());
     if (!room.isEmpty())
         want = want.boundedTo(room);
     sub->resize(want);
@@ -57,7 +118,9 @@ ScreenHost::ScreenHost(QWidget* mainWindow, QMdiArea* area, QList<Factory> facto
       m_actions(std::move(actions))
 {
     g_current = this;
+    m_area->viewport()->installEventFilter(new AreaFollower(m_area));
 }
+
 
 ScreenHost::~ScreenHost()
 {

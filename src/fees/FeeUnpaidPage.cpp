@@ -1,4 +1,5 @@
 #include "fees/FeeUnpaidPage.h"
+#include "ui/FrozenColumns.h"
 
 #include "db/Clock.h"
 #include "fees/FeePageParts.h"
@@ -72,10 +73,11 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
 
     model = new TickListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
                                QStringLiteral("   입관 일자"), QStringLiteral("     전화번호"), QStringLiteral("납부일"),
-                               QStringLiteral("            수련비 미납월"), QStringLiteral("조회-성별"),
+                               QStringLiteral("            수련비 미납월"), QStringLiteral("미납액"), QStringLiteral("조회-성별"),
                                QStringLiteral("조회용-이메일"), QStringLiteral("조회용-핸드폰번호")},
                               true, this);
     lvView2 = feepage::listView(model, this);
+    FrozenColumns::install(lvView2, ColName + 1);
     root->addWidget(lvView2, 1);
     connect(lvView2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { TfPer0020::showMember(model->text(i.row(), ColNo)); });
 
@@ -229,7 +231,8 @@ void FeeUnpaidPage::Btn_QueryClick()
     QList<QStringList> rows;
     rows.reserve(m_result.lines.size());
     for (const UnpaidList::Line& l : m_result.lines)
-        rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, l.months, l.sex, l.email, l.mobile});
+        rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, UnpaidList::readableMonths(l.months, f.reference),
+                     FeeStatus::won(l.owed), l.sex, l.email, l.mobile});
     model->setRows(std::move(rows), true);
     lbl_MinabTot->setText(FeeStatus::won(m_result.total));
     emit countChanged();

@@ -22,7 +22,8 @@ class TickListModel;
 class FeeUnpaidPage : public QWidget {
     Q_OBJECT
 public:
-    enum Column { ColNo, ColName, ColDivision, ColEnrolled, ColPhone, ColPayDay, ColMonths, ColSex, ColEmail, ColMobile, ColCount };
+    enum Column { ColNo, ColName, ColDivision, ColEnrolled, ColPhone, ColPayDay, ColMonths, ColOwed, ColSex, ColEmail, ColMobile,
+                  ColCount };
 
     explicit FeeUnpaidPage(QWidget* parent = nullptr);
     void setNames(const QStringList& names);

@@ -6,6 +6,7 @@
 #include "report/Report.h"
 #include "ui/ExportButtons.h"
 #include "ui/Dialogs.h"
+#include "ui/FrozenColumns.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"
 #include "ui/RowSetModel.h"
@@ -94,6 +95,7 @@ QWidget* TfBod0010::buildInputPage()
     model->setColumns(cols);
     model->setRowEditable([this](int r) { return m_mode == Mode::Insert || r == m_editRow; });
     grd_Measure = ui::gridView(model);
+    FrozenColumns::install(grd_Measure, ColName + 1); // 회원번호 and 회원명 stay while the items scroll
     connect(model, &GridModel::edited, this, &TfBod0010::cellEdited);
 
     auto* v = new QVBoxLayout(page);
