@@ -100,9 +100,10 @@ void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
     // where the area put it.
     QSize want = designed.expandedTo(sub->minimumSizeHint());
     const QSize room = m_area->viewport()->size();
-    // A screen the area bounds follows the area when the main window grows or shrinks (followArea).
-    sub->setProperty(kFillsWidth, !room.isEmpty() && want.width() >= room.width());
-    sub->setProperty(kFillsHeight, !room.isEmpty() && want.height() >= room.height());
+    // A screen made for the whole work area (nine tenths of it or more, or more than it) follows the
+    // area when the main window grows or shrinks (followArea).
+    sub->setProperty(kFillsWidth, !room.isEmpty() && want.width() * 10 >= room.width() * 9);
+    sub->setProperty(kFillsHeight, !room.isEmpty() && want.height() * 10 >= room.height() * 9);
     if (!room.isEmpty())
         want = want.boundedTo(room);
     sub->resize(want);

@@ -148,9 +148,11 @@ void TfMain::FormCreate()
         return;
     }
     // Logout or shutdown ends the program as the close box does, without questions nobody can answer.
-    SessionEnd::install([this] {
-        m_sessionEnding = true;
-        close();
+    SessionEnd::install([self = QPointer<TfMain>(this)] {
+        if (!self)
+            return;
+        self->m_sessionEnding = true;
+        self->close();
     });
     // Closed months must refuse changes from the start, not only after a closing in this session.
     Session::reloadLastClosedMonth();

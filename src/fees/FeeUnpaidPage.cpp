@@ -2,6 +2,7 @@
 #include "ui/FrozenColumns.h"
 
 #include "db/Clock.h"
+#include "db/Query.h"
 #include "fees/FeePageParts.h"
 #include "fees/FeeStatus.h"
 #include "members/uPer0020.h"
@@ -69,6 +70,10 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     lbl_MinabTot->setMinimumWidth(100);
     lbl_MinabTot->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     mode->addWidget(lbl_MinabTot);
+    btn_List = new QPushButton(QStringLiteral("미납자 명단"), this);
+    btn_List->setToolTip(QStringLiteral("조회한 미납자와 미납액을 한 장의 명단으로 인쇄합니다."));
+    mode->addWidget(btn_List);
+    connect(btn_List, &QPushButton::clicked, this, &FeeUnpaidPage::btn_ListClick);
     root->addLayout(mode);
 
     model = new TickListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
@@ -248,6 +253,28 @@ void FeeUnpaidPage::Btn_PrintClick()
         return;
     }
     PaymentNotices::print(members, options(), report::Preview, this);
+}
+
+void FeeUnpaidPage::btn_ListClick()
+{
+    if (m_result.lines.isEmpty()) {
+        Dialogs::info(QStringLiteral("수련비"), QStringLiteral("인쇄할 미납자가 없습니다. 먼저 조회하세요."), this);
+        return;
+    }
+    const QString school = db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString();
+    report::PrintJob job;
+    int seq = 0;
+    for (const UnpaidList::Line& l : m_result.lines)
+        job.add({{"seqno", ++seq},
+                 {"f01", l.memberNo},
+                 {"f02", l.name},
+                 {"f03", l.division},
+                 {"f04", l.phone},
+                 {"f05", UnpaidList::readableMonths(l.months, dateHyun->date())},
+                 {"f06", QString::number(l.owed)},
+                 {"f08", dateHyun->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                 {"association", school}});
+    job.run(QStringLiteral("미납명단.rpt"), QStringLiteral("미납자 명단"), report::Preview, this);
 }
 
 void FeeUnpaidPage::btn_EmailClick()

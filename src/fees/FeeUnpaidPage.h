@@ -34,6 +34,7 @@ public:
 
     void Btn_QueryClick();
     void Btn_PrintClick();
+    void btn_ListClick(); // "미납자 명단": the listed members with what they owe, on one list
     void btn_EmailClick();
     void Button2Click();
     void dateHyunChange();
@@ -49,6 +50,7 @@ public:
     QTableView* lvView2 = nullptr;
     TickListModel* model = nullptr;
     QLabel* lbl_MinabTot = nullptr;
+    QPushButton* btn_List = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QRadioButton* RadioButton1 = nullptr;
     QRadioButton* RadioButton2 = nullptr;

@@ -46,8 +46,8 @@ FrozenColumns::FrozenColumns(QTableView* view, int count)
     connect(view->horizontalScrollBar(), &QAbstractSlider::rangeChanged, this, [this] { place(); });
     connect(m_frozen, &QAbstractItemView::doubleClicked, view, &QAbstractItemView::doubleClicked);
     connect(m_frozen, &QAbstractItemView::clicked, view, &QAbstractItemView::clicked);
-    for (auto signal : {&QAbstractItemModel::modelReset, &QAbstractItemModel::layoutChanged})
-        connect(view->model(), signal, this, [this] { columns(); });
+    connect(view->model(), &QAbstractItemModel::modelReset, this, [this] { columns(); });
+    connect(view->model(), &QAbstractItemModel::layoutChanged, this, [this] { columns(); });
     connect(view->model(), &QAbstractItemModel::columnsInserted, this, [this] { columns(); });
     connect(view->model(), &QAbstractItemModel::headerDataChanged, this, [this] { columns(); });
     view->installEventFilter(this);

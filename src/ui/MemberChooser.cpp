@@ -174,15 +174,13 @@ void MemberChooser::search()
 
 void MemberChooser::inputMethodEvent(QInputMethodEvent* e)
 {
+    // The composition is known before the commit searches (textEdited), so both count together.
     const QString before = text();
-    const QString composing = e->preeditString();
+    const QString was = m_composing;
+    m_composing = e->preeditString();
     QLineEdit::inputMethodEvent(e);
-    // A commit already searched through textEdited; a change of the composition alone searches here.
-    if (composing != m_composing || text() != before) {
-        m_composing = composing;
-        if (text() == before)
-            search();
-    }
+    if (text() == before && m_composing != was)
+        search(); // only the composition changed
 }
 
 void MemberChooser::showAll()

@@ -252,6 +252,14 @@ private slots:
             sum += QString(w.pageUnpaid->model->text(r, FeeUnpaidPage::ColOwed)).remove(',').remove(" 원").toLongLong();
         QCOMPARE(sum, 3800000);
         QCOMPARE(w.pageUnpaid->model->headerData(FeeUnpaidPage::ColOwed, Qt::Horizontal).toString(), QString("미납액"));
+        // The one-page list beside the notices: every listed member with the amount, and the total.
+        w.pageUnpaid->btn_List->click();
+        QCOMPARE(out.last().title, QString("미납자 명단"));
+        const QStringList listed = out.last().doc.texts();
+        QVERIFY2(listed.contains("3,800,000원"), qPrintable(listed.join('|')));
+        QVERIFY(listed.contains("합계 3명"));
+        QVERIFY(listed.contains(w.pageUnpaid->model->text(0, FeeUnpaidPage::ColName)));
+        out.runs.clear();
         w.pageUnpaid->model->setTicked(0, false);
         w.pageUnpaid->Rd4->setChecked(true);
         w.Btn_PrintClick();

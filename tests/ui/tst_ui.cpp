@@ -95,6 +95,7 @@ private slots:
     void memberSearch();
     void frozenColumnsStayInView();
     void boxTitlesNameTheirScreen();
+    void numberColumnsNeverCut();
     void displayScaleStoredForNextStart();
     void fileDialogFolders_data();
     void fileDialogFolders();
@@ -400,6 +401,23 @@ void TstUi::boxTitlesNameTheirScreen()
     QCOMPARE(boxTitle(field, ""), QString("입관원서 등록"));
     QCOMPARE(boxTitle(new QLineEdit(&main), "확인"), QString("확인")); // never the program's own title
     QCOMPARE(boxTitle(nullptr, "오류"), QString("오류"));
+}
+
+// A grid's number columns widen to their widest figure; a column of words keeps the screen's width.
+void TstUi::numberColumnsNeverCut()
+{
+    GridModel model;
+    model.setColumns({{"번호", 20}, {"이름", 20}, {"금액", 20}});
+    QTableView view;
+    GridModel::attach(&view, &model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const int nameWidth = view.columnWidth(1);
+    model.setRows({{"202612001", "홍길동입니다", "1,300,000 원"}, {"00", "", "0"}});
+    const QFontMetrics fm(view.font());
+    QTRY_VERIFY(view.columnWidth(0) >= fm.horizontalAdvance("202612001"));
+    QTRY_VERIFY(view.columnWidth(2) >= fm.horizontalAdvance("1,300,000 원"));
+    QCOMPARE(view.columnWidth(1), nameWidth);
 }
 
 void TstUi::displayScaleStoredForNextStart()
