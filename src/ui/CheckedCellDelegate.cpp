@@ -2,6 +2,7 @@
 
 #include "db/Clock.h"
 #include "ui/DateEdit.h"
+#include "ui/DateTypingAid.h"
 #include "ui/StatusLine.h"
 
 #include <QAbstractItemModel>
@@ -23,6 +24,8 @@ QString headingOf(const QModelIndex& index)
 } // namespace
 
 CheckedCellDelegate::CheckedCellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+CheckedCellDelegate::CheckedCellDelegate(Kind allColumns, QObject* parent) : QStyledItemDelegate(parent), m_default(allColumns) {}
 
 void CheckedCellDelegate::setKind(int column, Kind kind) { m_kinds[column] = kind; }
 
@@ -86,8 +89,10 @@ QWidget* CheckedCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             if (m_lengths.contains(index.column()))
                 e->setMaxLength(m_lengths.value(index.column()));
-            else if (m_kinds.value(index.column()) == Date)
+            else if (kindOf(index.column()) == Date)
                 e->setMaxLength(10);
+            if (kindOf(index.column()) == Date)
+                DateTypingAid::install(e); // "-" after the year and the month, as in the other date cells
         }
     }
     if (w)
@@ -119,7 +124,7 @@ void CheckedCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
 bool CheckedCellDelegate::accept(QLineEdit* editor) const
 {
     const QModelIndex index = indexOf(editor);
-    const Kind kind = m_kinds.value(index.column(), Text);
+    const Kind kind = kindOf(index.column());
     if (kind == Text)
         return true;
     QString kept, message;
@@ -136,7 +141,7 @@ bool CheckedCellDelegate::accept(QLineEdit* editor) const
 bool CheckedCellDelegate::eventFilter(QObject* watched, QEvent* event)
 {
     auto* editor = qobject_cast<QLineEdit*>(watched);
-    if (editor && m_kinds.value(indexOf(editor).column(), Text) != Text) {
+    if (editor && kindOf(indexOf(editor).column()) != Text) {
         if (event->type() == QEvent::KeyPress) {
             switch (static_cast<QKeyEvent*>(event)->key()) {
             case Qt::Key_Return:

@@ -22,6 +22,8 @@ public:
     enum Kind { Text, Number, WholeNumber, Date };
 
     explicit CheckedCellDelegate(QObject* parent = nullptr);
+    // Every column of the kind `allColumns` unless setKind says otherwise (a delegate for one column).
+    CheckedCellDelegate(Kind allColumns, QObject* parent);
 
     void setKind(int column, Kind kind);
     void setMaxLength(int column, int length);
@@ -45,6 +47,9 @@ private:
     // text the cell keeps.
     bool accept(QLineEdit* editor) const;
 
+    Kind kindOf(int column) const { return m_kinds.value(column, m_default); }
+
+    Kind m_default = Text;
     QHash<int, Kind> m_kinds;
     QHash<int, int> m_lengths;
     QHash<int, QStringList> m_choices;

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QTableView>
@@ -426,6 +427,14 @@ void TstUi::displayScaleStoredForNextStart()
     QCOMPARE(SchoolInfo::displayScaleIn(ProgramDir::databaseFile()), 0); // no choice yet: the screen's DPI
     {
         TfGymInfo gym;
+        // A scale that would put the main window off this screen is greyed and says why.
+        auto* scale = gym.findChild<QComboBox*>("화면배율");
+        QVERIFY(scale);
+        const int big = scale->findData(200);
+        QVERIFY(!qobject_cast<QStandardItemModel*>(scale->model())->item(big)->isEnabled());
+        QVERIFY(scale->itemText(big).contains(QStringLiteral("선택할 수 없음")));
+        QVERIFY(scale->itemData(big, Qt::ToolTipRole).toString().contains(QStringLiteral("커집니다")));
+        QCOMPARE(scale->itemText(scale->findData(100)), QStringLiteral("100 %"));
         gym.btnEditClick();
         gym.setText("도장명", "한빛태권도");
         gym.setChosenScale(150);
