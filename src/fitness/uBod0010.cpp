@@ -383,6 +383,14 @@ int TfBod0010::chartPoints() const
     return series.isEmpty() ? 0 : int(static_cast<QLineSeries*>(series.first())->count());
 }
 
+TfBod0010::~TfBod0010()
+{
+    // A cell still being typed into commits when its editor goes with the window; by then the rows it
+    // would write into are gone.
+    if (model)
+        disconnect(model, nullptr, this, nullptr);
+}
+
 void TfBod0010::closeEvent(QCloseEvent* e)
 {
     if (editing() && !Dialogs::yesNo(QStringLiteral("확인"), QStringLiteral("저장하지 않은 측정 자료가 있습니다. 닫을까요?"), this)) {

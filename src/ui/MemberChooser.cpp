@@ -210,7 +210,6 @@ void MemberChooser::showList()
     m_view->move(mapToGlobal(QPoint(0, height())));
     m_view->setCurrentIndex(QModelIndex());
     m_view->show();
-    m_view->raise();
 }
 
 void MemberChooser::moveInList(int step)

@@ -251,7 +251,7 @@ private slots:
         for (int r = 0; r < w.pageUnpaid->model->rowCount(); ++r)
             sum += QString(w.pageUnpaid->model->text(r, FeeUnpaidPage::ColOwed)).remove(',').remove(" 원").toLongLong();
         QCOMPARE(sum, 3800000);
-        QCOMPARE(w.pageUnpaid->model->headerData(FeeUnpaidPage::ColOwed, Qt::Horizontal).toString(), QString("미납액"));
+        QCOMPARE(w.pageUnpaid->model->headerData(FeeUnpaidPage::ColOwed, Qt::Horizontal, Qt::DisplayRole).toString(), QString("미납액"));
         // The one-page list beside the notices: every listed member with the amount, and the total.
         w.pageUnpaid->btn_List->click();
         QCOMPARE(out.last().title, QString("미납자 명단"));

@@ -9,6 +9,7 @@
 #include "members/MemberNumber.h"
 #include "members/uPer0010.h"
 #include "ui/DateEdit.h"
+#include "ui/ResidentNoEdit.h"
 #include "ui/CodeCombo.h"
 #include "ui/StatusLine.h"
 #include "app/Application.h"
