@@ -303,6 +303,10 @@ bool ScreenHost::askToCloseAll()
 
 void ScreenHost::closeAll()
 {
+    // A cell still open in a grid writes its text while its screen is whole, not halfway through
+    // the screen's destruction.
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
     const auto open = m_open;
     m_open.clear();
     for (const QPointer<QWidget>& p : open) {

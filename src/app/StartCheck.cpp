@@ -16,10 +16,9 @@ const QString kCaption = QStringLiteral("자료 파일 확인");
 
 QString StartCheck::newestGoodCopy()
 {
-    const QString dir = AutoBackup::folder();
-    for (const QString& name : AutoBackup::copiesIn(dir))
-        if (DatabaseFile::problem(dir + name).isEmpty())
-            return dir + name;
+    for (const QString& file : AutoBackup::copiesIn(AutoBackup::folder()))
+        if (DatabaseFile::problem(file).isEmpty())
+            return file;
     return {};
 }
 

@@ -296,7 +296,7 @@ private slots:
         TfMain w;
         QVERIFY(w.databaseReady());
         QVERIFY2(!dlg.log.isEmpty() && dlg.log.first().text.contains("손상"), qPrintable(dlg.lastText()));
-        QVERIFY(dlg.log.first().text.contains(QFileInfo(good.file).fileName()));
+        QVERIFY2(dlg.log.first().text.contains(QFileInfo(good.file).fileName()), qPrintable(dlg.log.first().text));
         QCOMPARE(liveTotals().members, 60);
         QVERIFY(db::quickCheck().isEmpty());
     }
