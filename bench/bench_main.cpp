@@ -12,6 +12,7 @@
 #include "db/Clock.h"
 #include "db/ExamNumber.h"
 #include "db/Database.h"
+#include "db/QuickCheck.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "fees/FeeMonthPage.h"
@@ -138,6 +139,24 @@ void BM_StartUp(benchmark::State& state)
     db::openDatabase(ProgramDir::databaseFile());
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The look at the data file that every start makes before anyone works on it (goal: well under 100 ms).
+void BM_StartUpQuickCheck(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const QString problem = db::quickCheck();
+        if (!problem.isEmpty())
+            state.SkipWithError(qPrintable(problem));
+    }
+}
+BENCHMARK(BM_StartUpQuickCheck)->Unit(benchmark::kMillisecond);
+
+void BM_StartUpQuickCheck_floor(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(g_floor->rows("PRAGMA quick_check(5)"));
+}
+BENCHMARK(BM_StartUpQuickCheck_floor)->Unit(benchmark::kMillisecond);
 
 // ---- fees ----
 

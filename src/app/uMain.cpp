@@ -6,6 +6,8 @@
 #include "app/Pictures.h"
 #include "ui/ScreenHost.h"
 #include "app/Screens.h"
+#include "app/SessionEnd.h"
+#include "app/StartCheck.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "report/NoticeFile.h"
@@ -32,6 +34,7 @@
 
 const QString TfMain::kAlias = QStringLiteral("Tamrin2000");
 const QString TfMain::kNotYet = QStringLiteral("준비 중인 기능입니다.");
+const int TfMain::kStatusMs = 10000;
 
 namespace {
 
@@ -88,9 +91,12 @@ TfMain* TfMain::instance() { return g_main; }
 
 void TfMain::FormCreate()
 {
+    // 798 × 596 (in the chosen display scale) to start with and at the least; larger, or maximised, the
+    // screens inside grow with it.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(798, 596);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(798, 596);
+    resize(798, 596);
     QFont f = font();
     f.setFamilies({QStringLiteral("굴림"), QStringLiteral("NanumGothic"), QStringLiteral("NanumBarunGothic")});
     f.setPixelSize(12);
@@ -107,7 +113,15 @@ void TfMain::FormCreate()
     m_area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(m_area);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    StatusLine::install([this](const QString& text) { statusBar()->showMessage(text); });
+    // A notice fades after a while and belongs to the screen it was given on.
+    StatusLine::install([this](const QString& text) {
+        statusBar()->showMessage(text, kStatusMs);
+        m_statusScreen = m_area->activeSubWindow();
+    });
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub && sub != m_statusScreen)
+            statusBar()->clearMessage();
+    });
 
     m_password = new QLineEdit(m_area->viewport());
     m_password->setObjectName(QStringLiteral("edt_PassWord"));
@@ -127,11 +141,20 @@ void TfMain::FormCreate()
     ProgramDir::ensureFolders();
     NoticeFile::ensureFolders();
     QString error;
-    m_ready = db::openDatabase(ProgramDir::databaseFile(), &error);
+    // A damaged file is noticed before anyone works on it; the newest good automatic copy is offered.
+    m_ready = StartCheck::openChecked(ProgramDir::databaseFile(), this, &error);
     if (!m_ready) {
-        Dialogs::error(QStringLiteral("오류"), error, this);
+        if (!error.isEmpty())
+            Dialogs::error(QStringLiteral("오류"), error, this);
         return;
     }
+    // Logout or shutdown ends the program as the close box does, without questions nobody can answer.
+    SessionEnd::install([self = QPointer<TfMain>(this)] {
+        if (!self)
+            return;
+        self->m_sessionEnding = true;
+        self->close();
+    });
     SchoolInfo::ensureLetterRow();
     AutoBackup::start(this);
 
@@ -273,7 +296,7 @@ void TfMain::closeEvent(QCloseEvent* e)
 {
     if (!m_closed) {
         // A screen with unsaved work asks first; the program stays when the user keeps the work.
-        if (m_host && !m_host->askToCloseAll()) {
+        if (!m_sessionEnding && m_host && !m_host->askToCloseAll()) {
             e->ignore();
             return;
         }
@@ -288,11 +311,14 @@ void TfMain::FormClose()
     if (m_host) {
         // Screens hold queries on the connection: they go before it does.
         m_host->closeAll();
-        m_host->open(QStringLiteral("Tfexit"));
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!m_sessionEnding) {
+            m_host->open(QStringLiteral("Tfexit"));
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
     }
     if (m_ready)
-        AutoBackup::end(this);
+        AutoBackup::end(this, m_sessionEnding);
     db::closeDatabase();
-    Dialogs::info(QStringLiteral("확인"), QStringLiteral("종료"), this);
+    if (!m_sessionEnding)
+        Dialogs::info(QStringLiteral("확인"), QStringLiteral("종료"), this);
 }

@@ -1,10 +1,12 @@
 #pragma once
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLineEdit;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QPushButton;
 class QStatusBar;
@@ -17,6 +19,7 @@ class TfMain : public QMainWindow {
 public:
     static const QString kAlias; // "Tamrin2000", the name of the database
     static const QString kNotYet; // tooltip of an entry whose screen is not built yet
+    static const int kStatusMs;   // how long a status-line notice stays
 
     explicit TfMain(QWidget* parent = nullptr);
     ~TfMain() override;
@@ -61,6 +64,8 @@ private:
     bool m_ready = false;
     bool m_shown = false;
     bool m_closed = false;
+    bool m_sessionEnding = false; // logout or shutdown: nobody answers questions now
+    QPointer<QMdiSubWindow> m_statusScreen; // the screen the status line's notice was given on
     bool m_locked = false;
     QMdiArea* m_area = nullptr;
     ScreenHost* m_host = nullptr;

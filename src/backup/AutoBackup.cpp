@@ -158,12 +158,12 @@ void AutoBackup::start(QWidget* parent)
                           : QStringLiteral("자동 보관 실패: ") + r.error);
 }
 
-void AutoBackup::end(QWidget* parent)
+void AutoBackup::end(QWidget* parent, bool quiet)
 {
     if (setting().when != When::AtEnd)
         return;
     const Result r = takeNow();
-    if (!r.ok)
+    if (!r.ok && !quiet)
         Dialogs::warning(QStringLiteral("확인요망"),
                          QStringLiteral("자동 보관에 실패 하였습니다. 다음 시작 때 다시 알려 드립니다.\n") + r.error, parent);
 }

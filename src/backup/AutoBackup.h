@@ -45,7 +45,8 @@ public:
     // when the school chose daily copies; end() takes the copy when the school chose copies at the
     // end. A failure now is reported (status line at the start, a box at the end) and kept.
     static void start(QWidget* parent);
-    static void end(QWidget* parent);
+    // quiet: the session is ending and nobody can answer a box; a failure is only kept for the next start.
+    static void end(QWidget* parent, bool quiet = false);
 
     static QString keptFailure();
     static void keepFailure(const QString& text); // empty clears

@@ -1,6 +1,7 @@
 #include "backup/DataBackup.h"
 
 #include "backup/DatabaseFile.h"
+#include "db/Clock.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "ui/Dialogs.h"
@@ -15,7 +16,12 @@ QString DataBackup::alias()
     return QFileInfo(file).completeBaseName();
 }
 
-QString DataBackup::suggestedFile() { return ProgramDir::file(QStringLiteral("backup/")) + alias() + QStringLiteral(".db"); }
+QString DataBackup::suggestedFile()
+{
+    // The day in the name: a copy taken every week does not replace last week's.
+    return ProgramDir::file(QStringLiteral("backup/")) + alias() + u'_' + Clock::today().toString(QStringLiteral("yyyyMMdd"))
+           + QStringLiteral(".db");
+}
 
 QString DataBackup::fileFilter() { return QStringLiteral("Tamrin Data File (*.db *.DB)"); }
 

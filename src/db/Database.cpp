@@ -1,10 +1,12 @@
 #include "db/Database.h"
 
 #include "db/JetSql.h"
+#include "db/QuickCheck.h"
 #include "db/Query.h"
 #include "db/Schema.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -68,6 +70,20 @@ void closeDatabase()
             d.close();
     }
     QSqlDatabase::removeDatabase(kConnection);
+}
+
+QString quickCheck()
+{
+    QSqlDatabase d = QSqlDatabase::database(kConnection, false);
+    if (!d.isOpen())
+        return QStringLiteral("자료 파일이 열려 있지 않습니다.");
+    QSqlQuery q(d);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check(5)")))
+        return q.lastError().text();
+    QStringList found;
+    while (q.next())
+        found << q.value(0).toString();
+    return found == QStringList{QStringLiteral("ok")} ? QString() : found.join(u'\n');
 }
 
 } // namespace db

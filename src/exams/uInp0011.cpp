@@ -8,6 +8,7 @@
 #include "exams/ExamSettings.h"
 #include "exams/uPri4040.h"
 #include "report/ExportButtons.h"
+#include "ui/FrozenColumns.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/SchoolYearFilter.h"
@@ -278,6 +279,7 @@ TfInp0011::TfInp0011(QWidget* parent) : QWidget(parent)
     DBCtrlGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
     DBCtrlGrid2->setEditTriggers(QAbstractItemView::AllEditTriggers);
     ExamScreenParts::setColumnWidths(DBCtrlGrid2, {70, 70, 80, 80, 60, 46, 46, 46, 46, 46, 46, 46, 46, 42, 70, 40});
+    FrozenColumns::install(DBCtrlGrid2, ColName + 1); // number and name stay beside the promotion columns
     top->addWidget(DBCtrlGrid2, 1);
 
     connect(btnInsert, &QPushButton::clicked, this, [this] { btnInsertClick(); });

@@ -1,6 +1,8 @@
 #include "fees/FeeUnpaidPage.h"
+#include "ui/FrozenColumns.h"
 
 #include "db/Clock.h"
+#include "db/Query.h"
 #include "fees/FeePageParts.h"
 #include "fees/FeeStatus.h"
 #include "ui/ScreenHost.h"
@@ -68,14 +70,19 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     lbl_MinabTot->setMinimumWidth(100);
     lbl_MinabTot->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     mode->addWidget(lbl_MinabTot);
+    btn_List = new QPushButton(QStringLiteral("미납자 명단"), this);
+    btn_List->setToolTip(QStringLiteral("조회한 미납자와 미납액을 한 장의 명단으로 인쇄합니다."));
+    mode->addWidget(btn_List);
+    connect(btn_List, &QPushButton::clicked, this, &FeeUnpaidPage::btn_ListClick);
     root->addLayout(mode);
 
     model = new TickListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
                                QStringLiteral("   입관 일자"), QStringLiteral("     전화번호"), QStringLiteral("납부일"),
-                               QStringLiteral("            수련비 미납월"), QStringLiteral("조회-성별"),
+                               QStringLiteral("            수련비 미납월"), QStringLiteral("미납액"), QStringLiteral("조회-성별"),
                                QStringLiteral("조회용-이메일"), QStringLiteral("조회용-핸드폰번호")},
                               true, this);
     lvView2 = feepage::listView(model, this);
+    FrozenColumns::install(lvView2, ColName + 1);
     root->addWidget(lvView2, 1);
     connect(lvView2, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ScreenHost::showMember(model->text(i.row(), ColNo)); });
 
@@ -229,7 +236,8 @@ void FeeUnpaidPage::Btn_QueryClick()
     QList<QStringList> rows;
     rows.reserve(m_result.lines.size());
     for (const UnpaidList::Line& l : m_result.lines)
-        rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, l.months, l.sex, l.email, l.mobile});
+        rows.append({l.memberNo, l.name, l.division, l.enrolled, l.phone, l.payDay, UnpaidList::readableMonths(l.months, f.reference),
+                     FeeStatus::won(l.owed), l.sex, l.email, l.mobile});
     model->setRows(std::move(rows), true);
     lbl_MinabTot->setText(FeeStatus::won(m_result.total));
     emit countChanged();
@@ -245,6 +253,28 @@ void FeeUnpaidPage::Btn_PrintClick()
         return;
     }
     PaymentNotices::print(members, options(), report::Preview, this);
+}
+
+void FeeUnpaidPage::btn_ListClick()
+{
+    if (m_result.lines.isEmpty()) {
+        Dialogs::info(QStringLiteral("수련비"), QStringLiteral("인쇄할 미납자가 없습니다. 먼저 조회하세요."), this);
+        return;
+    }
+    const QString school = db::scalar(QStringLiteral("SELECT 도장명 FROM T_도장정보")).toString();
+    report::PrintJob job;
+    int seq = 0;
+    for (const UnpaidList::Line& l : m_result.lines)
+        job.add({{"seqno", ++seq},
+                 {"f01", l.memberNo},
+                 {"f02", l.name},
+                 {"f03", l.division},
+                 {"f04", l.phone},
+                 {"f05", UnpaidList::readableMonths(l.months, dateHyun->date())},
+                 {"f06", QString::number(l.owed)},
+                 {"f08", dateHyun->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                 {"association", school}});
+    job.run(QStringLiteral("미납명단.rpt"), QStringLiteral("미납자 명단"), report::Preview, this);
 }
 
 void FeeUnpaidPage::btn_EmailClick()

@@ -22,7 +22,8 @@ class TickListModel;
 class FeeUnpaidPage : public QWidget {
     Q_OBJECT
 public:
-    enum Column { ColNo, ColName, ColDivision, ColEnrolled, ColPhone, ColPayDay, ColMonths, ColSex, ColEmail, ColMobile, ColCount };
+    enum Column { ColNo, ColName, ColDivision, ColEnrolled, ColPhone, ColPayDay, ColMonths, ColOwed, ColSex, ColEmail, ColMobile,
+                  ColCount };
 
     explicit FeeUnpaidPage(QWidget* parent = nullptr);
     void setNames(const QStringList& names);
@@ -33,6 +34,7 @@ public:
 
     void Btn_QueryClick();
     void Btn_PrintClick();
+    void btn_ListClick(); // "미납자 명단": the listed members with what they owe, on one list
     void btn_EmailClick();
     void Button2Click();
     void dateHyunChange();
@@ -48,6 +50,7 @@ public:
     QTableView* lvView2 = nullptr;
     TickListModel* model = nullptr;
     QLabel* lbl_MinabTot = nullptr;
+    QPushButton* btn_List = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QRadioButton* RadioButton1 = nullptr;
     QRadioButton* RadioButton2 = nullptr;

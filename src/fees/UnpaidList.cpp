@@ -53,3 +53,34 @@ UnpaidList::Result UnpaidList::list(const Filter& f)
     }
     return r;
 }
+
+QString UnpaidList::readableMonths(const QString& months, const QDate& reference)
+{
+    const QStringList parts = months.split(u' ', Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return {};
+    // From the last month back: the year steps back where the month number grows.
+    QList<std::pair<int, int>> dated; // year, month, newest first
+    int year = reference.year();
+    int after = 13;
+    for (qsizetype i = parts.size() - 1; i >= 0; --i) {
+        const int m = parts[i].toInt();
+        if (m >= after || (after == 13 && m > reference.month()))
+            --year;
+        dated.prepend({year, m});
+        after = m;
+    }
+    QStringList groups;
+    QStringList inYear;
+    int shownYear = dated.first().first;
+    for (const auto& [y, m] : dated) {
+        if (y != shownYear) {
+            groups << QStringLiteral("%1년 %2월").arg(shownYear).arg(inYear.join(u'·'));
+            inYear.clear();
+            shownYear = y;
+        }
+        inYear << QString::number(m);
+    }
+    groups << QStringLiteral("%1년 %2월").arg(shownYear).arg(inYear.join(u'·'));
+    return groups.join(QStringLiteral(", "));
+}

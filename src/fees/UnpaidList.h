@@ -33,4 +33,8 @@ public:
     };
 
     static Result list(const Filter& f);
+
+    // The month text of a line (" 11 12 1 2", months without their year, the last one in the reference
+    // month's year at the latest) as the page shows it: "2023년 11·12월, 2024년 1·2월".
+    static QString readableMonths(const QString& months, const QDate& reference);
 };

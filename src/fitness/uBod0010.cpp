@@ -6,6 +6,7 @@
 #include "report/Report.h"
 #include "report/ExportButtons.h"
 #include "ui/Dialogs.h"
+#include "ui/FrozenColumns.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridModel.h"
 #include "ui/RowSetModel.h"
@@ -94,6 +95,7 @@ QWidget* TfBod0010::buildInputPage()
     model->setColumns(cols);
     model->setRowEditable([this](int r) { return m_mode == Mode::Insert || r == m_editRow; });
     grd_Measure = ui::gridView(model);
+    FrozenColumns::install(grd_Measure, ColName + 1); // 회원번호 and 회원명 stay while the items scroll
     connect(model, &GridModel::edited, this, &TfBod0010::cellEdited);
 
     auto* v = new QVBoxLayout(page);
@@ -386,6 +388,14 @@ int TfBod0010::chartPoints() const
 {
     const auto series = chart->chart()->series();
     return series.isEmpty() ? 0 : int(static_cast<QLineSeries*>(series.first())->count());
+}
+
+TfBod0010::~TfBod0010()
+{
+    // A cell still being typed into commits when its editor goes with the window; by then the rows it
+    // would write into are gone.
+    if (model)
+        disconnect(model, nullptr, this, nullptr);
 }
 
 void TfBod0010::closeEvent(QCloseEvent* e)

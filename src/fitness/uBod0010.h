@@ -24,6 +24,7 @@ public:
     enum Column { ColNo, ColName, ColDivision, ColDate, ColFirstValue }; // values: ColFirstValue + 0 .. 12
 
     explicit TfBod0010(QWidget* parent = nullptr);
+    ~TfBod0010() override;
 
     int currentPage() const override;
     void selectPage(int index, bool runChange) override;

@@ -9,6 +9,7 @@
 #include "db/MemberNumber.h"
 #include "stats/MovementCounter.h"
 #include "db/SchoolInfo.h"
+#include "text/ResidentNo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -131,7 +132,7 @@ Enrolment::Problem Enrolment::validate(const EnrolmentForm& f)
         return p;
 
     static const QRegularExpression resident(QStringLiteral("^\\d{6}-\\d{7}$"));
-    if (!resident.match(f.residentNo.trimmed()).hasMatch())
+    if (!resident.match(ResidentNo::normalized(f.residentNo)).hasMatch())
         return {Field::ResidentNo, QStringLiteral("주민등록번호를 13자리로 입력하세요.")};
 
     const QDate birth = dateOf(f.birthDate);
@@ -215,7 +216,7 @@ QString Enrolment::save(const EnrolmentForm& f, bool* photoSaved)
                  {"성별", f.sex.trimmed()},
                  {"부별코드", f.divisionCode.trimmed()},
                  {"급품코드", f.rankCode.trimmed()},
-                 {"주민등록번호", f.residentNo.trimmed()},
+                 {"주민등록번호", ResidentNo::normalized(f.residentNo)},
                  {"양력음력", f.calendar.trimmed()},
                  {"생년월일", dateOf(f.birthDate)},
                  {"지역코드", numberOrNull(f.regionCode)},

@@ -1,6 +1,7 @@
 #include "members/PersonalJournalPanel.h"
 
 #include "text/Money.h"
+#include "ui/CheckedCellDelegate.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,11 +16,15 @@
 namespace {
 
 // Editors of the grid cells by column kind.
-class CellDelegate : public QStyledItemDelegate {
+// Dates are checked as they are typed: a refused date stays in its cell (CheckedCellDelegate).
+class CellDelegate : public CheckedCellDelegate {
 public:
     CellDelegate(const QList<PersonalJournalPanel::Column>* columns, QObject* parent)
-        : QStyledItemDelegate(parent), m_columns(columns)
+        : CheckedCellDelegate(parent), m_columns(columns)
     {
+        for (int c = 0; c < columns->size(); ++c)
+            if ((*columns)[c].kind == PersonalJournalPanel::Column::Date)
+                setKind(c, Date);
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -41,10 +46,10 @@ public:
         case C::Tick:
             return nullptr;
         case C::Date: {
-            auto* e = new QLineEdit(parent);
-            e->setMaxLength(10);
-            e->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
-            return e;
+            QWidget* w = CheckedCellDelegate::createEditor(parent, option, index);
+            if (auto* e = qobject_cast<QLineEdit*>(w))
+                e->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+            return w;
         }
         case C::Text:
         case C::Money:
@@ -79,7 +84,7 @@ public:
             model->setData(index, text, Qt::EditRole);
             return;
         }
-        QStyledItemDelegate::setModelData(editor, model, index);
+        CheckedCellDelegate::setModelData(editor, model, index);
     }
 
 private:

@@ -9,10 +9,13 @@
 #include "db/Query.h"
 #include "db/ClosedMonth.h"
 #include "fees/FeePayments.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/CodeCombo.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/InputLanguage.h"
+#include "text/ResidentNo.h"
+#include "ui/ResidentNoEdit.h"
 #include "ui/StatusLine.h"
 
 #include <QCloseEvent>
@@ -70,46 +73,6 @@ QString cellText(const QTableWidget* g, int row, int col)
     return it ? it->text() : QString();
 }
 
-// Grid cells chosen from a short list (relation, 양/음) or limited in length (건의날짜).
-class GridDelegate : public QStyledItemDelegate {
-public:
-    GridDelegate(QHash<int, QStringList> lists, QHash<int, int> lengths, QObject* parent)
-        : QStyledItemDelegate(parent), m_lists(std::move(lists)), m_lengths(std::move(lengths)) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        if (m_lists.contains(index.column())) {
-            auto* c = new QComboBox(parent);
-            c->addItems(m_lists.value(index.column()));
-            return c;
-        }
-        QWidget* w = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* e = qobject_cast<QLineEdit*>(w); e && m_lengths.contains(index.column()))
-            e->setMaxLength(m_lengths.value(index.column()));
-        return w;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        if (auto* c = qobject_cast<QComboBox*>(editor)) {
-            c->setCurrentIndex(c->findText(index.data().toString()));
-            return;
-        }
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
-    {
-        if (auto* c = qobject_cast<QComboBox*>(editor)) {
-            model->setData(index, c->currentText());
-            return;
-        }
-        QStyledItemDelegate::setModelData(editor, model, index);
-    }
-
-private:
-    QHash<int, QStringList> m_lists;
-    QHash<int, int> m_lengths;
-};
-
 QTableWidget* grid(const QStringList& headings)
 {
     auto* g = new QTableWidget(0, headings.size());
@@ -162,7 +125,7 @@ void TfPer0010::buildUi()
     edt_Birth->setAllowEmpty(true);
     com_Calendar = list({QStringLiteral("양"), QStringLiteral("음")});
     com_Sex = list({QStringLiteral("남"), QStringLiteral("여")});
-    edt_Jumin = masked(QStringLiteral("999999-9999999"));
+    edt_Jumin = new ResidentNoEdit;
     com_bu = new CodeCombo;
     edt_EnrolDate = new DateEdit;
     edt_EnrolDate->setAllowEmpty(true);
@@ -258,9 +221,13 @@ void TfPer0010::buildUi()
 
     DBGrid1 = grid({QStringLiteral("관  계"), QStringLiteral("성  명"), QStringLiteral("생 년 월 일"), QStringLiteral("양/음"),
                     QStringLiteral("직  업"), QStringLiteral("비  고"), QStringLiteral("결혼기념일")});
-    DBGrid1->setItemDelegate(new GridDelegate({{FamRelation, Enrolment::relations()},
-                                               {FamCalendar, {QStringLiteral("양"), QStringLiteral("음")}}},
-                                              {{FamBirthday, 10}, {FamWedding, 10}}, DBGrid1));
+    // Relations and 양/음 from a list; the two dates checked as they are typed.
+    auto* famCells = new CheckedCellDelegate(DBGrid1);
+    famCells->setChoices(FamRelation, Enrolment::relations());
+    famCells->setChoices(FamCalendar, {QStringLiteral("양"), QStringLiteral("음")});
+    famCells->setKind(FamBirthday, CheckedCellDelegate::Date);
+    famCells->setKind(FamWedding, CheckedCellDelegate::Date);
+    DBGrid1->setItemDelegate(famCells);
     DBGrid1->installEventFilter(this);
     BitBtn8 = new QPushButton(QStringLiteral("추가 "));
     BitBtn9 = new QPushButton(QStringLiteral("취소 "));
@@ -287,7 +254,10 @@ void TfPer0010::buildUi()
     p1->addLayout(family, 1);
 
     DBGrid2 = grid({QStringLiteral("건 의 날 짜"), QStringLiteral("건 의 내 용")});
-    DBGrid2->setItemDelegate(new GridDelegate({}, {{SugDate, 10}, {SugText, 255}}, DBGrid2));
+    auto* suggestions = new CheckedCellDelegate(DBGrid2);
+    suggestions->setKind(SugDate, CheckedCellDelegate::Date);
+    suggestions->setMaxLength(SugText, 255);
+    DBGrid2->setItemDelegate(suggestions);
     DBGrid2->setColumnWidth(SugDate, 110);
     DBGrid2->installEventFilter(this);
     BitBtn10 = new QPushButton(QStringLiteral("추가 "));
@@ -340,7 +310,7 @@ void TfPer0010::buildUi()
     connect(com_Stop, &QComboBox::activated, this, &TfPer0010::com_StopChange);
     connect(edt_Name, &QLineEdit::textEdited, this, &TfPer0010::edt_NameChange);
     edt_Birth->installEventFilter(this);
-    edt_Jumin->installEventFilter(this);
+    connect(edt_Jumin, &QLineEdit::editingFinished, this, &TfPer0010::edt_JuminExit);
     edt_NameEng->installEventFilter(this);
     connect(edt_EnrolDate, &QDateEdit::dateChanged, this, [this] { lbl_FirstDate->setText(edt_EnrolDate->dateText()); });
 }
@@ -657,7 +627,17 @@ void TfPer0010::edt_BirthExit()
 {
     const QString birth = edt_Birth->dateText();
     if (QString(edt_Jumin->text()).remove(u'-').trimmed().isEmpty() && birth.size() == 10)
-        edt_Jumin->setText(birth.mid(2, 2) + birth.mid(5, 2) + birth.mid(8, 2));
+        edt_Jumin->setText(birth.mid(2, 2) + birth.mid(5, 2) + birth.mid(8, 2) + u'-');
+    else
+        edt_JuminExit();
+}
+
+void TfPer0010::edt_JuminExit()
+{
+    // A lunar birthday may differ from the number's date, so this is said, not refused.
+    const QString number = edt_Jumin->text().trimmed(), birth = edt_Birth->dateText();
+    if (!ResidentNo::agreesWithBirth(number, birth))
+        StatusLine::show(QStringLiteral("주민등록번호 앞 6자리 %1이(가) 생년월일 %2과(와) 다릅니다.").arg(number.left(6), birth));
 }
 
 void TfPer0010::edt_NameChange() { edt_NameHanja->setText(edt_Name->text()); }
@@ -706,15 +686,6 @@ bool TfPer0010::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == edt_Birth && event->type() == QEvent::FocusOut)
         edt_BirthExit();
-    if (watched == edt_Jumin && event->type() == QEvent::FocusIn) {
-        // Typed digits: select the seven after the "-"; nothing typed: start at the beginning.
-        QTimer::singleShot(0, edt_Jumin, [this] {
-            if (QString(edt_Jumin->text()).remove(u'-').trimmed().isEmpty())
-                edt_Jumin->setCursorPosition(0);
-            else
-                edt_Jumin->setSelection(7, 7);
-        });
-    }
     if (watched == edt_NameEng && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         InputLanguage::set(event->type() == QEvent::FocusIn ? QStringLiteral("ENGLISH") : QStringLiteral("KOREA"));
     }

@@ -12,6 +12,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
+class ResidentNoEdit;
 
 // "입관원서 등록": registers a new trainee from the paper application form.
 class TfPer0010 : public QWidget {
@@ -35,6 +36,7 @@ public:
     void com_CourseChange();
     void com_StopChange();
     void edt_BirthExit();
+    void edt_JuminExit();
     void edt_NameChange();
 
     EnrolmentForm form() const;  // the form as typed
@@ -52,7 +54,7 @@ public:
     DateEdit* edt_Birth = nullptr;
     QComboBox* com_Calendar = nullptr;
     QComboBox* com_Sex = nullptr;
-    QLineEdit* edt_Jumin = nullptr;
+    ResidentNoEdit* edt_Jumin = nullptr;
     CodeCombo* com_bu = nullptr;
     DateEdit* edt_EnrolDate = nullptr;
     QLabel* lbl_FirstDate = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/ListPanel.h"
 #include "ui/SchoolYearFilter.h"
 #include "ui/StatusLine.h"
@@ -133,7 +134,7 @@ TfEve0010::TfEve0010(QWidget* parent) : QWidget(parent)
     m_records->setMultiInsert(true);
     m_records->setFirstFields("비고2", "비고2");
     m_records->setDelegate("비고2", new ComboDelegate([events](int) { return events; }, this));
-    m_records->setDelegate("참가일자", new LineDelegate(10, true, this));
+    m_records->setDelegate("참가일자", new CheckedCellDelegate(CheckedCellDelegate::Date, this));
     m_records->setDelegate("비고", new LineDelegate(255, false, this));
     ml->addWidget(m_records, 1);
     PageControl1->addTab(m, QStringLiteral("행사관리개인 입력"));

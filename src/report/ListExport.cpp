@@ -163,7 +163,7 @@ QStringList headers(const Table& t)
 {
     QStringList out;
     for (int c : columnsOf(t))
-        out << t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().simplified();
+        out << t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed(); // as the list shows it
     return out;
 }
 
@@ -271,9 +271,20 @@ bool writeXlsx(const QString& file, const Table& t, QString* error)
 
 bool writeCsv(const QString& file, const Table& t, QString* error)
 {
+    // Money as a plain number ("130000"), as tamrin-cli writes it, so other programs can add it up.
     CsvWriter csv(headers(t));
-    for (const QStringList& r : rows(t))
-        csv.addRow(r);
+    const QList<int> cols = columnsOf(t);
+    const QList<Kind> kinds = t.model ? columnKinds(t, cols, t.model->rowCount()) : QList<Kind>();
+    QList<QStringList> lines = rows(t);
+    for (QStringList& line : lines) {
+        for (int i = 0; i < line.size() && i < kinds.size(); ++i) {
+            double number = 0;
+            QDate date;
+            if (resolved(kinds[i], line[i], &number, &date) == Kind::Money)
+                line[i] = QString::number(number, 'f', 0);
+        }
+        csv.addRow(line);
+    }
     return csv.save(file, error);
 }
 

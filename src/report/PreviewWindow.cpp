@@ -4,6 +4,7 @@
 #include "report/ReportOutput.h"
 #include "ui/Dialogs.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
@@ -116,8 +117,12 @@ void PreviewWindow::savePdf()
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     recordedOutput([&] {
-        if (writePdf(m_doc, path, m_title))
+        if (writePdf(m_doc, path, m_title)) {
+            // The file dialog may have started anywhere: say where the file went.
+            Dialogs::info(QStringLiteral("PDF 저장"), QStringLiteral("PDF 파일을 저장했습니다.\n%1").arg(QDir::toNativeSeparators(path)),
+                          this);
             return true;
+        }
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("PDF 파일을 저장하지 못했습니다.\n%1").arg(path), this);
         return false;
     });

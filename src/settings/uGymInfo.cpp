@@ -159,9 +159,21 @@ void TfGymInfo::showRecord()
     auto* model = qobject_cast<QStandardItemModel*>(m_scale->model());
     const QSize room = screen() ? screen()->availableGeometry().size() : QSize();
     for (int i = 0; i < m_scale->count(); ++i) {
-        const bool fits = room.isEmpty() || DisplayScale::fits(m_scale->itemData(i).toInt(), QSize(798, 596), room, current);
+        const int percent = m_scale->itemData(i).toInt();
+        const bool fits = room.isEmpty() || DisplayScale::fits(percent, QSize(798, 596), room, current);
+        // A choice that cannot be taken says why, in the list itself.
+        m_scale->setItemText(i, fits ? QStringLiteral("%1 %").arg(percent)
+                                     : QStringLiteral("%1 % (이 화면보다 커서 선택할 수 없음)").arg(percent));
+        m_scale->setItemData(i, fits ? QVariant()
+                                     : QVariant(QStringLiteral("%1 %에서는 주 화면이 %2×%3으로 이 화면(%4×%5)보다 커집니다.")
+                                                    .arg(percent)
+                                                    .arg(798 * percent / 100)
+                                                    .arg(596 * percent / 100)
+                                                    .arg(room.width() * current / 100)
+                                                    .arg(room.height() * current / 100)),
+                             Qt::ToolTipRole);
         if (model)
-            model->item(i)->setEnabled(fits || m_scale->itemData(i).toInt() == m_shownScale);
+            model->item(i)->setEnabled(fits || percent == m_shownScale);
     }
     m_scale->setCurrentIndex(m_scale->findData(m_shownScale));
     const AutoBackup::Setting autoBackup = AutoBackup::setting();

@@ -31,6 +31,13 @@ void AppStyle::drawControl(ControlElement element, const QStyleOption* option, Q
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
+int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returnData) const
+{
+    if (hint == SH_Workspace_FillSpaceOnMaximize)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void AppStyle::polish(QPalette& palette)
 {
     QProxyStyle::polish(palette);

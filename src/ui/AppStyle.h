@@ -6,7 +6,9 @@ class QPalette;
 // The program's look on top of the platform style:
 //   - grid rows as tall as their font needs (a view that sets its own row height keeps it);
 //   - fields that cannot be typed into (browse mode) keep dark text on the window colour: a read-only
-//     look that stays readable, while disabled buttons and labels still look disabled.
+//     look that stays readable, while disabled buttons and labels still look disabled;
+//   - a maximised screen inside the main window keeps its own title bar, so its buttons never crowd
+//     the menus of the main window off the menu bar.
 class AppStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -15,6 +17,8 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr, const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
     void polish(QPalette& palette) override;
     using QProxyStyle::polish;
 

@@ -1,4 +1,5 @@
 #include "ui/Dialogs.h"
+#include "ui/BoxTitle.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -30,6 +31,21 @@ QString Dialogs::fittingPath(const QString& dir)
     if (docs.isEmpty() || !QFileInfo(docs).isDir())
         docs = QDir::homePath();
     return dir.isEmpty() ? docs : QDir(docs).filePath(dir);
+}
+
+QString boxTitle(const QWidget* parent, const QString& caption)
+{
+    // The nearest window title below the main window's (whose title is the program's own name).
+    QString screen;
+    for (const QWidget* w = parent; w && screen.isEmpty(); w = w->parentWidget()) {
+        if (w->inherits("QMainWindow"))
+            break;
+        screen = w->windowTitle().trimmed();
+    }
+    const QString word = caption.trimmed();
+    if (screen.isEmpty() || screen == word)
+        return word.isEmpty() ? screen : word;
+    return word.isEmpty() ? screen : word + QStringLiteral(" - ") + screen;
 }
 
 Dialogs& Dialogs::current() { return g_current ? *g_current : g_real; }
@@ -73,7 +89,7 @@ QMessageBox::StandardButton QtDialogs::message(QWidget* parent, QMessageBox::Ico
                                                const QString& text, QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, caption, text, buttons, parent);
+    QMessageBox box(icon, boxTitle(parent, caption), text, buttons, parent);
     box.setDefaultButton(defaultButton);
     // Korean button texts, as the school expects them.
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {

@@ -1,5 +1,7 @@
 #include "ui/GridModel.h"
 
+#include "ui/CheckedCellDelegate.h"
+
 #include "ui/Dialogs.h"
 #include "ui/RowSetModel.h"
 
@@ -149,6 +151,15 @@ void GridModel::attach(QTableView* view, GridModel* model)
 {
     view->setModel(model);
     setUpGrid(view);
+    // Number columns refuse other text in the open cell, before the model sees it.
+    auto* cells = new CheckedCellDelegate(view);
+    auto kinds = [cells, model] {
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells->setKind(c, model->m_columns[c].number ? CheckedCellDelegate::Number : CheckedCellDelegate::Text);
+    };
+    kinds();
+    QObject::connect(model, &QAbstractItemModel::modelReset, cells, kinds);
+    view->setItemDelegate(cells);
     // A column at least as wide as its heading, also when the heading changes later (item names).
     auto fit = [view, model](int first, int last) {
         for (int c = first; c <= last && c < model->columnCount(); ++c)

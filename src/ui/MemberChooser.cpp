@@ -4,11 +4,16 @@
 #include "ui/KeyboardFlow.h"
 #include "ui/StatusLine.h"
 
-#include <QAbstractProxyModel>
-#include <QCompleter>
+#include "text/NameMatch.h"
+
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QSortFilterProxyModel>
+#include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 const char* const kHeadings[] = {"이름", "회원번호", "부", "생년월일"};
@@ -60,7 +65,7 @@ QVariant MemberNames::data(const QModelIndex& index, int role) const
     case Number: return r.no;
     case Division: return r.division;
     case Birth: return r.birth;
-    case Key: return r.name + u' ' + r.no; // what typing searches: the name or the number
+    case Key: return r.name + u' ' + r.no;
     default: return {};
     }
 }
@@ -72,33 +77,52 @@ QVariant MemberNames::headerData(int section, Qt::Orientation o, int role) const
     return {};
 }
 
+// The members the search text finds, in the list's order.
+class MemberMatches : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setMatch(const NameMatch& m)
+    {
+        m_match = m;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override
+    {
+        const auto* names = static_cast<const MemberNames*>(sourceModel());
+        const MemberNames::Row& r = names->row(row);
+        return m_match.matches(r.name, r.no);
+    }
+
+private:
+    NameMatch m_match{QString()};
+};
+
 MemberChooser::MemberChooser(const QString& condition, QWidget* parent)
-    : QLineEdit(parent), m_condition(condition), m_model(new MemberNames(this)), m_completer(new QCompleter(this)),
-      m_view(new QTreeView)
+    : QLineEdit(parent), m_condition(condition), m_model(new MemberNames(this)), m_matches(new MemberMatches(this)),
+      m_view(new QTreeView(this))
 {
     setPlaceholderText(QStringLiteral("이름 또는 번호"));
     setMaxLength(20);
     KeyboardFlow::keepEnter(this); // Enter chooses here
+    m_matches->setSourceModel(m_model);
+    // A window of its own that never takes the focus, so that the field keeps the keys and the
+    // input method's composition while the list is open.
+    m_view->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    m_view->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_view->setFocusPolicy(Qt::NoFocus);
+    m_view->setModel(m_matches);
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
     m_view->setAllColumnsShowFocus(true);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->header()->setStretchLastSection(false);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_completer->setModel(m_model);
-    m_completer->setPopup(m_view); // the completer owns the view from here
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setColumnHidden(MemberNames::Key, true);
-    m_completer->setCompletionColumn(MemberNames::Key);
-    m_completer->setFilterMode(Qt::MatchContains);
-    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-    m_completer->setCompletionMode(QCompleter::PopupCompletion);
-    m_completer->setMaxVisibleItems(12);
-    m_completer->setWidget(this);
-    connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& i) {
-        const auto* proxy = qobject_cast<const QAbstractProxyModel*>(i.model());
-        const QModelIndex src = proxy ? proxy->mapToSource(i) : i;
-        if (src.isValid())
-            chooseNo(m_model->row(src.row()).no);
-    });
+    m_view->hide();
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { choose(i.row()); });
     connect(this, &QLineEdit::textEdited, this, &MemberChooser::search);
     reload();
 }
@@ -126,30 +150,48 @@ void MemberChooser::setMemberNo(const QString& no)
 QList<MemberNames::Row> MemberChooser::matches() const
 {
     QList<MemberNames::Row> out;
-    const auto* proxy = qobject_cast<const QAbstractProxyModel*>(m_completer->completionModel());
-    for (int r = 0; r < m_completer->completionCount(); ++r) {
-        const QModelIndex i = m_completer->completionModel()->index(r, 0);
-        const QModelIndex src = proxy ? proxy->mapToSource(i) : i;
-        if (src.isValid())
-            out.append(m_model->row(src.row()));
-    }
+    for (int r = 0; r < m_matches->rowCount(); ++r)
+        out.append(m_model->row(m_matches->mapToSource(m_matches->index(r, 0)).row()));
     return out;
 }
 
-void MemberChooser::search(const QString& typed)
+void MemberChooser::filter(const QString& typed, const QString& composing)
+{
+    static_cast<MemberMatches*>(m_matches)->setMatch(NameMatch(typed, composing));
+}
+
+void MemberChooser::search()
 {
     m_no.clear();
-    m_completer->setCompletionPrefix(typed.trimmed());
-    if (typed.trimmed().isEmpty()) {
+    // A composition in the middle of the text is taken as typed; at the end it still grows.
+    QString done = text();
+    QString composing = m_composing;
+    if (!composing.isEmpty() && cursorPosition() < done.size()) {
+        done.insert(cursorPosition(), composing);
+        composing.clear();
+    }
+    filter(done, composing);
+    if (done.trimmed().isEmpty() && composing.isEmpty()) {
         m_view->hide();
         return;
     }
     showList();
 }
 
+void MemberChooser::inputMethodEvent(QInputMethodEvent* e)
+{
+    // The composition is known before the commit searches (textEdited), so both count together.
+    const QString before = text();
+    const QString was = m_composing;
+    m_composing = e->preeditString();
+    QLineEdit::inputMethodEvent(e);
+    if (text() == before && m_composing != was)
+        search(); // only the composition changed
+}
+
 void MemberChooser::showAll()
 {
-    m_completer->setCompletionPrefix(QString());
+    filter(QString());
     setFocus();
     selectAll();
     showList();
@@ -157,30 +199,44 @@ void MemberChooser::showAll()
 
 void MemberChooser::showList()
 {
-    if (m_completer->completionCount() == 0) {
+    if (m_matches->rowCount() == 0) {
         m_view->hide();
-        StatusLine::show(QStringLiteral("'%1'에 맞는 회원이 없습니다.").arg(text().trimmed()));
+        StatusLine::show(QStringLiteral("'%1'에 맞는 회원이 없습니다.").arg((text() + m_composing).trimmed()));
         return;
     }
-    // Wide enough for the four columns, whatever the width of the field.
+    // Wide enough for the four columns, whatever the width of the field; at most twelve lines.
     for (int c = 0; c < MemberNames::Key; ++c)
         m_view->resizeColumnToContents(c);
     int width = 24;
     for (int c = 0; c < MemberNames::Key; ++c)
         width += m_view->columnWidth(c) + 12;
-    m_completer->complete(QRect(0, 0, std::max(width, this->width()), height()));
+    const int lines = std::min(m_matches->rowCount(), 12);
+    const int line = std::max(m_view->sizeHintForRow(0), fontMetrics().height() + 4);
+    m_view->resize(std::max(width, this->width()), line * lines + m_view->header()->sizeHint().height() + 6);
+    m_view->move(mapToGlobal(QPoint(0, height())));
+    m_view->setCurrentIndex(QModelIndex());
+    m_view->show();
+}
+
+void MemberChooser::moveInList(int step)
+{
+    const int rows = m_matches->rowCount();
+    if (rows == 0)
+        return;
+    const int at = m_view->currentIndex().isValid() ? m_view->currentIndex().row() + step : (step > 0 ? 0 : rows - 1);
+    m_view->setCurrentIndex(m_matches->index(std::clamp(at, 0, rows - 1), 0));
 }
 
 void MemberChooser::choose(int row)
 {
-    const QList<MemberNames::Row> list = matches();
-    if (row >= 0 && row < list.size())
-        chooseNo(list[row].no);
+    if (row >= 0 && row < m_matches->rowCount())
+        chooseNo(m_model->row(m_matches->mapToSource(m_matches->index(row, 0)).row()).no);
 }
 
 void MemberChooser::chooseNo(const QString& no)
 {
     m_view->hide();
+    m_composing.clear();
     setMemberNo(no);
     if (!m_no.isEmpty())
         emit memberChosen(m_no);
@@ -188,25 +244,63 @@ void MemberChooser::chooseNo(const QString& no)
 
 void MemberChooser::keyPressEvent(QKeyEvent* e)
 {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !m_view->isVisible()) {
-        // One match is taken at once; namesakes are listed to choose from.
-        if (!text().trimmed().isEmpty() && m_no.isEmpty()) {
-            m_completer->setCompletionPrefix(text().trimmed());
-            const QList<MemberNames::Row> list = matches();
-            if (list.size() == 1)
-                chooseNo(list.first().no);
-            else
-                showList();
+    const bool listed = m_view->isVisible();
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (listed && m_view->currentIndex().isValid()) {
+            choose(m_view->currentIndex().row());
+        } else if (!(text() + m_composing).trimmed().isEmpty() && m_no.isEmpty()) {
+            // One match is taken at once; namesakes are listed to choose from.
+            search();
+            if (m_matches->rowCount() == 1)
+                choose(0);
         }
         e->accept();
         return;
-    }
-    if (e->key() == Qt::Key_Down && !m_view->isVisible()) {
-        // Down opens the list: every member when one is chosen already, else those the text matches.
-        m_completer->setCompletionPrefix(m_no.isEmpty() ? text().trimmed() : QString());
-        showList();
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (listed) {
+            moveInList(e->key() == Qt::Key_Down ? 1 : -1);
+        } else if (e->key() == Qt::Key_Down) {
+            // Down opens the list: every member when one is chosen already, else those the text matches.
+            filter(m_no.isEmpty() ? text() : QString(), m_no.isEmpty() ? m_composing : QString());
+            showList();
+        }
         e->accept();
         return;
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        if (listed) {
+            moveInList(e->key() == Qt::Key_PageDown ? 11 : -11);
+            e->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        if (listed) {
+            m_view->hide();
+            e->accept();
+            return;
+        }
+        break;
+    default: break;
     }
     QLineEdit::keyPressEvent(e);
+}
+
+void MemberChooser::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    // A click into the list keeps it until the click has chosen.
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus() && !m_view->underMouse())
+            m_view->hide();
+    });
+}
+
+void MemberChooser::hideEvent(QHideEvent* e)
+{
+    m_view->hide();
+    QLineEdit::hideEvent(e);
 }

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QList>
 
-class QCompleter;
+class QSortFilterProxyModel;
 class QTreeView;
 
 // The members a name chooser offers: name, number, division and birth date, so that namesakes can
@@ -31,9 +31,10 @@ private:
     QList<Row> m_rows;
 };
 
-// A name field that finds members as the user types (part of the name, or of the number) and lists
-// each match with number, division and birth date; Enter or a click chooses. With one match Enter
-// takes it at once.
+// A name field that finds members as the user types (any part of the name, the syllable being
+// composed included, or digits of the number; NameMatch) and lists each match with number, division
+// and birth date; Up/Down move in the list, Enter or a click chooses. With one match Enter takes it at
+// once. The list never takes the keyboard: typing, and the input method, stay in the field.
 //
 //   Name_Change = new MemberChooser(MemberStatus::notWithdrawn("a"), this);
 //   connect(Name_Change, &MemberChooser::memberChosen, this, [this](const QString& no) { ... });
@@ -60,15 +61,21 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
-    void search(const QString& typed);
+    void search();
+    void filter(const QString& typed, const QString& composing = QString());
     void showList();
+    void moveInList(int step);
     void chooseNo(const QString& no);
 
     QString m_condition;
     QString m_no;
+    QString m_composing; // the input method's text not yet committed
     MemberNames* m_model;
-    QCompleter* m_completer;
+    QSortFilterProxyModel* m_matches;
     QTreeView* m_view;
 };

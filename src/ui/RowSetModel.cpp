@@ -3,6 +3,9 @@
 #include "ui/DateTypingAid.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -208,8 +211,94 @@ QWidget* LineDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     return e;
 }
 
+namespace {
+
+// Number columns (member numbers, dates, amounts, counts) are never cut to "2026120…": whenever the
+// rows change, a column whose texts are all figures widens to its widest one. Other columns keep the
+// width the screen gave them.
+class NumberWidths : public QObject {
+public:
+    explicit NumberWidths(QTableView* view) : QObject(view), m_view(view) { view->installEventFilter(this); hook(); }
+
+    static bool figure(const QString& text)
+    {
+        static const QRegularExpression re(QStringLiteral("^[-+]?[0-9][0-9,.:/ -]*( ?원| ?%| ?점)?$"));
+        return re.match(text).hasMatch();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show || e->type() == QEvent::Polish) {
+            hook();
+            later();
+        }
+        return false;
+    }
+
+private:
+    void hook()
+    {
+        QAbstractItemModel* m = m_view->model();
+        if (m == m_model)
+            return;
+        if (m_model)
+            disconnect(m_model, nullptr, this, nullptr);
+        m_model = m;
+        if (!m)
+            return;
+        connect(m, &QAbstractItemModel::modelReset, this, &NumberWidths::later);
+        connect(m, &QAbstractItemModel::rowsInserted, this, &NumberWidths::later);
+        connect(m, &QAbstractItemModel::layoutChanged, this, &NumberWidths::later);
+        connect(m, &QAbstractItemModel::dataChanged, this, &NumberWidths::later);
+    }
+    void later()
+    {
+        if (m_pending)
+            return;
+        m_pending = true;
+        QMetaObject::invokeMethod(this, [this] { fit(); }, Qt::QueuedConnection);
+    }
+    void fit()
+    {
+        m_pending = false;
+        hook();
+        QAbstractItemModel* m = m_view->model();
+        if (!m)
+            return;
+        const QFontMetrics fm(m_view->font());
+        const int rows = std::min(m->rowCount(), 500);
+        for (int c = 0; c < m->columnCount(); ++c) {
+            if (m_view->isColumnHidden(c) || m_view->columnWidth(c) == 0)
+                continue;
+            int widest = 0;
+            bool figures = true;
+            for (int r = 0; r < rows && figures; ++r) {
+                const QString t = m->index(r, c).data(Qt::DisplayRole).toString().trimmed();
+                if (t.isEmpty())
+                    continue;
+                figures = figure(t);
+                widest = std::max(widest, fm.horizontalAdvance(t));
+            }
+            const int need = widest + 14;
+            if (figures && widest > 0 && m_view->columnWidth(c) < need)
+                m_view->setColumnWidth(c, need);
+        }
+    }
+
+    QTableView* m_view;
+    QPointer<QAbstractItemModel> m_model;
+    bool m_pending = false;
+};
+
+} // namespace
+
 void setUpGrid(QTableView* view)
 {
+    if (!view->property("tamrinNumberWidths").toBool()) {
+        view->setProperty("tamrinNumberWidths", true);
+        new NumberWidths(view);
+    }
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->verticalHeader()->setVisible(false);

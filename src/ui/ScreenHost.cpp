@@ -4,6 +4,7 @@
 #include "ui/ScreenPages.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
@@ -15,6 +16,8 @@ namespace {
 ScreenHost* g_current = nullptr;
 screens::TableSource g_tables = nullptr;
 const char* const kDesignedSize = "tamrinDesignedSize";
+const char* const kFillsWidth = "tamrinFillsWidth";
+const char* const kFillsHeight = "tamrinFillsHeight";
 
 // The cursor goes back to normal however the request ends.
 class BusyCursor {
@@ -51,6 +54,61 @@ const screens::Entry* ScreenHost::programEntry(const QStringList& place)
     return nullptr;
 }
 
+namespace {
+
+// Screens that fill the area in a direction keep filling it: their grids get the room of a larger or
+// maximised main window. Screens smaller than the area keep their size; a smaller area bounds all.
+void followArea(QMdiArea* area)
+{
+    const QSize room = area->viewport()->size();
+    if (room.isEmpty())
+        return;
+    for (QMdiSubWindow* sub : area->subWindowList()) {
+        if (sub->isMaximized() || sub->isMinimized())
+            continue;
+        QRect g = sub->geometry();
+        if (sub->property(kFillsWidth).toBool()) {
+            g.setLeft(0);
+            g.setWidth(room.width());
+        }
+        if (sub->property(kFillsHeight).toBool()) {
+            g.setTop(0);
+            g.setHeight(room.height());
+        }
+        g.setSize(g.size().boundedTo(room).expandedTo(sub->minimumSizeHint().boundedTo(room)));
+        if (g.right() >= room.width())
+            g.moveLeft(std::max(0, room.width() - g.width()));
+        if (g.bottom() >= room.height())
+            g.moveTop(std::max(0, room.height() - g.height()));
+        if (g != sub->geometry())
+            sub->setGeometry(g);
+        // Once it reaches an edge of the area, a screen follows it from then on.
+        if (g.width() >= room.width())
+            sub->setProperty(kFillsWidth, true);
+        if (g.height() >= room.height())
+            sub->setProperty(kFillsHeight, true);
+    }
+}
+
+// Watches the work area's size for followArea.
+class AreaFollower : public QObject {
+public:
+    explicit AreaFollower(QMdiArea* area) : QObject(area), m_area(area) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == m_area->viewport() && e->type() == QEvent::Resize)
+            followArea(m_area);
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    QMdiArea* m_area;
+};
+
+} // namespace
+
 QSize ScreenHost::designedSize(const QWidget* screen) { return screen->property(kDesignedSize).toSize(); }
 
 void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
@@ -60,6 +118,10 @@ void ScreenHost::fitInArea(QMdiSubWindow* sub, const QSize& designed)
     // where the area put it.
     QSize want = designed.expandedTo(sub->minimumSizeHint());
     const QSize room = m_area->viewport()->size();
+    // A screen made for the whole work area (nine tenths of it or more, or more than it) follows the
+    // area when the main window grows or shrinks (followArea).
+    sub->setProperty(kFillsWidth, !room.isEmpty() && want.width() * 10 >= room.width() * 9);
+    sub->setProperty(kFillsHeight, !room.isEmpty() && want.height() * 10 >= room.height() * 9);
     if (!room.isEmpty())
         want = want.boundedTo(room);
     sub->resize(want);
@@ -75,7 +137,9 @@ ScreenHost::ScreenHost(QWidget* mainWindow, QMdiArea* area, QList<Factory> facto
       m_actions(std::move(actions))
 {
     g_current = this;
+    m_area->viewport()->installEventFilter(new AreaFollower(m_area));
 }
+
 
 ScreenHost::~ScreenHost()
 {
@@ -264,6 +328,10 @@ bool ScreenHost::askToCloseAll()
 
 void ScreenHost::closeAll()
 {
+    // A cell still open in a grid writes its text while its screen is whole, not halfway through
+    // the screen's destruction.
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
     const auto open = m_open;
     m_open.clear();
     for (const QPointer<QWidget>& p : open) {

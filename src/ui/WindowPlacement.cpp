@@ -40,5 +40,14 @@ bool WindowPlacement::eventFilter(QObject* watched, QEvent* event)
         || qobject_cast<QDialog*>(w) || !w->parentWidget())
         return false;
     centreOver(w->parentWidget(), w);
+    // Two windows of one owner opened one after the other must not lie exactly on top of each other.
+    for (int step = 0; step < 8; ++step) {
+        bool taken = false;
+        for (QWidget* other : QApplication::topLevelWidgets())
+            taken = taken || (other != w && other->isVisible() && other->pos() == w->pos());
+        if (!taken)
+            break;
+        w->move(w->pos() + QPoint(28, 28));
+    }
     return false;
 }

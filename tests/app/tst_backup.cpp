@@ -1,11 +1,14 @@
 // Backup of the open database, the restore program's work, and the hand-over between the two programs.
 #include "backup/DataBackup.h"
+#include "backup/AutoBackup.h"
 #include "app/DataRestore.h"
 #include "backup/DatabaseFile.h"
 #include "app/ProgramStarter.h"
 #include "ui/ScreenHost.h"
+#include "app/uMain.h"
 #include "app/uRestore.h"
 #include "db/Database.h"
+#include "db/QuickCheck.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "members/uPer0010.h"
@@ -274,6 +277,36 @@ private slots:
         QCOMPARE(liveTotals().members, 61);
     }
 
+    // A damaged data file is noticed at the start: the newest automatic copy that passes the check is
+    // offered (a newer damaged copy is passed over), and taking it puts its data back to work on.
+    void damagedFileOffersNewestGoodCopy()
+    {
+        addMembers(60);
+        const AutoBackup::Result good = AutoBackup::take(AutoBackup::folder(), 0);
+        QVERIFY2(good.ok, qPrintable(good.error));
+        const QString bad = AutoBackup::folder() + AutoBackup::nameAt(QDateTime(QDate(2024, 5, 16), QTime(9, 0)));
+        QVERIFY(QFile::copy(good.file, bad));
+        damage(bad, "garbage page");
+        addMembers(1, 61);
+        db::closeDatabase();
+        damage(ProgramDir::databaseFile(), "garbage page");
+
+        RecordingDialogs& dlg = m_db->dialogs();
+        dlg.answers << QMessageBox::Yes;
+        TfMain w;
+        QVERIFY(w.databaseReady());
+        QVERIFY2(!dlg.log.isEmpty() && dlg.log.first().text.contains("손상"), qPrintable(dlg.lastText()));
+        QVERIFY2(dlg.log.first().text.contains(QFileInfo(good.file).fileName()), qPrintable(dlg.log.first().text));
+        QCOMPARE(liveTotals().members, 60);
+        QVERIFY(db::quickCheck().isEmpty());
+    }
+
+    // The copy "자료보관" suggests carries the day, so the copies of different days stand side by side.
+    void suggestedBackupNameCarriesTheDate()
+    {
+        QCOMPARE(QFileInfo(DataBackup::suggestedFile()).fileName(), QString("Tamrin2000_20240515.db"));
+    }
+
     void restoreWaitsForTheProgramToLetGo()
     {
         addMembers(2);
@@ -315,7 +348,7 @@ private slots:
         TfRestore w;
         w.waitMs = 0;
         QCOMPARE(w.lst_Backup->topLevelItemCount(), 1);
-        QCOMPARE(w.lst_Backup->currentItem()->text(0), QString("Tamrin2000.db"));
+        QCOMPARE(w.lst_Backup->currentItem()->text(0), QString("Tamrin2000_20240515.db"));
         dlg.answers << QMessageBox::Yes << QMessageBox::Yes;
         w.Btn_RestoreClick();
         QVERIFY2(dlg.saw("자료가 성공적으로 복구 되었습니다."), qPrintable(dlg.lastText()));

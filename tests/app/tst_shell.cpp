@@ -12,12 +12,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
 #include <QPushButton>
+#include <QApplication>
 #include <QStatusBar>
 #include <QSqlDatabase>
 #include <QTest>
 
+#include <csignal>
+
 #include "app/Application.h"
+#include "backup/AutoBackup.h"
 #include "app/LaunchScreen.h"
 #include "ui/ScreenHost.h"
 #include "app/Screens.h"
@@ -169,6 +175,10 @@ private slots:
     void smokeOpenEveryEntry();
     void enabledEntriesShowTheirPage();
     void closingAsksForUnsavedWork();
+    void mainWindowGrows();
+    void menusStayWithCashBook();
+    void statusNoticeStaysWithItsScreen();
+    void sessionEndBacksUpAndCloses();
 };
 
 // Each entry of the real table run against fake screens of the same class names.
@@ -597,3 +607,103 @@ void TstShell::closingAsksForUnsavedWork()
 
 QTEST_MAIN(TstShell)
 #include "tst_shell.moc"
+
+// The main window starts at its designed size, never gets smaller, and a larger or maximised one gives
+// its room to the screens inside: the unpaid list shows more lines.
+void TstShell::mainWindowGrows()
+{
+    Application::applyFonts();
+    TestDb db;
+    auto* w = new TfMain;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCOMPARE(w->size(), QSize(798, 596));
+    QCOMPARE(w->minimumSize(), QSize(798, 596));
+    QVERIFY(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QVERIFY(w->maximumSize().width() > 798);
+    QAction* unpaid = w->menuItem({QStringLiteral("수련비"), QStringLiteral("미납현황/납부통지서")});
+    QVERIFY(unpaid);
+    unpaid->trigger();
+    auto* fee = qobject_cast<TfFee0010*>(w->screens()->screen(QStringLiteral("TfFee0010")));
+    QVERIFY(fee);
+    QTableView* list = nullptr;
+    for (QTableView* v : fee->findChildren<QTableView*>())
+        if (v->isVisibleTo(fee) && (!list || v->height() > list->height()))
+            list = v;
+    QVERIFY(list);
+    QTRY_VERIFY(list->height() > 0);
+    const int before = list->height(), widthBefore = list->width();
+    w->resize(1280, 960); // what maximising does on a larger screen
+    QTRY_VERIFY2(list->height() >= before + 300, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(list->height())));
+    QVERIFY(list->width() >= widthBefore + 400);
+    // Back to the start size: the screen fits the area again.
+    w->resize(798, 596);
+    auto* frame = qobject_cast<QMdiSubWindow*>(fee->parentWidget());
+    QVERIFY(frame);
+    QTRY_VERIFY(frame->mdiArea()->viewport()->rect().contains(frame->geometry()));
+    QVERIFY(list->height() <= before + 40);
+    delete w;
+}
+
+// The cash book opens maximised inside the main window; every top menu stays on the menu bar (none
+// behind the "»" of a crowded bar), 기  타 › 자료보관 included.
+void TstShell::menusStayWithCashBook()
+{
+    Application::applyFonts();
+    TestDb db;
+    MonthClosing::saveOpening("202404", 0, 0);
+    auto* w = new TfMain;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->menuItem({QStringLiteral("금전출납"), QStringLiteral("수입/지출등록")})->trigger();
+    auto* cash = w->screens()->screen(QStringLiteral("TfMon0010"));
+    QVERIFY(cash);
+    QTRY_VERIFY(qobject_cast<QMdiSubWindow*>(cash->parentWidget())->isMaximized());
+    QMenuBar* bar = w->menuBar();
+    QApplication::processEvents();
+    for (QAction* a : bar->actions()) {
+        const QRect at = bar->actionGeometry(a);
+        QVERIFY2(!at.isEmpty() && at.right() < bar->width(), qPrintable(a->text()));
+    }
+    auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(!more || !more->isVisible());
+    QVERIFY(w->menuItem({QStringLiteral("기  타"), QStringLiteral("자료보관")})->isEnabled());
+    delete w;
+}
+
+// A status-line notice fades after a while and does not follow the user to the next screen.
+void TstShell::statusNoticeStaysWithItsScreen()
+{
+    TestDb db;
+    auto* w = new TfMain;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->screens()->open(QStringLiteral("TfPer0010"));
+    TfMain::showStatus(QStringLiteral("없는 날짜입니다."));
+    QCOMPARE(w->StatusBar1()->currentMessage(), QStringLiteral("없는 날짜입니다."));
+    QVERIFY(TfMain::kStatusMs > 0 && TfMain::kStatusMs <= 15000);
+    w->screens()->open(QStringLiteral("TfSM_input"));
+    QTRY_VERIFY(w->StatusBar1()->currentMessage().isEmpty());
+    delete w;
+}
+
+// Logout or shutdown (SIGTERM) ends the program as its close box does, without questions nobody could
+// answer: the automatic copy "at the end" is taken and the database closes.
+void TstShell::sessionEndBacksUpAndCloses()
+{
+    TestDb db;
+    AutoBackup::saveSetting({AutoBackup::When::AtEnd, 5});
+    auto* w = new TfMain;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* form = qobject_cast<TfPer0010*>(w->screens()->open(QStringLiteral("TfPer0010")));
+    QVERIFY(form);
+    form->BitBtn1Click(); // a form being typed would ask on an ordinary close
+    QVERIFY(AutoBackup::copiesIn(AutoBackup::folder()).isEmpty());
+    ::raise(SIGTERM);
+    QTRY_VERIFY(!w->isVisible());
+    QCOMPARE(AutoBackup::copiesIn(AutoBackup::folder()).size(), 1);
+    QVERIFY(!QSqlDatabase::database(db::kConnection, false).isOpen());
+    QVERIFY2(db.dialogs().log.isEmpty(), qPrintable(db.dialogs().lastText()));
+    delete w;
+}

@@ -3,6 +3,7 @@
 #include "fees/FeeFixture.h"
 #include "fees/FeePayments.h"
 #include "fees/uFee0010.h"
+#include "fees/UnpaidList.h"
 #include "fees/FeeMonthPage.h"
 #include "fees/FeeReceiptPage.h"
 #include "fees/FeeSettlePage.h"
@@ -246,6 +247,20 @@ private slots:
         w.Btn_QueryClick();
         QCOMPARE(w.search_num->text(), QString("검색인원 : 3"));
         QCOMPARE(w.pageUnpaid->lbl_MinabTot->text(), QString("3,800,000 원")); // 18 + 18 + 2 months of 100,000
+        // Each line says what that member owes, and the lines add up to the total.
+        qint64 sum = 0;
+        for (int r = 0; r < w.pageUnpaid->model->rowCount(); ++r)
+            sum += QString(w.pageUnpaid->model->text(r, FeeUnpaidPage::ColOwed)).remove(',').remove(" 원").toLongLong();
+        QCOMPARE(sum, 3800000);
+        QCOMPARE(w.pageUnpaid->model->headerData(FeeUnpaidPage::ColOwed, Qt::Horizontal, Qt::DisplayRole).toString(), QString("미납액"));
+        // The one-page list beside the notices: every listed member with the amount, and the total.
+        w.pageUnpaid->btn_List->click();
+        QCOMPARE(out.last().title, QString("미납자 명단"));
+        const QStringList listed = out.last().doc.texts();
+        QVERIFY2(listed.contains("3,800,000원"), qPrintable(listed.join('|')));
+        QVERIFY(listed.contains("합계 3명"));
+        QVERIFY(listed.contains(w.pageUnpaid->model->text(0, FeeUnpaidPage::ColName)));
+        out.runs.clear();
         w.pageUnpaid->model->setTicked(0, false);
         w.pageUnpaid->Rd4->setChecked(true);
         w.Btn_PrintClick();
@@ -253,6 +268,27 @@ private slots:
         QCOMPARE(out.runs.size(), 1);
         QCOMPARE(out.last().title, QString("납부통지서(통지서)"));
         QCOMPARE(count("SELECT count(*) FROM print WHERE seqno = 1"), 2);
+    }
+
+    // The unpaid months as the page shows them: each month under its year.
+    void unpaidMonthsReadable_data()
+    {
+        QTest::addColumn<QString>("months");
+        QTest::addColumn<QDate>("reference");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("across the new year") << " 11 12 1 2" << QDate(2024, 2, 15) << "2023년 11·12월, 2024년 1·2월";
+        QTest::newRow("this year only") << " 3 4 5" << QDate(2024, 5, 15) << "2024년 3·4·5월";
+        QTest::newRow("last year only") << " 11 12" << QDate(2024, 5, 15) << "2023년 11·12월";
+        QTest::newRow("a whole year and more")
+            << " 1 2 3 4 5 6 7 8 9 10 11 12 1 2" << QDate(2024, 2, 15) << "2023년 1·2·3·4·5·6·7·8·9·10·11·12월, 2024년 1·2월";
+        QTest::newRow("nothing") << "" << QDate(2024, 2, 15) << "";
+    }
+    void unpaidMonthsReadable()
+    {
+        QFETCH(QString, months);
+        QFETCH(QDate, reference);
+        QFETCH(QString, shown);
+        QCOMPARE(UnpaidList::readableMonths(months, reference), shown);
     }
 
     void crossYearPeriod()

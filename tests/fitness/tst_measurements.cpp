@@ -6,6 +6,10 @@
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "ui/GridModel.h"
+#include "ui/StatusLine.h"
+
+#include <QApplication>
+#include <QLineEdit>
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -136,6 +140,50 @@ private slots:
         w.Btn_SaveClick();
         QCOMPARE(count("SELECT count(*) FROM T_체력측정"), 3);
         QCOMPARE(db::scalar("SELECT A03 FROM T_체력측정 WHERE 측정일자 = '2025-06-10'").toDouble(), 170.0);
+    }
+
+    // A word typed into 앉아윗몸 is refused where it was typed: Tab leaves neither the cell nor the open
+    // editor, the word stays for correcting, and the corrected value lands in that cell, not the next.
+    void refusedValueStaysInItsCell()
+    {
+        TfBod0010 w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.inToday->setDate(QDate(2025, 6, 10));
+        w.Btn_InsertClick();
+        const int cell = TfBod0010::ColFirstValue + 2, next = cell + 1;
+        const QString before = w.model->text(0, cell), nextBefore = w.model->text(0, next);
+        QTableView* g = w.grd_Measure;
+        g->setFocus();
+        g->setCurrentIndex(w.model->index(0, cell));
+        g->edit(g->currentIndex());
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "1o");
+        const int caret = editor->cursorPosition();
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->text(), QString("1o"));
+        QCOMPARE(editor->cursorPosition(), caret);
+        QCOMPARE(g->currentIndex(), w.model->index(0, cell));
+        QVERIFY(StatusLine::text().contains(QStringLiteral("숫자를 입력하세요")));
+        QCOMPARE(w.model->text(0, cell), before);
+        // Enter and the arrows do not leave it either.
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClick(editor, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QCOMPARE(g->currentIndex(), w.model->index(0, cell));
+
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, "5");
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(w.model->text(0, cell), QString("15.0"));
+        QCOMPARE(w.model->text(0, next), nextBefore);
+        QCOMPARE(g->currentIndex(), w.model->index(0, next));
+        QVERIFY(m_db->dialogs().log.isEmpty());
     }
 
     void screenCancelAndGraph()

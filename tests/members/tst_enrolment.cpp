@@ -8,6 +8,7 @@
 #include "db/MemberNumber.h"
 #include "members/uPer0010.h"
 #include "ui/DateEdit.h"
+#include "ui/ResidentNoEdit.h"
 #include "ui/CodeCombo.h"
 #include "ui/StatusLine.h"
 #include "app/Application.h"
@@ -386,6 +387,92 @@ private slots:
         // The main window's status line says what was saved; the header already shows the next number.
         QCOMPARE(StatusLine::text(), QString("입관 저장: 202405001 최지우"));
         QCOMPARE(w.id->text(), QString("등록번호 : 202405002"));
+    }
+
+    // The resident number after 생년월일 pre-filled its front part: the back seven digits, or the whole
+    // number typed over the pre-fill, or the whole number with its "-"; a front part that is not the
+    // birth date is said on the status line and kept as typed.
+    void residentNumberOverPrefill_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("differs");
+        QTest::newRow("back seven digits") << "4123456" << "160709-4123456" << false;
+        QTest::newRow("whole number over the pre-fill") << "1607094123456" << "160709-4123456" << false;
+        QTest::newRow("whole number with its dash") << "160709-4123456" << "160709-4123456" << false;
+        QTest::newRow("whole number of another date") << "1607104123456" << "160710-4123456" << true;
+    }
+
+    void residentNumberOverPrefill()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, stored);
+        QFETCH(bool, differs);
+        TfPer0010 w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.BitBtn1Click();
+        typeForm(w, QStringLiteral("최지우"));
+        w.edt_Jumin->clear();
+        StatusLine::show(QString());
+        // Leaving 생년월일 pre-fills the front part; the cursor comes into the number after it.
+        w.edt_Birth->setFocus();
+        QApplication::processEvents();
+        w.edt_Jumin->setFocus();
+        QCOMPARE(w.edt_Jumin->text(), QString("160709-"));
+        QApplication::processEvents();
+        for (const QChar c : keys)
+            QTest::keyClick(w.edt_Jumin, c.toLatin1());
+        QTest::keyClick(w.edt_Jumin, Qt::Key_Return);
+        QCOMPARE(w.edt_Jumin->text(), stored);
+        QCOMPARE(StatusLine::text().contains(QStringLiteral("다릅니다")), differs);
+        w.BitBtn5Click();
+        QVERIFY2(m_db->dialogs().log.isEmpty(), qPrintable(m_db->dialogs().lastText()));
+        QCOMPARE(text("SELECT 주민등록번호 FROM T_회원"), stored);
+    }
+
+    // A family date is checked as it is typed, with the date field's rules: a date that does not exist
+    // keeps the editor open on the typed text; short forms become "YYYY-MM-DD" in place.
+    void familyDateCheckedInPlace_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept"); // empty: refused, the editor stays
+        QTest::newRow("eight digits") << "19800412" << "1980-04-12";
+        QTest::newRow("six digits") << "800412" << "1980-04-12";
+        QTest::newRow("with dashes") << "1980-04-12" << "1980-04-12";
+        QTest::newRow("no 13th month") << "19801312" << "";
+        QTest::newRow("no 30th of February") << "1980-02-30" << "";
+        QTest::newRow("words") << "작년" << "";
+    }
+
+    void familyDateCheckedInPlace()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        TfPer0010 w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.BitBtn1Click();
+        w.BitBtn8Click();
+        w.DBGrid1->setCurrentCell(0, TfPer0010::FamBirthday);
+        w.DBGrid1->editItem(w.DBGrid1->item(0, TfPer0010::FamBirthday));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(typed);
+        StatusLine::show(QString());
+        QTest::keyClick(editor, Qt::Key_Return);
+        if (kept.isEmpty()) {
+            QCOMPARE(QApplication::focusWidget(), editor);
+            QCOMPARE(editor->text(), typed);
+            QCOMPARE(w.DBGrid1->item(0, TfPer0010::FamBirthday)->text(), QString());
+            QVERIFY(StatusLine::text().contains(QStringLiteral("없는 날짜")));
+        } else {
+            QTRY_COMPARE(w.DBGrid1->item(0, TfPer0010::FamBirthday)->text(), kept); // Enter commits after the key
+            QVERIFY(QApplication::focusWidget() != editor);
+        }
+        QVERIFY(m_db->dialogs().log.isEmpty());
     }
 
     // A new user fills the whole application with the keyboard alone: Enter moves to the next field,

@@ -11,6 +11,7 @@
 #include "members/PersonalJournalPanel.h"
 #include "members/uPer0010.h"
 #include "ui/DateEdit.h"
+#include "ui/ResidentNoEdit.h"
 #include "members/uPer0020.h"
 #include "members/uRet0010.h"
 #include "stats/HeadcountFigures.h"

@@ -6,6 +6,8 @@
 #include "db/Session.h"
 #include "db/MemberNumber.h"
 #include "members/PersonalJournalPanel.h"
+#include <QTableWidget>
+#include <QApplication>
 #include "members/uPer0020.h"
 
 #include <QComboBox>
@@ -160,6 +162,35 @@ private slots:
         QCOMPARE(qobject_cast<DateEdit*>(w.fieldWidget("생년월일"))->dateText(), QString("2012-08-20"));
         QCOMPARE(Session::selectedMemberNo(), QString("202401002"));
         QVERIFY(w.Name_Change->text().isEmpty()); // ready for the next name
+    }
+
+    // A journal date typed wrong stays in its cell to be corrected; a short form becomes the whole date.
+    void journalDateCheckedInItsCell()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.Btn_EditClick();
+        w.selectPage(TfPer0020::TabSuggestions, true);
+        w.ListAddClick(PersonalRecord::Suggestions);
+        PersonalJournalPanel* p = w.panel(PersonalRecord::Suggestions);
+        QCOMPARE(p->shownText(0, "건의일자"), QString("2024-05-15"));
+        p->grid->setCurrentCell(0, 0);
+        p->grid->editItem(p->grid->item(0, 0));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText("2024-13-01");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QCOMPARE(editor->text(), QString("2024-13-01"));
+        QCOMPARE(p->shownText(0, "건의일자"), QString("2024-05-15"));
+        editor->setText("241105");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(p->shownText(0, "건의일자"), QString("2024-11-05")); // Enter commits after the key
     }
 
     void refusedConfirmStaysInEditingWithNothingWritten()

@@ -8,6 +8,7 @@
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
@@ -437,7 +438,10 @@ private slots:
         m_db->dialogs().files << path;
         w.savePdf();
         QVERIFY(QFile(path + QStringLiteral(".pdf")).size() > 0);
-        QVERIFY(m_db->dialogs().log.size() == 1 && m_db->dialogs().log[0].kind == u"save");
+        QVERIFY(m_db->dialogs().log.size() == 2 && m_db->dialogs().log[0].kind == u"save");
+        // Where the file went, in so many words.
+        QCOMPARE(m_db->dialogs().log[1].kind, QString("information"));
+        QVERIFY(m_db->dialogs().log[1].text.contains(QDir::toNativeSeparators(path + QStringLiteral(".pdf"))));
     }
 
     void pdfUsesFontWithRealSpaces()

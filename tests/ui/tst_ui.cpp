@@ -7,7 +7,10 @@
 #include "settings/uGymInfo.h"
 #include "db/MemberStatus.h"
 #include "ui/DateEdit.h"
+#include "ui/BoxTitle.h"
 #include "ui/DisplayScale.h"
+#include "ui/FrozenColumns.h"
+#include "ui/GridModel.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/MemberChooser.h"
 #include "ui/StatusLine.h"
@@ -21,6 +24,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QTableView>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -85,6 +92,11 @@ private slots:
     void enterMovesFocus();
     void koreanTranslation();
     void memberChooserNamesakes();
+    void memberSearch_data();
+    void memberSearch();
+    void frozenColumnsStayInView();
+    void boxTitlesNameTheirScreen();
+    void numberColumnsNeverCut();
     void displayScaleStoredForNextStart();
     void fileDialogFolders_data();
     void fileDialogFolders();
@@ -275,12 +287,154 @@ void TstUi::memberChooserNamesakes()
     QVERIFY(StatusLine::text().contains(QStringLiteral("없습니다")));
 }
 
+void TstUi::memberSearch_data()
+{
+    // Steps as the input method sends them, where the platform sends them (the focus object):
+    // "committed/composing", e.g. "하/느" commits 하 and starts composing 느.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("found"); // member numbers, in list order
+
+    const QString kimHaneul = "202401001,202405005", all = "202401001,202405005,202401002,202402003,202403004,202406006";
+    QTest::newRow("start of the name") << QStringList{"김/", "하/"} << kimHaneul;
+    QTest::newRow("middle of the name") << QStringList{"민/"} << "202402003,202406006";
+    QTest::newRow("end of the name") << QStringList{"하/", "늘/"} << kimHaneul + ",202403004";
+    QTest::newRow("start, two syllables") << QStringList{"박/", "민/"} << "202402003";
+    QTest::newRow("namesakes both listed") << QStringList{"김/", "하/", "늘/"} << kimHaneul;
+    QTest::newRow("composing syllable counts") << QStringList{"김/", "/하"} << kimHaneul + ",202401002";
+    QTest::newRow("composing tail may lead the next") << QStringList{"김/", "/한"} << kimHaneul + ",202401002";
+    QTest::newRow("composing consonant alone") << QStringList{"/ㅂ"} << "202402003";
+    QTest::newRow("typing 하늘 through the input method")
+        << QStringList{"/ㅎ", "/하", "/한", "하/느", "/늘"} << kimHaneul + ",202403004";
+    QTest::newRow("이, then 하늘 composed") << QStringList{"이/", "/하", "/한", "하/느"} << "202403004";
+    QTest::newRow("digits narrow by number") << QStringList{"2/", "0/", "2/", "4/", "0/", "1/"} << "202401001,202401002";
+    QTest::newRow("digits: one number") << QStringList{"3/", "0/", "0/", "4/"} << "202403004";
+    QTest::newRow("digits: all") << QStringList{"2/", "0/", "2/", "4/"} << all;
+    QTest::newRow("nobody") << QStringList{"정/"} << "";
+}
+
+void TstUi::memberSearch()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, found);
+    TestDb db;
+    sqlExec("INSERT INTO T_회원 (회원번호, 회원명, 부별코드, 생년월일) VALUES "
+            "('202401001', '김하늘', '03', '2015-03-02'), ('202405005', '김하늘', '12', '2009-11-20'), "
+            "('202401002', '김한결', '03', '2016-01-05'), ('202402003', '박민준', '04', '2014-06-30'), "
+            "('202403004', '이하늘', '04', '2014-02-01'), ('202406006', '최수민', '05', '2013-07-07')");
+    QWidget window;
+    auto* chooser = new MemberChooser(MemberStatus::notWithdrawn("a"), &window);
+    auto* other = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(chooser);
+    layout->addWidget(other);
+    activate(&window);
+    chooser->setFocus();
+    for (const QString& step : steps) {
+        const qsizetype slash = step.indexOf(u'/');
+        const QString commit = step.left(slash), composing = step.mid(slash + 1);
+        QObject* target = QGuiApplication::focusObject();
+        QVERIFY2(target == chooser, "the field keeps the keyboard while the list is open");
+        if (composing.isEmpty() && commit.size() == 1 && commit[0].isDigit()) {
+            QTest::keyClick(chooser, commit[0].toLatin1());
+            continue;
+        }
+        QInputMethodEvent e(composing, {});
+        e.setCommitString(commit);
+        QApplication::sendEvent(target, &e);
+    }
+    QStringList numbers;
+    for (const MemberNames::Row& r : chooser->matches())
+        numbers << r.no;
+    QCOMPARE(numbers.join(u','), found);
+    QCOMPARE(chooser->list()->isVisible(), !found.isEmpty());
+    if (found.isEmpty())
+        return;
+    // Down and Enter choose from the list; the composition ends with the choice.
+    QTest::keyClick(chooser, Qt::Key_Down);
+    QTest::keyClick(chooser, Qt::Key_Return);
+    QCOMPARE(chooser->memberNo(), found.section(u',', 0, 0));
+    QVERIFY(!chooser->list()->isVisible());
+}
+
+// A wide grid scrolled sideways keeps its number and name columns at its left edge, scrolling up and
+// down with the grid and sharing its selection; a grid that fits its room needs none.
+void TstUi::frozenColumnsStayInView()
+{
+    GridModel model;
+    QList<GridModel::Column> cols = {{"회원번호", 80}, {"회원명", 70}};
+    for (int i = 0; i < 12; ++i)
+        cols.append({QStringLiteral("항목%1").arg(i), 60, true, true});
+    model.setColumns(cols);
+    QList<QStringList> rows;
+    for (int r = 0; r < 40; ++r)
+        rows.append({QStringLiteral("2024010%1").arg(r, 2, 10, QChar(u'0')), QStringLiteral("회원%1").arg(r)});
+    model.setRows(rows);
+    QTableView view;
+    GridModel::attach(&view, &model);
+    QTableView* frozen = FrozenColumns::install(&view, 2);
+    view.resize(400, 240);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_VERIFY(frozen->isVisible());
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+    view.verticalScrollBar()->setValue(20);
+    QApplication::processEvents();
+    QCOMPARE(frozen->x(), view.frameWidth());
+    QCOMPARE(frozen->width(), view.columnWidth(0) + view.columnWidth(1) + 1);
+    QVERIFY(!frozen->isColumnHidden(1) && frozen->isColumnHidden(2));
+    QCOMPARE(frozen->columnViewportPosition(0), 0);
+    QCOMPARE(frozen->rowAt(0), view.rowAt(0));
+    QVERIFY(frozen->rowAt(0) > 0);
+    QCOMPARE(frozen->selectionModel(), view.selectionModel());
+    // Wide enough for every column: nothing to hold.
+    view.resize(1400, 240);
+    QTRY_VERIFY(!frozen->isVisible());
+}
+
+void TstUi::boxTitlesNameTheirScreen()
+{
+    QMainWindow main;
+    main.setWindowTitle("Tamrin2000_Windows7_20220101");
+    auto* screen = new QWidget(&main);
+    screen->setWindowTitle("입관원서 등록");
+    auto* field = new QLineEdit(screen);
+    QCOMPARE(boxTitle(field, "확인요망"), QString("확인요망 - 입관원서 등록"));
+    QCOMPARE(boxTitle(field, ""), QString("입관원서 등록"));
+    QCOMPARE(boxTitle(new QLineEdit(&main), "확인"), QString("확인")); // never the program's own title
+    QCOMPARE(boxTitle(nullptr, "오류"), QString("오류"));
+}
+
+// A grid's number columns widen to their widest figure; a column of words keeps the screen's width.
+void TstUi::numberColumnsNeverCut()
+{
+    GridModel model;
+    model.setColumns({{"번호", 20}, {"이름", 20}, {"금액", 20}});
+    QTableView view;
+    GridModel::attach(&view, &model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const int nameWidth = view.columnWidth(1);
+    model.setRows({{"202612001", "홍길동입니다", "1,300,000 원"}, {"00", "", "0"}});
+    const QFontMetrics fm(view.font());
+    QTRY_VERIFY(view.columnWidth(0) >= fm.horizontalAdvance("202612001"));
+    QTRY_VERIFY(view.columnWidth(2) >= fm.horizontalAdvance("1,300,000 원"));
+    QCOMPARE(view.columnWidth(1), nameWidth);
+}
+
 void TstUi::displayScaleStoredForNextStart()
 {
     TestDb db;
     QCOMPARE(SchoolInfo::displayScaleIn(ProgramDir::databaseFile()), 0); // no choice yet: the screen's DPI
     {
         TfGymInfo gym;
+        // A scale that would put the main window off this screen is greyed and says why.
+        auto* scale = gym.findChild<QComboBox*>("화면배율");
+        QVERIFY(scale);
+        const int big = scale->findData(200);
+        QVERIFY(!qobject_cast<QStandardItemModel*>(scale->model())->item(big)->isEnabled());
+        QVERIFY(scale->itemText(big).contains(QStringLiteral("선택할 수 없음")));
+        QVERIFY(scale->itemData(big, Qt::ToolTipRole).toString().contains(QStringLiteral("커집니다")));
+        QCOMPARE(scale->itemText(scale->findData(100)), QStringLiteral("100 %"));
         gym.btnEditClick();
         gym.setText("도장명", "한빛태권도");
         gym.setChosenScale(150);
@@ -355,6 +509,12 @@ void TstUi::smallWindowsOverTheirOwner()
     placed->setGeometry(10, 10, 200, 100);
     placed->show();
     QCOMPARE(placed->geometry().topLeft(), QPoint(10, 10));
+    // A second window of the same size (월마감작업, then 월마감취소) does not hide the first.
+    auto* second = new QWidget(&owner, Qt::Window);
+    second->resize(300, 200);
+    second->show();
+    QVERIFY(second->pos() != small->pos());
+    QVERIFY((second->geometry().center() - owner.geometry().center()).manhattanLength() <= 80);
 }
 
 QTEST_MAIN(TstUi)
