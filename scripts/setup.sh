@@ -5,7 +5,8 @@ pkgs=(build-essential cmake ninja-build ccache pkg-config
       qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
       libsqlite3-dev sqlite3 libgl-dev libcups2-dev
       fonts-nanum libbenchmark-dev qt6-translations-l10n
-      clang libclang-rt-14-dev libxlsxwriter-dev unzip)
+      clang libclang-rt-14-dev libxlsxwriter-dev unzip
+      postgresql postgresql-common libqt6sql6-psql)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,6 +7,7 @@
 #include "app/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Database.h"
+#include "db/DatabaseChoice.h"
 #include "db/ProgramDir.h"
 #include "db/SchoolInfo.h"
 #include "db/Session.h"
@@ -24,6 +25,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -126,7 +128,22 @@ void TfMain::FormCreate()
 
     ProgramDir::ensureFolders();
     QString error;
-    m_ready = db::openDatabase(ProgramDir::databaseFile(), &error);
+    const DatabaseChoice choice = DatabaseChoice::load();
+    m_ready = db::openDatabase(choice.address(), &error);
+    bool fixSetting = false;
+    if (!m_ready && choice.server) {
+        // Nothing was written anywhere: the desk may go on with its own file, or correct the setting.
+        const QMessageBox::StandardButton answer = Dialogs::yesNoCancel(
+            QStringLiteral("오류"),
+            error + QStringLiteral("\n\n예: 이 PC 의 자료 파일로 엽니다.\n"
+                                   "아니오: 이 PC 의 자료 파일로 열고 체육관 정보에서 데이터베이스 설정을 고칩니다.\n"
+                                   "취소: 아무것도 열지 않습니다."),
+            this);
+        if (answer == QMessageBox::Cancel)
+            return;
+        fixSetting = answer == QMessageBox::No;
+        m_ready = db::openDatabase(ProgramDir::databaseFile(), &error);
+    }
     if (!m_ready) {
         Dialogs::error(QStringLiteral("오류"), error, this);
         return;
@@ -145,6 +162,8 @@ void TfMain::FormCreate()
     buildMenus();
     buildToolbar();
     SetInputLanguage(QStringLiteral("KOREA"));
+    if (fixSetting)
+        m_host->open(QStringLiteral("TfGymInfo"));
 }
 
 void TfMain::buildMenus()
