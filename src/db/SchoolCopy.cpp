@@ -128,7 +128,7 @@ bool copyRows(QSqlDatabase src, QSqlDatabase dst, Dialect to, const QString& fro
 
 } // namespace
 
-CopyResult copySchool(const QString& from, const QString& to)
+CopyResult copySchool(const QString& from, const QString& to, bool replace)
 {
     CopyResult r;
     const Dialect fromD = dialectOf(from), toD = dialectOf(to);
@@ -163,7 +163,7 @@ CopyResult copySchool(const QString& from, const QString& to)
             for (const char* busy : {"T_회원", "T_수련비납부", "T_금전출납"}) {
                 const QString name = QString::fromUtf8(busy);
                 const qint64 n = count(dst, targetTables.value(name.toLower(), name), &r.error);
-                if (n != 0) {
+                if (n != 0 && !(replace && n > 0)) {
                     if (n > 0)
                         r.error = QStringLiteral("대상에 이미 자료가 있습니다 (%1 %2줄). 빈 데이터베이스로 옮기세요.").arg(name).arg(n);
                     return false;

@@ -22,6 +22,8 @@ struct CopyResult {
 // `from` and `to` are a file path or a "postgresql://" address. The target must hold no school yet
 // (no member, fee or cash-book row); its seed codes are replaced by the source's.
 // The source is read in one transaction (repeatable read on the server), so desks may go on writing.
-CopyResult copySchool(const QString& from, const QString& to);
+// With `replace` a target that holds a school gets the source's rows instead, in the same one
+// transaction (a restore onto the server).
+CopyResult copySchool(const QString& from, const QString& to, bool replace = false);
 
 } // namespace db
