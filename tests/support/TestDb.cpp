@@ -33,6 +33,7 @@ void adminExec(const QString& sql)
         a.setUserName(u.userName());
         if (!a.open())
             qFatal("test server %s: %s", qPrintable(servertest::serverAddress()), qPrintable(a.lastError().text()));
+        QSqlQuery(a).exec(QStringLiteral("SET client_min_messages = warning"));
     }
     QSqlQuery q(QSqlDatabase::database(kAdmin));
     if (!q.exec(sql))
