@@ -156,6 +156,18 @@ private slots:
         QCOMPARE(first("SELECT 이름 FROM T_x WHERE 번호='202403002'"), QString("이영수"));
     }
 
+    void valuesTravelAsThemselves()
+    {
+        // On the server values are written into the statement: quotes, backslashes, a ":" and "?" stay text.
+        const QString odd = QStringLiteral("O'Brien \\ '); DELETE FROM T_x; -- :이름 ?");
+        QCOMPARE(db::run("UPDATE T_x SET 비고 = :v WHERE 번호 = :n", {{"v", odd}, {"n", "202403001"}}), 1);
+        QCOMPARE(db::scalar("SELECT 비고 FROM T_x WHERE 번호 = '202403001'").toString(), odd);
+        QCOMPARE(first("SELECT count(*) FROM T_x"), QString("3"));
+        // A number bound to a text column compares as its digits; a text of digits adds to a number.
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_x WHERE 부별코드 = :c", {{"c", 11}}).toInt(), 1);
+        QCOMPARE(db::scalar("SELECT 금액 FROM T_x WHERE 금액 = :a", {{"a", "45000"}}).toLongLong(), 45000);
+    }
+
     void plusOnParameters()
     {
         // Bound texts join, bound numbers add, as the values' types say.
