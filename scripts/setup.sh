@@ -6,7 +6,7 @@ pkgs=(build-essential cmake ninja-build ccache pkg-config
       libsqlite3-dev sqlite3 libgl-dev libcups2-dev
       fonts-nanum libbenchmark-dev qt6-translations-l10n
       clang libclang-rt-14-dev libxlsxwriter-dev unzip
-      libzint-dev zbar-tools)
+      libzint-dev zbar-tools postgresql postgresql-common libqt6sql6-psql)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

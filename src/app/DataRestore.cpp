@@ -3,6 +3,11 @@
 #include "backup/AutoBackup.h"
 #include "backup/DataBackup.h"
 #include "backup/DatabaseFile.h"
+#include "db/DatabaseChoice.h"
+#include "db/SchoolCopy.h"
+#include "backup/AutoBackup.h"
+#include "backup/DataBackup.h"
+#include "backup/DatabaseFile.h"
 #include "app/ProgramStarter.h"
 #include "ui/ScreenHost.h"
 #include "db/Clock.h"
@@ -101,8 +106,32 @@ QList<DataRestore::Copy> DataRestore::backups()
     return out + others;
 }
 
+// A school on the server gets the backup's rows in one transaction, after its present rows were kept
+// as a safety copy; the desks need not stop for it, they see the restored school at their next read.
+static DataRestore::Result restoreOnServer(const QString& backupFile, const QString& server)
+{
+    const QString damage = DatabaseFile::problem(backupFile);
+    if (!damage.isEmpty())
+        return outcome(DataRestore::Outcome::Damaged, damage);
+    DataRestore::Result r;
+    r.safetyCopy = safetyCopyName();
+    db::CopyResult kept = db::copySchool(server, r.safetyCopy);
+    if (!kept.ok) {
+        DatabaseFile::removeWithCompanions(r.safetyCopy);
+        return outcome(DataRestore::Outcome::Failed, QStringLiteral("현재 자료를 따로 보관할 수 없습니다. (%1)").arg(kept.error));
+    }
+    const db::CopyResult restored = db::copySchool(backupFile, server, true);
+    if (!restored.ok)
+        return outcome(DataRestore::Outcome::Failed, QStringLiteral("서버의 자료를 바꿀 수 없습니다. (%1)").arg(restored.error));
+    r.outcome = DataRestore::Outcome::Restored;
+    return r;
+}
+
 DataRestore::Result DataRestore::restore(const QString& backupFile, int waitMs)
 {
+    if (const DatabaseChoice choice = DatabaseChoice::load(); choice.server)
+        return QFileInfo(backupFile).isFile() ? restoreOnServer(backupFile, choice.address())
+                                              : outcome(Outcome::Failed, QStringLiteral("보관 파일이 없습니다."));
     const QString target = ProgramDir::databaseFile();
     const QString staging = target + QStringLiteral(".restore");
 

@@ -9,6 +9,7 @@
 #include "app/SessionEnd.h"
 #include "app/StartCheck.h"
 #include "db/Database.h"
+#include "db/DatabaseChoice.h"
 #include "db/ProgramDir.h"
 #include "report/NoticeFile.h"
 #include "db/SchoolInfo.h"
@@ -26,6 +27,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -141,8 +143,28 @@ void TfMain::FormCreate()
     ProgramDir::ensureFolders();
     NoticeFile::ensureFolders();
     QString error;
-    // A damaged file is noticed before anyone works on it; the newest good automatic copy is offered.
-    m_ready = StartCheck::openChecked(ProgramDir::databaseFile(), this, &error);
+    const DatabaseChoice choice = DatabaseChoice::load();
+    bool fixSetting = false;
+    if (choice.server) {
+        m_ready = db::openDatabase(choice.address(), &error);
+        if (!m_ready) {
+            // Nothing was written anywhere: the desk may go on with its own file, or correct the setting.
+            const QMessageBox::StandardButton answer = Dialogs::yesNoCancel(
+                QStringLiteral("오류"),
+                error + QStringLiteral("\n\n예: 이 PC 의 자료 파일로 엽니다.\n"
+                                       "아니오: 이 PC 의 자료 파일로 열고 체육관 정보에서 데이터베이스 설정을 고칩니다.\n"
+                                       "취소: 아무것도 열지 않습니다."),
+                this);
+            if (answer == QMessageBox::Cancel)
+                return;
+            fixSetting = answer == QMessageBox::No;
+            error.clear();
+        }
+    }
+    if (!m_ready) {
+        // A damaged file is noticed before anyone works on it; the newest good automatic copy is offered.
+        m_ready = StartCheck::openChecked(ProgramDir::databaseFile(), this, &error);
+    }
     if (!m_ready) {
         if (!error.isEmpty())
             Dialogs::error(QStringLiteral("오류"), error, this);
@@ -167,6 +189,8 @@ void TfMain::FormCreate()
     buildMenus();
     buildToolbar();
     SetInputLanguage(QStringLiteral("KOREA"));
+    if (fixSetting)
+        m_host->open(QStringLiteral("TfGymInfo"));
 }
 
 void TfMain::buildMenus()

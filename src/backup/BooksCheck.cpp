@@ -1,6 +1,9 @@
 #include "backup/BooksCheck.h"
 
 #include "backup/DatabaseFile.h"
+#include "backup/DatabaseFile.h"
+#include "db/Database.h"
+#include "db/Query.h"
 #include "cashbook/MonthClosing.h"
 #include "cashbook/Partners.h"
 #include "db/DbError.h"
@@ -38,8 +41,15 @@ QString padded(const QString& text, int width)
 QList<BooksCheck::Item> BooksCheck::run(const QString& file)
 {
     QList<Item> items;
-    const QString damage = DatabaseFile::problem(file);
-    items.append({QStringLiteral("자료 파일 무결성"), QStringLiteral("파일 1개"), damage.isEmpty() ? QStringList() : QStringList{damage}});
+    if (db::isServerAddress(file)) {
+        // The server keeps its own files whole; what it can lack is the program's tables.
+        const bool tables = db::tableExists(QStringLiteral("T_회원")) && db::tableExists(QStringLiteral("T_수련비납부"));
+        items.append({QStringLiteral("서버 데이터베이스"), db::describeServer(file),
+                      tables ? QStringList() : QStringList{QStringLiteral("프로그램의 표가 없습니다.")}});
+    } else {
+        const QString damage = DatabaseFile::problem(file);
+        items.append({QStringLiteral("자료 파일 무결성"), QStringLiteral("파일 1개"), damage.isEmpty() ? QStringList() : QStringList{damage}});
+    }
     items.append(checked(QStringLiteral("수련비 납부와 금전출납"), QStringLiteral("납부 %1건"), &FeePayments::linkFaults));
     items.append(checked(QStringLiteral("월마감 금액과 누계"), QStringLiteral("마감 %1개월"), &MonthClosing::chainFaults));
     items.append(checked(QStringLiteral("거래처 거래와 금전출납"), QStringLiteral("거래 %1건"), &PartnerDeals::cashFaults));

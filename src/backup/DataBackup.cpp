@@ -2,7 +2,11 @@
 
 #include "backup/DatabaseFile.h"
 #include "db/Clock.h"
+#include "backup/DatabaseFile.h"
+#include "db/Database.h"
+#include "db/JetSql.h"
 #include "db/ProgramDir.h"
+#include "db/SchoolCopy.h"
 #include "db/Query.h"
 #include "ui/Dialogs.h"
 
@@ -11,6 +15,8 @@
 
 QString DataBackup::alias()
 {
+    if (db::onServer())
+        return QStringLiteral("Tamrin2000");
     const QSqlDatabase d = db::connection();
     const QString file = d.isValid() && !d.databaseName().isEmpty() ? d.databaseName() : ProgramDir::databaseFile();
     return QFileInfo(file).completeBaseName();
@@ -37,7 +43,16 @@ bool DataBackup::copyTo(const QString& target, QString* error)
             *error = QStringLiteral("사용 중인 자료 파일에는 보관할 수 없습니다.");
         return false;
     }
-    bool ok = DatabaseFile::copyOpen(DatabaseFile::mainHandle(), work, &why);
+    bool ok;
+    if (db::onServer()) {
+        // A server school is kept as the same file a desk's own school is.
+        DatabaseFile::removeWithCompanions(work);
+        const db::CopyResult copied = db::copySchool(db::currentAddress(), work);
+        ok = copied.ok;
+        why = copied.error;
+    } else {
+        ok = DatabaseFile::copyOpen(DatabaseFile::mainHandle(), work, &why);
+    }
     if (ok) {
         why = DatabaseFile::problem(work);
         ok = why.isEmpty();

@@ -1,5 +1,6 @@
 #include "cashbook/CashBook.h"
 
+#include "db/Concurrency.h"
 #include "db/MonthKey.h"
 #include "cashbook/MonthClosing.h"
 #include "db/Query.h"
@@ -63,6 +64,7 @@ CashBook::Totals CashBook::dayTotals(const QDate& date)
 
 int CashBook::nextSeq(const QDate& date)
 {
+    db::lockNumbers(QStringLiteral("금전출납"));
     return db::scalar(QStringLiteral("Select Max(순번) From T_금전출납 Where 일자=:일자 "), {{"일자", db::dateText(date)}})
                .toInt() + 1;
 }

@@ -69,6 +69,7 @@ void MonthClosing::close(const QString& m)
     // Checked and summed inside the transaction: another program on the file may have closed the
     // month or added a line to it a moment ago.
     db::Transaction tx;
+    db::lockClosing();
     if (const QString refusal = checkClose(m); !refusal.isEmpty())
         throw ClosingRefused(refusal);
     const auto [income, expense] = monthTotals(m);
@@ -119,6 +120,7 @@ QString MonthClosing::checkCancel(const QString& m)
 void MonthClosing::cancel(const QString& m)
 {
     db::Transaction tx;
+    db::lockClosing();
     if (const QString refusal = checkCancel(m); !refusal.isEmpty())
         throw ClosingRefused(refusal);
     db::run(QStringLiteral(" UPDATE T_금전출납마감 "
@@ -199,6 +201,7 @@ void requireOpeningEditable()
 void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expense)
 {
     db::Transaction tx;
+    db::lockClosing();
     requireOpeningEditable();
     if (const QString refusal = checkOpening(month, QString::number(income), QString::number(expense), nullptr);
         !refusal.isEmpty())
@@ -221,6 +224,7 @@ void MonthClosing::saveOpening(const QString& month, qint64 income, qint64 expen
 void MonthClosing::removeOpening()
 {
     db::Transaction tx;
+    db::lockClosing();
     requireOpeningEditable();
     db::run(QStringLiteral(" DELETE FROM  T_금전출납마감 "));
     tx.commit();

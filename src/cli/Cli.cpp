@@ -7,6 +7,8 @@
 #include "cashbook/CashInquiry.h"
 #include "db/Clock.h"
 #include "db/Database.h"
+#include "db/DatabaseChoice.h"
+#include "db/SchoolCopy.h"
 #include "db/DbError.h"
 #include "db/MonthKey.h"
 #include "db/ProgramDir.h"
@@ -22,6 +24,7 @@
 #include "ui/DivisionFilter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
@@ -38,7 +41,7 @@ struct Args {
     bool help = false;
 };
 
-const QStringList kValued = {"--program-dir", "--keep", "--division", "--from", "--to", "--date", "--month", "--csv"};
+const QStringList kValued = {"--program-dir", "--keep", "--division", "--from", "--to", "--date", "--month", "--csv", "--database"};
 const QStringList kSwitches = {"--withdrawn"};
 
 bool parse(const QStringList& in, Args* a, QString* why)
@@ -104,20 +107,30 @@ DivisionFilter::Condition division(const Args& a, const QString& column)
     return DivisionFilter::conditionFor(index, text, column);
 }
 
-// The dbMain of the program folder for one command: kept when it is already open on that file.
+// What a command works on: --database, or the choice kept beside the program (the embedded file by default).
+QString chosenDatabase(const Args& a)
+{
+    if (a.options.contains(QStringLiteral("--database")))
+        return a.options.value(QStringLiteral("--database"));
+    return DatabaseChoice::load().address();
+}
+
+// The dbMain of the program folder for one command: kept when it is already open on that database.
 class OpenDatabase {
 public:
-    OpenDatabase()
+    explicit OpenDatabase(const Args& a)
     {
-        const QString file = ProgramDir::databaseFile();
+        const QString target = chosenDatabase(a);
         const QSqlDatabase d = db::connection();
-        if (d.isValid() && d.isOpen() && QFileInfo(d.databaseName()).canonicalFilePath() == QFileInfo(file).canonicalFilePath())
+        if (d.isValid() && d.isOpen()
+            && (db::isServerAddress(target) ? db::currentAddress() == target
+                                            : QFileInfo(d.databaseName()).canonicalFilePath() == QFileInfo(target).canonicalFilePath()))
             return;
         // A missing file would be made anew, empty: that is never what a routine job wants.
-        if (!QFileInfo(file).isFile())
-            fail(QStringLiteral("자료 파일이 없습니다: ") + QDir::toNativeSeparators(file));
+        if (!db::isServerAddress(target) && !QFileInfo(target).isFile())
+            fail(QStringLiteral("자료 파일이 없습니다: ") + QDir::toNativeSeparators(target));
         QString why;
-        if (!db::openDatabase(file, &why))
+        if (!db::openDatabase(target, &why))
             fail(why);
         m_opened = true;
     }
@@ -132,6 +145,45 @@ public:
 private:
     bool m_opened = false;
 };
+
+// copy --to ADDRESS|FILE [--from ADDRESS|FILE]: the school into an empty database of either engine.
+int copy(const Args& a, QTextStream& out)
+{
+    if (a.words.size() > 1)
+        fail(QStringLiteral("copy 는 --from 과 --to 만 받습니다."), Usage);
+    const QString to = a.options.value(QStringLiteral("--to"));
+    if (to.isEmpty())
+        fail(QStringLiteral("--to 로 옮겨 갈 곳을 주세요 (postgresql://사용자@호스트:포트/데이터베이스 또는 파일)."), Usage);
+    const QString from = a.options.value(QStringLiteral("--from"), chosenDatabase(a));
+    if (!db::isServerAddress(from) && !QFileInfo(from).isFile())
+        fail(QStringLiteral("자료 파일이 없습니다: ") + QDir::toNativeSeparators(from));
+    if (!db::isServerAddress(to) && QFileInfo::exists(to))
+        fail(QStringLiteral("이미 있는 파일에는 옮기지 않습니다: ") + QDir::toNativeSeparators(to));
+    const QString target = db::isServerAddress(to) ? to : QFileInfo(to).absoluteFilePath();
+    const db::CopyResult r = db::copySchool(db::isServerAddress(from) ? from : QFileInfo(from).absoluteFilePath(), target);
+    if (!r.ok) {
+        if (!db::isServerAddress(to))
+            QFile::remove(target);
+        fail(QStringLiteral("옮기지 못했습니다. 대상에는 아무것도 쓰지 않았습니다.\n") + r.error);
+    }
+    qint64 rows = 0;
+    for (const db::CopiedTable& t : r.tables)
+        rows += t.rows;
+    out << QStringLiteral("%1개 표, %2줄을 옮겼습니다 (표마다 줄 수 확인).").arg(r.tables.size()).arg(rows) << Qt::endl;
+    // The target is checked as `check` checks a school; a program's open database is opened again after.
+    const QString before = db::currentAddress();
+    QString why;
+    if (!db::openDatabase(target, &why))
+        fail(why);
+    const QList<BooksCheck::Item> items = BooksCheck::run(target);
+    db::closeDatabase();
+    if (!before.isEmpty())
+        db::openDatabase(before);
+    out << BooksCheck::table(items);
+    const bool clean = BooksCheck::clean(items);
+    out << Qt::endl << (clean ? QStringLiteral("이상이 없습니다.") : QStringLiteral("맞지 않는 자료가 있습니다.")) << Qt::endl;
+    return clean ? Ok : Failed;
+}
 
 int backup(const Args& a, QTextStream& out)
 {
@@ -148,7 +200,7 @@ int backup(const Args& a, QTextStream& out)
     const bool toFolder = target.isEmpty() || target.endsWith(u'/') || QFileInfo(target).isDir();
     if (!toFolder && keep > 0)
         fail(QStringLiteral("--keep 은 폴더에 날짜 이름으로 보관할 때만 씁니다."), Usage);
-    OpenDatabase open;
+    OpenDatabase open(a);
     if (!toFolder) {
         QString why;
         if (!DataBackup::copyTo(QFileInfo(target).absoluteFilePath(), &why))
@@ -170,8 +222,8 @@ int check(const Args& a, QTextStream& out)
 {
     if (a.words.size() > 1)
         fail(QStringLiteral("check 는 인자를 받지 않습니다."), Usage);
-    OpenDatabase open;
-    const QList<BooksCheck::Item> items = BooksCheck::run(ProgramDir::databaseFile());
+    OpenDatabase open(a);
+    const QList<BooksCheck::Item> items = BooksCheck::run(chosenDatabase(a));
     out << BooksCheck::table(items);
     const bool clean = BooksCheck::clean(items);
     out << Qt::endl << (clean ? QStringLiteral("이상이 없습니다.") : QStringLiteral("맞지 않는 자료가 있습니다.")) << Qt::endl;
@@ -183,7 +235,7 @@ int notices(const Args& a, QTextStream& out)
     if (a.words.size() != 2)
         fail(QStringLiteral("만들 통보 파일의 종류를 하나 주세요 (결석통보, 납부통지서, 납부영수증, 수련생자료, 통신문, SMS)."), Usage);
     const QString kind = a.words[1];
-    OpenDatabase open;
+    OpenDatabase open(a);
     NoticeFile file(kind);
     if (kind == QStringLiteral("결석통보")) {
         const QDate from = dateOption(a, QStringLiteral("--from"), Clock::today());
@@ -242,7 +294,7 @@ int exportList(const Args& a, QTextStream& out)
     const QString list = a.words[1];
     if (list != QLatin1String("members") && list != QLatin1String("unpaid") && list != QLatin1String("cashbook"))
         fail(QStringLiteral("알 수 없는 목록입니다: %1 (members, unpaid, cashbook)").arg(list), Usage);
-    OpenDatabase open;
+    OpenDatabase open(a);
     QStringList header;
     QList<QStringList> rows;
     if (list == QLatin1String("members")) {
@@ -290,7 +342,7 @@ int exportList(const Args& a, QTextStream& out)
     return Ok;
 }
 
-const QStringList kCommands = {"backup", "check", "notices", "export"};
+const QStringList kCommands = {"backup", "check", "notices", "export", "copy"};
 
 } // namespace
 
@@ -323,6 +375,13 @@ QString help(const QString& command)
             "  --division 에는 부별코드(예: 05)나 유치부, 초등부, 중고/일반 을 줍니다 (기본: 전체).\n"
             "  CP949로 쓸 수 없는 글자(일부 한자, 이모지 등)는 파일에 '?'로 기록되고, 그 회원과 내용을 보여 준 뒤\n"
             "  종료 코드 3 으로 끝납니다.\n");
+    if (command == QLatin1String("copy"))
+        return QStringLiteral(
+            "사용법: tamrin-cli copy --to 대상 [--from 원본]\n"
+            "  체육관 자료를 다른 데이터베이스로 옮깁니다: 이 PC 의 자료 파일을 서버로, 서버의 자료를 파일로.\n"
+            "  대상은 postgresql://사용자@호스트:포트/데이터베이스 (비어 있는 데이터베이스) 또는 새 파일 이름입니다.\n"
+            "  모든 표를 한 번에 옮기고 표마다 줄 수를 맞춰 본 뒤, check 와 같은 검사를 대상에 합니다.\n"
+            "  원본의 기본값은 지금 쓰는 데이터베이스입니다. 암호는 PostgreSQL 의 암호 파일(~/.pgpass)에 둡니다.\n");
     if (command == QLatin1String("export"))
         return QStringLiteral(
             "사용법: tamrin-cli export 목록 --csv 파일\n"
@@ -336,7 +395,9 @@ QString help(const QString& command)
         "  check    자료 파일과 장부를 검사합니다\n"
         "  notices  통보 파일을 만듭니다\n"
         "  export   목록을 CSV 파일로 저장합니다\n"
+        "  copy     자료를 서버(PostgreSQL)나 다른 파일로 옮깁니다\n"
         "  --program-dir  프로그램 폴더 (기본: tamrin-cli 가 있는 폴더)\n"
+        "  --database     postgresql://사용자@호스트:포트/데이터베이스 (기본: 체육관 정보의 데이터베이스 설정)\n"
         "  명령마다 --help 로 자세한 사용법을 봅니다.\n"
         "  종료 코드: 0 성공, 1 실패, 2 잘못된 명령, 3 파일은 만들었으나 CP949로 쓸 수 없는 글자가 '?'로 바뀜.\n");
 }
@@ -374,6 +435,8 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
             return check(a, out);
         if (command == QLatin1String("notices"))
             return notices(a, out);
+        if (command == QLatin1String("copy"))
+            return copy(a, out);
         return exportList(a, out);
     } catch (const Failure& f) {
         err << f.text << Qt::endl;

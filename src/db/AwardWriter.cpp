@@ -1,5 +1,6 @@
 #include "db/AwardWriter.h"
 
+#include "db/Concurrency.h"
 #include "db/Clock.h"
 #include "db/CodeTables.h"
 #include "db/Query.h"
@@ -29,10 +30,12 @@ void record(const QList<Award>& awards, qint64 firstSerial, bool meritEntry)
                 !p.isEmpty())
                 throw db::Error(QStringLiteral("회원번호 %1 : %2").arg(a.memberNo, p), QStringLiteral("T_상장지급"));
     }
-    // The numbers were printed as the serial stood; another issue since would give them twice.
+    db::Transaction tx;
+    db::lockNumbers(QStringLiteral("상장발부"));
+    // The numbers were printed as the serial stood; another issue since (here or at another desk)
+    // would give them twice.
     if (nextSerial() != firstSerial)
         throw db::Error(QStringLiteral("상장 번호가 그 사이에 바뀌었습니다. 다시 발부하세요."), QStringLiteral("T_도장정보.상장발부"));
-    db::Transaction tx;
     db::Query top(QStringLiteral("SELECT Max(순번) FROM T_상장지급 WHERE 회원번호 = :no"));
     db::Query insert(QStringLiteral("INSERT INTO T_상장지급 "
                                     "( 회원번호,지급일자,상장코드,순번,비고,비고2)  "

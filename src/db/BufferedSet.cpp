@@ -1,5 +1,9 @@
 #include "db/BufferedSet.h"
 
+#include "db/JetSql.h"
+
+#include <QRegularExpression>
+
 namespace db {
 
 void BufferedSet::open(const QString& selectSql, Params params)
@@ -96,17 +100,82 @@ bool BufferedSet::isDirty() const
     return false;
 }
 
-void BufferedSet::runFor(const QString& sql, const Row& row)
+namespace {
+
+bool sameValue(const QVariant& a, const QVariant& b)
 {
-    if (sql.isEmpty())
+    if (a.isNull() || b.isNull())
+        return a.isNull() && b.isNull();
+    if (a.typeId() == QMetaType::Double || b.typeId() == QMetaType::Double)
+        return a.toDouble() == b.toDouble();
+    return a.toString() == b.toString();
+}
+
+} // namespace
+
+// Another desk may have saved the same row since it was read. Every column this update writes back
+// must still hold the value that was read, or the save would silently undo the other desk's change;
+// on the server the row stays locked (FOR UPDATE) from this check to the commit.
+void BufferedSet::checkUnchanged(const QString& updateSql, const Row& row)
+{
+    static const QRegularExpression shape(QStringLiteral(R"(^\s*update\s+(\S+)\s+set\s+(.*?)\s+where\s+(.*)$)"),
+                                          QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption
+                                              | QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression assignment(QStringLiteral(R"((\w+)\s*=\s*:(\w+))"), QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch m = shape.match(updateSql);
+    if (!m.hasMatch())
         return;
-    Query q(sql);
+    QList<int> written;
+    for (auto it = assignment.globalMatch(m.captured(2)); it.hasNext();) {
+        const QRegularExpressionMatch a = it.next();
+        const int c = m_index.value(a.captured(1).toLower(), -1);
+        if (c >= 0 && a.captured(1).compare(a.captured(2), Qt::CaseInsensitive) == 0)
+            written.append(c);
+    }
+    if (written.isEmpty())
+        return;
+    QStringList names;
+    for (int c : std::as_const(written))
+        names.append(m_columns[c]);
+    Query q(QStringLiteral("SELECT ") + names.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + m.captured(1)
+            + QStringLiteral(" WHERE ") + m.captured(3) + (onServer() ? QStringLiteral(" FOR UPDATE") : QString()));
+    bindRow(q, row);
+    q.open();
+    bool found = false;
+    while (q.next()) {
+        found = true;
+        for (int i = 0; i < written.size(); ++i)
+            if (!sameValue(q.value(i), row.orig[written[i]]))
+                throw Error(changedMessage(), updateSql);
+    }
+    if (!found)
+        throw Error(changedMessage(), updateSql);
+}
+
+QString BufferedSet::changedMessage()
+{
+    return QStringLiteral("이 자료를 연 뒤에 다른 곳에서 고치거나 지웠습니다. 고친 내용은 저장하지 않았습니다.\n"
+                          "다시 조회한 뒤 고치세요.");
+}
+
+void BufferedSet::bindRow(Query& q, const Row& row) const
+{
     for (auto it = m_extra.constBegin(); it != m_extra.constEnd(); ++it)
         q.bind(it.key(), it.value());
     for (int i = 0; i < m_columns.size(); ++i) {
         q.bind(m_columns[i], row.cur[i]);
         q.bind(QStringLiteral("OLD_") + m_columns[i], row.orig[i]);
     }
+}
+
+void BufferedSet::runFor(const QString& sql, const Row& row)
+{
+    if (sql.isEmpty())
+        return;
+    if (&sql == &m_update)
+        checkUnchanged(sql, row);
+    Query q(sql);
+    bindRow(q, row);
     q.exec();
 }
 

@@ -48,6 +48,14 @@ private:
     };
     int col(const QString& name) const;
     void runFor(const QString& sql, const Row& row);
+    void bindRow(Query& q, const Row& row) const;
+    void checkUnchanged(const QString& updateSql, const Row& row);
+
+public:
+    // What a save is told when another desk changed or deleted the row since it was read.
+    static QString changedMessage();
+
+private:
 
     QStringList m_columns;
     QHash<QString, int> m_index;  // lower-case column -> position

@@ -3,6 +3,7 @@
 #include "db/Clock.h"
 
 #include <QDate>
+#include <QFile>
 #include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
@@ -20,6 +21,7 @@ enum class Tok { Space, Word, Number, String, Param, Date, Punct, Comment, Raw }
 struct Token {
     Tok type;
     QString text;
+    bool arith = false; // a parameter next to + - * /
 };
 
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
@@ -139,6 +141,19 @@ QString createType(const QString& lower, bool* dropLength)
     if (lower == "double" || lower == "single" || lower == "float" || lower == "real")
         return QStringLiteral("REAL");
     return {};
+}
+
+// The same column kinds on PostgreSQL: texts compare by code point as SQLite's BINARY does, whole
+// numbers are 64 bits as SQLite's are, and REAL is a double.
+QString pgType(const QString& sqliteType)
+{
+    if (sqliteType == QLatin1String("TEXT"))
+        return QStringLiteral("TEXT COLLATE \"C\"");
+    if (sqliteType == QLatin1String("INTEGER"))
+        return QStringLiteral("BIGINT");
+    if (sqliteType == QLatin1String("REAL"))
+        return QStringLiteral("DOUBLE PRECISION");
+    return sqliteType;
 }
 
 // Words that SQLite reserves but Jet lets a statement use as a column alias ("'0' As Check").
@@ -425,13 +440,134 @@ void wrapPlusChains(QList<Token>& t)
     t = out;
 }
 
-TranslatedSql translate(const QString& jet)
+// PostgreSQL has no Jet functions of its own and casts nothing implicitly to text: each call gets the
+// function the schema step created, its arguments cast to the kinds it takes ('t' text, 'n' numeric,
+// 'd' double, '-' as is). IIf, IsNull, Nz, CStr and CDbl become expressions; Date(), Now() and Time()
+// become parameters bound from the Clock.
+struct PgCall {
+    const char* name;
+    const char* kinds;
+};
+
+const QHash<QString, PgCall>& pgCalls()
 {
+    static const QHash<QString, PgCall> map = {
+        {"mid", {"jet_mid", "tnn"}},       {"left", {"jet_left", "tn"}},       {"right", {"jet_right", "tn"}},
+        {"len", {"jet_len", "t"}},         {"val", {"jet_val", "t"}},          {"str", {"jet_str", "n"}},
+        {"format", {"jet_format", "tt"}},  {"year", {"jet_year", "t"}},        {"month", {"jet_month", "t"}},
+        {"day", {"jet_day", "t"}},         {"int", {"jet_int", "n"}},          {"fix", {"jet_fix", "n"}},
+        {"nz", {"coalesce", "-"}},         {"ucase", {"upper", "t"}},          {"lcase", {"lower", "t"}},
+        {"instr", {"jet_instr", "t"}},     {"cstr", {"", "t"}},                {"cint", {"jet_cint", "n"}},
+        {"clng", {"jet_cint", "n"}},       {"cdbl", {"", "d"}},                {"sgn", {"sign", "n"}},
+        {"space", {"jet_space", "n"}},     {"round", {"jet_round", "n"}},      {"trim", {"trim", "t"}},
+        {"ltrim", {"ltrim", "t"}},         {"rtrim", {"rtrim", "t"}},          {"weekday", {"jet_weekday", "t"}},
+        {"dateserial", {"jet_dateserial", "n"}}, {"dateadd", {"jet_dateadd", "tnt"}},
+        {"datediff", {"jet_datediff", "ttt"}},   {"string", {"jet_string", "nt"}},
+    };
+    return map;
+}
+
+void rewriteCallsForPostgres(QList<Token>& t)
+{
+    auto isPunct = [&](int k, const char* p) { return k >= 0 && k < t.size() && t[k].type == Tok::Punct && t[k].text == QLatin1String(p); };
+    QList<QStringList> before(t.size()), after(t.size());
+    QList<int> drop;
+    for (int i = 0; i < t.size(); ++i) {
+        if (t[i].type != Tok::Word)
+            continue;
+        const int open = nextSignificant(t, i);
+        if (!isPunct(open, "("))
+            continue;
+        const QString lower = t[i].text.toLower();
+        int close = -1;
+        QList<std::pair<int, int>> args;
+        QList<int> commas;
+        for (int k = open + 1, nest = 0, from = open + 1; k < t.size(); ++k) {
+            if (isPunct(k, "(")) { ++nest; continue; }
+            if (isPunct(k, ")") && nest > 0) { --nest; continue; }
+            if (nest == 0 && (isPunct(k, ",") || isPunct(k, ")"))) {
+                if (isPunct(k, ","))
+                    commas.append(k);
+                int a = from, b = k - 1;
+                while (a <= b && (t[a].type == Tok::Space || t[a].type == Tok::Comment)) ++a;
+                while (b >= a && (t[b].type == Tok::Space || t[b].type == Tok::Comment)) --b;
+                if (a <= b)
+                    args.append({a, b});
+                from = k + 1;
+                if (isPunct(k, ")")) { close = k; break; }
+            }
+        }
+        if (close < 0)
+            continue;
+        if ((lower == "date" || lower == "now" || lower == "time") && args.isEmpty()) {
+            t[i] = {Tok::Param, lower == "date" ? kClockDate : lower == "now" ? kClockNow : kClockTime};
+            for (int k = i + 1; k <= close; ++k)
+                drop.append(k);
+            continue;
+        }
+        if (lower == "iif" && args.size() == 3) {
+            t[i] = {Tok::Raw, QStringLiteral("(CASE WHEN jet_cond")};
+            t[commas[0]] = {Tok::Raw, QStringLiteral(") THEN (")};
+            t[commas[1]] = {Tok::Raw, QStringLiteral(") ELSE (")};
+            after[close].prepend(QStringLiteral(" END)"));
+            continue;
+        }
+        if (lower == "isnull" && args.size() == 1) {
+            t[i] = {Tok::Raw, QStringLiteral("(CASE WHEN ")};
+            after[close].prepend(QStringLiteral(" IS NULL THEN 1 ELSE 0 END)"));
+            continue;
+        }
+        const auto it = pgCalls().constFind(lower);
+        if (it == pgCalls().constEnd())
+            continue;
+        t[i] = {Tok::Raw, QString::fromLatin1(it->name)};
+        const QByteArray kinds(it->kinds);
+        for (int n = 0; n < args.size(); ++n) {
+            const char kind = kinds[qMin(n, int(kinds.size()) - 1)];
+            if (kind == '-')
+                continue;
+            const QString type = kind == 't' ? QStringLiteral("text") : kind == 'n' ? QStringLiteral("numeric") : QStringLiteral("double precision");
+            before[args[n].first].append(QStringLiteral("CAST(("));
+            after[args[n].second].prepend(QStringLiteral(") AS ") + type + u')');
+        }
+        // InStr(start, s1, s2): the start is a number.
+        if (lower == "instr" && args.size() == 3) {
+            before[args[0].first].last() = QStringLiteral("CAST((");
+            after[args[0].second].first() = QStringLiteral(") AS numeric)");
+        }
+    }
+    QList<Token> out;
+    for (int i = 0; i < t.size(); ++i) {
+        for (const QString& r : before[i])
+            out.append({Tok::Raw, r});
+        if (!drop.contains(i))
+            out.append(t[i]);
+        for (const QString& r : after[i])
+            out.append({Tok::Raw, r});
+    }
+    t = out;
+}
+
+TranslatedSql translate(const QString& jet, Dialect dialect)
+{
+    const bool pg = dialect == Dialect::Postgres;
     QList<Token> t = tokenize(jet);
+    // A number bound next to an operator stays a number on an engine that types its literals.
+    for (int i = 0; i < t.size(); ++i) {
+        if (t[i].type != Tok::Param)
+            continue;
+        for (int k : {prevSignificant(t, i), nextSignificant(t, i)}) {
+            if (k >= 0 && ((t[k].type == Tok::Punct && QStringLiteral("+-*/\\").contains(t[k].text))
+                           || (t[k].type == Tok::Word && t[k].text.compare("mod", Qt::CaseInsensitive) == 0)))
+                t[i].arith = true;
+        }
+    }
     wrapPlusChains(t);
     wrapConcatOperands(t);
+    if (pg && !jet.trimmed().startsWith(QLatin1String("create"), Qt::CaseInsensitive))
+        rewriteCallsForPostgres(t); // String(9) in a Create Table is a type
     TranslatedSql out;
-    bool createTable = false;
+    bool createTable = false, createTempDone = false;
     {
         const int a = nextSignificant(t, -1);
         const int b = a >= 0 ? nextSignificant(t, a) : -1;
@@ -452,14 +588,23 @@ TranslatedSql translate(const QString& jet)
             limits.removeLast();
         }
     };
+    int cut = 0; // where the text after the last parameter begins
     for (int i = 0; i < t.size(); ++i) {
         Token& tok = t[i];
         switch (tok.type) {
         case Tok::Space:
         case Tok::Comment:
         case Tok::Number:
-        case Tok::Raw:
             sql += tok.text;
+            break;
+        case Tok::Raw:
+            // Jet's "&" reads a null or a number as text; PostgreSQL's coalesce wants one type.
+            if (pg && tok.text == QLatin1String("ifnull(("))
+                sql += QStringLiteral("coalesce(CAST((");
+            else if (pg && tok.text == QLatin1String("),'')"))
+                sql += QStringLiteral(") AS text),'')");
+            else
+                sql += tok.text;
             break;
         case Tok::String:
             sql += tok.text;
@@ -469,7 +614,10 @@ TranslatedSql translate(const QString& jet)
             break;
         case Tok::Param: {
             out.params.append(tok.text);
+            out.arithmetic.append(tok.arith);
+            out.pieces.append(sql.mid(cut));
             sql += u'?';
+            cut = int(sql.size());
             break;
         }
         case Tok::Punct:
@@ -492,7 +640,8 @@ TranslatedSql translate(const QString& jet)
             } else if (tok.text == "=" && seenWhere) {
                 const int nx = nextSignificant(t, i);
                 if (nx >= 0 && t[nx].type == Tok::Param && t[nx].text.startsWith(QStringLiteral("OLD_"), Qt::CaseInsensitive))
-                    sql += QStringLiteral(" IS "); // a row whose old value is null must still be found; blanks keep "번호=:OLD_번호" apart
+                    // a row whose old value is null must still be found; blanks keep "번호=:OLD_번호" apart
+                    sql += pg ? QStringLiteral(" IS NOT DISTINCT FROM ") : QStringLiteral(" IS ");
                 else
                     sql += tok.text;
             } else {
@@ -507,7 +656,16 @@ TranslatedSql translate(const QString& jet)
                 seenWhere = true;
             if (createTable) {
                 bool dropLength = false;
-                const QString type = createType(lower, &dropLength);
+                QString type = createType(lower, &dropLength);
+                if (pg && lower == "table" && !createTempDone) {
+                    // The scratch table belongs to one desk: a temporary table of the session.
+                    const int nm = nextSignificant(t, i);
+                    if (nm >= 0 && t[nm].text.compare("T_Temp", Qt::CaseInsensitive) == 0)
+                        sql += QStringLiteral("TEMP ");
+                    createTempDone = true;
+                }
+                if (pg)
+                    type = pgType(type);
                 const int pv = prevSignificant(t, i);
                 const bool afterColumn = pv >= 0 && t[pv].type == Tok::Word;
                 if (!type.isEmpty() && afterColumn) {
@@ -551,7 +709,17 @@ TranslatedSql translate(const QString& jet)
                 sql += u'%';
                 break;
             }
-            if (call) {
+            if (pg && lower == "like" && !call) {
+                sql += QStringLiteral("ILIKE"); // SQLite's LIKE ignores the case of Latin letters
+                break;
+            }
+            if (pg && tok.text.startsWith(u'[')) {
+                const QString inner = tok.text.mid(1, tok.text.size() - 2);
+                static const QRegularExpression plain(QStringLiteral("^\\w+$"));
+                sql += plain.match(inner).hasMatch() ? inner : u'"' + inner + u'"';
+                break;
+            }
+            if (call && !pg) {
                 const auto it = functionMap().constFind(lower);
                 if (it != functionMap().constEnd()) {
                     sql += it.value();
@@ -572,6 +740,7 @@ TranslatedSql translate(const QString& jet)
         }
     }
     flushLimits(0);
+    out.pieces.append(sql.mid(cut));
     out.sql = sql;
     return out;
 }
@@ -1047,14 +1216,21 @@ QString format(const QVariant& v, const QString& pattern)
 
 } // namespace jet
 
-const TranslatedSql& translateJet(const QString& jet)
+QString postgresFunctions()
 {
-    static QHash<QString, TranslatedSql> cache;
+    QFile f(QStringLiteral(":/pg/jet_functions.sql"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+const TranslatedSql& translateJet(const QString& jet, Dialect dialect)
+{
+    static QHash<QString, TranslatedSql> cache[2];
     static QMutex mutex;
     QMutexLocker lock(&mutex);
-    auto it = cache.constFind(jet);
-    if (it == cache.constEnd())
-        it = cache.insert(jet, translate(jet));
+    QHash<QString, TranslatedSql>& c = cache[dialect == Dialect::Postgres ? 1 : 0];
+    auto it = c.constFind(jet);
+    if (it == c.constEnd())
+        it = c.insert(jet, translate(jet, dialect));
     return it.value();
 }
 

@@ -11,11 +11,29 @@ namespace db {
 struct TranslatedSql {
     QString sql;
     QStringList params;
+    QStringList pieces;     // the text around the "?"s: params.size() + 1 pieces
+    QList<bool> arithmetic; // per parameter: an operand of + - * / (a number stays a number there)
 };
 
-// Translates a statement written in the Jet dialect (as the screens write them) into SQLite.
+// The engines the statements run on: the embedded file and the server.
+enum class Dialect { Sqlite, Postgres };
+
+// Parameter names the translator uses for Date(), Now() and Time(): the caller binds the Clock's values.
+inline const QString kClockDate = QStringLiteral("@date");
+inline const QString kClockNow = QStringLiteral("@now");
+inline const QString kClockTime = QStringLiteral("@time");
+
+// Translates a statement written in the Jet dialect (as the screens write them) into the engine's own.
 // Results are cached per statement text.
-const TranslatedSql& translateJet(const QString& jet);
+const TranslatedSql& translateJet(const QString& jet, Dialect dialect = Dialect::Sqlite);
+
+// The engine dbMain runs on, set when it is opened.
+Dialect dialect();
+void setDialect(Dialect d);
+inline bool onServer() { return dialect() == Dialect::Postgres; }
+
+// The Jet functions as SQL functions of a PostgreSQL database (created by the schema step).
+QString postgresFunctions();
 
 // Registers the Jet functions (Mid, Val, Str, Format, IIf, Year, Date() ...) on one open connection.
 void registerJetFunctions(sqlite3* handle);

@@ -1,5 +1,6 @@
 #include "db/MemberNumber.h"
 
+#include "db/Concurrency.h"
 #include "db/Clock.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
@@ -29,26 +30,20 @@ QString MemberNumber::next(const QDate& day, QString* error)
 {
     const QString today = db::dateText(day);
     const QString prefix = today.mid(0, 4) + today.mid(5, 2);
+    db::lockNumbers(QStringLiteral("회원번호"));
 
     // Every table that holds member numbers, searched by one statement.
-    QSet<QString> present;
-    {
-        db::Query q(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
-        q.open();
-        while (q.next())
-            present.insert(q.value(0).toString());
-    }
     QStringList branches{highestIn(QStringLiteral("T_회원"), QStringLiteral("회원번호"))};
     for (const auto& t : MemberRecords::keyedTables()) {
         const QString name = QString::fromUtf8(t.name);
-        if (present.contains(name))
+        if (db::tableExists(name))
             branches << highestIn(name, QStringLiteral("회원번호"));
     }
     // Fee links of the cash book outlive a deleted member's fee rows.
-    if (present.contains(QStringLiteral("T_금전출납")))
+    if (db::tableExists(QStringLiteral("T_금전출납")))
         branches << highestIn(QStringLiteral("T_금전출납"), QStringLiteral("수련비순번"));
     const QString top = db::scalar(QStringLiteral("SELECT Max(top) FROM (") + branches.join(QStringLiteral(" UNION ALL "))
-                                       + QStringLiteral(")"),
+                                       + QStringLiteral(") AS numbers"),
                                    {{QStringLiteral("lo"), prefix + QStringLiteral("000")},
                                     {QStringLiteral("hi"), prefix + QStringLiteral("999~")},
                                     {QStringLiteral("month_num"), prefix + QStringLiteral("___")},

@@ -1,6 +1,8 @@
 #include "db/Query.h"
 
+#include "db/Clock.h"
 #include "db/JetSql.h"
+#include "db/Concurrency.h"
 
 #include <QSqlError>
 #include <QRegularExpression>
@@ -9,6 +11,69 @@
 namespace db {
 
 QSqlDatabase connection() { return QSqlDatabase::database(kConnection, false); }
+
+namespace {
+Dialect g_dialect = Dialect::Sqlite;
+
+bool execute(QSqlQuery& q, const QString& serverText)
+{
+    return g_dialect == Dialect::Postgres ? q.exec(serverText) : q.exec();
+}
+
+// A failed statement as the error callers catch; two desks in each other's way as ConflictError.
+Error failure(const QSqlQuery& q, const QString& sql)
+{
+    const QString code = q.lastError().nativeErrorCode();
+    if (g_dialect == Dialect::Postgres && (code == QLatin1String("40001") || code == QLatin1String("40P01")))
+        throw ConflictError(q.lastError().text(), sql);
+    return Error(q.lastError().text(), sql);
+}
+
+QVariant clockValue(const QString& name)
+{
+    if (name == kClockDate)
+        return Clock::todayText();
+    if (name == kClockNow)
+        return Clock::now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    return Clock::now().toString(QStringLiteral("hh:mm:ss"));
+}
+
+// A value written into a statement for the server. Texts and numbers alike go in quoted: an untyped
+// literal takes the type of the column it meets, as SQLite's affinity does ('5' into a whole-number
+// column, 202403 against a text month). Beside an operator a number stays a number.
+QString serverLiteral(const QVariant& raw, bool arithmetic)
+{
+    const QVariant v = toDbValue(raw);
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    QString text;
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        text = QString::number(v.toLongLong());
+        if (arithmetic)
+            return text;
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        text = QString::number(v.toDouble(), 'g', 17);
+        if (arithmetic)
+            return u'(' + text + u')';
+        break;
+    default:
+        text = v.toString();
+    }
+    text.remove(QChar(0));
+    text.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + text + u'\'';
+}
+} // namespace
+
+Dialect dialect() { return g_dialect; }
+
+void setDialect(Dialect d) { g_dialect = d; }
 
 QString dateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString(); }
 
@@ -90,7 +155,26 @@ Query& Query::bind(Params params)
 
 void Query::prepareAndBind()
 {
-    const TranslatedSql& t = translateJet(m_sql);
+    const TranslatedSql& t = translateJet(m_sql, g_dialect);
+    auto valueOf = [&](const QString& name) {
+        if (name.startsWith(u'@'))
+            return clockValue(name);
+        const auto it = m_params.constFind(name.toLower());
+        if (it == m_params.constEnd())
+            throw Error(QStringLiteral("매개변수 :%1 의 값이 없습니다.").arg(name), m_sql);
+        return it.value();
+    };
+    if (g_dialect == Dialect::Postgres) {
+        // The server's prepared statements fix each parameter's type before they see a value; written
+        // in, the values take their types as Jet's do. The text to send is kept where a prepared
+        // statement's would be.
+        QString text = t.pieces.value(0);
+        for (int i = 0; i < t.params.size(); ++i)
+            text += serverLiteral(valueOf(t.params[i]), t.arithmetic.value(i)) + t.pieces.value(i + 1);
+        m_prepared = text;
+        m_q.setForwardOnly(true);
+        return;
+    }
     if (m_prepared != m_sql || !m_q.isValid()) {
         m_q.finish();
         m_q.setForwardOnly(true);
@@ -98,20 +182,16 @@ void Query::prepareAndBind()
             throw Error(m_q.lastError().text(), m_sql);
         m_prepared = m_sql;
     }
-    for (int i = 0; i < t.params.size(); ++i) {
-        const auto it = m_params.constFind(t.params[i].toLower());
-        if (it == m_params.constEnd())
-            throw Error(QStringLiteral("매개변수 :%1 의 값이 없습니다.").arg(t.params[i]), m_sql);
-        m_q.bindValue(i, toDbValue(it.value()));
-    }
+    for (int i = 0; i < t.params.size(); ++i)
+        m_q.bindValue(i, toDbValue(valueOf(t.params[i])));
 }
 
 Query& Query::open()
 {
     m_q.finish();
     prepareAndBind();
-    if (!m_q.exec())
-        throw Error(m_q.lastError().text(), m_sql);
+    if (!execute(m_q, m_prepared))
+        throw failure(m_q, m_sql);
     readColumns();
     return *this;
 }
@@ -137,8 +217,8 @@ int Query::exec()
 {
     m_q.finish();
     prepareAndBind();
-    if (!m_q.exec())
-        throw Error(m_q.lastError().text(), m_sql);
+    if (!execute(m_q, m_prepared))
+        throw failure(m_q, m_sql);
     const int n = m_q.numRowsAffected();
     m_q.finish();
     return n;
@@ -273,12 +353,8 @@ bool Transaction::active() { return g_depth > 0; }
 
 void dropTempTable()
 {
-    try {
-        run(QStringLiteral("Drop Table T_Temp"));
-    } catch (const Error& e) {
-        if (!e.message().contains(QStringLiteral("no such table"), Qt::CaseInsensitive))
-            throw;
-    }
+    // A failed statement spoils a server's open transaction: ask first instead of catching.
+    run(QStringLiteral("Drop Table If Exists T_Temp"));
 }
 
 void createTempTable(const QString& columnsJet)
@@ -289,6 +365,13 @@ void createTempTable(const QString& columnsJet)
 
 bool tableExists(const QString& table)
 {
+    if (g_dialect == Dialect::Postgres)
+        return scalar(QStringLiteral("SELECT count(*) FROM pg_catalog.pg_tables WHERE tablename = lower(:t) "
+                                     "AND (schemaname = current_schema() OR schemaname = (SELECT nspname FROM pg_catalog.pg_namespace "
+                                     "WHERE oid = pg_catalog.pg_my_temp_schema()))"),
+                      {{"t", table}})
+                   .toInt()
+            > 0;
     return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name = :t"), {{"t", table}}).toInt() > 0;
 }
 

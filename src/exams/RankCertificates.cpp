@@ -1,5 +1,6 @@
 #include "exams/RankCertificates.h"
 
+#include "db/Concurrency.h"
 #include "db/Query.h"
 #include "db/MemberStatus.h"
 #include "report/Report.h"
@@ -52,6 +53,7 @@ int fill(const QList<Line>& lines, const Issue& issue)
             owner = s.str(QStringLiteral("관장명"));
         }
     }
+    db::lockNumbers(QStringLiteral("급증발부"));
     int number = counter();
     const QString date = QStringLiteral("%1년 %2월 %3일 ").arg(issue.examDate.year()).arg(issue.examDate.month()).arg(issue.examDate.day());
     db::run(QStringLiteral("DELETE FROM print"));

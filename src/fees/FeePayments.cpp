@@ -1,5 +1,6 @@
 #include "fees/FeePayments.h"
 
+#include "db/Concurrency.h"
 #include "db/MonthKey.h"
 #include "db/Query.h"
 #include "db/ClosedMonth.h"
@@ -190,11 +191,13 @@ std::optional<FeePayment> FeePayments::find(const QString& memberNo, const QStri
 
 int FeePayments::nextSeq(const QString& month)
 {
+    db::lockNumbers(QStringLiteral("수련비납부"));
     return db::scalarText("Select Max(순번) as 최고 From T_수련비납부 Where 년월분=:년월분", {{"년월분", month}}).toInt() + 1;
 }
 
 int FeePayments::nextCashSeq(const QDate& day)
 {
+    db::lockNumbers(QStringLiteral("금전출납"));
     return db::scalarText("Select Max(순번) From T_금전출납 Where 일자= :일자", {{"일자", db::dateText(day)}}).toInt() + 1;
 }
 

@@ -1,5 +1,6 @@
 #include "forms/CompletionCertificates.h"
 
+#include "db/Concurrency.h"
 #include "db/Clock.h"
 #include "db/Query.h"
 #include "report/PageLayout.h"
@@ -47,10 +48,12 @@ qint64 lastNumber() { return db::scalar(QStringLiteral("SELECT 수료증발부 F
 
 void record(const QList<Row>& rows, const QStringList& lines, qint64 firstNumber, const QDate& day)
 {
-    // The numbers were printed as the counter stood; another issue since would give them twice.
+    db::Transaction tx;
+    db::lockNumbers(QStringLiteral("수료증발부"));
+    // The numbers were printed as the counter stood; another issue since (here or at another desk)
+    // would give them twice.
     if (lastNumber() != firstNumber - 1)
         throw db::Error(QStringLiteral("수료증 번호가 그 사이에 바뀌었습니다. 다시 발부하세요."), QStringLiteral("T_도장정보.수료증발부"));
-    db::Transaction tx;
     db::Query insert(QStringLiteral("INSERT INTO T_수료증지급 (회원번호, 수료번호, 회원명, 지급일자,비고)  "
                                     "Values(:회원번호, :수료번호, :회원명, :지급일자,:비고)"));
     qint64 n = firstNumber - 1;

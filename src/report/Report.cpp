@@ -1,5 +1,7 @@
 #include "report/Report.h"
 
+#include "db/Database.h"
+
 #include "db/ProgramDir.h"
 #include "report/Layout.h"
 #include "report/ReportOutput.h"
@@ -127,7 +129,7 @@ std::optional<Document> renderLayout(const QString& layoutFile, const QString& w
     QString sql = QStringLiteral("SELECT * FROM print ORDER BY ");
     for (const QString& c : layout->orderTerms())
         sql += c + QStringLiteral(", ");
-    sql += QStringLiteral("rowid");
+    sql += db::rowOrderColumn();
     QSqlQuery q(db::connection());
     if (!q.exec(sql))
         throw db::Error(q.lastError().text(), sql);

@@ -2,6 +2,7 @@
 
 #include "backup/AutoBackup.h"
 
+#include "db/DatabaseChoice.h"
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "db/SchoolInfo.h"
@@ -103,6 +104,25 @@ TfGymInfo::TfGymInfo(QWidget* parent) : QWidget(parent)
     grid->addWidget(m_autoKeep, row, 2);
     m_fields.insert(m_autoWhen->objectName(), m_autoWhen);
     m_fields.insert(m_autoKeep->objectName(), m_autoKeep);
+    ++row;
+    // Where the school's data lives: kept beside the program, used from the next start.
+    grid->addWidget(new QLabel(QStringLiteral("데이터베이스 :"), this), row, 0, Qt::AlignRight);
+    m_engine = new QComboBox(this);
+    m_engine->setObjectName(QStringLiteral("@데이터베이스"));
+    m_engine->addItems({QStringLiteral("이 PC"), QStringLiteral("서버")});
+    grid->addWidget(m_engine, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("다음 시작부터 적용"), this), row, 2);
+    m_fields.insert(m_engine->objectName(), m_engine);
+    const QList<std::pair<const char*, const char*>> server = {
+        {"@호스트", "서버 주소 :"}, {"@포트", "포트 :"}, {"@데이터베이스이름", "데이터베이스 이름 :"}, {"@사용자", "사용자 :"}};
+    for (const auto& [name, caption] : server) {
+        ++row;
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0, Qt::AlignRight);
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromUtf8(name));
+        grid->addWidget(e, row, 1, 1, 2);
+        m_fields.insert(e->objectName(), e);
+    }
     auto* bar = new QHBoxLayout;
     const QList<std::pair<const char*, const char*>> buttons = {
         {"btnEdit", "수     정"}, {"btnsearch", "조     회"}, {"btnOk", "확     인"}, {"btnCancel", "취     소"}, {"btnExit", "종     료"}};
@@ -179,6 +199,36 @@ void TfGymInfo::showRecord()
     const AutoBackup::Setting autoBackup = AutoBackup::setting();
     m_autoWhen->setCurrentIndex(int(autoBackup.when));
     m_autoKeep->setValue(autoBackup.keep);
+    const DatabaseChoice choice = DatabaseChoice::load();
+    m_engine->setCurrentIndex(choice.server ? 1 : 0);
+    setText(QStringLiteral("@호스트"), choice.host);
+    setText(QStringLiteral("@포트"), QString::number(choice.port));
+    setText(QStringLiteral("@데이터베이스이름"), choice.database);
+    setText(QStringLiteral("@사용자"), choice.user);
+}
+
+DatabaseChoice TfGymInfo::chosenDatabase() const
+{
+    auto text = [&](const char* name) {
+        auto* e = qobject_cast<QLineEdit*>(m_fields.value(QString::fromUtf8(name)));
+        return e ? e->text().trimmed() : QString();
+    };
+    DatabaseChoice c;
+    c.server = m_engine->currentIndex() == 1;
+    c.host = text("@호스트");
+    c.port = text("@포트").isEmpty() ? 5432 : text("@포트").toInt();
+    c.database = text("@데이터베이스이름");
+    c.user = text("@사용자");
+    return c;
+}
+
+void TfGymInfo::setChosenDatabase(const DatabaseChoice& c)
+{
+    m_engine->setCurrentIndex(c.server ? 1 : 0);
+    setText(QStringLiteral("@호스트"), c.host);
+    setText(QStringLiteral("@포트"), QString::number(c.port));
+    setText(QStringLiteral("@데이터베이스이름"), c.database);
+    setText(QStringLiteral("@사용자"), c.user);
 }
 
 int TfGymInfo::chosenScale() const { return m_scale->currentData().toInt(); }
@@ -242,10 +292,18 @@ void TfGymInfo::btnOkClick()
             text = c->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
         else
             continue; // drop-downs and counters are saved by their own owners below
+        if (it.key().startsWith(u'@'))
+            continue; // the database choice is kept beside the program, not in the record
         // An empty password field means no password, not a password of nothing.
         values.insert(it.key(), text.isEmpty() ? QVariant() : QVariant(text));
     }
     const bool scaleChanged = chosenScale() != m_shownScale;
+    const DatabaseChoice database = chosenDatabase();
+    const bool databaseChanged = database.address() != DatabaseChoice::load().address();
+    if (const QString why = database.problem(); !why.isEmpty()) {
+        Dialogs::error(QStringLiteral("오류"), why, this);
+        return;
+    }
     try {
         db::Transaction t;
         SchoolInfo::save(values);
@@ -257,8 +315,14 @@ void TfGymInfo::btnOkClick()
         Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + e.message(), this);
         return;
     }
-    StatusLine::show(scaleChanged ? QStringLiteral("체육관 정보 저장: 화면 배율 %1 %는 다음 시작부터 적용됩니다.").arg(chosenScale())
-                                  : QStringLiteral("체육관 정보 저장"));
+    QString why;
+    if (databaseChanged && !database.save(&why)) {
+        Dialogs::error(QStringLiteral("오류"), QStringLiteral("저장 에러 입니다.\n") + why, this);
+        return;
+    }
+    StatusLine::show(databaseChanged ? QStringLiteral("체육관 정보 저장: 데이터베이스 설정은 다음 시작부터 적용됩니다.")
+                     : scaleChanged  ? QStringLiteral("체육관 정보 저장: 화면 배율 %1 %는 다음 시작부터 적용됩니다.").arg(chosenScale())
+                                     : QStringLiteral("체육관 정보 저장"));
     showRecord();
     chgEdBoxState(false);
     chgButtonState(false);

@@ -2,6 +2,8 @@
 #include <QHash>
 #include <QWidget>
 
+#include "db/DatabaseChoice.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -28,6 +30,8 @@ public:
     void setChecked(const QString& column, bool on);
     int chosenScale() const; // "화면 배율" in percent
     void setChosenScale(int percent);
+    DatabaseChoice chosenDatabase() const; // "데이터베이스": 이 PC or 서버 with its fields
+    void setChosenDatabase(const DatabaseChoice& c);
 
 private:
     void showRecord();
@@ -40,5 +44,6 @@ private:
     QComboBox* m_scale = nullptr;
     QComboBox* m_autoWhen = nullptr; // "자동 보관"
     QSpinBox* m_autoKeep = nullptr;
+    QComboBox* m_engine = nullptr;   // "데이터베이스": 이 PC / 서버
     int m_shownScale = 0;
 };

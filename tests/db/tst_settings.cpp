@@ -1,3 +1,5 @@
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -5,6 +7,7 @@
 #include <QTest>
 
 #include "db/CodeTables.h"
+#include "db/DatabaseChoice.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
@@ -79,6 +82,7 @@ private slots:
     void usedCodesAreKept();
     void settingsScreens();
     void schoolRecordSurvivesRestart();
+    void databaseChoiceIsKeptBesideTheProgram();
 };
 
 void TstSettings::newSchoolSeeds()
@@ -417,6 +421,35 @@ void TstSettings::schoolRecordSurvivesRestart()
     QVERIFY(!SchoolInfo::mainPasswordMatches("123"));
     QVERIFY(!SchoolInfo::mainScreenLocked());
     QVERIFY(!db.dialogs().saw("에러"));
+}
+
+void TstSettings::databaseChoiceIsKeptBesideTheProgram()
+{
+    TestDb db;
+    TfGymInfo gym;
+    QCOMPARE(qobject_cast<QComboBox*>(gym.field("@데이터베이스"))->currentText(), QStringLiteral("이 PC"));
+    gym.btnEditClick();
+    QVERIFY(gym.field("@호스트")->isEnabled());
+    qobject_cast<QComboBox*>(gym.field("@데이터베이스"))->setCurrentIndex(1);
+    gym.setText("@호스트", "office-pc");
+    gym.setText("@포트", "5432");
+    gym.setText("@사용자", "front");
+    // Without a database name nothing is kept and the user is told.
+    gym.btnOkClick();
+    QVERIFY(db.dialogs().saw("데이터베이스 이름을 입력하세요."));
+    QVERIFY(gym.editing());
+    QVERIFY(!DatabaseChoice::load().server);
+    gym.setText("@데이터베이스이름", "tamrin");
+    gym.btnOkClick();
+    QVERIFY(!gym.editing());
+    QCOMPARE(DatabaseChoice::load().address(), QStringLiteral("postgresql://front@office-pc:5432/tamrin"));
+    // Kept beside the program, not in the school record it points away from.
+    QVERIFY(QFile::exists(ProgramDir::file("Tamrin.ini")));
+    QCOMPARE(db::scalar("select count(*) from T_도장정보").toInt(), 1);
+    QVERIFY(db::scalar("select 주소 from T_도장정보").isNull());
+    TfGymInfo again;
+    QCOMPARE(qobject_cast<QComboBox*>(again.field("@데이터베이스"))->currentText(), QStringLiteral("서버"));
+    QCOMPARE(qobject_cast<QLineEdit*>(again.field("@호스트"))->text(), QStringLiteral("office-pc"));
 }
 
 QTEST_MAIN(TstSettings)

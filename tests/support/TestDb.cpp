@@ -1,4 +1,5 @@
 #include "support/TestDb.h"
+#include "support/ServerTest.h"
 
 #include "db/Clock.h"
 #include "db/Database.h"
@@ -9,9 +10,65 @@
 #include "db/Session.h"
 
 #include <QSqlDatabase>
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+QString g_address; // of the open TestDb on the server
+QString g_schema;
+const QString kAdmin = QStringLiteral("tamrin_test_admin");
+
+// Runs one statement on the test cluster beside dbMain (to make and drop a test's own schema).
+void adminExec(const QString& sql)
+{
+    if (!QSqlDatabase::contains(kAdmin)) {
+        const QUrl u(servertest::serverAddress());
+        QSqlDatabase a = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kAdmin);
+        a.setHostName(u.host());
+        if (u.port() > 0)
+            a.setPort(u.port());
+        a.setDatabaseName(u.path().mid(1));
+        a.setUserName(u.userName());
+        if (!a.open())
+            qFatal("test server %s: %s", qPrintable(servertest::serverAddress()), qPrintable(a.lastError().text()));
+        QSqlQuery(a).exec(QStringLiteral("SET client_min_messages = warning"));
+    }
+    QSqlQuery q(QSqlDatabase::database(kAdmin));
+    if (!q.exec(sql))
+        qFatal("test server: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+}
+} // namespace
+
+QString servertest::serverAddress()
+{
+    if (qEnvironmentVariableIsSet("TAMRIN_TEST_SERVER"))
+        return qEnvironmentVariable("TAMRIN_TEST_SERVER");
+    // pg_virtualenv's cluster (scripts/test.sh); the password comes from PGPASSWORD through libpq.
+    if (!qEnvironmentVariableIsSet("PGPORT"))
+        qFatal("PostgreSQL 시험 서버가 없습니다: scripts/test.sh 가 띄우는 서버에서 돌리거나 TAMRIN_TEST_SERVER 를 주세요.");
+    return QStringLiteral("postgresql://%1@%2:%3/%4")
+        .arg(qEnvironmentVariable("PGUSER", QStringLiteral("postgres")), qEnvironmentVariable("PGHOST", QStringLiteral("localhost")),
+             qEnvironmentVariable("PGPORT"), qEnvironmentVariable("PGDATABASE", QStringLiteral("postgres")));
+}
+
+bool servertest::onServer() { return qEnvironmentVariable("TAMRIN_TEST_ON_SERVER") == QLatin1String("1"); }
+
+QString servertest::address() { return g_address; }
+
+QString servertest::freshSchema()
+{
+    static int n = 0;
+    const QString schema = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++n);
+    adminExec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema));
+    adminExec(QStringLiteral("CREATE SCHEMA %1").arg(schema));
+    QUrl u(serverAddress());
+    u.setQuery(QStringLiteral("options=-csearch_path%3D") + schema);
+    return u.toString();
+}
 
 TestDb::TestDb(const QDateTime& now)
 {
@@ -22,13 +79,22 @@ TestDb::TestDb(const QDateTime& now)
     Session::reset();
     Dialogs::install(&m_dialogs);
     QString error;
-    if (!db::openDatabase(ProgramDir::databaseFile(), &error))
+    // With TAMRIN_TEST_SERVER set the same tests run on PostgreSQL, each in an empty schema of its own.
+    if (servertest::onServer()) {
+        g_address = servertest::freshSchema();
+        g_schema = QUrlQuery(QUrl(g_address)).queryItemValue(QStringLiteral("options")).section(u'=', 1);
+    }
+    if (!db::openDatabase(servertest::onServer() ? g_address : ProgramDir::databaseFile(), &error))
         qFatal("test database: %s", qPrintable(error));
 }
 
 TestDb::~TestDb()
 {
     db::closeDatabase();
+    if (!g_schema.isEmpty())
+        adminExec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(g_schema));
+    g_schema.clear();
+    g_address.clear();
     Dialogs::install(nullptr);
     Clock::reset();
     Session::reset();
