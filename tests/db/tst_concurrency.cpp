@@ -4,6 +4,7 @@
 #include "db/Concurrency.h"
 #include "db/Database.h"
 #include "db/Query.h"
+#include "cashbook/MonthClosing.h"
 #include "db/Session.h"
 #include "fees/FeePayments.h"
 #include "members/Enrolment.h"
@@ -51,6 +52,27 @@ int desk(const QString& address, int count)
     return 0;
 }
 
+// A child desk that closes `month` and prints the month's income it summed.
+int closingDesk(const QString& address, const QString& month)
+{
+    Clock::setFixed(kNow);
+    QString why;
+    if (!db::openDatabase(address, &why)) {
+        fprintf(stderr, "%s\n", qPrintable(why));
+        return 2;
+    }
+    try {
+        MonthClosing::close(month);
+    } catch (const std::exception& e) {
+        fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    printf("%s\n", qPrintable(db::scalarText(QStringLiteral("SELECT 당월차변금액 FROM T_금전출납마감 WHERE 마감연월 = :m"),
+                                               {{QStringLiteral("m"), month}})));
+    db::closeDatabase();
+    return 0;
+}
+
 } // namespace
 
 class TestConcurrency : public QObject {
@@ -88,6 +110,35 @@ private slots:
         QVERIFY(FeePayments::linkFaults().isEmpty());
     }
 
+    // A closing started while a payment of its month is being written waits for it and sums it; the
+    // payment is never written after the closing with the sums already taken.
+    void closingWaitsForAPaymentOfItsMonth()
+    {
+        closeBooksThrough(QStringLiteral("202403"));
+        EnrolmentForm f;
+        f.name = QStringLiteral("마감중");
+        f.sex = QStringLiteral("남");
+        f.divisionCode = QStringLiteral("03");
+        f.rankCode = QStringLiteral("01");
+        f.enrolDate = QStringLiteral("2024-04-01");
+        f.motiveCode = QStringLiteral("01");
+        f.fee = QStringLiteral("130000");
+        f.payDay = QStringLiteral("15");
+        const QString no = Enrolment::save(f);
+        QProcess closing;
+        {
+            db::Transaction tx;
+            FeePayments::add(no, QStringLiteral("202404"), QDate(2024, 4, 20), 130000, QString());
+            closing.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--close"), servertest::address(), QStringLiteral("202404")});
+            QVERIFY(closing.waitForStarted());
+            QVERIFY2(!closing.waitForFinished(1500), "the closing did not wait for the payment");
+            tx.commit();
+        }
+        QVERIFY(closing.waitForFinished(60000));
+        QVERIFY2(closing.exitCode() == 0, closing.readAllStandardError().constData());
+        QCOMPARE(QString::fromUtf8(closing.readAllStandardOutput()).trimmed(), QStringLiteral("130000"));
+    }
+
     void conflictIsTriedAgainThenReported()
     {
         sqlExec("Create Table T_시도 (n Integer)");
@@ -117,6 +168,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc == 4 && QByteArray(argv[1]) == "--desk")
         return desk(QString::fromUtf8(argv[2]), QByteArray(argv[3]).toInt());
+    if (argc == 4 && QByteArray(argv[1]) == "--close")
+        return closingDesk(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
     TestConcurrency t;
     return QTest::qExec(&t, argc, argv);
 }
