@@ -154,7 +154,7 @@ BENCHMARK(BM_StartUpQuickCheck)->Unit(benchmark::kMillisecond);
 void BM_StartUpQuickCheck_floor(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(g_floor->rows("PRAGMA quick_check(5)"));
+        benchmark::DoNotOptimize(g_floor->rows("PRAGMA quick_check('T_회원')"));
 }
 BENCHMARK(BM_StartUpQuickCheck_floor)->Unit(benchmark::kMillisecond);
 

@@ -289,7 +289,19 @@ private slots:
         damage(bad, "garbage page");
         addMembers(1, 61);
         db::closeDatabase();
-        damage(ProgramDir::databaseFile(), "garbage page");
+        // The member register's root page overwritten.
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(ProgramDir::databaseFile().toUtf8().constData(), &h, SQLITE_OPEN_READONLY, nullptr);
+        const qint64 root = one(h, "SELECT rootpage FROM sqlite_master WHERE name = 'T_회원'");
+        const qint64 pageSize = one(h, "PRAGMA page_size");
+        sqlite3_close(h);
+        QVERIFY(root > 1 && pageSize > 0);
+        {
+            QFile f(ProgramDir::databaseFile());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.seek((root - 1) * pageSize);
+            f.write(QByteArray(3000, '\xAB'));
+        }
 
         RecordingDialogs& dlg = m_db->dialogs();
         dlg.answers << QMessageBox::Yes;
