@@ -9,4 +9,4 @@ command -v pg_virtualenv >/dev/null || { echo "pg_virtualenv 이 없습니다: s
 # -t keeps the cluster's configuration in a temporary folder even as root, and a port of its own keeps
 # it apart from another throwaway cluster running at the same time.
 port=$(( 20000 + RANDOM % 20000 ))
-exec pg_virtualenv -t -c "-p $port" sh -c 'psql -Atqc "select 1" >/dev/null && ctest --test-dir build --output-on-failure -j2 -L postgresql "$@"' sh "$@"
+exec pg_virtualenv -t -c "-p $port" sh -c 'psql -Atqc "select 1" >/dev/null && ctest --test-dir "${TAMRIN_BUILD_DIR:-build-test}" --output-on-failure -j2 -L postgresql "$@"' sh "$@"

@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+export TAMRIN_BUILD_DIR=build-test TAMRIN_BUILD_TYPE=Test
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2 -LE postgresql "$@"
+ctest --test-dir build-test --output-on-failure -j2 -LE postgresql "$@"
 scripts/test-server.sh "$@"
