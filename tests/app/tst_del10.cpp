@@ -1,6 +1,7 @@
 // " 기간별 삭제": withdrawn members with everything under their numbers, fee payments, daily status and
 // the whole cash book.
 #include "backup/PeriodDeletion.h"
+#include "app/Screens.h"
 #include "ui/ScreenHost.h"
 #include "app/uDel10.h"
 #include "cashbook/uMon0010.h"

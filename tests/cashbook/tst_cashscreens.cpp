@@ -1,5 +1,6 @@
 // The cash-book window, the opening-balance window, the closing dialogs and the opening guard,
 // driven through their handlers.
+#include "app/Screens.h"
 #include "ui/ScreenHost.h"
 #include "cashbook/CheckMonthClosing.h"
 #include "cashbook/MonthClosing.h"
