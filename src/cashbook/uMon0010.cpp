@@ -195,6 +195,10 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
     ExportButtons::addForPages(bar, this, PgCtr, Btn_Close);
 
     auto* root = new QVBoxLayout(this);
+    // Thin top and bottom margins: a day of 13 lines stays in sight under the screen's own title bar.
+    const QMargins m = root->contentsMargins();
+    root->setContentsMargins(m.left(), 4, m.right(), 4);
+    root->setSpacing(2);
     root->addLayout(top);
     root->addLayout(bar);
     root->addWidget(PgCtr, 1);

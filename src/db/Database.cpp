@@ -168,6 +168,7 @@ bool openDatabase(const QString& file, QString* error)
         g_address = file;
         return true;
     }
+    g_address = file;
     QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
     d.setDatabaseName(file);
     d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));

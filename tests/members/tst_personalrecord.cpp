@@ -382,6 +382,8 @@ private slots:
                     cols = "회원번호, 측정일자", vals = QStringLiteral("'%1', '2024-03-01'").arg(no);
                 else if (table == u"T_결석")
                     cols = "회원번호, 결석일자", vals = QStringLiteral("'%1', '2024-03-01'").arg(no);
+                else if (table == u"T_출석체크")
+                    cols = "회원번호, 체크일시", vals = QStringLiteral("'%1', '2024-03-01 15:00:00'").arg(no);
                 else if (table == u"T_심사")
                     cols = "회원번호, 심사명", vals = QStringLiteral("'%1', 1").arg(no);
                 else if (table == u"T_국기원승품")
