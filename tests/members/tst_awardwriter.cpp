@@ -1,4 +1,5 @@
 // Awards with the school's certificate serial, written in one place.
+#include "support/ServerTest.h"
 #include "support/TestDb.h"
 
 #include "db/Query.h"
@@ -81,6 +82,8 @@ private slots:
     // would carry the numbers the next issue prints again.
     void failedSerialUpdateWritesNoAward()
     {
+        if (servertest::onServer())
+            QSKIP("the refusing trigger is written for the embedded file; the server case is the same transaction");
         sqlExec("CREATE TRIGGER refuse BEFORE UPDATE ON T_도장정보 BEGIN SELECT RAISE(ABORT, 'refused'); END");
         QVERIFY_THROWS_EXCEPTION(db::Error, AwardWriter::record({award("202401001"), award("202401002")}, 120));
         QCOMPARE(count("SELECT Count(*) FROM T_상장지급"), 0);
