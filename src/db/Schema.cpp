@@ -91,6 +91,14 @@ bool Schema::ensure(QString* error) { return ensure(builtInTexts(), error); }
 
 namespace {
 
+// The statements of the schema files by kind, for both engines.
+const QRegularExpression createRe(QStringLiteral(R"(^\s*CREATE\s+TABLE\s+(?:IF\s+NOT\s+EXISTS\s+)?["\[]?([^\s"\]\(]+))"),
+                                  QRegularExpression::CaseInsensitiveOption);
+const QRegularExpression insertRe(QStringLiteral(R"(^\s*INSERT\s+INTO\s+["\[]?([^\s"\]\(]+))"),
+                                  QRegularExpression::CaseInsensitiveOption);
+const QRegularExpression indexRe(QStringLiteral(R"(^\s*CREATE\s+(UNIQUE\s+)?INDEX\s+(?!IF\s))"),
+                                 QRegularExpression::CaseInsensitiveOption);
+
 // A table of the schema files (written for SQLite) as PostgreSQL creates it: the same column kinds
 // (see pgType in the translator), identity for AUTOINCREMENT.
 QString serverTable(QString stmt)
@@ -126,12 +134,6 @@ QString Schema::serverColumnType(QString sqliteDefinition)
 bool Schema::ensureServer(QSqlDatabase d, const QStringList& texts, QString* error)
 {
     const qint32 version = fingerprint(QStringList(texts) << postgresFunctions());
-    static const QRegularExpression createRe(QStringLiteral(R"(^\s*CREATE\s+TABLE\s+(?:IF\s+NOT\s+EXISTS\s+)?["\[]?([^\s"\]\(]+))"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression insertRe(QStringLiteral(R"(^\s*INSERT\s+INTO\s+["\[]?([^\s"\]\(]+))"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression indexRe(QStringLiteral(R"(^\s*CREATE\s+(UNIQUE\s+)?INDEX\s+(?!IF\s))"),
-                                            QRegularExpression::CaseInsensitiveOption);
     QString failure;
     bool ok = d.transaction();
     if (!ok)
@@ -227,12 +229,6 @@ bool Schema::ensureOn(QSqlDatabase d, Dialect dialect, const QStringList& texts,
         if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next() && q.value(0).toInt() == version)
             return true;
     }
-    static const QRegularExpression createRe(QStringLiteral(R"(^\s*CREATE\s+TABLE\s+(?:IF\s+NOT\s+EXISTS\s+)?["\[]?([^\s"\]\(]+))"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression insertRe(QStringLiteral(R"(^\s*INSERT\s+INTO\s+["\[]?([^\s"\]\(]+))"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression indexRe(QStringLiteral(R"(^\s*CREATE\s+(UNIQUE\s+)?INDEX\s+(?!IF\s))"),
-                                            QRegularExpression::CaseInsensitiveOption);
 
     QSet<QString> existing;
     {
