@@ -11,6 +11,7 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 #include "db/SchoolInfo.h"
@@ -186,10 +187,9 @@ QWidget* TfAtt0010::buildEntryPage()
                                  else
                                      m_entry.setNote(r, text);
                              });
-    ListModel::setUpView(DBCtrlGrid1, m_entryModel, {80, 66, 96, 50, 30, 56, 96, 110, 56, 80});
-    m_reasonDelegate = new ChoiceDelegate({}, false, this);
-    DBCtrlGrid1->setItemDelegateForColumn(EcReason, m_reasonDelegate);
-    DBCtrlGrid1->setItemDelegateForColumn(EcNote, new ChoiceDelegate(AbsenceEntry::noteChoices(), true, this));
+    m_entryCells = ListModel::setUpView(DBCtrlGrid1, m_entryModel, {80, 66, 96, 50, 30, 56, 96, 110, 56, 80});
+    m_entryCells->setChoices(EcReason, QStringList{});
+    m_entryCells->setChoices(EcNote, AbsenceEntry::noteChoices(), true);
     DBCtrlGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
     lay->addWidget(DBCtrlGrid1, 1);
     return w;
@@ -340,7 +340,7 @@ void TfAtt0010::FormCreate()
 {
     Pan_Company->setText(school());
     const QStringList reasons = Absences::reasonItems();
-    m_reasonDelegate->setChoices(QStringList{QString()} + reasons);
+    m_entryCells->setChoices(EcReason, QStringList{QString()} + reasons);
     com_CheckInReason->addItems(reasons);
     showTotal();
     showFound(0);

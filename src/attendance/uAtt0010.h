@@ -123,5 +123,5 @@ private:
     ListModel* m_dailyModel = nullptr;
     ListModel* m_countsModel = nullptr;
     ListModel* m_perfectModel = nullptr;
-    class ChoiceDelegate* m_reasonDelegate = nullptr;
+    class CheckedCellDelegate* m_entryCells = nullptr;
 };

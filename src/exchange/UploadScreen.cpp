@@ -5,7 +5,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/GridColumns.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ UploadScreen::UploadScreen(Kind kind, const QString& objectName, const QString& 
         headings << QStringLiteral("핸드폰번호");
     else
         headings << QStringLiteral("이메일");
-    m_list = new TickListModel(headings, true, this);
+    m_list = new ListModel(headings, true, this);
     ListView_Upload = new QTableView(this);
     ListView_Upload->setObjectName(QStringLiteral("ListView_Upload"));
     setUpGrid(ListView_Upload);

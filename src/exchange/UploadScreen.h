@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // The list of trainees that the three notice-file screens share: name and division filters,
 // "조     회", every row ticked, "자료생성" writing the screen's file from the ticked rows.
@@ -18,7 +18,7 @@ class UploadScreen : public QWidget {
 public:
     void btn_RefreshClick();
     void btn_PrintClick();
-    TickListModel* list() const { return m_list; }
+    ListModel* list() const { return m_list; }
     QList<UploadFiles::Trainee> tickedTrainees() const;
 
     QLineEdit* Com_Name = nullptr;
@@ -36,5 +36,5 @@ protected:
 private:
     Kind m_kind;
     QList<UploadFiles::Trainee> m_trainees;
-    TickListModel* m_list = nullptr;
+    ListModel* m_list = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/GridColumns.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QCheckBox>
@@ -55,7 +55,7 @@ TfDataSend::TfDataSend(QWidget* parent) : QWidget(parent)
     grd_List = new QTableView(this);
     setUpGrid(grd_List);
     grd_List->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list = new TickListModel({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("입관일자"),
+    m_list = new ListModel({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("입관일자"),
                                 QStringLiteral("부"), QStringLiteral("주민등록번호")},
                                true, this);
     grd_List->setModel(m_list);

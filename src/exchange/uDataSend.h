@@ -6,7 +6,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // 온라인 퇴관자료: withdrawn members and their transfer files.
 class TfDataSend : public QWidget {
@@ -16,7 +16,7 @@ public:
 
     void btn_QueryClick();
     void btn_SendClick();
-    TickListModel* list() const { return m_list; }
+    ListModel* list() const { return m_list; }
 
     QLineEdit* edt_Name = nullptr;
     QCheckBox* chk_Date = nullptr;
@@ -27,5 +27,5 @@ public:
     QTableView* grd_List = nullptr;
 
 private:
-    TickListModel* m_list = nullptr;
+    ListModel* m_list = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "fees/MonthPayers.h"
 #include "ui/ScreenHost.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -40,7 +40,7 @@ FeeMonthPage::FeeMonthPage(QWidget* parent) : QWidget(parent)
     order->addStretch();
     root->addLayout(order);
 
-    model = new TickListModel({QStringLiteral("  회원번호"), QStringLiteral(" 회원명"), QStringLiteral("  부  명"),
+    model = new ListModel({QStringLiteral("  회원번호"), QStringLiteral(" 회원명"), QStringLiteral("  부  명"),
                                QStringLiteral(" 입관 일자"), QStringLiteral(" 전화번호"), QStringLiteral("납부일"),
                                QStringLiteral(" 납부일자"), QStringLiteral("  납부은행"), QStringLiteral("수련비 미납월")},
                               false, this);

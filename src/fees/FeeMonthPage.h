@@ -7,7 +7,7 @@ class QDateEdit;
 class QLineEdit;
 class QRadioButton;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // Page 1 of the fee window, "당월 납부 현황": the month's payers in one of three orders, each with the
 // months of the year he still owes.
@@ -30,7 +30,7 @@ public:
     QRadioButton* Opt_N2 = nullptr;
     QRadioButton* Opt_N3 = nullptr;
     QTableView* lvView = nullptr;
-    TickListModel* model = nullptr;
+    ListModel* model = nullptr;
 
 signals:
     void countChanged();

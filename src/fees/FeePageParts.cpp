@@ -3,7 +3,7 @@
 #include "db/Clock.h"
 #include "ui/DateEdit.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

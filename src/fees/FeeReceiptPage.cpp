@@ -7,7 +7,7 @@
 #include "report/NoticeFile.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -36,7 +36,7 @@ FeeReceiptPage::FeeReceiptPage(QWidget* parent) : QWidget(parent)
     filter->addStretch();
     root->addLayout(filter);
 
-    model = new TickListModel({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("부명"), QStringLiteral("납부월"),
+    model = new ListModel({QStringLiteral("회원번호"), QStringLiteral("회원명"), QStringLiteral("부명"), QStringLiteral("납부월"),
                                QStringLiteral("납부일자"), QStringLiteral("납부금액"), QStringLiteral("비고"),
                                QStringLiteral("조회용-이메일"), QStringLiteral("조회용-핸드폰번호")},
                               true, this);

@@ -9,7 +9,7 @@ class QDateEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // Page 3 of the fee window, "영수증 발부": the payments of a period, numbered receipts three to a sheet
 // and the receipt data file.
@@ -32,7 +32,7 @@ public:
     QDateEdit* AllToday3 = nullptr;
     QDateEdit* AllToday31 = nullptr;
     QTableView* lvView3 = nullptr;
-    TickListModel* model = nullptr;
+    ListModel* model = nullptr;
     QPlainTextEdit* Mem_Gongji = nullptr;
     QRadioButton* rdo_ReqFormat = nullptr;
     QRadioButton* rdo_ReqForms = nullptr;

@@ -5,7 +5,7 @@
 #include "ui/ScreenHost.h"
 #include "text/Money.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QAbstractTableModel>

@@ -10,7 +10,7 @@
 #include "report/NoticeFile.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QButtonGroup>
@@ -76,7 +76,7 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
     connect(btn_List, &QPushButton::clicked, this, &FeeUnpaidPage::btn_ListClick);
     root->addLayout(mode);
 
-    model = new TickListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
+    model = new ListModel({QStringLiteral("     회원번호"), QStringLiteral("  회원명"), QStringLiteral("      부  명"),
                                QStringLiteral("   입관 일자"), QStringLiteral("     전화번호"), QStringLiteral("납부일"),
                                QStringLiteral("            수련비 미납월"), QStringLiteral("미납액"), QStringLiteral("조회-성별"),
                                QStringLiteral("조회용-이메일"), QStringLiteral("조회용-핸드폰번호")},

@@ -15,7 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // Page 2 of the fee window, "미납현황/납부 통지서": the members who owe fees with the total owed, the
 // letter texts, the seven kinds of payment notice in two layouts, and the notice data file.
@@ -48,7 +48,7 @@ public:
     QSpinBox* edtS1 = nullptr;
     QSpinBox* edtS2 = nullptr;
     QTableView* lvView2 = nullptr;
-    TickListModel* model = nullptr;
+    ListModel* model = nullptr;
     QLabel* lbl_MinabTot = nullptr;
     QPushButton* btn_List = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

@@ -6,7 +6,7 @@
 #include "report/Report.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,7 +29,7 @@ FeeYearEndPage::FeeYearEndPage(QWidget* parent) : QWidget(parent)
     filter->addStretch();
     root->addLayout(filter);
 
-    model = new TickListModel({QStringLiteral("회원번호"), QStringLiteral("입관일자"), QStringLiteral("회원명"), QStringLiteral("부명"),
+    model = new ListModel({QStringLiteral("회원번호"), QStringLiteral("입관일자"), QStringLiteral("회원명"), QStringLiteral("부명"),
                                QStringLiteral("비    고"), QStringLiteral("주소"), QStringLiteral("주민등록번호")},
                               true, this);
     lsv_FeeSend = feepage::listView(model, this);

@@ -7,7 +7,7 @@ class DivisionFilter;
 class QComboBox;
 class QLineEdit;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // Page 5 of the fee window, "연말정산/세무서": the members and, for the ticked ones, the statement of the
 // year's training fees for the parents' income-tax return.
@@ -27,7 +27,7 @@ public:
     QComboBox* com_FeeName = nullptr;
     QLineEdit* edt_Year = nullptr;
     QTableView* lsv_FeeSend = nullptr;
-    TickListModel* model = nullptr;
+    ListModel* model = nullptr;
     QLineEdit* edt_ParentName = nullptr;
     QLineEdit* edt_ParentJuminNo = nullptr;
     QLineEdit* edt_Relation = nullptr;

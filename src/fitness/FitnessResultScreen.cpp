@@ -9,7 +9,7 @@
 #include "db/MemberStatus.h"
 #include "report/ExportButtons.h"
 #include "ui/DivisionFilter.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -63,9 +63,9 @@ FitnessResultScreen::FitnessResultScreen(const QString& caption, const QString& 
 
     m_options = new QHBoxLayout;
 
-    model = new GridModel(this);
+    model = new ListModel(this);
     model->setCheckable(true);
-    QList<GridModel::Column> cols = {{QStringLiteral("회원번호"), 86}, {QStringLiteral("이 름"), 64}, {QStringLiteral("부"), 90},
+    QList<ListModel::Column> cols = {{QStringLiteral("회원번호"), 86}, {QStringLiteral("이 름"), 64}, {QStringLiteral("부"), 90},
                                      {QStringLiteral("입관일자"), 76}, {QStringLiteral("나이"), 36}, {QStringLiteral("성"), 28},
                                      {QStringLiteral("최종 측정일자"), 84}, {QStringLiteral("현 급"), 56},
                                      {QStringLiteral("전화 번호"), 90}, {QStringLiteral("생년월일"), 76}};
@@ -116,7 +116,7 @@ void FitnessResultScreen::lst_MembersDblClick(int row)
 QList<FitnessResults::Member> FitnessResultScreen::ticked() const
 {
     QList<FitnessResults::Member> out;
-    for (int r : model->checkedRows())
+    for (int r : model->tickedRows())
         out.append(m_members[r]);
     return out;
 }

@@ -11,7 +11,7 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 class DivisionFilter;
-class GridModel;
+class ListModel;
 
 // The trainee list of the two result printouts: name and division filters, the print style, the list
 // with a tick box per row (all ticked after a search), "총 원" and "검색인원". A double click opens the
@@ -24,7 +24,7 @@ public:
     QRadioButton* Rd1 = nullptr; // 형식출력
     QRadioButton* Rd2 = nullptr; // Forms출력
     QTableView* lst_Members = nullptr;
-    GridModel* model = nullptr;
+    ListModel* model = nullptr;
     QLabel* lbl_Total = nullptr;
     QLabel* lbl_Found = nullptr;
     QPushButton* Btn_Query = nullptr;

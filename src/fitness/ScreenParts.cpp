@@ -3,7 +3,7 @@
 #include "db/Clock.h"
 #include "db/SchoolInfo.h"
 #include "ui/DateEdit.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QDateEdit>
@@ -61,10 +61,10 @@ QHBoxLayout* heading(const QString& spaced, int total, QLabel** totalLabel, QLab
 
 QDateEdit* dateEdit(const QDate& date, QWidget* parent) { return new DateEdit(date.isValid() ? date : Clock::today(), parent); }
 
-QTableView* gridView(GridModel* model, QWidget* parent)
+QTableView* gridView(ListModel* model, QWidget* parent)
 {
     auto* v = new QTableView(parent);
-    GridModel::attach(v, model);
+    ListModel::attach(v, model);
     return v;
 }
 

@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class QWidget;
-class GridModel;
+class ListModel;
 
 // Pieces the fitness screens build alike: toolbar buttons, the spaced title, date boxes and the
 // success notice on the main window's status line.
@@ -24,7 +24,7 @@ QLabel* title(const QString& spaced, QWidget* parent = nullptr);
 // "검색인원 :" with a count that starts at 0; the two count labels are stored where the pointers say.
 QHBoxLayout* heading(const QString& spaced, int total, QLabel** totalLabel, QLabel** foundLabel);
 QDateEdit* dateEdit(const QDate& date = QDate(), QWidget* parent = nullptr); // today when invalid
-QTableView* gridView(GridModel* model, QWidget* parent = nullptr);
+QTableView* gridView(ListModel* model, QWidget* parent = nullptr);
 void notify(const QString& text);
 
 } // namespace fitness::ui

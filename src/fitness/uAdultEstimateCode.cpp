@@ -4,8 +4,8 @@
 #include "fitness/Adults.h"
 #include "fitness/ScreenParts.h"
 #include "ui/Dialogs.h"
-#include "ui/GridModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
+#include "ui/ListModel.h"
 
 #include <QPushButton>
 #include <QTableView>
@@ -22,7 +22,7 @@ TfAdultEstimateCode::TfAdultEstimateCode(QWidget* parent) : QWidget(parent)
 
     auto* bar = ui::toolbar({{&Btn_Edit, QStringLiteral("수정")}, {&Btn_Save, QStringLiteral("확인")}, {&Btn_Cancel, QStringLiteral("취소")},
                              {&Btn_Query, QStringLiteral("조회")}, {&Btn_Close, QStringLiteral("종료")}});
-    model = new GridModel(this);
+    model = new ListModel(this);
     model->setColumns({{QStringLiteral("측정 코드"), 80}, {QStringLiteral("항목명"), 200, true}});
     grd_Item = ui::gridView(model);
     auto* root = new QVBoxLayout(this);

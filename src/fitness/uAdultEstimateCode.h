@@ -3,7 +3,7 @@
 
 class QPushButton;
 class QTableView;
-class GridModel;
+class ListModel;
 
 // "성 인 체 력 측 정 항 목": the names of the eight adult items (the codes are fixed).
 class TfAdultEstimateCode : public QWidget {
@@ -12,7 +12,7 @@ public:
     explicit TfAdultEstimateCode(QWidget* parent = nullptr);
 
     QTableView* grd_Item = nullptr;
-    GridModel* model = nullptr;
+    ListModel* model = nullptr;
     QPushButton* Btn_Edit = nullptr;
     QPushButton* Btn_Save = nullptr;
     QPushButton* Btn_Cancel = nullptr;

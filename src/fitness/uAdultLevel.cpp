@@ -6,8 +6,8 @@
 #include "fitness/NationalValues.h"
 #include "fitness/ScreenParts.h"
 #include "ui/Dialogs.h"
-#include "ui/GridModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
+#include "ui/ListModel.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -56,15 +56,15 @@ TfAdultLevel::TfAdultLevel(QWidget* parent) : QWidget(parent)
     choice->addWidget(chk_FeMale);
     choice->addStretch(1);
 
-    model = new GridModel(this);
-    model->setColumns({{QStringLiteral("연령부터"), 62, true, true}, {QStringLiteral("연령까지"), 62, true, true},
-                       {QStringLiteral("1  등급 이하"), 72, true, true}, {QStringLiteral("2  등급 부터"), 72, true, true},
-                       {QStringLiteral("~ 까지"), 62, true, true}, {QStringLiteral("3  등급 부터"), 72, true, true},
-                       {QStringLiteral("~ 까지"), 62, true, true}, {QStringLiteral("4  등급 부터"), 72, true, true},
-                       {QStringLiteral("~ 까지"), 62, true, true}, {QStringLiteral("5  등급 이상"), 72, true, true}});
+    model = new ListModel(this);
+    model->setColumns({{QStringLiteral("연령부터"), 62, true, ListModel::Number}, {QStringLiteral("연령까지"), 62, true, ListModel::Number},
+                       {QStringLiteral("1  등급 이하"), 72, true, ListModel::Number}, {QStringLiteral("2  등급 부터"), 72, true, ListModel::Number},
+                       {QStringLiteral("~ 까지"), 62, true, ListModel::Number}, {QStringLiteral("3  등급 부터"), 72, true, ListModel::Number},
+                       {QStringLiteral("~ 까지"), 62, true, ListModel::Number}, {QStringLiteral("4  등급 부터"), 72, true, ListModel::Number},
+                       {QStringLiteral("~ 까지"), 62, true, ListModel::Number}, {QStringLiteral("5  등급 이상"), 72, true, ListModel::Number}});
     model->setRowEditable([this](int r) { return r == m_editRow; });
     grd_Level = ui::gridView(model);
-    connect(model, &GridModel::edited, this, &TfAdultLevel::cellEdited);
+    connect(model, &ListModel::edited, this, &TfAdultLevel::cellEdited);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(ui::title(QStringLiteral("성 인 체 력 측 정   등 급 표")));

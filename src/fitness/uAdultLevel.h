@@ -8,7 +8,7 @@ class QComboBox;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-class GridModel;
+class ListModel;
 
 // "성인체력측정등급표": the five value ranges of an adult item per sex and age band.
 class TfAdultLevel : public QWidget {
@@ -20,7 +20,7 @@ public:
     QRadioButton* chk_Male = nullptr;
     QRadioButton* chk_FeMale = nullptr;
     QTableView* grd_Level = nullptr;
-    GridModel* model = nullptr;
+    ListModel* model = nullptr;
     QPushButton* Btn_Insert = nullptr;
     QPushButton* Btn_Edit = nullptr;
     QPushButton* Btn_Delete = nullptr;

@@ -7,8 +7,8 @@
 #include "report/Report.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
-#include "ui/GridModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
+#include "ui/ListModel.h"
 #include "report/ExportButtons.h"
 
 #include <QButtonGroup>
@@ -112,14 +112,14 @@ QWidget* TfAdultResult::buildResultsPage()
     row->addWidget(dtpk_ToDate);
     row->addWidget(chk_Date);
 
-    resultModel = new GridModel(this);
+    resultModel = new ListModel(this);
     resultModel->setCheckable(true);
-    QList<GridModel::Column> cols = {{QStringLiteral("번호"), 50}, {QStringLiteral("이름"), 60}, {QStringLiteral("수련생"), 60},
+    QList<ListModel::Column> cols = {{QStringLiteral("번호"), 50}, {QStringLiteral("이름"), 60}, {QStringLiteral("수련생"), 60},
                                      {QStringLiteral("생년월일/나이"), 96}, {QStringLiteral("측정일자"), 76}};
     const QStringList names = Adults::itemNames();
     for (int i = 0; i < kAdultItems; ++i)
-        cols.append({names.value(i), 56, false, true});
-    cols.append({QStringLiteral("비만도"), 52, false, true});
+        cols.append({names.value(i), 56, false, ListModel::Number});
+    cols.append({QStringLiteral("비만도"), 52, false, ListModel::Number});
     resultModel->setColumns(cols);
     lst_Result = ui::gridView(resultModel);
     connect(lst_Result, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
@@ -203,16 +203,16 @@ QWidget* TfAdultResult::buildBatchPage()
     row->addWidget(new QLabel(QStringLiteral("현재 일자")));
     row->addWidget(dtpk_BatchDate);
 
-    batchModel = new GridModel(this);
-    QList<GridModel::Column> cols = {{QStringLiteral("이  름"), 60}, {QStringLiteral("수련생명"), 60}, {QStringLiteral("측정 일자"), 76}};
+    batchModel = new ListModel(this);
+    QList<ListModel::Column> cols = {{QStringLiteral("이  름"), 60}, {QStringLiteral("수련생명"), 60}, {QStringLiteral("측정 일자"), 76}};
     const QStringList names = Adults::itemNames();
     for (int i = 0; i < kAdultItems; ++i)
-        cols.append({names.value(i), 60, true, true});
-    cols.append({QStringLiteral("비만도"), 52, true, true});
+        cols.append({names.value(i), 60, true, ListModel::Number});
+    cols.append({QStringLiteral("비만도"), 52, true, ListModel::Number});
     batchModel->setColumns(cols);
     batchModel->setRowEditable([this](int r) { return m_batchRow < 0 || r == m_batchRow; });
     grd_Batch = ui::gridView(batchModel);
-    connect(batchModel, &GridModel::edited, this, &TfAdultResult::batchEdited);
+    connect(batchModel, &ListModel::edited, this, &TfAdultResult::batchEdited);
     auto* v = new QVBoxLayout(page);
     v->addLayout(row);
     v->addWidget(grd_Batch, 1);
@@ -234,7 +234,7 @@ QWidget* TfAdultResult::buildPrintPage()
     row->addWidget(new QLabel(QStringLiteral("~")));
     row->addWidget(dtpk_EstToDate);
     row->addWidget(chk_EstDate);
-    estimateModel = new GridModel(this);
+    estimateModel = new ListModel(this);
     estimateModel->setCheckable(true);
     estimateModel->setColumns({{QStringLiteral("번호"), 56}, {QStringLiteral("이름"), 70}, {QStringLiteral("수련생명"), 70},
                                {QStringLiteral("생년월일/나이"), 100}, {QStringLiteral("비고"), 90}, {QStringLiteral("성별"), 40},
@@ -253,7 +253,7 @@ QWidget* TfAdultResult::buildPrintPage()
 QWidget* TfAdultResult::buildSheetPage()
 {
     auto* page = new QWidget;
-    sheetModel = new GridModel(this);
+    sheetModel = new ListModel(this);
     sheetModel->setCheckable(true);
     sheetModel->setColumns({{QStringLiteral("번호"), 56}, {QStringLiteral("이름"), 70}, {QStringLiteral("수련생명"), 70},
                             {QStringLiteral("생년월일/나이"), 100}, {QStringLiteral("비고"), 90}, {QStringLiteral("나이"), 40}});
@@ -617,10 +617,10 @@ void TfAdultResult::endEditing()
 void TfAdultResult::Btn_PrintClick()
 {
     const bool results = currentPage() == PgPrint;
-    GridModel* model = results ? estimateModel : sheetModel;
+    ListModel* model = results ? estimateModel : sheetModel;
     const QList<Adults::Listed>& list = results ? m_estimate : m_sheet;
     QList<Adults::Listed> ticked;
-    for (int r : model->checkedRows())
+    for (int r : model->tickedRows())
         ticked.append(list[r]);
     report::PrintJob job;
     if (results) {

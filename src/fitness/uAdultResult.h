@@ -16,7 +16,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableView;
 class DateEdit;
-class GridModel;
+class ListModel;
 
 // "성인기초체력측정": the adults measured besides the trainees. Their measurements searched, their
 // register, the batch entry of a measuring day, the result sheets and the blank measuring sheet.
@@ -50,7 +50,7 @@ public:
     QDateEdit* dtpk_ToDate = nullptr;
     QCheckBox* chk_Date = nullptr;
     QTableView* lst_Result = nullptr;
-    GridModel* resultModel = nullptr;
+    ListModel* resultModel = nullptr;
     // 기초체력 신상자료입력
     QLineEdit* edt_Name = nullptr;
     QLineEdit* edt_TraineeName = nullptr;
@@ -67,17 +67,17 @@ public:
     QDateEdit* dtpk_BatchTodate = nullptr;
     QDateEdit* dtpk_BatchDate = nullptr;
     QTableView* grd_Batch = nullptr;
-    GridModel* batchModel = nullptr;
+    ListModel* batchModel = nullptr;
     // 측정결과 일괄출력
     QComboBox* cbo_EstimateAdultName = nullptr;
     QDateEdit* dtpk_EstFromDate = nullptr;
     QDateEdit* dtpk_EstToDate = nullptr;
     QCheckBox* chk_EstDate = nullptr;
     QTableView* lst_Estimate = nullptr;
-    GridModel* estimateModel = nullptr;
+    ListModel* estimateModel = nullptr;
     // 측정표 출력
     QTableView* lst_Sheet = nullptr;
-    GridModel* sheetModel = nullptr;
+    ListModel* sheetModel = nullptr;
 
     void PageControl1Change();
     void Btn_InsertClick();

@@ -8,8 +8,8 @@
 #include "ui/Dialogs.h"
 #include "ui/FrozenColumns.h"
 #include "ui/DivisionFilter.h"
-#include "ui/GridModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
+#include "ui/ListModel.h"
 
 #include <QChart>
 #include <QChartView>
@@ -86,17 +86,17 @@ QWidget* TfBod0010::buildInputPage()
     row->addWidget(new QLabel(QStringLiteral("현재 일자")));
     row->addWidget(inToday);
 
-    model = new GridModel(this);
-    QList<GridModel::Column> cols = {{QStringLiteral("회원번호"), 72}, {QStringLiteral("회 원 명"), 64},
+    model = new ListModel(this);
+    QList<ListModel::Column> cols = {{QStringLiteral("회원번호"), 72}, {QStringLiteral("회 원 명"), 64},
                                      {QStringLiteral("부  명"), 80}, {QStringLiteral("측정 일자"), 74}};
     for (int i = 0; i <= kItems; ++i)
-        cols.append({QString(), 52, true, true});
-    cols.last().header = QStringLiteral("비만도");
+        cols.append({QString(), 52, true, ListModel::Number});
+    cols.last().heading = QStringLiteral("비만도");
     model->setColumns(cols);
     model->setRowEditable([this](int r) { return m_mode == Mode::Insert || r == m_editRow; });
     grd_Measure = ui::gridView(model);
     FrozenColumns::install(grd_Measure, ColName + 1); // 회원번호 and 회원명 stay while the items scroll
-    connect(model, &GridModel::edited, this, &TfBod0010::cellEdited);
+    connect(model, &ListModel::edited, this, &TfBod0010::cellEdited);
 
     auto* v = new QVBoxLayout(page);
     v->addLayout(row);

@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
-class GridModel;
+class ListModel;
 class DivisionFilter;
 class QChartView;
 
@@ -46,7 +46,7 @@ public:
     QDateEdit* inDateTo = nullptr;
     QDateEdit* inToday = nullptr;
     QTableView* grd_Measure = nullptr;
-    GridModel* model = nullptr;
+    ListModel* model = nullptr;
 
     DivisionFilter* com_bu1 = nullptr;
     QComboBox* dbcom_name = nullptr;

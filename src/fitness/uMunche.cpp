@@ -3,8 +3,8 @@
 #include "db/DbError.h"
 #include "fitness/ScreenParts.h"
 #include "ui/Dialogs.h"
-#include "ui/GridModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
+#include "ui/ListModel.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -40,15 +40,15 @@ TfMunche::TfMunche(QWidget* parent) : QWidget(parent)
                              {&Btn_Save, QStringLiteral("확   인")}, {&Btn_Cancel, QStringLiteral("취   소")},
                              {&Btn_Close, QStringLiteral("종   료")}});
 
-    model = new GridModel(this);
+    model = new ListModel(this);
     const QStringList labels = fitness::itemLabels();
-    QList<GridModel::Column> cols = {{QStringLiteral("연령"), 44, true, true}};
+    QList<ListModel::Column> cols = {{QStringLiteral("연령"), 44, true, ListModel::Number}};
     for (int i = 0; i < kItems; ++i)
-        cols.append({labels[i], 54, true, true});
+        cols.append({labels[i], 54, true, ListModel::Number});
     model->setColumns(cols);
     model->setRowEditable([this](int r) { return m_editRow < 0 || r == m_editRow; });
     grd_National = ui::gridView(model);
-    connect(model, &GridModel::edited, this, &TfMunche::cellEdited);
+    connect(model, &ListModel::edited, this, &TfMunche::cellEdited);
 
     auto* intervals = new QHBoxLayout;
     intervals->setSpacing(2);

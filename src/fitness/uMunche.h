@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-class GridModel;
+class ListModel;
 
 // "문체부 체력값 설정": the national mean values per age of one sex and the grade interval per item;
 // confirming derives the ten-grade bounds of every listed age.
@@ -21,7 +21,7 @@ public:
     QRadioButton* rb1 = nullptr;           // 남자
     QRadioButton* RadioButton1 = nullptr;  // 여자
     QTableView* grd_National = nullptr;
-    GridModel* model = nullptr;
+    ListModel* model = nullptr;
     QList<QLineEdit*> edt_A;               // edt_A01 .. edt_A12
     QPushButton* Btn_Insert = nullptr;
     QPushButton* Btn_Edit = nullptr;

@@ -7,8 +7,9 @@
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "report/ExportButtons.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/ListModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QHBoxLayout>
@@ -72,10 +73,10 @@ JournalBatchScreen::JournalBatchScreen(JournalBatch::Kind kind, const QString& o
                             m_model->refresh();
                         });
     grid = new QTableView;
-    ListModel::setUpView(grid, m_model, {90, 70, 90, 60, 60, 40, 260, 40, 40, 90});
+    CheckedCellDelegate* cells = ListModel::setUpView(grid, m_model, {90, 70, 90, 60, 60, 40, 260, 40, 40, 90});
     const QStringList choices = JournalBatch::choices(kind);
     if (!choices.isEmpty())
-        grid->setItemDelegateForColumn(ColEntry, new ChoiceDelegate(choices, kind != JournalBatch::Points, grid));
+        cells->setChoices(ColEntry, choices, kind != JournalBatch::Points);
     if (kind != JournalBatch::Points)
         for (int c : {ColClass, ColCode, ColPoints})
             grid->setColumnHidden(c, true);

@@ -4,7 +4,6 @@
 
 #include "members/JournalBatch.h"
 
-class ChoiceDelegate;
 class DateEdit;
 class DivisionFilter;
 class ListModel;

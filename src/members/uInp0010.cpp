@@ -5,7 +5,8 @@
 #include "ui/ScreenHeader.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
-#include "ui/GridModel.h"
+#include "ui/CheckedCellDelegate.h"
+#include "ui/ListModel.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
@@ -48,7 +49,7 @@ TfInp0010::TfInp0010(QWidget* parent) : QWidget(parent)
     filter->addWidget(edt_Fee);
     root->addLayout(filter);
 
-    model = new GridModel(this);
+    model = new ListModel(this);
     model->setColumns({{QStringLiteral("선택"), 44},
                        {QStringLiteral("회원 번호"), 76},
                        {QStringLiteral("회원명"), 64},
@@ -59,12 +60,10 @@ TfInp0010::TfInp0010(QWidget* parent) : QWidget(parent)
                        {QStringLiteral("변경학년"), 60},
                        {QStringLiteral("변경부명"), 100, true},
                        {QStringLiteral("반"), 40, true},
-                       {QStringLiteral("수련비"), 70, true, true}});
+                       {QStringLiteral("수련비"), 70, true, ListModel::Money}});
     model->setCheckable(true);
     grid = new QTableView(this);
-    GridModel::attach(grid, model);
-    m_divisionChoice = new ChoiceDelegate({}, false, grid);
-    grid->setItemDelegateForColumn(ColDivision, m_divisionChoice);
+    m_cells = ListModel::attach(grid, model);
     root->addWidget(grid, 1);
 
     auto* bar = new QHBoxLayout;
@@ -90,7 +89,7 @@ TfInp0010::TfInp0010(QWidget* parent) : QWidget(parent)
     connect(Btn_Ok, &QPushButton::clicked, this, &TfInp0010::Btn_OkClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &TfInp0010::Btn_CancelClick);
     connect(Btn_Close, &QPushButton::clicked, this, &QWidget::close);
-    connect(model, &GridModel::edited, this, &TfInp0010::cellEdited);
+    connect(model, &ListModel::edited, this, &TfInp0010::cellEdited);
     connect(chk_Fee, &QCheckBox::toggled, this, [this](bool on) {
         if (!on)
             edt_Fee->clear();
@@ -103,7 +102,7 @@ TfInp0010::TfInp0010(QWidget* parent) : QWidget(parent)
         m_divisions.append({q.str(QStringLiteral("부별코드")), q.str(QStringLiteral("부명"))});
         names.append(q.str(QStringLiteral("부명")));
     }
-    m_divisionChoice->setChoices(names);
+    m_cells->setChoices(ColDivision, names);
     setEditing(false);
 }
 
@@ -115,7 +114,7 @@ void TfInp0010::show(const QList<GradeFeeBatch::Line>& lines)
         rows.append({QString(), l.no, l.name, l.enrolled, l.phone, l.oldDivision, l.grade, l.nextGrade, l.divisionName, l.klass, l.fee});
     model->setRows(rows);
     for (int r = 0; r < lines.size(); ++r)
-        model->setChecked(r, lines[r].selected);
+        model->setTicked(r, lines[r].selected);
     lbl_Found->setText(QString::number(lines.size()));
 }
 
@@ -199,7 +198,7 @@ void TfInp0010::Btn_OkClick()
     if (!m_editing)
         return;
     for (int r = 0; r < m_lines.size(); ++r)
-        m_lines[r].selected = model->isChecked(r);
+        m_lines[r].selected = model->ticked(r);
     if (chk_Fee->isChecked())
         for (int r = 0; r < m_lines.size(); ++r)
             if (m_lines[r].selected && !GradeFeeBatch::parseFee(m_lines[r].fee)) {

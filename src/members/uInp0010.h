@@ -9,9 +9,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class ChoiceDelegate;
+class CheckedCellDelegate;
 class DivisionFilter;
-class GridModel;
+class ListModel;
 
 // "부/학년/반/수련비 일괄입력": division, class, next school grade and fee of a division's members.
 class TfInp0010 : public QWidget {
@@ -33,7 +33,7 @@ public:
     QCheckBox* chk_Grade = nullptr;
     QCheckBox* chk_Fee = nullptr;
     QLineEdit* edt_Fee = nullptr;
-    GridModel* model = nullptr;
+    ListModel* model = nullptr;
     QTableView* grid = nullptr;
     QLabel* lbl_Found = nullptr;
     QPushButton* Btn_Insert = nullptr;
@@ -52,6 +52,6 @@ private:
 
     QList<GradeFeeBatch::Line> m_lines;
     QList<QPair<QString, QString>> m_divisions; // code, name
-    ChoiceDelegate* m_divisionChoice = nullptr;
+    CheckedCellDelegate* m_cells = nullptr;
     bool m_editing = false;
 };

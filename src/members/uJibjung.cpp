@@ -8,7 +8,7 @@
 #include "ui/DivisionFilter.h"
 #include "report/ExportButtons.h"
 #include "ui/ListModel.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QHBoxLayout>

@@ -26,7 +26,7 @@ TfBuEvent::TfBuEvent(QWidget* parent) : QWidget(parent)
         m_panels[i]->setHeading(QString::fromUtf8(headings[i]));
         m_panels[i]->addButtons({});
         m_panels[i]->setFirstFields("공휴행사일", "공휴행사명");
-        m_panels[i]->setDelegate("공휴행사일", new CheckedCellDelegate(CheckedCellDelegate::Date, this));
+        m_panels[i]->setDate("공휴행사일");
         m_panels[i]->grid()->setColumnWidth(0, 84);
         lists->addWidget(m_panels[i]);
     }

@@ -31,7 +31,7 @@ TfCarTime1::TfCarTime1(QWidget* parent) : QWidget(parent)
     bar->addStretch();
     root->addLayout(bar);
 
-    const QList<RowSetModel::Column> columns[3] = {
+    const QList<ListModel::Column> columns[3] = {
         {{"코스코드", "코스코드"}, {"코스", "코스이름"}},
         {{"장소코드", "장소코드"}, {"장소", "장소"}, {"코스이름", "코스이름비고"}},
         {{"시간", "시간"}, {"코스이름", "코스이름비고"}, {"장소", "장소비고"}},
@@ -45,18 +45,18 @@ TfCarTime1::TfCarTime1(QWidget* parent) : QWidget(parent)
         PageControl1->addTab(m_panels[t], QString::fromUtf8(titles[t]));
     }
     // Codes: one character for a course, two for a stop, five for a time such as "07:30".
-    m_panels[ShuttleList::Course]->setDelegate("코스코드", new LineDelegate(1, false, this));
+    m_panels[ShuttleList::Course]->setMaxLength("코스코드", 1);
     m_panels[ShuttleList::Course]->setFirstFields("코스코드", "코스이름");
-    m_panels[ShuttleList::Stop]->setDelegate("장소코드", new LineDelegate(2, false, this));
+    m_panels[ShuttleList::Stop]->setMaxLength("장소코드", 2);
     m_panels[ShuttleList::Stop]->setFirstFields("코스이름비고", "장소");
-    m_panels[ShuttleList::Time]->setDelegate("시간", new LineDelegate(5, false, this));
+    m_panels[ShuttleList::Time]->setMaxLength("시간", 5);
     m_panels[ShuttleList::Time]->setFirstFields("코스이름비고", "시간");
-    auto* courses = new ComboDelegate([](int) { return ShuttleList::courseItems(); }, this);
-    m_panels[ShuttleList::Stop]->setDelegate("코스이름비고", courses);
-    m_panels[ShuttleList::Time]->setDelegate("코스이름비고", courses);
-    m_panels[ShuttleList::Time]->setDelegate("장소비고", new ComboDelegate([this](int row) {
+    const auto courses = [](int) { return ShuttleList::courseItems(); };
+    m_panels[ShuttleList::Stop]->setChoices("코스이름비고", courses);
+    m_panels[ShuttleList::Time]->setChoices("코스이름비고", courses);
+    m_panels[ShuttleList::Time]->setChoices("장소비고", [this](int row) {
         return ShuttleList::stopItems(m_lists[ShuttleList::Time]->rows().value(row, "코스코드").toString());
-    }, this));
+    });
     root->addWidget(PageControl1, 1);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfCarTime1::PageControl1Change);
     chgButtonState(false);

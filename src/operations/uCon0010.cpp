@@ -10,7 +10,7 @@
 #include "ui/CodeCombo.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 #include "report/ExportButtons.h"
 #include "ui/BarButton.h"
@@ -100,7 +100,7 @@ TfCon0010::TfCon0010(QWidget* parent) : QWidget(parent)
     ql->addLayout(g);
     grd_Result = new QTableView(q);
     setUpGrid(grd_Result);
-    m_results = new TickListModel({"번호", "이름", "상담자", "상담일자", "방문동기", "학교", "학년", "전화번호", "예상입관일",
+    m_results = new ListModel({"번호", "이름", "상담자", "상담일자", "방문동기", "학교", "학년", "전화번호", "예상입관일",
                                    "ID", "주소", "부모명", "우편번호"}, true, this);
     grd_Result->setModel(m_results);
     grd_Result->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -364,7 +364,7 @@ void TfCon0010::Btn_DmClick()
 {
     QList<QStringList> rows;
     for (int r : m_results->tickedRows())
-        rows.append(m_results->rows()[r].mid(1));
+        rows.append(m_results->texts()[r].mid(1));
     report::PrintJob job;
     report::fillAddressLabels(job, Consultations::labels(rows));
     job.run("dm.rpt", "DM 발송", report::Preview, this);

@@ -14,7 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTableView;
-class TickListModel;
+class ListModel;
 
 // 입관상담: the register of visitors who came to ask about enrolment, its query and address labels.
 class TfCon0010 : public QWidget, public IScreenPages {
@@ -37,7 +37,7 @@ public:
     void PageControl1Change();
 
     Mode mode() const { return m_mode; }
-    TickListModel* results() const { return m_results; }
+    ListModel* results() const { return m_results; }
     void setCurrentResult(int row);
     Consultations::Record record() const;   // as the entry fields hold it
     void showRecord(const Consultations::Record& r);
@@ -87,7 +87,7 @@ private:
     void refreshTotal();
     int selectedNo() const; // 순번 of the chosen result row, 0 when none
 
-    TickListModel* m_results = nullptr;
+    ListModel* m_results = nullptr;
     Mode m_mode = Mode::Browse;
     int m_no = 0;            // the consultation on the entry tab
 };

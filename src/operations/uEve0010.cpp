@@ -101,7 +101,7 @@ TfEve0010::TfEve0010(QWidget* parent) : QWidget(parent)
     ql->addLayout(qf);
     grd_Result = new QTableView(q);
     setUpGrid(grd_Result);
-    m_results = new TickListModel(kResultHeadings, false, this);
+    m_results = new ListModel(kResultHeadings, false, this);
     grd_Result->setModel(m_results);
     grd_Result->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ql->addWidget(grd_Result, 1);
@@ -133,9 +133,9 @@ TfEve0010::TfEve0010(QWidget* parent) : QWidget(parent)
     m_records = new ListPanel(m_memberEvents, {{"회원번호", "회원번호"}, {"행사명", "비고2"}, {"참가일자", "참가일자"}, {"비고", "비고"}}, m);
     m_records->setMultiInsert(true);
     m_records->setFirstFields("비고2", "비고2");
-    m_records->setDelegate("비고2", new ComboDelegate([events](int) { return events; }, this));
-    m_records->setDelegate("참가일자", new CheckedCellDelegate(CheckedCellDelegate::Date, this));
-    m_records->setDelegate("비고", new LineDelegate(255, false, this));
+    m_records->setChoices("비고2", [events](int) { return events; });
+    m_records->setDate("참가일자");
+    m_records->setMaxLength("비고", 255);
     ml->addWidget(m_records, 1);
     PageControl1->addTab(m, QStringLiteral("행사관리개인 입력"));
     connect(com_Member, &QComboBox::currentIndexChanged, this, [this] {
@@ -171,8 +171,8 @@ TfEve0010::TfEve0010(QWidget* parent) : QWidget(parent)
     bl->addLayout(bf2);
     grd_Batch = new QTableView(b);
     setUpGrid(grd_Batch);
-    m_batch = new TickListModel(kResultHeadings, true, this);
-    m_batch->setEditableColumns({BRemark});
+    m_batch = new ListModel(kResultHeadings, true, this);
+    m_batch->setEditable([](int, int c) { return c == BRemark; });
     grd_Batch->setModel(m_batch);
     bl->addWidget(grd_Batch, 1);
     PageControl1->addTab(b, QStringLiteral("행사관리 일괄입력"));
@@ -367,7 +367,7 @@ void TfEve0010::Btn_PrintClick()
         return;
     }
     QStringList names;
-    for (const QStringList& r : m_results->rows())
+    for (const QStringList& r : m_results->texts())
         names.append(r.value(1));
     if (!m_certificates) {
         m_certificates = new TfEve0020;

@@ -16,7 +16,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class SchoolYearFilter;
-class TickListModel;
+class ListModel;
 
 // 행사관리: who took part in which event, with a query tab, an entry tab for one member and a batch
 // tab for one event and many members; "발     부" prints participation certificates.
@@ -37,8 +37,8 @@ public:
     void PageControl1Change();
     void openMember(const QString& memberNo); // the entry tab on one member (double-click on a result)
 
-    TickListModel* results() const { return m_results; }
-    TickListModel* batch() const { return m_batch; }
+    ListModel* results() const { return m_results; }
+    ListModel* batch() const { return m_batch; }
     ListPanel* records() const { return m_records; }
     MemberEvents& memberEvents() { return m_memberEvents; }
     TfEve0020* certificates() const { return m_certificates; }
@@ -80,8 +80,8 @@ private:
 
     MemberEvents m_memberEvents;
     ListPanel* m_records = nullptr;
-    TickListModel* m_results = nullptr;
-    TickListModel* m_batch = nullptr;
+    ListModel* m_results = nullptr;
+    ListModel* m_batch = nullptr;
     bool m_memberLoaded = false;
     QPointer<TfEve0020> m_certificates;
 };

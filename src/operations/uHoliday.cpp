@@ -20,7 +20,7 @@ TfHoliday::TfHoliday(QWidget* parent) : QWidget(parent)
     c.close = QStringLiteral("종료");
     m_panel->addButtons(c);
     m_panel->setFirstFields("공휴행사일", "공휴행사명");
-    m_panel->setDelegate("공휴행사일", new CheckedCellDelegate(CheckedCellDelegate::Date, this));
+    m_panel->setDate("공휴행사일");
     m_panel->grid()->setColumnWidth(0, 100);
     root->addWidget(m_panel);
     connect(m_panel, &ListPanel::closeRequested, this, &QWidget::close);

@@ -45,13 +45,13 @@ TfMainTrain::TfMainTrain(QWidget* parent) : QWidget(parent)
         m_main[i] = new ListPanel(*m_mains[i], {{"구분", "반복구분"}, {"코드", "주운동코드"}, {"반복 범위", "범위"}, {"주운동 명", "주운동명"}}, page);
         m_main[i]->addButtons({});
         m_main[i]->setFirstFields("반복구분", "반복구분");
-        m_main[i]->setDelegate("반복구분", new ComboDelegate([](int) { return MainExercises::kinds(); }, this));
-        m_main[i]->setDelegate("주운동코드", new LineDelegate(2, false, this));
-        m_main[i]->setDelegate("범위", new LineDelegate(2, false, this));
+        m_main[i]->setChoices("반복구분", [](int) { return MainExercises::kinds(); });
+        m_main[i]->setMaxLength("주운동코드", 2);
+        m_main[i]->setMaxLength("범위", 2);
         m_sub[i] = new ListPanel(*m_subs[i], {{"코드", "세부운동코드"}, {"세부운동 명", "세부운동명"}}, page);
         m_sub[i]->addButtons({});
         m_sub[i]->setFirstFields("세부운동코드", "세부운동명");
-        m_sub[i]->setDelegate("세부운동코드", new LineDelegate(2, false, this));
+        m_sub[i]->setMaxLength("세부운동코드", 2);
         lay->addWidget(m_main[i], 3);
         lay->addWidget(m_sub[i], 2);
         PageControl1->addTab(page, d.caption);

@@ -56,7 +56,7 @@ TfPlanPrint::TfPlanPrint(QWidget* parent) : QWidget(parent)
         m_panels[i]->addButtons({});
         m_panels[i]->setFirstFields("주운동명", "주운동명");
         PlanSelection* sel = m_selections[i].get();
-        m_panels[i]->setDelegate("주운동명", new ComboDelegate([sel](int) { return sel->mainItems(); }, this));
+        m_panels[i]->setChoices("주운동명", [sel](int) { return sel->mainItems(); });
         lay->addWidget(m_panels[i], 1);
         PageControl1->addTab(page, d.caption);
         connect(m_panels[i], &ListPanel::pendingChanged, this, &TfPlanPrint::chgButtonState);

@@ -31,7 +31,19 @@ void CheckedCellDelegate::setKind(int column, Kind kind) { m_kinds[column] = kin
 
 void CheckedCellDelegate::setMaxLength(int column, int length) { m_lengths[column] = length; }
 
-void CheckedCellDelegate::setChoices(int column, const QStringList& items) { m_choices[column] = items; }
+void CheckedCellDelegate::setChoices(int column, const QStringList& items, bool freeText)
+{
+    m_choices[column] = [items](int) { return items; };
+    m_freeText[column] = freeText;
+    m_firstByDefault.remove(column);
+}
+
+void CheckedCellDelegate::setChoices(int column, std::function<QStringList(int)> items)
+{
+    m_choices[column] = std::move(items);
+    m_freeText.remove(column);
+    m_firstByDefault.insert(column);
+}
 
 bool CheckedCellDelegate::check(Kind kind, const QString& typed, const QString& before, const QString& heading,
                                 QString* kept, QString* message)
@@ -82,7 +94,10 @@ QWidget* CheckedCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     QWidget* w = nullptr;
     if (m_choices.contains(index.column())) {
         auto* c = new QComboBox(parent);
-        c->addItems(m_choices.value(index.column()));
+        c->setEditable(m_freeText.value(index.column()));
+        c->addItems(m_choices.value(index.column())(index.row()));
+        // A choice is taken at once, as the list's own drop-down would.
+        connect(c, &QComboBox::activated, this, [this, c] { emit const_cast<CheckedCellDelegate*>(this)->commitData(c); });
         w = c;
     } else {
         w = QStyledItemDelegate::createEditor(parent, option, index);
@@ -103,7 +118,14 @@ QWidget* CheckedCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 void CheckedCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     if (auto* c = qobject_cast<QComboBox*>(editor)) {
-        c->setCurrentIndex(c->findText(index.data().toString()));
+        const QString text = index.data(Qt::EditRole).toString();
+        const int at = c->findText(text);
+        if (at < 0 && c->isEditable())
+            c->setEditText(text);
+        else if (at < 0 && m_firstByDefault.contains(index.column()))
+            c->setCurrentIndex(0); // a new row's cell starts on the first choice
+        else
+            c->setCurrentIndex(at);
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);

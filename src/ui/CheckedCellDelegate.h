@@ -1,11 +1,14 @@
 #pragma once
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <functional>
 
 class QLineEdit;
 
-// The cell editor of every grid that checks what is typed, whatever model the grid shows. A number or
+// The one cell editor of the program's grids (ListModel::attach sets it up from the columns' kinds and
+// choices): it checks what is typed, whatever model the grid shows. A number or
 // date that a column refuses stays in the open editor with the cursor where it was, and the Korean
 // message is shown beside the cell and on the status line; Enter, Tab and the arrows do not leave the
 // cell until the text is right (or Esc takes the old value back). Dates follow the date field's
@@ -27,7 +30,10 @@ public:
 
     void setKind(int column, Kind kind);
     void setMaxLength(int column, int length);
-    void setChoices(int column, const QStringList& items); // a drop-down instead of typing
+    // A drop-down instead of typing; with `freeText` other text may be typed too. A choice is taken at once.
+    void setChoices(int column, const QStringList& items, bool freeText = false);
+    // Choices that depend on the row (the stops of the row's course).
+    void setChoices(int column, std::function<QStringList(int row)> items);
 
     // The rule on its own: the text a cell of `kind` keeps for `typed` (a number as typed, a date as
     // "YYYY-MM-DD"; blank stays blank), or the message when it refuses. `before` is the cell's text,
@@ -52,5 +58,7 @@ private:
     Kind m_default = Text;
     QHash<int, Kind> m_kinds;
     QHash<int, int> m_lengths;
-    QHash<int, QStringList> m_choices;
+    QHash<int, std::function<QStringList(int)>> m_choices;
+    QHash<int, bool> m_freeText;
+    QSet<int> m_firstByDefault;
 };

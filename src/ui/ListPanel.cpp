@@ -1,5 +1,6 @@
 #include "ui/ListPanel.h"
 
+#include "ui/CheckedCellDelegate.h"
 #include "ui/Dialogs.h"
 
 #include <QHBoxLayout>
@@ -9,7 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ListPanel::ListPanel(db::ListRules& rules, QList<RowSetModel::Column> columns, QWidget* parent)
+ListPanel::ListPanel(db::ListRules& rules, QList<ListModel::Column> columns, QWidget* parent)
     : QWidget(parent), m_rules(rules)
 {
     auto* root = new QVBoxLayout(this);
@@ -25,16 +26,17 @@ ListPanel::ListPanel(db::ListRules& rules, QList<RowSetModel::Column> columns, Q
     m_rules.load();
     m_grid = new QTableView(this);
     setUpGrid(m_grid);
-    m_model = new RowSetModel(m_rules.rows(), std::move(columns), this);
-    m_model->setEditable([this](int row, const QString& field) {
+    m_model = new ListModel(m_rules.rows(), std::move(columns), this);
+    m_model->setEditable([this](int row, int column) {
         if (!m_pending)
             return false;
+        const QString field = m_model->field(column);
         const bool rowOpen = row == m_editRow
                              || (m_multiInsert && m_rules.rows().state(row) == db::BufferedSet::State::Inserted);
         return rowOpen && m_rules.editable(row, field);
     });
-    m_model->setOnEdit([this](int row, const QString& field, const QVariant& v) { m_rules.edit(row, field, v); });
-    m_grid->setModel(m_model);
+    m_model->setOnEdit([this](int row, int column, const QVariant& v) { m_rules.edit(row, m_model->field(column), v); });
+    m_cells = ListModel::attach(m_grid, m_model);
     m_insertField = m_editField = m_model->field(0);
     root->addWidget(m_grid, 1);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -87,9 +89,13 @@ void ListPanel::setFirstFields(const QString& onInsert, const QString& onEdit)
     m_editField = onEdit;
 }
 
-void ListPanel::setDelegate(const QString& field, QAbstractItemDelegate* delegate)
+void ListPanel::setMaxLength(const QString& field, int length) { m_cells->setMaxLength(m_model->columnOf(field), length); }
+
+void ListPanel::setDate(const QString& field) { m_cells->setKind(m_model->columnOf(field), CheckedCellDelegate::Date); }
+
+void ListPanel::setChoices(const QString& field, std::function<QStringList(int)> items)
 {
-    m_grid->setItemDelegateForColumn(m_model->columnOf(field), delegate);
+    m_cells->setChoices(m_model->columnOf(field), std::move(items));
 }
 
 int ListPanel::currentRow() const { return m_grid->currentIndex().row(); }

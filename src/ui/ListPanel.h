@@ -2,9 +2,9 @@
 #include <QWidget>
 
 #include "db/ListRules.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
-class QAbstractItemDelegate;
+class CheckedCellDelegate;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -16,7 +16,7 @@ class QTableView;
 class ListPanel : public QWidget {
     Q_OBJECT
 public:
-    ListPanel(db::ListRules& rules, QList<RowSetModel::Column> columns, QWidget* parent = nullptr);
+    ListPanel(db::ListRules& rules, QList<ListModel::Column> columns, QWidget* parent = nullptr);
 
     // Own buttons under the grid, by caption; an empty caption leaves that button out.
     struct Captions {
@@ -27,7 +27,10 @@ public:
     void setHeading(const QString& text);
     // Where the cursor goes after "추가" and "수정".
     void setFirstFields(const QString& onInsert, const QString& onEdit);
-    void setDelegate(const QString& field, QAbstractItemDelegate* delegate);
+    // How a field's cell is typed: at most `length` characters, a date, or a drop-down (per row).
+    void setMaxLength(const QString& field, int length);
+    void setDate(const QString& field);
+    void setChoices(const QString& field, std::function<QStringList(int row)> items);
     // More new rows may be added before "확인" (the buttons stay enabled while pending).
     void setMultiInsert(bool on) { m_multiInsert = on; }
 
@@ -40,7 +43,7 @@ public:
 
     db::ListRules& rules() { return m_rules; }
     QTableView* grid() const { return m_grid; }
-    RowSetModel* model() const { return m_model; }
+    ListModel* model() const { return m_model; }
     bool pending() const { return m_pending; }
     int currentRow() const;
     void setCurrentRow(int row);
@@ -66,7 +69,8 @@ private:
 
     db::ListRules& m_rules;
     QTableView* m_grid = nullptr;
-    RowSetModel* m_model = nullptr;
+    ListModel* m_model = nullptr;
+    CheckedCellDelegate* m_cells = nullptr;
     QLabel* m_heading = nullptr;
     QString m_insertField, m_editField;
     int m_editRow = -1;

@@ -6,7 +6,7 @@
 #include "exchange/TransferFile.h"
 #include "exchange/uDataReceive.h"
 #include "exchange/uDataSend.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "stats/MovementCounter.h"
 #include "text/Cp949.h"
 
@@ -306,7 +306,7 @@ private slots:
         QCOMPARE(m_db->dialogs().lastText(), QString("퇴관자료를 조회후 선택하세요."));
         screen.edt_Name->setText("홍");
         screen.btn_QueryClick();
-        QCOMPARE(screen.list()->rows(), (QList<QStringList>{{"202301005", "홍길동", "2023-01-05", "초등1학년부", "150101-3123456"}}));
+        QCOMPARE(screen.list()->texts(), (QList<QStringList>{{"202301005", "홍길동", "2023-01-05", "초등1학년부", "150101-3123456"}}));
         screen.btn_SendClick();
         QCOMPARE(m_db->dialogs().lastText(), QString("퇴관 대상자를 선택하세요."));
         screen.list()->setTicked(0, true);

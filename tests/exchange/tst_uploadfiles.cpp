@@ -8,7 +8,7 @@
 #include "exchange/uUploadCreate2.h"
 #include "exchange/uUploadCreate9.h"
 #include "ui/DivisionFilter.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -93,7 +93,7 @@ private slots:
         TfUploadCreate2 screen;
         screen.btn_RefreshClick();
         QCOMPARE(screen.list()->rowCount(), 3);
-        QCOMPARE(screen.list()->rows().first(),
+        QCOMPARE(screen.list()->texts().first(),
                  (QStringList{"202401001", "홍길동", "초등1학년부", "5급", "2024-01-02", "1501013123456", "남", "2015-01-01", "", "", "",
                               "hong@mail.kr", "010-1111-2222"}));
         QVERIFY(screen.list()->ticked(0) && screen.list()->ticked(2));

@@ -11,7 +11,7 @@
 #include "fees/FeeYearEndPage.h"
 #include "report/ReportOutput.h"
 #include "ui/MemberChooser.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 #include "ui/ScreenHost.h"
 #include "app/Screens.h"
 #include "db/Session.h"

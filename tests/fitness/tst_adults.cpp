@@ -8,7 +8,7 @@
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "ui/DateEdit.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

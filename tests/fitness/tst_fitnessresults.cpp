@@ -7,7 +7,7 @@
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "text/Cp949.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -221,7 +221,7 @@ private slots:
             TfPri5050 w;
             w.Btn_QueryClick();
             QCOMPARE(w.model->rows(), 3);
-            w.model->setChecked(1, false);
+            w.model->setTicked(1, false);
             w.Memo1->setPlainText("다음 측정은 9월입니다.");
             QCOMPARE(w.layoutName(), QString("측정결과1.rpt"));
             w.Btn_PrintClick();

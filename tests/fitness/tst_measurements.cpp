@@ -5,7 +5,7 @@
 #include "fitness/uBod0010.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QApplication>
@@ -117,8 +117,9 @@ private slots:
         QCOMPARE(w.model->rows(), 2);
         QVERIFY(w.Btn_Save->isEnabled() && !w.Btn_Insert->isEnabled());
         const int height = TfBod0010::ColFirstValue, weight = height + 1, fat = height + 12;
-        QVERIFY(!w.model->type(0, height, "백사십"));
-        QVERIFY(m_db->dialogs().saw("숫자를 입력하세요"));
+        QString refused;
+        QVERIFY(!w.model->type(0, height, "백사십", &refused));
+        QVERIFY2(refused.contains("숫자를 입력하세요"), qPrintable(refused));
         QCOMPARE(w.model->text(0, height), QString("100.0"));
         QVERIFY(!w.model->type(0, TfBod0010::ColName, "바꾼이름")); // names are never editable
         QVERIFY(w.model->type(0, height, "160"));

@@ -4,7 +4,7 @@
 #include "fitness/NationalValues.h"
 #include "fitness/uEstimate.h"
 #include "fitness/uMunche.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -127,7 +127,7 @@ private slots:
         ListPanel* p = w.panel();
         p->Btn_InsertClick();
         QVERIFY(p->Btn_Ok->isEnabled() && !p->Btn_Insert->isEnabled());
-        RowSetModel* m = p->model();
+        ListModel* m = p->model();
         QVERIFY(m->setData(m->index(0, 0), "2024-02-30", Qt::EditRole));
         QVERIFY(m->setData(m->index(0, 1), "없는날", Qt::EditRole));
         QVERIFY(!p->Btn_OkClick());

@@ -8,7 +8,7 @@
 #include "support/TestDb.h"
 #include "ui/CodeCombo.h"
 #include "ui/DateEdit.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QApplication>
 #include <QCheckBox>

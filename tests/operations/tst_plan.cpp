@@ -368,7 +368,7 @@ private slots:
         TfPlanPrint w;
         ListPanel* p = w.panel(0);
         p->Btn_InsertClick();
-        RowSetModel* m = p->model();
+        ListModel* m = p->model();
         // Generation waits for the pending selection.
         w.chk_Bu[0]->setChecked(true);
         w.btn_MakeClick();
@@ -438,7 +438,7 @@ private slots:
         ListPanel* mains = w.mainPanel(0);
         w.Btn_Insert->click();
         QVERIFY(w.Btn_Ok->isEnabled() && !w.Btn_Insert->isEnabled());
-        RowSetModel* m = mains->model();
+        ListModel* m = mains->model();
         QVERIFY(m->setData(m->index(0, m->columnOf("반복구분")), "매일반복", Qt::EditRole));
         QVERIFY(m->setData(m->index(0, m->columnOf("주운동코드")), "3", Qt::EditRole));
         QVERIFY(m->setData(m->index(0, m->columnOf("범위")), "2", Qt::EditRole));
@@ -453,7 +453,7 @@ private slots:
         ListPanel* subs = w.subPanel(0);
         subs->Btn_Insert->click();
         QCOMPARE(w.active(), subs);
-        RowSetModel* sm = subs->model();
+        ListModel* sm = subs->model();
         QVERIFY(sm->setData(sm->index(0, sm->columnOf("세부운동코드")), "1", Qt::EditRole));
         QVERIFY(sm->setData(sm->index(0, sm->columnOf("세부운동명")), "앞차기", Qt::EditRole));
         w.Btn_Ok->click();

@@ -175,7 +175,7 @@ private slots:
         w.PageControl1->setCurrentIndex(ShuttleList::Stop);
         w.Btn_InsertClick();
         QVERIFY(w.Btn_Ok->isEnabled() && !w.Btn_Insert->isEnabled());
-        RowSetModel* m = w.panel(ShuttleList::Stop)->model();
+        ListModel* m = w.panel(ShuttleList::Stop)->model();
         const int row = m->rowCount() - 1;
         QVERIFY(m->setData(m->index(row, m->columnOf("코스이름비고")), "2)통학2호", Qt::EditRole));
         QVERIFY(m->setData(m->index(row, m->columnOf("장소코드")), "07", Qt::EditRole));

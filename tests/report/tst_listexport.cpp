@@ -10,7 +10,7 @@
 #include "ui/StatusLine.h"
 #include "report/ListExport.h"
 #include "report/ExportButtons.h"
-#include "ui/RowSetModel.h"
+#include "ui/ListModel.h"
 
 #include <QDateEdit>
 #include <QFile>

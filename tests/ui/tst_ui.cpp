@@ -10,7 +10,7 @@
 #include "ui/BoxTitle.h"
 #include "ui/DisplayScale.h"
 #include "ui/FrozenColumns.h"
-#include "ui/GridModel.h"
+#include "ui/ListModel.h"
 #include "ui/KeyboardFlow.h"
 #include "ui/MemberChooser.h"
 #include "ui/StatusLine.h"
@@ -360,17 +360,17 @@ void TstUi::memberSearch()
 // down with the grid and sharing its selection; a grid that fits its room needs none.
 void TstUi::frozenColumnsStayInView()
 {
-    GridModel model;
-    QList<GridModel::Column> cols = {{"회원번호", 80}, {"회원명", 70}};
+    ListModel model;
+    QList<ListModel::Column> cols = {{"회원번호", 80}, {"회원명", 70}};
     for (int i = 0; i < 12; ++i)
-        cols.append({QStringLiteral("항목%1").arg(i), 60, true, true});
+        cols.append({QStringLiteral("항목%1").arg(i), 60, true, ListModel::Number});
     model.setColumns(cols);
     QList<QStringList> rows;
     for (int r = 0; r < 40; ++r)
         rows.append({QStringLiteral("2024010%1").arg(r, 2, 10, QChar(u'0')), QStringLiteral("회원%1").arg(r)});
     model.setRows(rows);
     QTableView view;
-    GridModel::attach(&view, &model);
+    ListModel::attach(&view, &model);
     QTableView* frozen = FrozenColumns::install(&view, 2);
     view.resize(400, 240);
     view.show();
@@ -407,10 +407,10 @@ void TstUi::boxTitlesNameTheirScreen()
 // A grid's number columns widen to their widest figure; a column of words keeps the screen's width.
 void TstUi::numberColumnsNeverCut()
 {
-    GridModel model;
+    ListModel model;
     model.setColumns({{"번호", 20}, {"이름", 20}, {"금액", 20}});
     QTableView view;
-    GridModel::attach(&view, &model);
+    ListModel::attach(&view, &model);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     const int nameWidth = view.columnWidth(1);
