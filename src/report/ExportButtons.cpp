@@ -2,6 +2,7 @@
 
 #include "db/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 
 #include <QAbstractItemModel>
@@ -21,6 +22,24 @@
 
 namespace ExportButtons {
 
+namespace {
+// What the list's columns say they hold; a column that says nothing is saved by its values.
+listexport::Kind kindOf(const QVariant& declared)
+{
+    if (!declared.isValid())
+        return listexport::Kind::Auto;
+    switch (ListModel::Kind(declared.toInt())) {
+    case ListModel::Text:
+    case ListModel::Code: return listexport::Kind::Text;
+    case ListModel::Number: return listexport::Kind::Number;
+    case ListModel::Money: return listexport::Kind::Money;
+    case ListModel::Date: return listexport::Kind::Date;
+    case ListModel::Auto: break;
+    }
+    return listexport::Kind::Auto;
+}
+} // namespace
+
 listexport::Table fromView(const QTableView* view, const QString& title, const QStringList& filters)
 {
     listexport::Table t;
@@ -28,13 +47,18 @@ listexport::Table fromView(const QTableView* view, const QString& title, const Q
     t.filters = filters;
     if (!view || !view->model())
         return t;
-    t.model = view->model();
+    // A long list shown a page at a time is saved whole.
+    QAbstractItemModel* model = view->model();
+    while (model->canFetchMore({}))
+        model->fetchMore({});
+    t.model = model;
     const QHeaderView* h = view->horizontalHeader();
     for (int v = 0; v < h->count(); ++v) {
         const int c = h->logicalIndex(v);
         if (view->isColumnHidden(c) || view->columnWidth(c) == 0 || t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed().isEmpty())
             continue;
         t.columns.append(c);
+        t.kinds.append(kindOf(t.model->headerData(c, Qt::Horizontal, ListModel::KindRole)));
     }
     return t;
 }

@@ -115,6 +115,35 @@ private slots:
         QVERIFY(styles.contains("formatCode=\"#,##0\"") && styles.contains("formatCode=\"yyyy-mm-dd\""));
     }
 
+    // A list says what its columns hold, and a list shown a page at a time is saved whole.
+    void declaredKindsAndLongListsSaved()
+    {
+        ListModel model({{"회원번호", 80, false, ListModel::Code}, {"금액", 80, false, ListModel::Money},
+                         {"일자", 80, false, ListModel::Date}, {"비고", 80}});
+        QList<QStringList> rows;
+        for (int r = 0; r < 6001; ++r)
+            rows.append({QString::number(100 + r), QString::number(1000 + r), "2024-05-03", "2024-05-04"});
+        model.setRows(rows);
+        QTableView view;
+        ListModel::attach(&view, &model);
+        QVERIFY(model.rowCount() < 6001 && model.canFetchMore({}));
+
+        const listexport::Table t = ExportButtons::fromView(&view, "긴 목록");
+        QCOMPARE(listexport::rows(t).size(), 6001);
+        QCOMPARE(listexport::rows(t).last().first(), QString("6100"));
+        const QString file = m_db->dir() + "/long.xlsx";
+        QString error;
+        QVERIFY2(listexport::writeXlsx(file, t, &error), qPrintable(error));
+        const auto c = cells(file);
+        // A plain figure is money only because its column says so; the number stays text; an
+        // undeclared column is still read by its values.
+        QCOMPARE(c.value("A5").type, QString("s"));
+        QCOMPARE(c.value("B5").type, QString("n"));
+        QCOMPARE(c.value("B5").value, QString("1000"));
+        QCOMPARE(c.value("C5").type, QString("n"));
+        QCOMPARE(c.value("D5").type, QString("n"));
+    }
+
     void csvIsUtf8WithBomAndQuotedFields()
     {
         QStandardItemModel model(0, 3);
