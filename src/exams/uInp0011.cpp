@@ -9,13 +9,14 @@
 #include "exams/uPri4040.h"
 #include "report/ExportButtons.h"
 #include "ui/FrozenColumns.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/Dialogs.h"
+#include "ui/ListModel.h"
 #include "ui/DivisionFilter.h"
 #include "ui/SchoolYearFilter.h"
 #include "ui/DateEdit.h"
 #include "ui/StatusLine.h"
 
-#include <QAbstractTableModel>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,166 +30,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 using Col = TfInp0011::Column;
-
-// The candidate grid reads the rows of the examination directly; edits go to ExamBatch.
-class ExamGridModel : public QAbstractTableModel {
-public:
-    ExamGridModel(ExamBatch& batch, std::function<bool()> withMerit, QObject* parent)
-        : QAbstractTableModel(parent), m_batch(batch), m_withMerit(std::move(withMerit))
-    {
-        m_items = ExamItems::names();
-    }
-
-    void reload()
-    {
-        beginResetModel();
-        endResetModel();
-    }
-    void setEditable(bool on)
-    {
-        m_editable = on;
-        if (rowCount() > 0)
-            emit dataChanged(index(0, 0), index(rowCount() - 1, Col::ColumnCount - 1));
-    }
-    bool editable() const { return m_editable; }
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_batch.count(); }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : Col::ColumnCount; }
-
-    QVariant data(const QModelIndex& i, int role) const override
-    {
-        if (!i.isValid())
-            return {};
-        const ExamBatch::Row& r = m_batch.row(i.row());
-        const int c = i.column();
-        if (c == Col::ColSelect)
-            return role == Qt::CheckStateRole ? QVariant(r.selected ? Qt::Checked : Qt::Unchecked) : QVariant();
-        if (role == Qt::TextAlignmentRole)
-            return c >= Col::ColE1 && c <= Col::ColAverage ? int(Qt::AlignRight | Qt::AlignVCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
-        if (role == Qt::EditRole && c >= Col::ColE1 && c < Col::ColAttendance)
-            return r.scores[c - Col::ColE1];
-        if (role == Qt::EditRole && c == Col::ColTarget)
-            return r.target;
-        if (role != Qt::DisplayRole && role != Qt::EditRole)
-            return {};
-        switch (c) {
-        case Col::ColNo: return r.label;
-        case Col::ColName: return r.name;
-        case Col::ColDivision: return r.division;
-        case Col::ColDate: return r.date;
-        case Col::ColBefore: return r.rankName;
-        case Col::ColAttendance: return r.attendance;
-        case Col::ColMerit: return r.merit;
-        case Col::ColAverage: return r.average;
-        case Col::ColTarget: return r.targetName;
-        default: return r.scores[c - Col::ColE1];
-        }
-    }
-
-    bool setData(const QModelIndex& i, const QVariant& v, int role) override
-    {
-        if (!i.isValid() || !m_editable)
-            return false;
-        const int c = i.column(), row = i.row();
-        if (c == Col::ColSelect && role == Qt::CheckStateRole) {
-            m_batch.click(row, m_withMerit());
-        } else if (role != Qt::EditRole) {
-            return false;
-        } else if (c == Col::ColDate) {
-            if (!m_batch.setDate(row, v.toString()))
-                return false;
-        } else if (c >= Col::ColE1 && c < Col::ColAttendance) {
-            bool ok = false;
-            const int n = v.toString().trimmed().toInt(&ok);
-            if (!ok) {
-                // Said, not dropped: the user would think the score was taken.
-                const ExamBatch::Row& r = m_batch.row(row);
-                Dialogs::error(QStringLiteral("확인요망"),
-                               QStringLiteral("%1(%2) : %3 '%4' 은(는) 숫자로 입력하세요.")
-                                   .arg(r.name, r.memberNo, m_items.value(c - Col::ColE1), v.toString().trimmed()),
-                               qobject_cast<QWidget*>(QObject::parent()));
-                return false;
-            }
-            m_batch.setScore(row, c - Col::ColE1, n);
-        } else if (c == Col::ColTarget) {
-            m_batch.setTarget(row, v.toString());
-        } else {
-            return false;
-        }
-        emit dataChanged(index(row, 0), index(row, Col::ColumnCount - 1));
-        return true;
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& i) const override
-    {
-        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (!m_editable)
-            return f;
-        const int c = i.column();
-        if (c == Col::ColSelect)
-            f |= Qt::ItemIsUserCheckable;
-        else if (c == Col::ColDate || c == Col::ColTarget || (c >= Col::ColE1 && c < Col::ColAttendance))
-            f |= Qt::ItemIsEditable;
-        return f;
-    }
-
-    QVariant headerData(int section, Qt::Orientation o, int role) const override
-    {
-        if (o != Qt::Horizontal || role != Qt::DisplayRole)
-            return {};
-        if (section >= Col::ColE1 && section < Col::ColAttendance)
-            return m_items.value(section - Col::ColE1);
-        static const char* const heads[] = {"번호", "회원 명", "부 명", "승급일자", "전 급"};
-        static const char* const tail[] = {"출석률", "상벌점", "평 균", "현 급", "선 택"};
-        if (section < Col::ColE1)
-            return QString::fromUtf8(heads[section]);
-        if (section < Col::ColumnCount)
-            return QString::fromUtf8(tail[section - Col::ColAttendance]);
-        return {};
-    }
-
-private:
-    ExamBatch& m_batch;
-    std::function<bool()> m_withMerit;
-    QStringList m_items;
-    bool m_editable = false;
-};
-
-namespace {
-
-// The target-rank picker over the 현 급 cell: every rank by name, the code stored.
-class RankPicker : public QStyledItemDelegate {
-public:
-    RankPicker(const ExamBatch& batch, QObject* parent) : QStyledItemDelegate(parent), m_batch(batch) {}
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
-    {
-        auto* box = new QComboBox(parent);
-        for (const ExamBatch::Rank& r : m_batch.ranks())
-            box->addItem(r.name, r.code);
-        return box;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        auto* box = static_cast<QComboBox*>(editor);
-        box->setCurrentIndex(box->findData(index.data(Qt::EditRole)));
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
-    {
-        auto* box = static_cast<QComboBox*>(editor);
-        if (box->currentIndex() >= 0)
-            model->setData(index, box->currentData(), Qt::EditRole);
-    }
-
-private:
-    const ExamBatch& m_batch;
-};
-
-} // namespace
 
 TfInp0011::TfInp0011(QWidget* parent) : QWidget(parent)
 {
@@ -270,15 +115,47 @@ TfInp0011::TfInp0011(QWidget* parent) : QWidget(parent)
     choices->addStretch();
     top->addLayout(choices);
 
-    m_model = new ExamGridModel(m_batch, [this] { return chk_SeungBul->isChecked(); }, this);
+    m_model = new ListModel(gridColumns(), this);
+    m_model->setEditable([this](int, int c) {
+        return m_model->editing() && (c == ColDate || c == ColTarget || (c >= ColE1 && c < ColAttendance));
+    });
+    m_model->setCheckColumn(ColSelect, [this](int r) { return m_batch.row(r).selected; }, [this](int r, bool) {
+        if (m_model->editing())
+            m_batch.click(r, chk_SeungBul->isChecked());
+    });
+    m_model->setAccept([this](int row, int c, const QVariant& v) {
+        if (c == ColDate)
+            return m_batch.setDate(row, v.toString()); // refused when not a date; taken when it is
+        if (c < ColE1 || c >= ColAttendance)
+            return true;
+        bool ok = false;
+        v.toString().trimmed().toInt(&ok);
+        if (!ok) {
+            // Said, not dropped: the user would think the score was taken.
+            const ExamBatch::Row& r = m_batch.row(row);
+            Dialogs::error(QStringLiteral("확인요망"),
+                           QStringLiteral("%1(%2) : %3 '%4' 은(는) 숫자로 입력하세요.")
+                               .arg(r.name, r.memberNo, m_model->column(c).heading, v.toString().trimmed()),
+                           this);
+        }
+        return ok;
+    });
+    m_model->setOnEdit([this](int row, int c, const QVariant& v) {
+        if (c == ColTarget)
+            m_batch.setTarget(row, codeOfRank(v.toString()));
+        else if (c != ColDate)
+            m_batch.setScore(row, c - ColE1, v.toString().trimmed().toInt());
+    });
     DBCtrlGrid2 = new QTableView(this);
     DBCtrlGrid2->setObjectName(QStringLiteral("DBCtrlGrid2"));
-    DBCtrlGrid2->setModel(m_model);
-    DBCtrlGrid2->setItemDelegateForColumn(ColTarget, new RankPicker(m_batch, DBCtrlGrid2));
-    DBCtrlGrid2->verticalHeader()->setVisible(false);
-    DBCtrlGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
+    CheckedCellDelegate* cells = ListModel::attach(DBCtrlGrid2, m_model);
+    cells->setChoices(ColTarget, [this](int) {
+        QStringList names;
+        for (const ExamBatch::Rank& r : m_batch.ranks())
+            names.append(r.name);
+        return names;
+    });
     DBCtrlGrid2->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    ExamScreenParts::setColumnWidths(DBCtrlGrid2, {70, 70, 80, 80, 60, 46, 46, 46, 46, 46, 46, 46, 46, 42, 70, 40});
     FrozenColumns::install(DBCtrlGrid2, ColName + 1); // number and name stay beside the promotion columns
     top->addWidget(DBCtrlGrid2, 1);
 
@@ -298,6 +175,47 @@ TfInp0011::TfInp0011(QWidget* parent) : QWidget(parent)
 TfInp0011::~TfInp0011() = default;
 
 QAbstractItemModel* TfInp0011::gridModel() const { return m_model; }
+
+QList<ListModel::Column> TfInp0011::gridColumns()
+{
+    QList<ListModel::Column> cols = {{QStringLiteral("번호"), 70, false, ListModel::Code}, {QStringLiteral("회원 명"), 70},
+                                     {QStringLiteral("부 명"), 80}, {QStringLiteral("승급일자"), 80, false, ListModel::Date},
+                                     {QStringLiteral("전 급"), 60}};
+    const QStringList items = ExamItems::names();
+    for (int i = 0; i < ColAttendance - ColE1; ++i)
+        cols.append({items.value(i), 46, false, ListModel::Number});
+    cols += {{QStringLiteral("출석률"), 46, false, ListModel::Number}, {QStringLiteral("상벌점"), 46, false, ListModel::Number},
+             {QStringLiteral("평 균"), 42, false, ListModel::Number}, {QStringLiteral("현 급"), 70}, {QStringLiteral("선 택"), 40}};
+    return cols;
+}
+
+QString TfInp0011::codeOfRank(const QString& name) const
+{
+    for (const ExamBatch::Rank& r : m_batch.ranks())
+        if (r.name == name || r.code == name)
+            return r.code;
+    return name;
+}
+
+void TfInp0011::showRows()
+{
+    m_model->show(m_batch.count(), [this](int row, int c) {
+        const ExamBatch::Row& r = m_batch.row(row);
+        switch (c) {
+        case ColNo: return r.label;
+        case ColName: return r.name;
+        case ColDivision: return r.division;
+        case ColDate: return r.date;
+        case ColBefore: return r.rankName;
+        case ColAttendance: return QString::number(r.attendance);
+        case ColMerit: return QString::number(r.merit);
+        case ColAverage: return QString::number(r.average);
+        case ColTarget: return r.targetName;
+        case ColSelect: return QString();
+        default: return QString::number(r.scores[c - ColE1]);
+        }
+    });
+}
 
 ExamBatch::Mode TfInp0011::mode() const
 {
@@ -332,7 +250,7 @@ void TfInp0011::chgButtonState(bool editing)
     btnExit->setEnabled(!editing);
     btnOk->setEnabled(editing);
     btnCancel->setEnabled(editing);
-    m_model->setEditable(editing);
+    m_model->setEditing(editing);
     setModes(!editing);
 }
 
@@ -358,7 +276,7 @@ void TfInp0011::openRows(bool search)
         m_batch.search(num, mode(), filter(false));
     else
         m_batch.list(num, inToday1->date(), mode(), filter(true));
-    m_model->reload();
+    showRows();
     showCount();
     if (m_batch.count() > 0)
         chgButtonState(true);
@@ -381,7 +299,7 @@ void TfInp0011::btnOkClick()
         ExamScreenParts::saveError(this, e);
         return;
     }
-    m_model->reload();
+    showRows();
     chgButtonState(false);
     StatusLine::show(QStringLiteral("심사결과 저장: 제%1회 %2명").arg(m_batch.rows().isEmpty() ? 0 : m_batch.row(0).examNo).arg(written));
 }
@@ -389,7 +307,7 @@ void TfInp0011::btnOkClick()
 void TfInp0011::btnCancelClick()
 {
     m_batch.cancel();
-    m_model->reload();
+    showRows();
     chgButtonState(false);
     showCount();
 }

@@ -1,10 +1,10 @@
 #pragma once
+#include "ui/ListModel.h"
 #include <QWidget>
 
 #include "exams/ExamBatch.h"
 
 class DivisionFilter;
-class ExamGridModel;
 class QAbstractItemModel;
 class QCheckBox;
 class QDateEdit;
@@ -70,5 +70,8 @@ private:
     void showCount();
 
     ExamBatch m_batch;
-    ExamGridModel* m_model = nullptr;
+    ListModel* m_model = nullptr;
+    static QList<ListModel::Column> gridColumns();
+    QString codeOfRank(const QString& name) const;
+    void showRows();
 };

@@ -12,10 +12,10 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
+#include "ui/ListModel.h"
 #include "ui/StatusLine.h"
 #include "report/ExportButtons.h"
 
-#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -31,66 +31,6 @@
 #include <QVBoxLayout>
 
 using ExamNotices::Notice;
-
-class NoticeModel : public QAbstractTableModel {
-public:
-    NoticeModel(QList<Notice>& rows, QObject* parent) : QAbstractTableModel(parent), m_rows(rows) {}
-    void reload()
-    {
-        beginResetModel();
-        endResetModel();
-    }
-    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : int(m_rows.size()); }
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : 14; }
-    QVariant data(const QModelIndex& i, int role) const override
-    {
-        if (!i.isValid())
-            return {};
-        const Notice& n = m_rows[i.row()];
-        if (i.column() == 0)
-            return role == Qt::CheckStateRole ? QVariant(n.ticked ? Qt::Checked : Qt::Unchecked) : QVariant();
-        if (role != Qt::DisplayRole)
-            return {};
-        switch (i.column()) {
-        case 1: return n.memberNo;
-        case 2: return n.name;
-        case 3: return n.division;
-        case 4: return n.rankName;
-        case 5: return n.date;
-        case 6: return n.examNo;
-        case 7: return n.sentence;
-        case 8: return n.rankCode;
-        case 9: return n.beltColor;
-        case 12: return n.email;
-        case 13: return n.mobile;
-        default: return QString(); // 전응심급, 전띠색
-        }
-    }
-    bool setData(const QModelIndex& i, const QVariant& v, int role) override
-    {
-        if (!i.isValid() || i.column() != 0 || role != Qt::CheckStateRole)
-            return false;
-        m_rows[i.row()].ticked = v.toInt() == Qt::Checked;
-        emit dataChanged(i, i);
-        return true;
-    }
-    Qt::ItemFlags flags(const QModelIndex& i) const override
-    {
-        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        return i.column() == 0 ? f | Qt::ItemIsUserCheckable : f;
-    }
-    QVariant headerData(int s, Qt::Orientation o, int role) const override
-    {
-        static const char* const heads[] = {"",       "회원번호", "회원명", "부",       "현급",          "승급일자",          "횟수",
-                                            "심사결과평가 내용", "급품코드", "띠색", "전응심급", "전띠색", "조회용-이메일", "조회용-핸드폰번호"};
-        if (o != Qt::Horizontal || role != Qt::DisplayRole || s < 0 || s >= 14)
-            return {};
-        return QString::fromUtf8(heads[s]);
-    }
-
-private:
-    QList<Notice>& m_rows;
-};
 
 TfPriSimsaTongji::TfPriSimsaTongji(QWidget* parent) : QWidget(parent)
 {
@@ -173,13 +113,15 @@ TfPriSimsaTongji::TfPriSimsaTongji(QWidget* parent) : QWidget(parent)
     choices->addStretch();
     top->addLayout(choices);
 
-    m_model = new NoticeModel(m_rows, this);
+    m_model = new ListModel({{QString(), 24}, {QStringLiteral("회원번호"), 80, false, ListModel::Code}, {QStringLiteral("회원명"), 70},
+                             {QStringLiteral("부"), 80}, {QStringLiteral("현급"), 60}, {QStringLiteral("승급일자"), 80, false, ListModel::Date},
+                             {QStringLiteral("횟수"), 40, false, ListModel::Number}, {QStringLiteral("심사결과평가 내용"), 200},
+                             {QStringLiteral("급품코드"), 60, false, ListModel::Code}, {QStringLiteral("띠색"), 60}, {QStringLiteral("전응심급"), 60},
+                             {QStringLiteral("전띠색"), 60}, {QStringLiteral("조회용-이메일"), 120}, {QStringLiteral("조회용-핸드폰번호"), 110}},
+                            this);
+    m_model->setCheckColumn(0, [this](int r) { return m_rows[r].ticked; }, [this](int r, bool on) { m_rows[r].ticked = on; });
     grid = new QTableView(this);
-    grid->setModel(m_model);
-    grid->verticalHeader()->setVisible(false);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListModel::attach(grid, m_model);
     ExamScreenParts::setColumnWidths(grid, {24, 76, 64, 80, 60, 76, 36, 200, 50, 60, 50, 40, 120, 100});
     top->addWidget(grid, 1);
 
@@ -217,10 +159,31 @@ ExamNotices::TextChoice TfPriSimsaTongji::textChoice() const
     return ExamNotices::TextChoice::All;
 }
 
+void TfPriSimsaTongji::showRows()
+{
+    m_model->show(int(m_rows.size()), [this](int r, int c) {
+        const Notice& n = m_rows[r];
+        switch (c) {
+        case 1: return n.memberNo;
+        case 2: return n.name;
+        case 3: return n.division;
+        case 4: return n.rankName;
+        case 5: return n.date;
+        case 6: return QString::number(n.examNo);
+        case 7: return n.sentence;
+        case 8: return n.rankCode;
+        case 9: return n.beltColor;
+        case 12: return n.email;
+        case 13: return n.mobile;
+        default: return QString(); // 전응심급, 전띠색
+        }
+    });
+}
+
 void TfPriSimsaTongji::clearList()
 {
     m_rows.clear();
-    m_model->reload();
+    showRows();
     ExamScreenParts::showFound(m_header, 0);
 }
 
@@ -243,7 +206,7 @@ void TfPriSimsaTongji::BitBtn0Click()
     f.from = dtpk_SeungFromDate->date();
     f.to = dtpk_SeungToDate->date();
     m_rows = ExamNotices::search(f);
-    m_model->reload();
+    showRows();
     ExamScreenParts::showFound(m_header, int(m_rows.size()));
     if (m_rows.isEmpty())
         Dialogs::error(QStringLiteral("종합관리"), QStringLiteral("조건에 맞는 자료가 없습니다."), this);

@@ -5,7 +5,7 @@
 #include "exams/ExamScreenParts.h"
 
 class DivisionFilter;
-class NoticeModel;
+class ListModel;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -55,6 +55,7 @@ private:
     void openMember(const QModelIndex& index);
 
     QList<ExamNotices::Notice> m_rows;
-    NoticeModel* m_model = nullptr;
+    ListModel* m_model = nullptr;
+    void showRows();
     ExamScreenParts::Header m_header;
 };

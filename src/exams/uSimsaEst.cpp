@@ -3,12 +3,13 @@
 #include "db/ExamNumber.h"
 #include "db/Query.h"
 #include "exams/ExamScreenParts.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/Dialogs.h"
+#include "ui/ListModel.h"
 #include "ui/DivisionFilter.h"
 #include "ui/StatusLine.h"
 #include "report/ExportButtons.h"
 
-#include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
@@ -17,106 +18,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 using ExamNotices::Evaluation;
 
-class EvaluationModel : public QAbstractTableModel {
-public:
-    EvaluationModel(QList<Evaluation>& rows, QObject* parent) : QAbstractTableModel(parent), m_rows(rows) {}
-    void reload()
-    {
-        beginResetModel();
-        endResetModel();
-    }
-    void setEditable(bool on)
-    {
-        beginResetModel();
-        m_editable = on;
-        endResetModel();
-    }
-    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : int(m_rows.size()); }
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : TfSimsaEst::ColumnCount; }
-    QVariant data(const QModelIndex& i, int role) const override
-    {
-        if (!i.isValid())
-            return {};
-        const Evaluation& e = m_rows[i.row()];
-        if (i.column() == TfSimsaEst::ColSelect)
-            return role == Qt::CheckStateRole ? QVariant(e.selected ? Qt::Checked : Qt::Unchecked) : QVariant();
-        if (role != Qt::DisplayRole && role != Qt::EditRole)
-            return {};
-        switch (i.column()) {
-        case TfSimsaEst::ColNo: return e.memberNo;
-        case TfSimsaEst::ColName: return e.name;
-        case TfSimsaEst::ColDivision: return e.division;
-        case TfSimsaEst::ColGrade: return e.grade;
-        case TfSimsaEst::ColRank: return e.rankName;
-        case TfSimsaEst::ColDate: return e.date == QStringLiteral("1899-12-30") ? QString() : e.date;
-        default: return e.sentence;
-        }
-    }
-    bool setData(const QModelIndex& i, const QVariant& v, int role) override
-    {
-        if (!i.isValid() || !m_editable)
-            return false;
-        Evaluation& e = m_rows[i.row()];
-        if (i.column() == TfSimsaEst::ColSelect && role == Qt::CheckStateRole)
-            e.selected = v.toInt() == Qt::Checked;
-        else if (i.column() == TfSimsaEst::ColSentence && role == Qt::EditRole) {
-            e.sentence = v.toString();
-            e.selected = true; // a sentence chosen is meant to be saved
-        } else
-            return false;
-        emit dataChanged(index(i.row(), 0), index(i.row(), TfSimsaEst::ColumnCount - 1));
-        return true;
-    }
-    Qt::ItemFlags flags(const QModelIndex& i) const override
-    {
-        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (m_editable && i.column() == TfSimsaEst::ColSelect)
-            f |= Qt::ItemIsUserCheckable;
-        if (m_editable && i.column() == TfSimsaEst::ColSentence)
-            f |= Qt::ItemIsEditable;
-        return f;
-    }
-    QVariant headerData(int s, Qt::Orientation o, int role) const override
-    {
-        static const char* const heads[] = {"회원번호", "회 원 명", "부 명", "학 년", "현 급", "승급일자", "심 사 결 과 평 가 내 용", "선 택"};
-        if (o != Qt::Horizontal || role != Qt::DisplayRole || s < 0 || s >= TfSimsaEst::ColumnCount)
-            return {};
-        return QString::fromUtf8(heads[s]);
-    }
-
-private:
-    QList<Evaluation>& m_rows;
-    bool m_editable = false;
-};
-
-namespace {
-// The sentence drop-down: the stored sentences, or any text typed.
-class SentenceBox : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
-    {
-        auto* box = new QComboBox(parent);
-        box->setEditable(true);
-        box->addItems(ExamNotices::sentences());
-        return box;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        static_cast<QComboBox*>(editor)->setCurrentText(index.data(Qt::EditRole).toString());
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
-    {
-        model->setData(index, static_cast<QComboBox*>(editor)->currentText(), Qt::EditRole);
-    }
-};
-} // namespace
 
 TfSimsaEst::TfSimsaEst(QWidget* parent) : QWidget(parent)
 {
@@ -160,14 +66,25 @@ TfSimsaEst::TfSimsaEst(QWidget* parent) : QWidget(parent)
     inputs->addStretch();
     top->addLayout(inputs);
 
-    m_model = new EvaluationModel(m_rows, this);
+    m_model = new ListModel({{QStringLiteral("회원번호"), 80, false, ListModel::Code}, {QStringLiteral("회 원 명"), 70},
+                             {QStringLiteral("부 명"), 90}, {QStringLiteral("학 년"), 60}, {QStringLiteral("현 급"), 60},
+                             {QStringLiteral("승급일자"), 80, false, ListModel::Date}, {QStringLiteral("심 사 결 과 평 가 내 용"), 250},
+                             {QStringLiteral("선 택"), 40}},
+                            this);
+    m_model->setEditable([this](int, int c) { return m_editing && c == ColSentence; });
+    m_model->setOnEdit([this](int r, int, const QVariant& v) {
+        m_rows[r].sentence = v.toString();
+        m_rows[r].selected = true; // a sentence chosen is meant to be saved
+    });
+    m_model->setCheckColumn(ColSelect, [this](int r) { return m_rows[r].selected; }, [this](int r, bool on) {
+        if (m_editing)
+            m_rows[r].selected = on;
+    });
     grid = new QTableView(this);
-    grid->setModel(m_model);
-    grid->setItemDelegateForColumn(ColSentence, new SentenceBox(grid));
-    grid->verticalHeader()->setVisible(false);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    CheckedCellDelegate* cells = ListModel::attach(grid, m_model);
+    // The school's sentences, read when the cell opens; any other sentence may be typed.
+    cells->setChoices(ColSentence, [](int) { return ExamNotices::sentences(); }, true);
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    ExamScreenParts::setColumnWidths(grid, {80, 70, 90, 60, 60, 80, 250, 40});
     top->addWidget(grid, 1);
 
     connect(Btn_Insert, &QPushButton::clicked, this, [this] { Btn_InsertClick(); });
@@ -183,6 +100,23 @@ TfSimsaEst::TfSimsaEst(QWidget* parent) : QWidget(parent)
 
 QAbstractItemModel* TfSimsaEst::gridModel() const { return m_model; }
 
+void TfSimsaEst::showRows()
+{
+    m_model->show(int(m_rows.size()), [this](int r, int c) {
+        const Evaluation& e = m_rows[r];
+        switch (c) {
+        case ColNo: return e.memberNo;
+        case ColName: return e.name;
+        case ColDivision: return e.division;
+        case ColGrade: return e.grade;
+        case ColRank: return e.rankName;
+        case ColDate: return e.date == QStringLiteral("1899-12-30") ? QString() : e.date;
+        case ColSentence: return e.sentence;
+        default: return QString();
+        }
+    });
+}
+
 void TfSimsaEst::chgButtonState(bool editing)
 {
     m_editing = editing;
@@ -192,7 +126,7 @@ void TfSimsaEst::chgButtonState(bool editing)
     Btn_Exit->setEnabled(!editing);
     Btn_Ok->setEnabled(editing);
     Btn_Cancel->setEnabled(editing);
-    m_model->setEditable(editing);
+    m_model->setEditing(editing);
 }
 
 bool TfSimsaEst::list()
@@ -205,7 +139,7 @@ bool TfSimsaEst::list()
     }
     m_rows = ExamNotices::evaluations(num, edt_Name->text(), Com_bu->condition(QStringLiteral("T_회원.부별코드")));
     m_listed = m_rows;
-    m_model->reload();
+    showRows();
     ExamScreenParts::showFound(m_header, int(m_rows.size()));
     return true;
 }
@@ -254,7 +188,7 @@ void TfSimsaEst::Btn_OkClick()
 void TfSimsaEst::Btn_CancelClick()
 {
     m_rows = m_listed;
-    m_model->reload();
+    showRows();
     chgButtonState(false);
 }
 

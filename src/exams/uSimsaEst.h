@@ -5,7 +5,7 @@
 #include "exams/ExamScreenParts.h"
 
 class DivisionFilter;
-class EvaluationModel;
+class ListModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,7 +51,8 @@ private:
 
     QList<ExamNotices::Evaluation> m_rows;
     QList<ExamNotices::Evaluation> m_listed; // as read, for "취     소"
-    EvaluationModel* m_model = nullptr;
+    ListModel* m_model = nullptr;
+    void showRows();
     ExamScreenParts::Header m_header;
     bool m_editing = false;
 };

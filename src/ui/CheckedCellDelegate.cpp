@@ -38,10 +38,10 @@ void CheckedCellDelegate::setChoices(int column, const QStringList& items, bool 
     m_firstByDefault.remove(column);
 }
 
-void CheckedCellDelegate::setChoices(int column, std::function<QStringList(int)> items)
+void CheckedCellDelegate::setChoices(int column, std::function<QStringList(int)> items, bool freeText)
 {
     m_choices[column] = std::move(items);
-    m_freeText.remove(column);
+    m_freeText[column] = freeText;
     m_firstByDefault.insert(column);
 }
 

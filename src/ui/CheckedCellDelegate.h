@@ -32,8 +32,8 @@ public:
     void setMaxLength(int column, int length);
     // A drop-down instead of typing; with `freeText` other text may be typed too. A choice is taken at once.
     void setChoices(int column, const QStringList& items, bool freeText = false);
-    // Choices that depend on the row (the stops of the row's course).
-    void setChoices(int column, std::function<QStringList(int row)> items);
+    // Choices read when the cell opens, which may depend on the row (the stops of the row's course).
+    void setChoices(int column, std::function<QStringList(int row)> items, bool freeText = false);
 
     // The rule on its own: the text a cell of `kind` keeps for `typed` (a number as typed, a date as
     // "YYYY-MM-DD"; blank stays blank), or the message when it refuses. `before` is the cell's text,

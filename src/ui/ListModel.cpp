@@ -234,9 +234,9 @@ void ListModel::setTicked(int row, bool on)
         m_setChecked(row, on);
     else if (row < m_ticks.size())
         m_ticks[row] = on;
-    const int c = m_checkColumn >= 0 ? m_checkColumn : 0;
+    // A screen's tick may change more of its line (the target rank of a ticked examinee).
     if (row < m_shown)
-        emit dataChanged(index(row, c), index(row, c), {Qt::CheckStateRole});
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 QList<int> ListModel::tickedRows() const
@@ -329,6 +329,8 @@ bool ListModel::setData(const QModelIndex& i, const QVariant& value, int role)
         return false;
     // Typed text is kept trimmed; what the view's delegate refused never gets here.
     const QVariant v = value.typeId() == QMetaType::QString ? QVariant(value.toString().trimmed()) : value;
+    if (m_accept && !m_accept(i.row(), i.column(), v))
+        return false;
     if (m_onEdit)
         m_onEdit(i.row(), i.column(), v);
     else if (m_source == Source::Set)

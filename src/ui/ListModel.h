@@ -102,6 +102,8 @@ public:
     // Where a typed value goes instead of the model's own texts or the set's column.
     void setOnEdit(std::function<void(int row, int column, const QVariant& value)> f) { m_onEdit = std::move(f); }
     void setEditing(std::function<bool(int, int)> editable, std::function<void(int, int, const QString&)> store);
+    // A screen's own refusal of a typed value (its message already shown): false keeps the old value.
+    void setAccept(std::function<bool(int row, int column, const QVariant& value)> f) { m_accept = std::move(f); }
 
     // As the user types into a cell: false, with the reason, when the cell refuses the text.
     bool type(int row, int column, const QString& text, QString* message = nullptr);
@@ -149,6 +151,7 @@ private:
     std::function<bool(int)> m_rowEditable;
     std::function<bool(int, int)> m_editable;
     std::function<void(int, int, const QVariant&)> m_onEdit;
+    std::function<bool(int, int, const QVariant&)> m_accept;
 };
 
 // The grids of the program: whole rows selected one at a time, rows no taller than a line of text.
