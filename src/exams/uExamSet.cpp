@@ -1,4 +1,5 @@
 #include "exams/uExamSet.h"
+#include "ui/ListModel.h"
 
 #include "db/DbError.h"
 #include "exams/ExamScreenParts.h"
@@ -8,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 TfExamSet::TfExamSet(QWidget* parent) : QWidget(parent)
@@ -19,12 +20,14 @@ TfExamSet::TfExamSet(QWidget* parent) : QWidget(parent)
     resize(330, 260);
 
     auto* top = new QVBoxLayout(this);
-    grid = new QTableWidget(0, 2, this);
-    grid->setHorizontalHeaderLabels({QStringLiteral("심사 코드"), QStringLiteral("심사 항목명")});
-    grid->verticalHeader()->setVisible(false);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    model = new ListModel(m_items.set(), {{QStringLiteral("심사 코드"), QStringLiteral("심사항목코드")},
+                                          {QStringLiteral("심사 항목명"), QStringLiteral("심사항목명")}},
+                          this);
+    model->setEditable([this](int, int c) { return m_editing && c == 1; });
+    model->setOnEdit([this](int r, int, const QVariant& v) { m_items.setName(r, v.toString()); });
+    grid = new QTableView(this);
+    ListModel::attach(grid, model);
     grid->setColumnWidth(0, 80);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
     top->addWidget(grid, 1);
 
     auto* bar = new QHBoxLayout;
@@ -41,32 +44,20 @@ TfExamSet::TfExamSet(QWidget* parent) : QWidget(parent)
     connect(Btn_Cancel, &QPushButton::clicked, this, [this] { Btn_CancelClick(); });
     connect(Btn_Search, &QPushButton::clicked, this, [this] { Btn_SearchClick(); });
     connect(Btn_Exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!m_filling && item->column() == 1)
-            m_items.setName(item->row(), item->text());
-    });
 
     Btn_SearchClick();
 }
 
 void TfExamSet::fill()
 {
-    m_filling = true;
-    const db::BufferedSet& s = m_items.set();
-    grid->setRowCount(s.count());
-    for (int r = 0; r < s.count(); ++r) {
-        auto* code = new QTableWidgetItem(s.value(r, QStringLiteral("심사항목코드")).toString());
-        code->setFlags(Qt::ItemIsEnabled);
-        grid->setItem(r, 0, code);
-        grid->setItem(r, 1, new QTableWidgetItem(s.value(r, QStringLiteral("심사항목명")).toString()));
-    }
-    m_filling = false;
+    model->refresh();
     chgEdBoxState(m_editing);
 }
 
 void TfExamSet::chgEdBoxState(bool on)
 {
     grid->setEditTriggers(on ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
+    model->setEditing(on); // the cells' flags follow
 }
 
 void TfExamSet::chgButtonState(bool editing)
@@ -90,16 +81,15 @@ void TfExamSet::Btn_EditClick()
 {
     chgButtonState(true);
     chgEdBoxState(true);
-    if (grid->rowCount() > 0) {
-        grid->setCurrentCell(std::max(grid->currentRow(), 0), 1);
+    if (model->rowCount() > 0) {
+        grid->setCurrentIndex(model->index(std::max(grid->currentIndex().row(), 0), 1));
         grid->setFocus();
     }
 }
 
 void TfExamSet::Btn_OkClick()
 {
-    if (grid->currentColumn() == 1)
-        grid->setCurrentCell(grid->currentRow(), 0); // commits the cell being typed
+    finishEditing(grid); // the cell being typed is taken first
     try {
         m_items.save();
         StatusLine::show(QStringLiteral("심사 항목 저장"));

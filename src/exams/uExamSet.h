@@ -4,7 +4,8 @@
 #include "exams/ExamSettings.h"
 
 class QPushButton;
-class QTableWidget;
+class ListModel;
+class QTableView;
 
 // 심사 항목 설정: the names of the six scored items.
 class TfExamSet : public QWidget {
@@ -18,7 +19,8 @@ public:
     void Btn_SearchClick();
     bool editing() const { return m_editing; }
 
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
+    ListModel* model = nullptr;
     QPushButton* Btn_Edit = nullptr;
     QPushButton* Btn_Ok = nullptr;
     QPushButton* Btn_Cancel = nullptr;
@@ -32,5 +34,4 @@ private:
 
     ExamItems m_items;
     bool m_editing = false;
-    bool m_filling = false;
 };

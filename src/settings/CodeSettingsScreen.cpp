@@ -1,6 +1,8 @@
 #include "settings/CodeSettingsScreen.h"
 
+
 #include "db/DbError.h"
+#include "ui/ListModel.h"
 #include "db/JetSql.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
@@ -13,7 +15,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QItemSelectionModel>
+#include <QTableView>
 #include <QVBoxLayout>
 
 CodeSettingsScreen::CodeSettingsScreen(const QString& caption, const QString& title, const QList<CodePageDef>& defs, QWidget* parent)
@@ -36,14 +39,18 @@ CodeSettingsScreen::CodeSettingsScreen(const QString& caption, const QString& ti
         p->rules = std::make_unique<CodePage>(def);
         p->widget = new QWidget;
         auto* pv = new QVBoxLayout(p->widget);
-        p->grid = new QTableWidget(p->widget);
-        p->grid->setColumnCount(def.columns.size());
-        p->grid->setHorizontalHeaderLabels(def.headers);
+        QList<ListModel::Column> columns;
+        for (int c = 0; c < def.columns.size(); ++c) {
+            const QString column = def.columns[c];
+            CodePage* rules = p->rules.get();
+            columns.append({def.headers.value(c), column, [this, column, rules](const QVariant& v) { return display(rules->def(), column, v); }});
+            if (def.numberColumns.contains(column))
+                columns.last().kind = column == QStringLiteral("수련비") ? ListModel::Money : ListModel::Number;
+        }
+        p->model = new ListModel(p->rules->rows(), columns, this);
+        p->grid = new QTableView(p->widget);
+        ListModel::attach(p->grid, p->model);
         p->grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        p->grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-        p->grid->setSelectionMode(QAbstractItemView::SingleSelection);
-        p->grid->verticalHeader()->hide();
-        p->grid->horizontalHeader()->setStretchLastSection(true);
         pv->addWidget(p->grid, 1);
         auto* form = new QFormLayout;
         for (int c = 0; c < def.columns.size(); ++c) {
@@ -61,9 +68,9 @@ CodeSettingsScreen::CodeSettingsScreen(const QString& caption, const QString& ti
         pv->addWidget(p->fixedLabel);
         if (defs.size() == 1 && def.caption == QStringLiteral("휴/퇴관 사유"))
             pv->addWidget(new QLabel(QStringLiteral("(99:기타)"), p->widget));
-        connect(p->grid, &QTableWidget::currentCellChanged, this, [this](int row) {
+        connect(p->grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
             if (!m_showing && !m_editing)
-                showRow(row);
+                showRow(now.row());
         });
         m_pages.append(p);
     }
@@ -125,11 +132,12 @@ QLineEdit* CodeSettingsScreen::field(int index, const QString& column) const
     return c < 0 ? nullptr : m_pages[index]->fields[c];
 }
 
-int CodeSettingsScreen::currentRow() const { return m_pages[pageIndex()]->grid->currentRow(); }
+int CodeSettingsScreen::currentRow() const { return m_pages[pageIndex()]->grid->currentIndex().row(); }
 
 void CodeSettingsScreen::setCurrentRow(int row)
 {
-    m_pages[pageIndex()]->grid->setCurrentCell(row, 0);
+    Page* p = m_pages[pageIndex()];
+    p->grid->setCurrentIndex(p->model->index(row, 0));
     showRow(row);
 }
 
@@ -152,14 +160,11 @@ void CodeSettingsScreen::fillGrid(int index)
     Page* p = m_pages[index];
     CodePage& rules = *p->rules;
     const CodePageDef& def = rules.def();
-    const int keep = p->grid->currentRow();
+    const int keep = p->grid->currentIndex().row();
     m_showing = true;
-    p->grid->setRowCount(rules.rows().count());
-    for (int r = 0; r < rules.rows().count(); ++r)
-        for (int c = 0; c < def.columns.size(); ++c)
-            p->grid->setItem(r, c, new QTableWidgetItem(display(def, def.columns[c], rules.rows().value(r, def.columns[c]))));
+    p->model->refresh();
     const int row = rules.rows().count() == 0 ? -1 : qBound(0, keep, rules.rows().count() - 1);
-    p->grid->setCurrentCell(row, 0);
+    p->grid->setCurrentIndex(p->model->index(row, 0));
     m_showing = false;
     if (index == pageIndex())
         showRow(row);
@@ -236,8 +241,7 @@ void CodeSettingsScreen::fieldEdited(int column, const QString& text)
         v = QVariant();
     }
     p->rules->rows().setValue(row, col, v);
-    if (auto* item = p->grid->item(row, column))
-        item->setText(display(def, col, v));
+    p->model->refreshRow(row);
 }
 
 void CodeSettingsScreen::Btn_InsertClick()
@@ -248,7 +252,7 @@ void CodeSettingsScreen::Btn_InsertClick()
     const int row = p->rules->insertRow();
     m_showing = true;
     fillGrid(pageIndex());
-    p->grid->setCurrentCell(row, 0);
+    p->grid->setCurrentIndex(p->model->index(row, 0));
     m_showing = false;
     showRow(row);
     chgButtonState(true);

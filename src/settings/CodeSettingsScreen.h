@@ -9,7 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class ListModel;
+class QTableView;
 
 // The common body of the code-table settings screens: one or more pages (list + fields) under one
 // button bar "입력 수정 삭제 조회 확인 취소 종료" with the buffered-editing rules: while a row is
@@ -32,7 +33,7 @@ public:
     void setPageIndex(int index);
     CodePage& page(int index) { return *m_pages[index]->rules; }
     CodePage& currentPage() { return page(pageIndex()); }
-    QTableWidget* grid(int index) const { return m_pages[index]->grid; }
+    QTableView* grid(int index) const { return m_pages[index]->grid; }
     QLineEdit* field(int index, const QString& column) const;
     QLabel* fixedLabel(int index) const { return m_pages[index]->fixedLabel; }
     int currentRow() const;
@@ -51,7 +52,8 @@ private:
     struct Page {
         std::unique_ptr<CodePage> rules;
         QWidget* widget = nullptr;
-        QTableWidget* grid = nullptr;
+        QTableView* grid = nullptr;
+        ListModel* model = nullptr;
         QList<QLineEdit*> fields;
         QLabel* fixedLabel = nullptr;
     };

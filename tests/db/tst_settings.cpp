@@ -334,11 +334,11 @@ void TstSettings::settingsScreens()
     {
         TfEnviron env;
         env.setPageIndex(2);
-        QCOMPARE(env.grid(2)->rowCount(), 15);
+        QCOMPARE(env.grid(2)->model()->rowCount(), 15);
         env.setCurrentRow(14);
         env.Btn_DeleteClick();
         QCOMPARE(db.dialogs().lastText(), QStringLiteral("삭제 불가능한 코드입니다."));
-        QCOMPARE(env.grid(2)->rowCount(), 15);
+        QCOMPARE(env.grid(2)->model()->rowCount(), 15);
         env.Btn_EditClick();
         QVERIFY(env.editing());
         QVERIFY(!env.field(2, "부별코드")->isEnabled());
@@ -358,7 +358,7 @@ void TstSettings::settingsScreens()
         // A duplicate key is the engine's to refuse; the typed row stays until 취소.
         TfEnv0030 env;
         env.setPageIndex(1);
-        const int rows = env.grid(1)->rowCount();
+        const int rows = env.grid(1)->model()->rowCount();
         env.Btn_InsertClick();
         type(env.field(1, "사유코드"), "01");
         type(env.field(1, "사유명"), "중복");
@@ -366,21 +366,21 @@ void TstSettings::settingsScreens()
         env.Btn_OkClick();
         QVERIFY(db.dialogs().saw("저장 에러 입니다."));
         QVERIFY(env.editing());
-        QCOMPARE(env.grid(1)->rowCount(), rows + 1);
+        QCOMPARE(env.grid(1)->model()->rowCount(), rows + 1);
         env.Btn_CancelClick();
-        QCOMPARE(env.grid(1)->rowCount(), rows);
+        QCOMPARE(env.grid(1)->model()->rowCount(), rows);
     }
     {
         // Leave reasons: delete applies at once and the screen waits for 확인 or 취소.
         TfRReason reasons;
-        const int rows = reasons.grid(0)->rowCount();
+        const int rows = reasons.grid(0)->model()->rowCount();
         reasons.setCurrentRow(0);
         reasons.Btn_DeleteClick();
         QCOMPARE(db::scalar("select count(*) from T_휴퇴사유").toInt(), rows - 1);
         QVERIFY(reasons.editing());
         reasons.Btn_OkClick();
         QVERIFY(!reasons.editing());
-        reasons.setCurrentRow(reasons.grid(0)->rowCount() - 1); // 99 기타
+        reasons.setCurrentRow(reasons.grid(0)->model()->rowCount() - 1); // 99 기타
         reasons.Btn_DeleteClick();
         QCOMPARE(db::scalar("select count(*) from T_휴퇴사유 where 휴퇴사유코드 = '99'").toInt(), 1);
     }

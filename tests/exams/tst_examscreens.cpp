@@ -161,16 +161,18 @@ private slots:
     void itemNamesEdited()
     {
         TfExamSet w;
-        QCOMPARE(w.grid->rowCount(), 6);
+        QAbstractItemModel* m = w.grid->model();
+        QCOMPARE(m->rowCount(), 6);
         QVERIFY(!w.Btn_Ok->isEnabled());
-        QVERIFY(!(w.grid->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(m->flags(m->index(3, 1)) & Qt::ItemIsEditable));
         w.Btn_EditClick();
         QVERIFY(w.Btn_Ok->isEnabled() && !w.Btn_Edit->isEnabled());
-        w.grid->item(3, 1)->setText(QStringLiteral("자유겨루기"));
+        QVERIFY(!(m->flags(m->index(0, 0)) & Qt::ItemIsEditable)); // the codes stay
+        QVERIFY(m->setData(m->index(3, 1), QStringLiteral("자유겨루기")));
         w.Btn_CancelClick();
-        QCOMPARE(w.grid->item(3, 1)->text(), QStringLiteral("겨루기"));
+        QCOMPARE(m->index(3, 1).data().toString(), QStringLiteral("겨루기"));
         w.Btn_EditClick();
-        w.grid->item(3, 1)->setText(QStringLiteral("자유겨루기"));
+        QVERIFY(m->setData(m->index(3, 1), QStringLiteral("자유겨루기")));
         w.Btn_OkClick();
         QCOMPARE(count("SELECT Count(*) FROM T_심사항목 WHERE 심사항목코드 = 'E4' AND 심사항목명 = '자유겨루기'"), 1);
         QCOMPARE(count("SELECT Count(*) FROM T_심사항목"), 6);
