@@ -46,11 +46,13 @@ QList<Trainee> invitationList(int divisionIndex, const QString& divisionText);
 QList<Trainee> applicationList(int divisionIndex, const QString& divisionText, const QDate& examDate, bool withPoints);
 
 // --- invitation ("심사안내1.rpt" / "심사안내2.rpt") and its notice file
-struct Invitation {
+// The examination as both the invitation and the application give it.
+struct Sitting {
     QDate date;
     QTime time;
     QString examNo, place, attire, content;
 };
+struct Invitation : Sitting {};
 int fillInvitation(const QList<Trainee>& rows, const Invitation& inv, report::PrintJob& job);
 NoticeFile invitationFile(const QList<Trainee>& rows, const Invitation& inv, const QDate& today);
 // Keeps the content as the next default (a single blank when empty).
@@ -58,10 +60,8 @@ void storeInvitationText(const QString& content);
 
 // --- application form ("심사신청1.rpt" ... "심사신청8.rpt")
 enum class Kind { AreaApplication = 0, ContentAndScores, ScoringAndResult, AreasAndNotice };
-struct Application {
-    QDate date;
-    QTime time;
-    QString examNo, place, attire, fee, month, day, content;
+struct Application : Sitting {
+    QString fee, month, day;
     Kind kind = Kind::AreaApplication;
     bool forms = false; // "Forms출력"
 };

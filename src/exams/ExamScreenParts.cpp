@@ -11,6 +11,7 @@
 #include "report/ExportButtons.h"
 #include "ui/DateEdit.h"
 
+#include <QPlainTextEdit>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -74,6 +75,18 @@ PrintTop addPrintTop(QWidget* screen, QBoxLayout* top, const QList<const char*>&
     bar->addStretch();
     top->addLayout(bar);
     return t;
+}
+
+ExamPaperwork::Sitting sittingOf(const ExamFields& f, const QPlainTextEdit* content)
+{
+    ExamPaperwork::Sitting s;
+    s.date = f.date->date();
+    s.time = f.time->time();
+    s.examNo = f.number->text().trimmed();
+    s.place = f.place->text();
+    s.attire = f.dress->text();
+    s.content = content->toPlainText();
+    return s;
 }
 
 ExamFields addExamFields(QWidget* screen, QGridLayout* form)

@@ -1,4 +1,6 @@
 #pragma once
+#include "exams/ExamPaperwork.h"
+
 #include <QList>
 #include <QString>
 
@@ -6,6 +8,7 @@ class DateEdit;
 class QBoxLayout;
 class QGridLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QTimeEdit;
 class QLabel;
 class QPushButton;
@@ -50,6 +53,8 @@ struct ExamFields {
     QLineEdit* dress = nullptr;
 };
 ExamFields addExamFields(QWidget* screen, QGridLayout* form);
+// What the fields hold, with the content typed under them.
+ExamPaperwork::Sitting sittingOf(const ExamFields& fields, const QPlainTextEdit* content);
 
 // Column widths of a grid, each at least as wide as its heading.
 void setColumnWidths(QTableView* grid, const QList<int>& widths);

@@ -97,12 +97,7 @@ TfPri0050::TfPri0050(QWidget* parent) : QWidget(parent)
 ExamPaperwork::Invitation TfPri0050::invitation() const
 {
     ExamPaperwork::Invitation inv;
-    inv.date = sim_date->date();
-    inv.time = sim_time->time();
-    inv.examNo = sim_num->text().trimmed();
-    inv.place = sim_place->text();
-    inv.attire = Edit1->text();
-    inv.content = sim_Main->toPlainText();
+    static_cast<ExamPaperwork::Sitting&>(inv) = ExamScreenParts::sittingOf({sim_date, sim_time, sim_num, sim_place, Edit1}, sim_Main);
     return inv;
 }
 

@@ -124,15 +124,10 @@ TfPriSinchung::TfPriSinchung(QWidget* parent) : QWidget(parent)
 ExamPaperwork::Application TfPriSinchung::application() const
 {
     ExamPaperwork::Application a;
-    a.date = sim_date->date();
-    a.time = sim_time->time();
-    a.examNo = sim_num->text().trimmed();
-    a.place = sim_place->text();
-    a.attire = Edt_Dobok->text();
+    static_cast<ExamPaperwork::Sitting&>(a) = ExamScreenParts::sittingOf({sim_date, sim_time, sim_num, sim_place, Edt_Dobok}, sim_Main);
     a.fee = Edit_SimsaFee->text().trimmed();
     a.month = msk_JumsuMM->text().trimmed();
     a.day = msk_JumsuDD->text().trimmed();
-    a.content = sim_Main->toPlainText();
     a.kind = Rd2->isChecked()   ? ExamPaperwork::Kind::ContentAndScores
              : Rd3->isChecked() ? ExamPaperwork::Kind::ScoringAndResult
              : Rd4->isChecked() ? ExamPaperwork::Kind::AreasAndNotice
