@@ -6,7 +6,8 @@
 #include "db/Session.h"
 #include "db/MemberNumber.h"
 #include "members/PersonalJournalPanel.h"
-#include <QTableWidget>
+#include "ui/ListModel.h"
+#include <QTableView>
 #include <QApplication>
 #include "members/uPer0020.h"
 
@@ -179,8 +180,8 @@ private slots:
         w.ListAddClick(PersonalRecord::Suggestions);
         PersonalJournalPanel* p = w.panel(PersonalRecord::Suggestions);
         QCOMPARE(p->shownText(0, "건의일자"), QString("2024-05-15"));
-        p->grid->setCurrentCell(0, 0);
-        p->grid->editItem(p->grid->item(0, 0));
+        p->grid->setCurrentIndex(p->model->index(0, 0));
+        p->grid->edit(p->model->index(0, 0));
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(editor);
         editor->setText("2024-13-01");
