@@ -7,8 +7,9 @@
 
 #include "members/PersonalRecord.h"
 
-class QTableWidget;
-class QTableWidgetItem;
+class CheckedCellDelegate;
+class ListModel;
+class QTableView;
 class QToolButton;
 
 // One list of the personal-management screen: a grid over a list of PersonalRecord with the small
@@ -52,7 +53,8 @@ public:
     // Types a value into a cell as the user would (tests).
     void typeInto(int gridRow, const QString& column, const QString& text);
 
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
+    ListModel* model = nullptr;
     QToolButton* btnAdd = nullptr;
     QToolButton* btnDelete = nullptr;
     QToolButton* btnCancel = nullptr;
@@ -63,15 +65,15 @@ signals:
     void cancelClicked();
 
 private:
-    void cellChanged(QTableWidgetItem* item);
+    void cellChanged(int gridRow, int column, const QString& text);
     int columnOf(const QString& column) const;
-    QString display(const Column& c, const QVariant& v) const;
+    bool typeable(int column) const;
 
     PersonalRecord* m_record;
     PersonalRecord::List m_list;
     QList<Column> m_columns;
     QList<int> m_rows; // grid row -> record row
     std::function<QList<int>()> m_filter;
+    CheckedCellDelegate* m_cells = nullptr;
     bool m_editing = false;
-    bool m_filling = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/InputLanguage.h"
+#include "ui/ListModel.h"
 #include "text/ResidentNo.h"
 #include "ui/ResidentNoEdit.h"
 #include "ui/StatusLine.h"
@@ -35,9 +36,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -67,21 +67,15 @@ QComboBox* list(const QStringList& items)
 
 QString comboText(const QComboBox* c) { return c->currentIndex() < 0 ? QString() : c->currentText(); }
 
-QString cellText(const QTableWidget* g, int row, int col)
+// The family and suggestion lists: every cell typed into while the form is entered (the grid is
+// disabled otherwise), a cell opening as it becomes current.
+CheckedCellDelegate* grid(QTableView* view, ListModel* model)
 {
-    const QTableWidgetItem* it = g->item(row, col);
-    return it ? it->text() : QString();
-}
-
-QTableWidget* grid(const QStringList& headings)
-{
-    auto* g = new QTableWidget(0, headings.size());
-    g->setHorizontalHeaderLabels(headings);
-    g->verticalHeader()->setVisible(false);
-    g->horizontalHeader()->setStretchLastSection(true);
-    g->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    return g;
+    model->setEditing(true);
+    CheckedCellDelegate* cells = ListModel::attach(view, model);
+    view->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    return cells;
 }
 
 } // namespace
@@ -219,15 +213,17 @@ void TfPer0010::buildUi()
     Image1->installEventFilter(this);
     Image1->setToolTip(QStringLiteral("오른쪽 단추를 눌러 사진첨부"));
 
-    DBGrid1 = grid({QStringLiteral("관  계"), QStringLiteral("성  명"), QStringLiteral("생 년 월 일"), QStringLiteral("양/음"),
-                    QStringLiteral("직  업"), QStringLiteral("비  고"), QStringLiteral("결혼기념일")});
     // Relations and 양/음 from a list; the two dates checked as they are typed.
-    auto* famCells = new CheckedCellDelegate(DBGrid1);
-    famCells->setChoices(FamRelation, Enrolment::relations());
-    famCells->setChoices(FamCalendar, {QStringLiteral("양"), QStringLiteral("음")});
-    famCells->setKind(FamBirthday, CheckedCellDelegate::Date);
-    famCells->setKind(FamWedding, CheckedCellDelegate::Date);
-    DBGrid1->setItemDelegate(famCells);
+    family = new ListModel({{QStringLiteral("관  계"), 0, true, ListModel::Text, Enrolment::relations()},
+                            {QStringLiteral("성  명"), 0, true, ListModel::Text},
+                            {QStringLiteral("생 년 월 일"), 0, true, ListModel::Date},
+                            {QStringLiteral("양/음"), 0, true, ListModel::Text, {QStringLiteral("양"), QStringLiteral("음")}},
+                            {QStringLiteral("직  업"), 0, true, ListModel::Text},
+                            {QStringLiteral("비  고"), 0, true, ListModel::Text},
+                            {QStringLiteral("결혼기념일"), 0, true, ListModel::Date}},
+                           this);
+    DBGrid1 = new QTableView;
+    grid(DBGrid1, family);
     DBGrid1->installEventFilter(this);
     BitBtn8 = new QPushButton(QStringLiteral("추가 "));
     BitBtn9 = new QPushButton(QStringLiteral("취소 "));
@@ -253,12 +249,11 @@ void TfPer0010::buildUi()
     p1->addLayout(upper);
     p1->addLayout(family, 1);
 
-    DBGrid2 = grid({QStringLiteral("건 의 날 짜"), QStringLiteral("건 의 내 용")});
-    auto* suggestions = new CheckedCellDelegate(DBGrid2);
-    suggestions->setKind(SugDate, CheckedCellDelegate::Date);
-    suggestions->setMaxLength(SugText, 255);
-    DBGrid2->setItemDelegate(suggestions);
-    DBGrid2->setColumnWidth(SugDate, 110);
+    suggestions = new ListModel({{QStringLiteral("건 의 날 짜"), 110, true, ListModel::Date},
+                                 {QStringLiteral("건 의 내 용"), 0, true, ListModel::Text}},
+                                this);
+    DBGrid2 = new QTableView;
+    grid(DBGrid2, suggestions)->setMaxLength(SugText, 255);
     DBGrid2->installEventFilter(this);
     BitBtn10 = new QPushButton(QStringLiteral("추가 "));
     BitBtn11 = new QPushButton(QStringLiteral("취소 "));
@@ -377,8 +372,8 @@ void TfPer0010::clearFields()
     }
     com_Stop->clear();
     rb_Unpaid->setChecked(true);
-    DBGrid1->setRowCount(0);
-    DBGrid2->setRowCount(0);
+    family->setRows({});
+    suggestions->setRows({});
     Image1->clear();
     m_photo.clear();
     m_familyAdded = false;
@@ -457,12 +452,12 @@ EnrolmentForm TfPer0010::form() const
     f.stopCode = com_Stop->code();
     f.time = edt_Time->text();
     f.paidNow = rb_Paid->isChecked();
-    for (int r = 0; r < DBGrid1->rowCount(); ++r)
-        f.family.append({cellText(DBGrid1, r, FamRelation), cellText(DBGrid1, r, FamName), cellText(DBGrid1, r, FamBirthday),
-                         cellText(DBGrid1, r, FamCalendar), cellText(DBGrid1, r, FamJob), cellText(DBGrid1, r, FamNote),
-                         cellText(DBGrid1, r, FamWedding)});
-    for (int r = 0; r < DBGrid2->rowCount(); ++r)
-        f.suggestions.append({cellText(DBGrid2, r, SugDate), cellText(DBGrid2, r, SugText)});
+    for (int r = 0; r < family->rows(); ++r)
+        f.family.append({family->text(r, FamRelation), family->text(r, FamName), family->text(r, FamBirthday),
+                         family->text(r, FamCalendar), family->text(r, FamJob), family->text(r, FamNote),
+                         family->text(r, FamWedding)});
+    for (int r = 0; r < suggestions->rows(); ++r)
+        f.suggestions.append({suggestions->text(r, SugDate), suggestions->text(r, SugText)});
     f.photoFile = m_photo;
     return f;
 }
@@ -498,7 +493,7 @@ void TfPer0010::BitBtn5Click()
     if (!m_entering)
         return;
     // A cell still being edited belongs to the form.
-    for (QTableWidget* g : {DBGrid1, DBGrid2})
+    for (QTableView* g : {DBGrid1, DBGrid2})
         g->setCurrentIndex(QModelIndex()); // commits an open cell editor
     const EnrolmentForm f = form();
     const Enrolment::Problem problem = Enrolment::validate(f);
@@ -546,38 +541,34 @@ void TfPer0010::BitBtn6Click()
 
 void TfPer0010::BitBtn8Click()
 {
-    const int r = DBGrid1->rowCount();
-    DBGrid1->insertRow(r);
-    for (int c = 0; c < FamCount; ++c)
-        DBGrid1->setItem(r, c, new QTableWidgetItem);
+    const int r = family->rows();
+    family->appendRow(QStringList(FamCount));
     m_familyAdded = true;
     BitBtn9->setEnabled(true);
     DBGrid1->setFocus();
-    DBGrid1->setCurrentCell(r, FamRelation);
+    DBGrid1->setCurrentIndex(family->index(r, FamRelation));
 }
 
 void TfPer0010::BitBtn9Click()
 {
-    DBGrid1->setRowCount(0);
+    family->setRows({});
     m_familyAdded = false;
     BitBtn9->setEnabled(false);
 }
 
 void TfPer0010::BitBtn10Click()
 {
-    const int r = DBGrid2->rowCount();
-    DBGrid2->insertRow(r);
-    DBGrid2->setItem(r, SugDate, new QTableWidgetItem(Clock::todayText()));
-    DBGrid2->setItem(r, SugText, new QTableWidgetItem);
+    const int r = suggestions->rows();
+    suggestions->appendRow({Clock::todayText(), QString()});
     m_suggestAdded = true;
     PageControl1->setCurrentIndex(1);
     DBGrid2->setFocus();
-    DBGrid2->setCurrentCell(r, SugDate);
+    DBGrid2->setCurrentIndex(suggestions->index(r, SugDate));
 }
 
 void TfPer0010::BitBtn11Click()
 {
-    DBGrid2->setRowCount(0);
+    suggestions->setRows({});
     m_suggestAdded = false;
 }
 
@@ -690,13 +681,13 @@ bool TfPer0010::eventFilter(QObject* watched, QEvent* event)
         InputLanguage::set(event->type() == QEvent::FocusIn ? QStringLiteral("ENGLISH") : QStringLiteral("KOREA"));
     }
     if ((watched == DBGrid1 || watched == DBGrid2) && event->type() == QEvent::KeyPress && m_entering) {
-        auto* g = static_cast<QTableWidget*>(watched);
+        auto* g = static_cast<QTableView*>(watched);
         const auto* key = static_cast<QKeyEvent*>(event);
-        const int col = g->currentColumn();
+        const int col = g->currentIndex().column();
         const bool appendCol = g == DBGrid1 ? (col == FamName || col == FamBirthday || col == FamJob || col == FamNote
                                                 || col == FamWedding)
                                             : col == SugText;
-        if (key->key() == Qt::Key_Down && appendCol && g->currentRow() == g->rowCount() - 1) {
+        if (key->key() == Qt::Key_Down && appendCol && g->currentIndex().row() == g->model()->rowCount() - 1) {
             if (g == DBGrid1)
                 BitBtn8Click();
             else

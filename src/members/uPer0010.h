@@ -11,7 +11,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTableWidget;
+class ListModel;
+class QTableView;
 class ResidentNoEdit;
 
 // "입관원서 등록": registers a new trainee from the paper application form.
@@ -80,8 +81,10 @@ public:
     QRadioButton* rb_Paid = nullptr;
     QRadioButton* rb_Unpaid = nullptr;
     QLabel* Image1 = nullptr;
-    QTableWidget* DBGrid1 = nullptr;  // family
-    QTableWidget* DBGrid2 = nullptr;  // suggestions
+    QTableView* DBGrid1 = nullptr;  // family
+    QTableView* DBGrid2 = nullptr;  // suggestions
+    ListModel* family = nullptr;
+    ListModel* suggestions = nullptr;
 
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;

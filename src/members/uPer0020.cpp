@@ -6,12 +6,11 @@
 #include "db/Query.h"
 #include "db/Session.h"
 #include "fees/FeePayments.h"
-#include "fitness/Fitness.h"
 #include "attendance/Absences.h"
-#include "attendance/CheckIns.h"
 #include "db/MemberNumber.h"
 #include "db/MemberStatus.h"
 #include "members/PersonalJournalPanel.h"
+#include "members/PersonalPages.h"
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/MemberChooser.h"
@@ -24,8 +23,6 @@
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,14 +32,12 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-using Col = PersonalJournalPanel::Column;
 
 const char* kTabs[TfPer0020::TabCount] = {"신상명세서", "건의사항", "생활기록", "심사결과", "시상내역", "체력측정",
                                           "출석현황", "수련비납부", "뱃지지급", "상벌점내역", "집중도", "공지사항"};
@@ -76,49 +71,6 @@ void setComboValue(QComboBox* box, const QVariant& value)
         i = box->count() - 1;
     }
     box->setCurrentIndex(i < 0 ? 0 : i);
-}
-
-QVBoxLayout* pageLayout(QWidget* page)
-{
-    auto* v = new QVBoxLayout(page);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(2);
-    return v;
-}
-
-// "yyyy 년 mm 월" choosers of a tab; the years are filled when the screen opens.
-QHBoxLayout* yearMonthChooser(QWidget* page, QComboBox** year, QComboBox** month, bool twoDigits)
-{
-    auto* choose = new QHBoxLayout;
-    *year = new QComboBox(page);
-    *month = new QComboBox(page);
-    for (int m = 1; m <= 12; ++m)
-        (*month)->addItem(twoDigits ? QStringLiteral("%1").arg(m, 2, 10, QChar(u'0')) : QString::number(m));
-    choose->addWidget(*year);
-    choose->addWidget(new QLabel(QStringLiteral("년"), page));
-    choose->addWidget(*month);
-    choose->addWidget(new QLabel(QStringLiteral("월"), page));
-    choose->addStretch();
-    return choose;
-}
-
-// Twelve month cells under their captions "1월" .. "12월".
-QGridLayout* monthCells(QWidget* page, QList<QLabel*>* cells)
-{
-    auto* grid = new QGridLayout;
-    grid->setSpacing(1);
-    for (int m = 0; m < 12; ++m) {
-        auto* cap = new QLabel(QStringLiteral("%1월").arg(m + 1), page);
-        cap->setAlignment(Qt::AlignCenter);
-        auto* val = new QLabel(page);
-        val->setAlignment(Qt::AlignCenter);
-        val->setFrameShape(QFrame::Panel);
-        val->setFrameShadow(QFrame::Sunken);
-        grid->addWidget(cap, 0, m);
-        grid->addWidget(val, 1, m);
-        cells->append(val);
-    }
-    return grid;
 }
 
 } // namespace
@@ -173,80 +125,54 @@ void TfPer0020::buildUi()
     for (int t = 0; t < TabCount; ++t) {
         QWidget* page = nullptr;
         switch (t) {
-        case TabDetails:
-            page = buildDetailsTab();
-            break;
-        case TabSuggestions:
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Suggestions,
-                                            {{QStringLiteral("건 의 일 자"), QStringLiteral("건의일자"), Col::Date, 90},
-                                             {QStringLiteral("건 의 내 용"), QStringLiteral("건의사항"), Col::Text, 0}});
-            break;
-        case TabConduct:
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Conduct,
-                                            {{QStringLiteral("기 록 일 자"), QStringLiteral("기록일자"), Col::Date, 90},
-                                             {QStringLiteral("생 활 기 록"), QStringLiteral("생활기록"), Col::Phrase, 0}});
-            break;
-        case TabAwards:
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Awards,
-                                            {{QStringLiteral("내 역"), QStringLiteral("비고2"), Col::Chooser, 200},
-                                             {QStringLiteral("발 급 일 자"), QStringLiteral("지급일자"), Col::Date, 90},
-                                             {QStringLiteral("비 고"), QStringLiteral("비고"), Col::Text, 0}});
-            break;
-        case TabBadges:
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Badges,
-                                            {{QStringLiteral("코드"), QStringLiteral("뱃지코드"), Col::ReadOnly, 50},
-                                             {QStringLiteral("내 역"), QStringLiteral("뱃지명"), Col::ReadOnly, 0},
-                                             {QStringLiteral("지급"), QStringLiteral("YN"), Col::Tick, 50},
-                                             {QStringLiteral("지 급 일 자"), QStringLiteral("지급일자"), Col::ReadOnly, 100}});
-            break;
-        case TabPoints:
-            page = buildPointsTab();
-            break;
-        case TabNotices:
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Notices,
-                                            {{QStringLiteral("공 지 일 자"), QStringLiteral("공지일자"), Col::Date, 90},
-                                             {QStringLiteral("개 인 심 사 평 가 공 지 사 항"), QStringLiteral("공지사항"), Col::Phrase, 0}});
-            break;
-        case TabExams: {
-            const QStringList criteria = PersonalRecord::examCriteria();
-            QList<Col> cols = {{QStringLiteral("띠색"), QStringLiteral("띠색"), Col::ReadOnly, 45},
-                               {QStringLiteral("급품"), QStringLiteral("급품명"), Col::ReadOnly, 55},
-                               {QStringLiteral("심사명"), QStringLiteral("심사명"), Col::Text, 45, {}, 6},
-                               {QStringLiteral("단증번호"), QStringLiteral("단증번호"), Col::Text, 70, {}, 8},
-                               {QStringLiteral("승급일자"), QStringLiteral("승급일자"), Col::ReadOnly, 80},
-                               {QStringLiteral("심사일자"), QStringLiteral("심사일자"), Col::Date, 80}};
-            for (int i = 0; i < 6; ++i)
-                cols.append({criteria[i], QStringLiteral("E%1").arg(i + 1), Col::Text, 42, {}, 3});
-            cols.append({QStringLiteral("출석률"), QStringLiteral("출석률"), Col::Text, 45, {}, 3});
-            cols.append({QStringLiteral("승벌점"), QStringLiteral("승벌점"), Col::Text, 45, {}, 4});
-            cols.append({QStringLiteral("평균"), QStringLiteral("평균"), Col::Text, 40, {}, 3});
-            cols.append({QStringLiteral("심사결과평가내용"), QStringLiteral("심사결과평가내용"), Col::ReadOnly, 200});
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Exams, cols);
+        case TabDetails: {
+            auto* details = new PersonalDetailsPage(&m_record);
+            m_panels.insert(PersonalRecord::Family, details->panel);
+            m_fields.insert(details->fields);
+            page = details;
             break;
         }
+        case TabPoints:
+            m_points = new PersonalPointsPage(&m_record);
+            m_panels.insert(PersonalRecord::Points, m_points->panel);
+            com_PointYear = m_points->com_PointYear;
+            com_PointMonth = m_points->com_PointMonth;
+            lbl_PointMonths = m_points->lbl_PointMonths;
+            lbl_PointSum = m_points->lbl_PointSum;
+            connect(m_points, &PersonalPointsPage::chosen, this, [this] { PointYearMonthChange(); });
+            page = m_points;
+            break;
         case TabFitness:
-            page = buildFitnessTab();
+            m_fitness = new PersonalFitnessPage(&m_record);
+            m_panels.insert(PersonalRecord::Fitness, m_fitness->panel);
+            grd_FitCompare = m_fitness->grd_FitCompare;
+            lbl_A13 = m_fitness->lbl_A13;
+            page = m_fitness;
             break;
         case TabAttendance:
-            page = buildAttendanceTab();
+            m_attendance = new PersonalAttendancePage(&m_record);
+            m_panels.insert(PersonalRecord::Absences, m_attendance->panel);
+            com_AbsYear = m_attendance->com_AbsYear;
+            com_AbsMonth = m_attendance->com_AbsMonth;
+            grd_AbsCount = m_attendance->grd_AbsCount;
+            lbl_CheckIns = m_attendance->lbl_CheckIns;
+            connect(m_attendance, &PersonalAttendancePage::yearChosen, this, [this] { AbsenceYearChange(); });
+            connect(m_attendance, &PersonalAttendancePage::monthChosen, this, [this] { AbsenceMonthChange(); });
+            page = m_attendance;
             break;
         case TabFees:
-            page = buildFeesTab();
+            m_fees = new PersonalFeesPage(&m_record);
+            m_panels.insert(PersonalRecord::Fees, m_fees->panel);
+            m_fields.insert(m_fees->fields);
+            com_FeeYear = m_fees->com_FeeYear;
+            lbl_FeeMonths = m_fees->lbl_FeeMonths;
+            connect(m_fees, &PersonalFeesPage::yearChosen, this, [this] { FeeYearChange(); });
+            page = m_fees;
             break;
-        case TabConcentration: {
-            QList<Col> cols = {{QStringLiteral("측정일자"), QStringLiteral("측정일자"), Col::ReadOnly, 80}};
-            const char* groups[] = {"시각", "청각", "종합"};
-            const char* kinds[] = {"본인", "나이", "기간", "전체"};
-            const char* kindTitles[] = {"자신", "나이", "기간", "전체"};
-            for (int g = 0; g < 3; ++g)
-                for (int k = 0; k < 4; ++k)
-                    cols.append({QString::fromUtf8(groups[g]) + u' ' + QString::fromUtf8(kindTitles[k]),
-                                 QString::fromUtf8(groups[g]) + QString::fromUtf8(kinds[k]) + QStringLiteral("평균"), Col::ReadOnly, 48});
-            page = new PersonalJournalPanel(&m_record, PersonalRecord::Concentration, cols);
-            break;
-        }
         default:
-            page = new QWidget;
+            page = personal::journalTab(&m_record, listOfTab(t));
+            if (!page)
+                page = new QWidget;
             break;
         }
         if (auto* p = qobject_cast<PersonalJournalPanel*>(page))
@@ -426,201 +352,6 @@ QWidget* TfPer0020::buildFields()
     return box;
 }
 
-QWidget* TfPer0020::buildDetailsTab()
-{
-    auto* page = new QWidget;
-    auto* h = new QHBoxLayout(page);
-    h->setContentsMargins(0, 0, 0, 0);
-    auto* family = new PersonalJournalPanel(
-        &m_record, PersonalRecord::Family,
-        {{QStringLiteral("관  계"), QStringLiteral("관계"), Col::Phrase, 60,
-          {QStringLiteral("조부"), QStringLiteral("조모"), QStringLiteral("부"), QStringLiteral("모"), QStringLiteral("형제")}, 8},
-         {QStringLiteral("성  명"), QStringLiteral("성명"), Col::Text, 70, {}, 20},
-         {QStringLiteral("생 년 월 일"), QStringLiteral("생일"), Col::Date, 82},
-         {QStringLiteral("양/음"), QStringLiteral("양력음력"), Col::Choice, 40, {QStringLiteral("양"), QStringLiteral("음")}},
-         {QStringLiteral("직  업"), QStringLiteral("직업"), Col::Text, 70, {}, 20},
-         {QStringLiteral("비  고"), QStringLiteral("비고"), Col::Text, 0},
-         {QStringLiteral("결혼기념일"), QStringLiteral("결혼기념일"), Col::Date, 82}},
-        page);
-    m_panels.insert(PersonalRecord::Family, family);
-    h->addWidget(family, 1);
-
-    auto* status = new QGroupBox(page);
-    auto* g = new QGridLayout(status);
-    g->setVerticalSpacing(2);
-    const QList<QPair<QString, QString>> rows = {
-        {QStringLiteral("휴 관 일 자"), QStringLiteral("최종휴관일")},     {QStringLiteral("퇴 관 일 자"), QStringLiteral("최종퇴관일")},
-        {QStringLiteral("휴 관 사 유"), QStringLiteral("최종휴관사유코드")}, {QStringLiteral("퇴 관 사 유"), QStringLiteral("최종퇴관사유코드")},
-        {QStringLiteral("휴관==>복관일"), QStringLiteral("복관일휴")},     {QStringLiteral("퇴관==>복관일"), QStringLiteral("복관일퇴")}};
-    int r = 0;
-    for (const auto& [caption, col] : rows) {
-        g->addWidget(new QLabel(caption, status), r, 0);
-        auto* e = new QLineEdit(status);
-        e->setReadOnly(true);
-        e->setFixedWidth(100);
-        m_fields.insert(col, e);
-        g->addWidget(e, r++, 1);
-    }
-    // An e-mail address under its caption, across the box: wide enough for the usual address.
-    g->addWidget(new QLabel(QStringLiteral("E-mail"), status), r++, 0);
-    auto* mail = new QLineEdit(status);
-    mail->setMaxLength(50);
-    mail->setMinimumWidth(mail->fontMetrics().horizontalAdvance(QString(26, u'm')));
-    m_fields.insert(QStringLiteral("이메일"), mail);
-    g->addWidget(mail, r, 0, 1, 2);
-    h->addWidget(status);
-    return page;
-}
-
-QWidget* TfPer0020::buildPointsTab()
-{
-    auto* page = new QWidget;
-    auto* v = pageLayout(page);
-    v->addLayout(yearMonthChooser(page, &com_PointYear, &com_PointMonth, true));
-
-    auto* panel = new PersonalJournalPanel(&m_record, PersonalRecord::Points,
-                                           {{QStringLiteral("내 역"), QStringLiteral("비고2"), Col::Chooser, 220},
-                                            {QStringLiteral("상벌점 일자"), QStringLiteral("벌점일자"), Col::Date, 90},
-                                            {QStringLiteral("점수"), QStringLiteral("벌점수"), Col::ReadOnly, 60}},
-                                           page);
-    panel->setRowFilter([this] {
-        return m_record.pointRows(com_PointYear->currentText().toInt(), com_PointMonth->currentText().toInt());
-    });
-    m_panels.insert(PersonalRecord::Points, panel);
-    v->addWidget(panel, 1);
-
-    QGridLayout* sums = monthCells(page, &lbl_PointMonths);
-    lbl_PointSum = new QLabel(page);
-    lbl_PointSum->setFrameShape(QFrame::Panel);
-    lbl_PointSum->setFrameShadow(QFrame::Sunken);
-    lbl_PointSum->setMinimumWidth(150);
-    sums->addWidget(lbl_PointSum, 0, 12, 2, 1);
-    v->addLayout(sums);
-
-    connect(com_PointYear, qOverload<int>(&QComboBox::activated), this, [this] { PointYearMonthChange(); });
-    connect(com_PointMonth, qOverload<int>(&QComboBox::activated), this, [this] { PointYearMonthChange(); });
-    return page;
-}
-
-QTableWidget* TfPer0020::smallTable(int rows, const QStringList& columns, QWidget* parent)
-{
-    auto* t = new QTableWidget(rows, int(columns.size()), parent);
-    t->setHorizontalHeaderLabels(columns);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::NoSelection);
-    t->setFocusPolicy(Qt::NoFocus);
-    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns.size(); ++c) {
-            auto* it = new QTableWidgetItem;
-            it->setTextAlignment(Qt::AlignCenter);
-            t->setItem(r, c, it);
-        }
-    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + rows * t->verticalHeader()->defaultSectionSize() + 4);
-    return t;
-}
-
-QWidget* TfPer0020::buildFitnessTab()
-{
-    auto* page = new QWidget;
-    auto* v = pageLayout(page);
-    const QStringList labels = fitness::itemLabels(6);
-    QList<Col> cols = {{QStringLiteral("측정일자"), QStringLiteral("측정일자"), Col::ReadOnly, 80}};
-    for (int i = 1; i <= fitness::kItems; ++i)
-        cols.append({labels.value(i - 1).isEmpty() ? fitness::itemCode(i) : labels.value(i - 1), fitness::itemCode(i), Col::Text, 48, {}, 6});
-    cols.append({QStringLiteral("비만도"), QStringLiteral("비만도"), Col::ReadOnly, 50});
-    auto* panel = new PersonalJournalPanel(&m_record, PersonalRecord::Fitness, cols, page);
-    m_panels.insert(PersonalRecord::Fitness, panel);
-    v->addWidget(panel, 1);
-
-    QStringList heads = {QString()};
-    for (int i = 1; i <= fitness::kItems; ++i)
-        heads.append(labels.value(i - 1).isEmpty() ? fitness::itemCode(i) : labels.value(i - 1));
-    heads.append(QStringLiteral("비만도"));
-    grd_FitCompare = smallTable(4, heads, page);
-    grd_FitCompare->verticalHeader()->setVisible(false);
-    const char* rows[] = {"최초측정", "문 체 부", "증     감", "체 육 관"};
-    for (int r = 0; r < 4; ++r)
-        grd_FitCompare->item(r, 0)->setText(QString::fromUtf8(rows[r]));
-    grd_FitCompare->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    v->addWidget(grd_FitCompare);
-    lbl_A13 = new QLabel(page);
-    v->addWidget(lbl_A13);
-    return page;
-}
-
-QWidget* TfPer0020::buildAttendanceTab()
-{
-    auto* page = new QWidget;
-    auto* v = pageLayout(page);
-    v->addLayout(yearMonthChooser(page, &com_AbsYear, &com_AbsMonth, false));
-
-    auto* panel = new PersonalJournalPanel(
-        &m_record, PersonalRecord::Absences,
-        {{QStringLiteral("결 석 일 자"), QStringLiteral("결석일자"), Col::Date, 90},
-         {QStringLiteral("결 석 사 유"), QStringLiteral("비고2"), Col::Chooser, 200},
-         {QStringLiteral("비 고"), QStringLiteral("비고"), Col::Phrase, 0,
-          {QStringLiteral("본인"), QStringLiteral("부모"), QStringLiteral("친척"), QStringLiteral("기타")}}},
-        page);
-    panel->setRowFilter([this] { return m_record.absenceRows(com_AbsYear->currentText().toInt(), com_AbsMonth->currentText().toInt()); });
-    m_panels.insert(PersonalRecord::Absences, panel);
-    v->addWidget(panel, 1);
-
-    QStringList months = {QString()};
-    for (int m = 1; m <= 12; ++m)
-        months.append(QStringLiteral("%1월").arg(m));
-    grd_AbsCount = smallTable(2, months, page);
-    grd_AbsCount->verticalHeader()->setVisible(false);
-    grd_AbsCount->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    v->addWidget(grd_AbsCount);
-    lbl_CheckIns = new QLabel(page);
-    lbl_CheckIns->setObjectName(QStringLiteral("lbl_CheckIns"));
-    v->addWidget(lbl_CheckIns);
-
-    connect(com_AbsYear, qOverload<int>(&QComboBox::activated), this, [this] { AbsenceYearChange(); });
-    connect(com_AbsMonth, qOverload<int>(&QComboBox::activated), this, [this] { AbsenceMonthChange(); });
-    return page;
-}
-
-QWidget* TfPer0020::buildFeesTab()
-{
-    auto* page = new QWidget;
-    auto* v = pageLayout(page);
-    auto* top = new QHBoxLayout;
-    auto field = [&](const QString& caption, const QString& column, int maxLength, int width) {
-        top->addWidget(new QLabel(caption, page));
-        auto* e = new QLineEdit(page);
-        e->setMaxLength(maxLength);
-        e->setFixedWidth(width);
-        m_fields.insert(column, e);
-        top->addWidget(e);
-    };
-    field(QStringLiteral("납 부 일 자"), QStringLiteral("납부일자"), 2, 40);
-    field(QStringLiteral("수   련   비"), QStringLiteral("수련비"), 9, 80);
-    field(QStringLiteral("납부은행"), QStringLiteral("납부은행"), 20, 120);
-    top->addStretch();
-    com_FeeYear = new QComboBox(page);
-    top->addWidget(com_FeeYear);
-    top->addWidget(new QLabel(QStringLiteral("년"), page));
-    v->addLayout(top);
-
-    v->addLayout(monthCells(page, &lbl_FeeMonths));
-
-    auto* panel = new PersonalJournalPanel(&m_record, PersonalRecord::Fees,
-                                           {{QStringLiteral("년 월 분"), QStringLiteral("년월분"), Col::Text, 70, {}, 6},
-                                            {QStringLiteral("납 부 일 자"), QStringLiteral("납부일자"), Col::Date, 90},
-                                            {QStringLiteral("금 액"), QStringLiteral("납부액"), Col::Money, 90, {}, 11},
-                                            {QStringLiteral("비 고"), QStringLiteral("비고"), Col::Text, 0}},
-                                           page);
-    panel->setRowFilter([this] { return m_record.feeRows(com_FeeYear->currentText().toInt()); });
-    m_panels.insert(PersonalRecord::Fees, panel);
-    v->addWidget(panel, 1);
-    connect(com_FeeYear, qOverload<int>(&QComboBox::activated), this, [this] { FeeYearChange(); });
-    return page;
-}
-
 // --- opening and showing -------------------------------------------------------------------------
 
 void TfPer0020::FormCreate()
@@ -759,11 +490,11 @@ void TfPer0020::Refill(bool force)
         com_AbsMonth->setCurrentIndex(Clock::today().month() - 1);
         com_FeeYear->setCurrentIndex(com_FeeYear->count() - 1);
     }
-    showPointSums();
-    showAbsenceCounts(Clock::today().year());
-    showCheckIns();
-    showFeeMarks(Clock::today().year());
-    showFitnessComparison();
+    m_points->showSums();
+    m_attendance->showCounts(Clock::today().year());
+    m_attendance->showCheckIns();
+    m_fees->showMarks(Clock::today().year());
+    m_fitness->showComparison();
     Name_Change->clear(); // ready for the next name
     m_refilling = false;
     TabControl1Change();
@@ -815,53 +546,6 @@ void TfPer0020::showPhoto()
     const QPixmap pix(file);
     if (!pix.isNull())
         img_Photo->setPixmap(pix.scaled(img_Photo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-}
-
-void TfPer0020::showPointSums()
-{
-    const PersonalRecord::PointSums s = m_record.pointSums(com_PointYear->currentText().toInt());
-    for (int m = 0; m < 12; ++m)
-        lbl_PointMonths[m]->setText(s.months.value(m));
-    lbl_PointSum->setText(m_record.loaded() ? s.summary() : QString());
-}
-
-void TfPer0020::showAbsenceCounts(int year)
-{
-    const auto counts = m_record.absenceCounts(year);
-    for (int r = 0; r < 2; ++r) {
-        grd_AbsCount->item(r, 0)->setText(QString::number(year - 1 + r) + QStringLiteral(" 년"));
-        for (int m = 0; m < 12; ++m)
-            grd_AbsCount->item(r, m + 1)->setText(m_record.loaded() ? QString::number(counts[r][m]) : QString());
-    }
-}
-
-void TfPer0020::showCheckIns()
-{
-    const int year = com_AbsYear->currentText().toInt(), month = com_AbsMonth->currentText().toInt();
-    if (!m_record.loaded() || year <= 0 || month < 1 || month > 12) {
-        lbl_CheckIns->clear();
-        return;
-    }
-    const CheckIns::MonthAttendance a = CheckIns::monthOf(m_record.memberNo(), year, month);
-    lbl_CheckIns->setText(QStringLiteral("%1년 %2월 출석체크 : %3일 / 운영 %4일").arg(year).arg(month).arg(a.daysCheckedIn).arg(a.daysOpen));
-}
-
-void TfPer0020::showFeeMarks(int year)
-{
-    const QStringList marks = m_record.feeMarks(year);
-    for (int m = 0; m < 12; ++m)
-        lbl_FeeMonths[m]->setText(marks.value(m));
-}
-
-void TfPer0020::showFitnessComparison()
-{
-    const PersonalRecord::FitnessComparison c = m_record.fitnessComparison();
-    const QList<QStringList> rows = {c.first, c.national, c.change, c.school};
-    for (int r = 0; r < rows.size(); ++r)
-        for (int i = 0; i < rows[r].size(); ++i)
-            grd_FitCompare->item(r, i + 1)->setText(rows[r][i]);
-    grd_FitCompare->item(0, 0)->setText(c.firstDate.isEmpty() ? QStringLiteral("최초측정") : c.firstDate);
-    lbl_A13->setText(c.nationalA13.isEmpty() ? QString() : QStringLiteral("문체부 비만도 : ") + c.nationalA13);
 }
 
 PersonalRecord::List TfPer0020::listOfTab(int tab)
@@ -924,26 +608,26 @@ void TfPer0020::showList(PersonalRecord::List l, bool toLast)
 void TfPer0020::PointYearMonthChange()
 {
     showList(PersonalRecord::Points, true);
-    showPointSums();
+    m_points->showSums();
 }
 
 void TfPer0020::AbsenceYearChange()
 {
     showList(PersonalRecord::Absences, true);
-    showAbsenceCounts(com_AbsYear->currentText().toInt());
-    showCheckIns();
+    m_attendance->showCounts(com_AbsYear->currentText().toInt());
+    m_attendance->showCheckIns();
 }
 
 void TfPer0020::AbsenceMonthChange()
 {
     showList(PersonalRecord::Absences, true);
-    showCheckIns();
+    m_attendance->showCheckIns();
 }
 
 void TfPer0020::FeeYearChange()
 {
     showList(PersonalRecord::Fees, false);
-    showFeeMarks(com_FeeYear->currentText().toInt());
+    m_fees->showMarks(com_FeeYear->currentText().toInt());
 }
 
 // --- choosing a member ---------------------------------------------------------------------------
@@ -1195,7 +879,7 @@ void TfPer0020::deleteFeeRow()
         return;
     }
     p->refresh();
-    showFeeMarks(com_FeeYear->currentText().toInt());
+    m_fees->showMarks(com_FeeYear->currentText().toInt());
     if (stored)
         StatusLine::show(QStringLiteral("수련비 삭제: %1 %2").arg(m_record.memberNo(), month));
 }

@@ -13,7 +13,11 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QStackedWidget;
-class QTableWidget;
+class QTableView;
+class PersonalAttendancePage;
+class PersonalFeesPage;
+class PersonalFitnessPage;
+class PersonalPointsPage;
 class QToolButton;
 class PersonalJournalPanel;
 class MemberChooser;
@@ -88,11 +92,11 @@ public:
     QLabel* lbl_PointSum = nullptr;
     QComboBox* com_AbsYear = nullptr;
     QComboBox* com_AbsMonth = nullptr;
-    QTableWidget* grd_AbsCount = nullptr; // two years by twelve months
+    QTableView* grd_AbsCount = nullptr; // two years by twelve months
     QLabel* lbl_CheckIns = nullptr;       // "출석체크 : 12일 / 운영 20일"
     QComboBox* com_FeeYear = nullptr;
     QList<QLabel*> lbl_FeeMonths;
-    QTableWidget* grd_FitCompare = nullptr; // first measurement, national, change, school
+    QTableView* grd_FitCompare = nullptr; // first measurement, national, change, school
     QLabel* lbl_A13 = nullptr;
 
 protected:
@@ -103,23 +107,12 @@ protected:
 private:
     void buildUi();
     QWidget* buildFields();
-    QWidget* buildDetailsTab();
-    QWidget* buildPointsTab();
-    QWidget* buildFitnessTab();
-    QWidget* buildAttendanceTab();
-    QWidget* buildFeesTab();
-    static QTableWidget* smallTable(int rows, const QStringList& columns, QWidget* parent);
-    void showAbsenceCounts(int year);
-    void showCheckIns(); // the chosen month's days checked in at the door, of the days the school was open
-    void showFeeMarks(int year);
-    void showFitnessComparison();
     void deleteFeeRow();
     void loadLists();
     void loadMemberList();
     void showFields();
     void collectFields();
     void showPhoto();
-    void showPointSums();
     void showList(PersonalRecord::List l, bool toLast);
     void loadStops(bool keepValue);
     void loadTimes(bool keepValue);
@@ -140,6 +133,10 @@ private:
     int m_position = -1;
     QHash<QString, QWidget*> m_fields; // member column -> its field
     QHash<int, PersonalJournalPanel*> m_panels;
+    PersonalPointsPage* m_points = nullptr;
+    PersonalFitnessPage* m_fitness = nullptr;
+    PersonalAttendancePage* m_attendance = nullptr;
+    PersonalFeesPage* m_fees = nullptr;
     QComboBox* com_Course = nullptr;
     QComboBox* com_Place = nullptr;
     QComboBox* com_Time = nullptr;

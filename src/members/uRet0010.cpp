@@ -7,13 +7,13 @@
 #include "ui/DateEdit.h"
 #include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
+#include "ui/CheckedCellDelegate.h"
 #include "ui/DivisionFilter.h"
+#include "ui/ListModel.h"
 #include "db/SchoolInfo.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QAbstractTableModel>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QFont>
 #include <QHBoxLayout>
@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -40,127 +39,7 @@ QDateEdit* dateEdit(QWidget* parent)
     return d;
 }
 
-// The reason drop-down of pages 0 and 1, made only while its cell is edited. A choice takes effect
-// at once, as the line's date follows it.
-class ReasonDelegate : public QStyledItemDelegate {
-public:
-    ReasonDelegate(const QStringList* reasons, QObject* parent) : QStyledItemDelegate(parent), m_reasons(reasons) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
-    {
-        auto* box = new QComboBox(parent);
-        const QString current = index.data(Qt::EditRole).toString();
-        if (current.isEmpty())
-            box->addItem(QString());
-        box->addItems(*m_reasons);
-        if (!current.isEmpty() && box->findText(current) < 0)
-            box->insertItem(0, current); // a reason since removed from the code table
-        connect(box, &QComboBox::currentIndexChanged, this, [this, box] {
-            if (!box->signalsBlocked())
-                emit const_cast<ReasonDelegate*>(this)->commitData(box);
-        });
-        return box;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        auto* box = static_cast<QComboBox*>(editor);
-        const QSignalBlocker b(box);
-        box->setCurrentIndex(qMax(0, box->findText(index.data(Qt::EditRole).toString())));
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
-    {
-        model->setData(index, static_cast<QComboBox*>(editor)->currentText());
-    }
-
-private:
-    const QStringList* m_reasons;
-};
-
 } // namespace
-
-// The lines of one page as the grid shows them. The lines live in the window; the model reads them
-// and hands the reason and "선택" edits back to the window, which applies the rules.
-class RetLinesModel : public QAbstractTableModel {
-public:
-    RetLinesModel(const QList<Retirement::Line>* lines, const QStringList& header, int editColumn,
-                  std::function<void(int row, const QVariant&)> edit, QObject* parent)
-        : QAbstractTableModel(parent), m_lines(lines), m_header(header), m_editColumn(editColumn), m_edit(std::move(edit))
-    {
-    }
-    void reset() // the lines were replaced
-    {
-        beginResetModel();
-        endResetModel();
-    }
-    void rowChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
-    void setEditable(bool on) // a reset also closes a drop-down left open
-    {
-        beginResetModel();
-        m_editable = on;
-        endResetModel();
-    }
-    void setHeader(int column, const QString& text)
-    {
-        m_header[column] = text;
-        emit headerDataChanged(Qt::Horizontal, column, column);
-    }
-    bool checkColumn() const { return m_editColumn == TfRet0010::kCheckColumn; }
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_lines->size()); }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_header.size()); }
-    QVariant headerData(int section, Qt::Orientation o, int role) const override
-    {
-        if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_header.size())
-            return m_header[section];
-        return {};
-    }
-    Qt::ItemFlags flags(const QModelIndex& i) const override
-    {
-        Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (m_editable && i.column() == m_editColumn)
-            f |= checkColumn() ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
-        return f;
-    }
-    QVariant data(const QModelIndex& i, int role) const override
-    {
-        if (!i.isValid() || i.row() >= rowCount())
-            return {};
-        const Retirement::Line& l = m_lines->at(i.row());
-        if (role == Qt::CheckStateRole && checkColumn() && i.column() == m_editColumn)
-            return l.checked ? Qt::Checked : Qt::Unchecked;
-        if (role != Qt::DisplayRole && role != Qt::EditRole)
-            return {};
-        switch (i.column()) {
-        case 0: return l.memberNo;
-        case 1: return l.name;
-        case 2: return l.enrolDate;
-        case 3: return l.day;
-        case 4: return l.birthDate;
-        case 5: return l.sex;
-        case 6: return l.phone;
-        case 7: return checkColumn() || Retirement::hasReason(l.reason) ? l.reason : QString();
-        case 8: return checkColumn() ? QVariant() : QVariant(l.division);
-        default: return l.division;
-        }
-    }
-    bool setData(const QModelIndex& i, const QVariant& value, int role) override
-    {
-        if (!i.isValid() || !(flags(i) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
-            return false;
-        if (checkColumn() != (role == Qt::CheckStateRole) || (!checkColumn() && role != Qt::EditRole))
-            return false;
-        m_edit(i.row(), value);
-        rowChanged(i.row());
-        return true;
-    }
-
-private:
-    const QList<Retirement::Line>* m_lines;
-    QStringList m_header;
-    int m_editColumn;
-    std::function<void(int, const QVariant&)> m_edit;
-    bool m_editable = false;
-};
 
 TfRet0010::TfRet0010(QWidget* parent) : QWidget(parent)
 {
@@ -252,35 +131,41 @@ QWidget* TfRet0010::buildPage(int page)
     row = new QHBoxLayout; // the page's own choices
 
     auto* g = new QTableView(w);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->setVisible(false);
-    if (page < 2) {
-        m_models[page] = new RetLinesModel(&m_lines[page],
-                                           {"회원번호", "회원명", "입관일", page == 0 ? "퇴관일" : "휴관일", "생년월일", "성별",
-                                            "전화번호", page == 0 ? "퇴관사유" : "휴관사유", "부명"},
-                                           kReasonColumn,
-                                           [this, page](int row, const QVariant& v) { reasonChosen(page, row, v.toString()); }, this);
-        g->setModel(m_models[page]);
-        g->setItemDelegateForColumn(kReasonColumn, new ReasonDelegate(&m_reasons, g));
-        g->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    } else {
-        m_models[page] = new RetLinesModel(&m_lines[page],
-                                           {"회원번호", "회원명", "입관일", "휴관일", "생년월일", "성별", "전화번호", "휴관사유",
-                                            "선택", "부명"},
-                                           kCheckColumn,
-                                           [this](int row, const QVariant& v) { checkChanged(row, v.toInt() == Qt::Checked); }, this);
-        g->setModel(m_models[page]);
-        g->setColumnWidth(kCheckColumn, 40);
-    }
     // Columns as wide as their values; the reason takes what is left, so nothing needs scrolling.
     const QFontMetrics fm = g->fontMetrics();
     auto fits = [&fm](const char* sample) { return fm.horizontalAdvance(QString::fromUtf8(sample)) + 14; };
-    const int widths[] = {fits("000000000"), fits("가나다라"), fits("0000-00-00"), fits("0000-00-00"), fits("0000-00-00"),
-                          40, fits("010-0000-0000")};
-    for (int c = 0; c < 7; ++c)
-        g->setColumnWidth(c, widths[c]);
-    g->setColumnWidth(m_models[page]->columnCount() - 1, fits("초등1학년부"));
+    const QString day = page == 0 ? QStringLiteral("퇴관일") : QStringLiteral("휴관일");
+    QList<ListModel::Column> cols = {{QStringLiteral("회원번호"), fits("000000000"), false, ListModel::Code},
+                                     {QStringLiteral("회원명"), fits("가나다라")},
+                                     {QStringLiteral("입관일"), fits("0000-00-00"), false, ListModel::Date},
+                                     {day, fits("0000-00-00"), false, ListModel::Date},
+                                     {QStringLiteral("생년월일"), fits("0000-00-00"), false, ListModel::Date},
+                                     {QStringLiteral("성별"), 40},
+                                     {QStringLiteral("전화번호"), fits("010-0000-0000")},
+                                     {page == 0 ? QStringLiteral("퇴관사유") : QStringLiteral("휴관사유"), 0, page < 2}};
+    if (page == 2)
+        cols.append({QStringLiteral("선택"), 40});
+    cols.append({QStringLiteral("부명"), fits("초등1학년부")});
+    m_models[page] = new ListModel(cols, this);
+    CheckedCellDelegate* cells = ListModel::attach(g, m_models[page]);
+    if (page < 2) {
+        m_models[page]->setEditable([this, page](int, int column) { return m_editable[page] && column == kReasonColumn; });
+        m_models[page]->setOnEdit([this, page](int row, int, const QVariant& v) { reasonChosen(page, row, v.toString()); });
+        // The reasons of the code table; a line's reason since removed from it is still offered.
+        cells->setChoices(kReasonColumn, [this, page](int row) {
+            const QString current = m_models[page]->text(row, kReasonColumn);
+            QStringList items = m_reasons;
+            if (current.isEmpty())
+                items.prepend(QString());
+            else if (!items.contains(current))
+                items.prepend(current);
+            return items;
+        });
+        g->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    } else {
+        m_models[page]->setCheckColumn(kCheckColumn, [this](int row) { return m_lines[2].value(row).checked; },
+                                       [this](int row, bool on) { checkChanged(row, on); });
+    }
     g->horizontalHeader()->setStretchLastSection(false);
     g->horizontalHeader()->setSectionResizeMode(kReasonColumn, QHeaderView::Stretch);
 
@@ -363,17 +248,39 @@ Retirement::ReturnKind TfRet0010::returnKind() const
     return rbo_rtBack->isChecked() ? Retirement::FromWithdrawal : Retirement::FromLeave;
 }
 
+void TfRet0010::showRows(int page)
+{
+    const QList<Retirement::Line>* lines = &m_lines[page];
+    const bool check = page == 2;
+    model(page)->show(int(lines->size()), [lines, check](int row, int column) -> QString {
+        const Retirement::Line& l = lines->at(row);
+        switch (column) {
+        case 0: return l.memberNo;
+        case 1: return l.name;
+        case 2: return l.enrolDate;
+        case 3: return l.day;
+        case 4: return l.birthDate;
+        case 5: return l.sex;
+        case 6: return l.phone;
+        case 7: return check || Retirement::hasReason(l.reason) ? l.reason : QString();
+        case 8: return check ? QString() : l.division;
+        default: return l.division;
+        }
+    });
+}
+
 void TfRet0010::showLines(int page, const QList<Retirement::Line>& lines)
 {
     m_lines[page] = lines;
     m_read[page] = lines;
-    model(page)->reset();
+    showRows(page);
     search_num->setText(QStringLiteral("조 회 : %1 명").arg(lines.size()));
 }
 
 void TfRet0010::setEditable(int page, bool on)
 {
-    model(page)->setEditable(on);
+    m_editable[page] = on;
+    showRows(page); // shown anew: a drop-down left open closes
 }
 
 void TfRet0010::reasonChosen(int page, int row, const QString& text)

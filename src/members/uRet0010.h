@@ -13,7 +13,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTableView;
-class RetLinesModel;
+class ListModel;
 
 // 퇴관처리: withdrawal, leave and return of members in batches. The event button opens the
 // candidates of the page, the user picks a reason (or ticks a line), "확     인" writes the batch.
@@ -75,12 +75,13 @@ public:
 private:
     QWidget* buildPage(int page);
     QTableView* grid(int page) const;
-    RetLinesModel* model(int page) const { return m_models[page]; }
+    ListModel* model(int page) const { return m_models[page]; }
     DivisionFilter* division(int page) const;
     QDateEdit* eventDate(int page) const;
     Retirement::Filter filter(int page) const;
     Retirement::ReturnKind returnKind() const;
     void showLines(int page, const QList<Retirement::Line>& lines);
+    void showRows(int page); // the page's lines as they are now
     void setEditable(int page, bool on);
     void reasonChosen(int page, int row, const QString& text);
     void checkChanged(int row, bool checked);
@@ -98,5 +99,6 @@ private:
     QList<Retirement::Line> m_lines[3];
     QList<Retirement::Line> m_read[3];   // the lines as read, for "취     소"
     QStringList m_reasons;
-    RetLinesModel* m_models[3] = {nullptr, nullptr, nullptr};
+    ListModel* m_models[3] = {nullptr, nullptr, nullptr};
+    bool m_editable[3] = {false, false, false}; // the reasons may be chosen
 };

@@ -7,6 +7,7 @@
 #include "members/Enrolment.h"
 #include "db/MemberNumber.h"
 #include "members/uPer0010.h"
+#include "ui/ListModel.h"
 #include "ui/DateEdit.h"
 #include "ui/ResidentNoEdit.h"
 #include "ui/CodeCombo.h"
@@ -25,7 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -366,12 +367,12 @@ private slots:
         w.rb_Paid->setChecked(true);
         w.BitBtn8Click();
         w.BitBtn8Click();
-        w.DBGrid1->item(0, TfPer0010::FamRelation)->setText("모");
-        w.DBGrid1->item(0, TfPer0010::FamName)->setText("한가인");
-        w.DBGrid1->item(1, TfPer0010::FamRelation)->setText("형제");
-        w.DBGrid1->item(1, TfPer0010::FamName)->setText("최지호");
+        QVERIFY(w.family->type(0, TfPer0010::FamRelation, "모"));
+        QVERIFY(w.family->type(0, TfPer0010::FamName, "한가인"));
+        QVERIFY(w.family->type(1, TfPer0010::FamRelation, "형제"));
+        QVERIFY(w.family->type(1, TfPer0010::FamName, "최지호"));
         w.BitBtn10Click();
-        w.DBGrid2->item(0, TfPer0010::SugText)->setText("저녁반 희망");
+        QVERIFY(w.suggestions->type(0, TfPer0010::SugText, "저녁반 희망"));
 
         w.BitBtn5Click();
         QVERIFY2(m_db->dialogs().log.isEmpty(), qPrintable(m_db->dialogs().lastText()));
@@ -456,8 +457,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.BitBtn1Click();
         w.BitBtn8Click();
-        w.DBGrid1->setCurrentCell(0, TfPer0010::FamBirthday);
-        w.DBGrid1->editItem(w.DBGrid1->item(0, TfPer0010::FamBirthday));
+        w.DBGrid1->setCurrentIndex(w.DBGrid1->model()->index(0, TfPer0010::FamBirthday));
+        w.DBGrid1->edit(w.DBGrid1->model()->index(0, TfPer0010::FamBirthday));
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(editor);
         editor->setText(typed);
@@ -466,10 +467,10 @@ private slots:
         if (kept.isEmpty()) {
             QCOMPARE(QApplication::focusWidget(), editor);
             QCOMPARE(editor->text(), typed);
-            QCOMPARE(w.DBGrid1->item(0, TfPer0010::FamBirthday)->text(), QString());
+            QCOMPARE(w.DBGrid1->model()->index(0, TfPer0010::FamBirthday).data().toString(), QString());
             QVERIFY(StatusLine::text().contains(QStringLiteral("없는 날짜")));
         } else {
-            QTRY_COMPARE(w.DBGrid1->item(0, TfPer0010::FamBirthday)->text(), kept); // Enter commits after the key
+            QTRY_COMPARE(w.DBGrid1->model()->index(0, TfPer0010::FamBirthday).data().toString(), kept); // Enter commits after the key
             QVERIFY(QApplication::focusWidget() != editor);
         }
         QVERIFY(m_db->dialogs().log.isEmpty());
@@ -586,13 +587,13 @@ private slots:
         typeForm(w, QStringLiteral("윤서준"));
         w.rb_Paid->setChecked(true);
         w.BitBtn8Click();
-        w.DBGrid1->item(0, TfPer0010::FamName)->setText("윤아빠");
+        QVERIFY(w.family->type(0, TfPer0010::FamName, "윤아빠"));
         w.BitBtn5Click();
         QVERIFY2(m_db->dialogs().lastText().startsWith("저장 에러 입니다.\n"), qPrintable(m_db->dialogs().lastText()));
         QVERIFY2(m_db->dialogs().lastText().contains("disk full"), qPrintable(m_db->dialogs().lastText()));
         QVERIFY(w.entering());
         QCOMPARE(w.edt_Name->text(), QString("윤서준"));
-        QCOMPARE(w.DBGrid1->item(0, TfPer0010::FamName)->text(), QString("윤아빠"));
+        QCOMPARE(w.DBGrid1->model()->index(0, TfPer0010::FamName).data().toString(), QString("윤아빠"));
         for (const QString& t : kWrittenTables)
             QCOMPARE(count(t, t == "T_인원현황" ? "입관05 <> 0" : QString()), 0);
 
@@ -624,17 +625,17 @@ private slots:
         w->show();
         w->BitBtn1Click();
         w->BitBtn8Click();
-        w->DBGrid1->setCurrentCell(0, TfPer0010::FamRelation);
+        w->DBGrid1->setCurrentIndex(w->DBGrid1->model()->index(0, TfPer0010::FamRelation));
         QTest::keyClick(w->DBGrid1, Qt::Key_Down); // 관계: no new row
-        QCOMPARE(w->DBGrid1->rowCount(), 1);
-        w->DBGrid1->setCurrentCell(0, TfPer0010::FamName);
+        QCOMPARE(w->DBGrid1->model()->rowCount(), 1);
+        w->DBGrid1->setCurrentIndex(w->DBGrid1->model()->index(0, TfPer0010::FamName));
         QTest::keyClick(w->DBGrid1, Qt::Key_Down);
-        QCOMPARE(w->DBGrid1->rowCount(), 2);
+        QCOMPARE(w->DBGrid1->model()->rowCount(), 2);
         w->BitBtn10Click();
-        w->DBGrid2->setCurrentCell(0, TfPer0010::SugText);
+        w->DBGrid2->setCurrentIndex(w->DBGrid2->model()->index(0, TfPer0010::SugText));
         QTest::keyClick(w->DBGrid2, Qt::Key_Down);
-        QCOMPARE(w->DBGrid2->rowCount(), 2);
-        QCOMPARE(w->DBGrid2->item(1, TfPer0010::SugDate)->text(), QString("2024-05-15"));
+        QCOMPARE(w->DBGrid2->model()->rowCount(), 2);
+        QCOMPARE(w->DBGrid2->model()->index(1, TfPer0010::SugDate).data().toString(), QString("2024-05-15"));
 
         // Closing while a form is typed asks first; "아니오" keeps it.
         m_db->dialogs().answers = {QMessageBox::No};

@@ -10,6 +10,7 @@
 #include "db/MemberRecords.h"
 #include "members/PersonalJournalPanel.h"
 #include "members/uPer0010.h"
+#include "ui/ListModel.h"
 #include "ui/DateEdit.h"
 #include "ui/ResidentNoEdit.h"
 #include "members/uPer0020.h"
@@ -27,7 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -63,10 +64,10 @@ QString enrol(TfPer0010& w, const QString& name, const QString& mother, bool pai
     choose(w.com_Motive, QStringLiteral("01)"));
     (paid ? w.rb_Paid : w.rb_Unpaid)->setChecked(true);
     w.BitBtn8Click();
-    w.DBGrid1->item(0, TfPer0010::FamRelation)->setText(QStringLiteral("모"));
-    w.DBGrid1->item(0, TfPer0010::FamName)->setText(mother);
+    w.family->type(0, TfPer0010::FamRelation, QStringLiteral("모"));
+    w.family->type(0, TfPer0010::FamName, mother);
     w.BitBtn10Click();
-    w.DBGrid2->item(0, TfPer0010::SugText)->setText(QStringLiteral("저녁반 희망"));
+    w.suggestions->type(0, TfPer0010::SugText, QStringLiteral("저녁반 희망"));
     w.BitBtn5Click();
     return no;
 }
@@ -99,6 +100,15 @@ QComboBox* reasonBox(QTableView* g, int row)
     if (!g->indexWidget(i))
         g->edit(i);
     return qobject_cast<QComboBox*>(g->indexWidget(i));
+}
+
+// A reason taken from the open drop-down as a click in its list takes it.
+void pickReason(QComboBox* box, const QString& text)
+{
+    const int i = box->findText(text);
+    QVERIFY(i >= 0);
+    box->setCurrentIndex(i);
+    emit box->activated(i);
 }
 
 int rowOf(QTableView* g, const QString& no)
@@ -188,7 +198,7 @@ private slots:
         QTest::mouseClick(ret.btnInsert, Qt::LeftButton);
         QComboBox* box = reasonBox(ret.DBCtrlGrid2, rowOf(ret.DBCtrlGrid2, a));
         QVERIFY(box);
-        box->setCurrentIndex(box->findText("07) 방학/여행"));
+        pickReason(box, "07) 방학/여행");
         QTest::mouseClick(ret.btnOk, Qt::LeftButton);
         QVERIFY2(!ret.batchOpen(), qPrintable(dialogs.lastText()));
         QCOMPARE(text(QStringLiteral("select 휴관일 from T_회원 where 회원번호 = '%1'").arg(a)), QString("2024-05-15"));
@@ -212,7 +222,7 @@ private slots:
         QTest::mouseClick(ret.btnInsert, Qt::LeftButton);
         box = reasonBox(ret.DBCtrlGrid1, rowOf(ret.DBCtrlGrid1, a));
         QVERIFY(box);
-        box->setCurrentIndex(box->findText("01) 이사"));
+        pickReason(box, "01) 이사");
         QTest::mouseClick(ret.btnOk, Qt::LeftButton);
         QVERIFY2(!ret.batchOpen(), qPrintable(dialogs.lastText()));
         QCOMPARE(text(QStringLiteral("select 퇴관일 from T_회원 where 회원번호 = '%1'").arg(a)), QString("2024-05-15"));
@@ -250,7 +260,7 @@ private slots:
         QTest::mouseClick(ret.btnInsert, Qt::LeftButton);
         box = reasonBox(ret.DBCtrlGrid2, rowOf(ret.DBCtrlGrid2, c));
         QVERIFY(box);
-        box->setCurrentIndex(box->findText("07) 방학/여행"));
+        pickReason(box, "07) 방학/여행");
         QTest::mouseClick(ret.btnOk, Qt::LeftButton);
         QVERIFY2(!ret.batchOpen(), qPrintable(dialogs.lastText()));
         figuresAgree(__LINE__);

@@ -6,7 +6,8 @@
 #include "db/Session.h"
 #include "db/MemberNumber.h"
 #include "members/PersonalJournalPanel.h"
-#include <QTableWidget>
+#include "ui/ListModel.h"
+#include <QTableView>
 #include <QApplication>
 #include "members/uPer0020.h"
 
@@ -179,8 +180,8 @@ private slots:
         w.ListAddClick(PersonalRecord::Suggestions);
         PersonalJournalPanel* p = w.panel(PersonalRecord::Suggestions);
         QCOMPARE(p->shownText(0, "건의일자"), QString("2024-05-15"));
-        p->grid->setCurrentCell(0, 0);
-        p->grid->editItem(p->grid->item(0, 0));
+        p->grid->setCurrentIndex(p->model->index(0, 0));
+        p->grid->edit(p->model->index(0, 0));
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(editor);
         editor->setText("2024-13-01");
@@ -296,6 +297,33 @@ private slots:
         QCOMPARE(p->shownRows(), 0);
         w.Btn_CancelClick();
         QCOMPARE(text("SELECT Count(*) FROM T_수련비납부"), QString("0"));
+    }
+
+    // Two years of absences by month under the chosen month's list.
+    void attendanceTabCountsTwoYearsByMonth()
+    {
+        TestDb t;
+        addMember("202401001", "김태권");
+        for (const char* day : {"2024-03-04", "2024-03-11", "2023-11-20"})
+            sqlExec(QStringLiteral("INSERT INTO T_결석 (회원번호, 결석일자, 비고2) VALUES ('202401001', '%1', '01)  병결')").arg(day));
+        Session::setSelectedMemberNo("202401001");
+        TfPer0020 w;
+        QAbstractItemModel* counts = w.grd_AbsCount->model();
+        auto cell = [counts](int r, int c) { return counts->index(r, c).data().toString(); };
+        QCOMPARE(counts->rowCount(), 2);
+        QCOMPARE(cell(0, 0), QString("2023 년"));
+        QCOMPARE(cell(1, 0), QString("2024 년"));
+        QCOMPARE(cell(0, 11), QString("1"));
+        QCOMPARE(cell(1, 3), QString("2"));
+        QCOMPARE(cell(1, 4), QString("0"));
+
+        w.selectPage(TfPer0020::TabAttendance, true);
+        w.com_AbsMonth->setCurrentIndex(2);
+        w.AbsenceMonthChange();
+        PersonalJournalPanel* p = w.panel(PersonalRecord::Absences);
+        QCOMPARE(p->shownRows(), 2);
+        QCOMPARE(p->shownText(1, "결석일자"), QString("2024-03-11"));
+        QCOMPARE(p->shownText(1, "비고2"), QString("01)  병결"));
     }
 
     void menuOpensEveryTab()

@@ -56,6 +56,15 @@ QComboBox* openReason(QTableView* g, int row)
     return qobject_cast<QComboBox*>(g->indexWidget(i));
 }
 
+// Picks a reason from the open drop-down as a click in its list does.
+void choose(QComboBox* box, const QString& text)
+{
+    const int i = box->findText(text);
+    QVERIFY(i >= 0);
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+}
+
 QString cell(QTableView* g, int row, int column) { return g->model()->index(row, column).data().toString(); }
 
 QString header(QTableView* g, int column) { return g->model()->headerData(column, Qt::Horizontal).toString(); }
@@ -125,7 +134,7 @@ private slots:
         QComboBox* box = openReason(w.DBCtrlGrid1, 0);
         QVERIFY(box);
         QCOMPARE(box->currentText(), QString());
-        box->setCurrentIndex(box->findText("01) 이사"));
+        choose(box, "01) 이사");
         QCOMPARE(cell(w.DBCtrlGrid1, 0, 3), QString("2024-03-18"));
         QCOMPARE(cell(w.DBCtrlGrid1, 0, TfRet0010::kReasonColumn), QString("01) 이사"));
 
@@ -137,7 +146,7 @@ private slots:
 
         QTest::mouseClick(w.btnInsert, Qt::LeftButton);
         box = openReason(w.DBCtrlGrid1, 1);
-        box->setCurrentIndex(box->findText("04) 건강"));
+        choose(box, "04) 건강");
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
         QVERIFY(!w.batchOpen());
         QVERIFY(!openReason(w.DBCtrlGrid1, 1));
@@ -213,7 +222,7 @@ private slots:
             // One drop-down while a cell is edited, none once the batch is cancelled.
             QComboBox* box = openReason(g, last);
             QVERIFY(box);
-            box->setCurrentIndex(box->findText("03) 경제적 사정"));
+            choose(box, "03) 경제적 사정");
             QCOMPARE(cell(g, last, 3), Clock::todayText());
             QCOMPARE(widgetsOnRows(), 1);
         } else {
@@ -232,7 +241,7 @@ private slots:
         w.selectPage(1, true);
         QTest::mouseClick(w.btnInsert, Qt::LeftButton);
         QComboBox* box = openReason(w.DBCtrlGrid2, 0);
-        box->setCurrentIndex(box->findText("07) 방학/여행"));
+        choose(box, "07) 방학/여행");
         db::run("update T_회원 set 퇴관일 = '2024-03-01'"); // withdrawn meanwhile elsewhere
         QTest::mouseClick(w.btnOk, Qt::LeftButton);
         QVERIFY(m_db->dialogs().lastText().startsWith("저장 에러 입니다."));
@@ -287,7 +296,7 @@ private slots:
         QComboBox* box = openReason(w.DBCtrlGrid2, 0);
         QVERIFY(box);
         QCOMPARE(box->currentText(), QString("07) 방학/여행"));
-        box->setCurrentIndex(box->findText("03) 경제적 사정"));
+        choose(box, "03) 경제적 사정");
 
         m_db->dialogs().answers << QMessageBox::Cancel;
         QTest::mouseClick(w.btnDelete, Qt::LeftButton);
