@@ -40,7 +40,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTest>
@@ -238,14 +238,14 @@ private slots:
         line("2024-05-15", 1, "수련비", "기타수입", 5000, 0);
         TfMon0010 w;
         w.showPage(TfMon0010::PgRegister);
-        w.grd_Lines->setCurrentCell(0, 0);
+        w.grd_Lines->setCurrentIndex(w.grd_Lines->model()->index(0, 0));
         w.Btn_EditClick();
         QVERIFY(w.inEntry());
         w.edt_Amount->setText("6000");
         w.Btn_SaveClick();
         QVERIFY(!w.inEntry());
         QCOMPARE(db::scalar("SELECT 입금액 FROM T_금전출납").toLongLong(), 6000);
-        w.grd_Lines->setCurrentCell(0, 0);
+        w.grd_Lines->setCurrentIndex(w.grd_Lines->model()->index(0, 0));
         m_db->dialogs().clear();
         m_db->dialogs().answers = {QMessageBox::Ok};
         w.Btn_DeleteClick();
@@ -260,7 +260,7 @@ private slots:
         TfMon0010 w;
         w.showPage(TfMon0010::PgRegister);
         QCOMPARE(w.registerDate(), QDate(2024, 5, 15));
-        QCOMPARE(w.grd_Lines->rowCount(), 1);
+        QCOMPARE(w.grd_Lines->model()->rowCount(), 1);
 
         // A new line after a fee line starts under the first category, as an expense.
         w.Btn_InsertClick();
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(StatusLine::text(), QString("금전출납 저장: 2024-05-15 운영비 전기료 35,000원"));
 
         // Deleting the fee line asks once and takes its payment with it.
-        w.grd_Lines->setCurrentCell(0, 0);
+        w.grd_Lines->setCurrentIndex(w.grd_Lines->model()->index(0, 0));
         m_db->dialogs().clear();
         w.Btn_DeleteClick();
         QCOMPARE(m_db->dialogs().log.size(), 1);
@@ -291,8 +291,8 @@ private slots:
         QCOMPARE(m_db->dialogs().log[0].text, QString("삭제하시겠습니까?\n\n수련비납부의 내용도 지워집니다.!"));
         QCOMPARE(db::scalar("SELECT count(*) FROM T_수련비납부").toInt(), 0);
         QCOMPARE(StatusLine::text(), QString("금전출납 삭제: 2024-05-15 수련비 홍길동"));
-        QCOMPARE(w.grd_Lines->rowCount(), 1);
-        QCOMPARE(w.grd_Lines->item(0, 2)->text(), QString("전기료"));
+        QCOMPARE(w.grd_Lines->model()->rowCount(), 1);
+        QCOMPARE(w.grd_Lines->model()->index(0, 2).data().toString(), QString("전기료"));
     }
 
     void registerShowsAThirteenLineDay()
@@ -307,7 +307,7 @@ private slots:
         auto* w = qobject_cast<TfMon0010*>(main->screens()->screen("TfMon0010"));
         QVERIFY(w);
         QApplication::processEvents();
-        QCOMPARE(w->grd_Lines->rowCount(), 13);
+        QCOMPARE(w->grd_Lines->model()->rowCount(), 13);
         // The whole day in sight without scrolling, in the main window as it is designed.
         QVERIFY2(w->grd_Lines->rowViewportPosition(12) + w->grd_Lines->rowHeight(12) <= w->grd_Lines->viewport()->height(),
                  qPrintable(QString::number(w->grd_Lines->viewport()->height())));
@@ -447,7 +447,7 @@ private slots:
 
         // The register page's panel leads back to the dealing.
         w.showPage(TfMon0010::PgRegister);
-        QCOMPARE(w.grd_Deals->rowCount(), 2);
+        QCOMPARE(w.grd_Deals->model()->rowCount(), 2);
         w.btn_ToDeal->click();
         QCOMPARE(w.currentPage(), int(TfMon0010::PgDeal));
         QCOMPARE(deal->shownLines().size(), 2);
