@@ -387,6 +387,62 @@ private slots:
         report::ReportOutput::install(nullptr);
     }
 
+    // The categories page as a user keeps it: a category added, a sub item under it added and renamed,
+    // another category chosen and back, the category deleted with its sub items; the lists follow.
+    void categoriesPageKeepsItsLists()
+    {
+        auto column = [](QTableView* v, int c) {
+            QStringList out;
+            for (int r = 0; r < v->model()->rowCount(); ++r)
+                out << v->model()->index(r, c).data().toString();
+            return out;
+        };
+        auto choose = [](QTableView* v, int row) { v->setCurrentIndex(v->model()->index(row, 0)); };
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgCodes);
+        const QStringList before = column(w.grd_Category, 0);
+        QVERIFY(!before.isEmpty());
+        QVERIFY(!before.contains("900"));
+
+        w.btn_CatAdd->click();
+        w.edt_CatCode->setText("900");
+        w.edt_CatName->setText("행사비");
+        w.btn_CatOk->click();
+        const int added = int(column(w.grd_Category, 0).indexOf("900"));
+        QVERIFY(added >= 0);
+        QCOMPARE(w.grd_Category->currentIndex().row(), added);
+        QCOMPARE(column(w.grd_Category, 1).value(added), QString("행사비"));
+        QCOMPARE(w.grd_Detail->model()->rowCount(), 0);
+
+        w.btn_DetAdd->click();
+        w.edt_DetCode->setText("a001");
+        w.edt_DetName->setText("대회");
+        w.btn_DetOk->click();
+        QCOMPARE(column(w.grd_Detail, 0), QStringList{"A001"});
+        QCOMPARE(w.grd_Detail->currentIndex().row(), 0);
+
+        // Another category shows its own fields and sub items; back again, the new one is there.
+        const int other = added == 0 ? 1 : 0;
+        choose(w.grd_Category, other);
+        QCOMPARE(w.edt_CatCode->text(), before.value(0));
+        QVERIFY(!column(w.grd_Detail, 1).contains("대회"));
+        choose(w.grd_Category, added);
+        QCOMPARE(w.edt_CatName->text(), QString("행사비"));
+        QCOMPARE(column(w.grd_Detail, 1), QStringList{"대회"});
+
+        choose(w.grd_Detail, 0);
+        w.btn_DetEdit->click();
+        w.edt_DetName->setText("승급심사");
+        w.btn_DetOk->click();
+        QCOMPARE(column(w.grd_Detail, 1), QStringList{"승급심사"});
+        QCOMPARE(db::scalarText("SELECT 상세이름 FROM T_코드상세 WHERE 상세코드 = 'A001'"), QString("승급심사"));
+
+        m_db->dialogs().answers = {QMessageBox::Ok};
+        w.btn_CatDelete->click();
+        QCOMPARE(column(w.grd_Category, 0), before);
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_코드상세 WHERE 상세코드 = 'A001'").toInt(), 0);
+    }
+
     void partnerDealingsThroughTheWindow()
     {
         schoolRecord(QVariant(), "0");
