@@ -102,7 +102,6 @@ QWidget* TfMon0010::buildCodesPage()
     return page;
 }
 
-
 void TfMon0010::loadCategories()
 {
     const QString keep = currentCategory();

@@ -132,7 +132,6 @@ QWidget* TfMon0010::buildInquiryPage()
     return page;
 }
 
-
 bool TfMon0010::dateMode() const { return rdo_Date->isChecked(); }
 
 bool TfMon0010::partnerMode() const { return rdo_Partner->isChecked(); }

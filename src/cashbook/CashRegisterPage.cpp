@@ -214,7 +214,6 @@ QWidget* TfMon0010::buildRegisterPage()
     return page;
 }
 
-
 QDate TfMon0010::registerDate() const { return dtpk_Date->date(); }
 
 void TfMon0010::setRegisterDate(const QDate& d)

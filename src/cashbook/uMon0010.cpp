@@ -22,7 +22,6 @@
 
 using cashpage::button;
 
-
 TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("금전출납"));
@@ -107,7 +106,6 @@ TfMon0010::TfMon0010(QWidget* parent) : QWidget(parent)
     if (!m_locked)
         PgCtrChange();
 }
-
 
 // ---------------------------------------------------------------- window
 
