@@ -2,27 +2,31 @@
 #include <QDate>
 #include <QWidget>
 
+#include "cashbook/CashBook.h"
+#include "cashbook/CashCategories.h"
 #include "cashbook/CashInquiry.h"
+#include "cashbook/Partners.h"
 #include "ui/ScreenPages.h"
 
 class QCalendarWidget;
 class QComboBox;
 class QDateEdit;
 class QTableView;
-class CashInquiryModel;
+class ListModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
-class QTableWidget;
 class DealPage;
 class PartnerInquiryPanel;
 class PartnerRegisterPage;
 
 // The cash book "금전출납": register page, transaction details, partners, categories and the period
-// lists (cash lines by date or item, goods lines by partner).
+// lists (cash lines by date or item, goods lines by partner). The window and its toolbar live in
+// uMon0010.cpp; the register, categories and inquiry pages in CashRegisterPage.cpp, CashCodesPage.cpp
+// and CashInquiryPage.cpp. Every list shows the lines the rules returned, read in place.
 class TfMon0010 : public QWidget, public IScreenPages {
     Q_OBJECT
 public:
@@ -59,7 +63,7 @@ public:
     QLabel* lbl_InTotal = nullptr;
     QLabel* lbl_OutTotal = nullptr;
     QLabel* lbl_DayTotal = nullptr;
-    QTableWidget* grd_Lines = nullptr;
+    QTableView* grd_Lines = nullptr;
     QComboBox* com_MainItem = nullptr;
     QComboBox* com_SubItem = nullptr;
     QComboBox* com_InType = nullptr;
@@ -69,9 +73,9 @@ public:
     QPushButton* btn_AddNext = nullptr;
     QPushButton* btn_DayPrint = nullptr;
     QLabel* lbl_Member = nullptr;
-    QTableWidget* grd_Payments = nullptr;
+    QTableView* grd_Payments = nullptr;
     QPushButton* btn_ToFee = nullptr;
-    QTableWidget* grd_Deals = nullptr;
+    QTableView* grd_Deals = nullptr;
     QPushButton* btn_ToDeal = nullptr;
 
     // Transaction details and partner pages
@@ -79,7 +83,7 @@ public:
     PartnerRegisterPage* pg_Partner = nullptr;
 
     // Categories page
-    QTableWidget* grd_Category = nullptr;
+    QTableView* grd_Category = nullptr;
     QLineEdit* edt_CatCode = nullptr;
     QLineEdit* edt_CatName = nullptr;
     QPushButton* btn_CatAdd = nullptr;
@@ -87,7 +91,7 @@ public:
     QPushButton* btn_CatDelete = nullptr;
     QPushButton* btn_CatOk = nullptr;
     QPushButton* btn_CatCancel = nullptr;
-    QTableWidget* grd_Detail = nullptr;
+    QTableView* grd_Detail = nullptr;
     QLineEdit* edt_DetCode = nullptr;
     QLineEdit* edt_DetName = nullptr;
     QPushButton* btn_DetAdd = nullptr;
@@ -153,8 +157,12 @@ public:
     const CashInquiry::Result& inquiryResult() const { return m_result; }
     // The grid of the inquiry as shown, for the period list.
     QString inquiryCell(int row, int column) const;
-    int inquiryRows() const;
+    int inquiryRows() const; // all rows, also those the view has not fetched yet
     QStringList inquiryTotals() const;   // 입금총액, 출금총액, 잔액, 현잔 as shown
+
+    // Columns of the day's lines and of the period list.
+    enum LineCol { ColSeq, ColMain, ColSub, ColIn, ColOut, ColMemo, ColLink };
+    enum InqCol { QDateCol, QSeq, QMain, QSub, QIn, QOut, QBal, QMemo };
 
 private:
     enum class Entry { None, New, Edit };
@@ -172,7 +180,8 @@ private:
     void showTotals();
     void selectLine(int row);
     void loadSubItems(const QString& mainItem);
-    void showLowerPanel(const QString& mainItem, const QString& feeLink, int row);
+    void showLowerPanel(int row);
+    const CashLine* lineAt(int row) const; // null on the empty row of a day without lines
     void pageEntryChanged(bool editing);
     int selectedRow() const;
     bool saveEntry();
@@ -186,6 +195,7 @@ private:
     QString currentCategory() const;
 
     void clearInquiry();
+    void showInquiry(bool byDate);
     void loadQueryItems();
     void loadQuerySubItems();
 
@@ -194,6 +204,17 @@ private:
     Entry m_entry = Entry::None;
     ListState m_cat = ListState::Browse;
     ListState m_det = ListState::Browse;
+    QList<CashLine> m_dayLines;
+    QList<CashBook::Payment> m_payments;
+    QList<DealLine> m_deals;
+    QList<CashCategories::Code> m_categories;
+    QList<CashCategories::Code> m_details;
     CashInquiry::Result m_result;
-    CashInquiryModel* m_inquiryModel = nullptr;
+    bool m_itemMode = false; // the period list by item: no running balance
+    ListModel* m_lines = nullptr;
+    ListModel* m_paymentList = nullptr;
+    ListModel* m_dealList = nullptr;
+    ListModel* m_categoryList = nullptr;
+    ListModel* m_detailList = nullptr;
+    ListModel* m_inquiry = nullptr;
 };

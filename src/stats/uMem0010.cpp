@@ -2,6 +2,7 @@
 #include "report/ExportButtons.h"
 
 #include "db/Clock.h"
+#include "ui/ListModel.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -13,38 +14,34 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
 
-QTableWidget* newGrid(QWidget* parent)
+// The first column is the caption, the others are counts (a blank heading only parts the years).
+QList<ListModel::Column> countColumns(const QStringList& headings)
 {
-    auto* g = new QTableWidget(parent);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->setVisible(false);
+    QList<ListModel::Column> out;
+    for (int c = 0; c < headings.size(); ++c)
+        out.append(ListModel::Column(headings[c], 0, false, c == 0 || headings[c].isEmpty() ? ListModel::Text : ListModel::Number));
+    return out;
+}
+
+QTableView* newGrid(ListModel* model, QWidget* parent)
+{
+    auto* g = new QTableView(parent);
+    ListModel::attach(g, model);
+    g->horizontalHeader()->setStretchLastSection(false); // the columns keep the widths given below
     return g;
 }
 
-// Fills a grid with its texts: the first column is the caption, the others are right-aligned figures.
-void fill(QTableWidget* g, const QList<QStringList>& rows)
+void showLines(ListModel* m, const QList<HeadcountFigures::Line>* lines)
 {
-    g->setRowCount(int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size() && c < g->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(rows[r][c]);
-            item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            g->setItem(r, c, item);
-        }
-}
-
-void fillLines(QTableWidget* g, const QList<HeadcountFigures::Line>& lines)
-{
-    QList<QStringList> rows;
-    for (const auto& l : lines)
-        rows << QStringList{l.name, QString::number(l.count)};
-    fill(g, rows);
+    m->show(int(lines->size()), [lines](int r, int c) {
+        const HeadcountFigures::Line& l = lines->at(r);
+        return c == 0 ? l.name : QString::number(l.count);
+    });
 }
 
 QSpinBox* yearBox(int from, QWidget* parent)
@@ -132,8 +129,7 @@ void TfMem0010::FormCreate()
         QStringList header{"구  분"};
         for (const auto& c : HeadcountFigures::reasonCodes(log))
             header << c.name;
-        grdReason[i]->setColumnCount(int(header.size()));
-        grdReason[i]->setHorizontalHeaderLabels(header);
+        m_reason[i]->setColumns(countColumns(header));
         // At least as wide as the reason's name: the school names its reasons.
         const QFontMetrics fm = grdReason[i]->horizontalHeader()->fontMetrics();
         for (int c = 1; c < header.size(); ++c)
@@ -152,11 +148,11 @@ QWidget* TfMem0010::buildOverallPage()
 {
     auto* page = new QWidget(this);
     auto* lay = new QHBoxLayout(page);
-    auto list = [&](const char* caption) {
+    auto list = [&](const char* caption, ListModel*& model) {
         auto* box = new QGroupBox(QString::fromUtf8(caption), page);
         auto* bl = new QVBoxLayout(box);
-        QTableWidget* g = newGrid(box);
-        g->setColumnCount(2);
+        model = new ListModel(countColumns({QString(), QString()}), this);
+        QTableView* g = newGrid(model, box);
         g->horizontalHeader()->setVisible(false);
         g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         g->setColumnWidth(1, 50);
@@ -164,9 +160,9 @@ QWidget* TfMem0010::buildOverallPage()
         lay->addWidget(box, 1);
         return g;
     };
-    grdDivision = list("부 별 인 원");
-    grdRank = list("급 별 인 원");
-    grdGrade = list("학 년 별 인 원");
+    grdDivision = list("부 별 인 원", m_division);
+    grdRank = list("급 별 인 원", m_rank);
+    grdGrade = list("학 년 별 인 원", m_grade);
     auto* counts = new QGroupBox(page);
     auto* cl = new QVBoxLayout(counts);
     for (QLabel** l : {&lblMale, &lblFemale, &lblLeave, &lblWithdrawn, &lblReturned}) {
@@ -188,10 +184,9 @@ QWidget* TfMem0010::buildYearPage()
     row->addWidget(seYear);
     row->addStretch();
     lay->addLayout(row);
-    grdYear = newGrid(page);
     const QStringList header = HeadcountFigures::yearHeader();
-    grdYear->setColumnCount(int(header.size()));
-    grdYear->setHorizontalHeaderLabels(header);
+    m_year = new ListModel(countColumns(header), this);
+    grdYear = newGrid(m_year, page);
     grdYear->setColumnWidth(0, 90);
     for (int c = 1; c < header.size(); ++c)
         grdYear->setColumnWidth(c, 44);
@@ -214,10 +209,9 @@ QWidget* TfMem0010::buildComparisonPage()
     }
     lay->addLayout(row);
     auto* body = new QHBoxLayout;
-    grdCompare = newGrid(page);
     const QStringList header = HeadcountFigures::comparisonHeader();
-    grdCompare->setColumnCount(int(header.size()));
-    grdCompare->setHorizontalHeaderLabels(header);
+    m_compare = new ListModel(countColumns(header), this);
+    grdCompare = newGrid(m_compare, page);
     // Four years side by side without scrolling: each column as wide as a three-digit count or its
     // heading, whichever is wider; the blank columns only part the years.
     const QFontMetrics fm = grdCompare->horizontalHeader()->fontMetrics();
@@ -258,8 +252,8 @@ QWidget* TfMem0010::buildReasonPage(HeadcountFigures::ReasonLog log)
     }
     row->addStretch();
     lay->addLayout(row);
-    grdReason[i] = newGrid(page);
-    grdReason[i]->setColumnCount(1);
+    m_reason[i] = new ListModel(countColumns({QString()}), this);
+    grdReason[i] = newGrid(m_reason[i], page);
     lay->addWidget(grdReason[i], 1);
     return page;
 }
@@ -308,10 +302,11 @@ void TfMem0010::BitBtn4Click()
 
 void TfMem0010::computeOverall()
 {
-    const HeadcountFigures::Overall o = HeadcountFigures::overall();
-    fillLines(grdDivision, o.divisions);
-    fillLines(grdRank, o.ranks);
-    fillLines(grdGrade, o.grades);
+    m_overall = HeadcountFigures::overall();
+    const HeadcountFigures::Overall& o = m_overall;
+    showLines(m_division, &o.divisions);
+    showLines(m_rank, &o.ranks);
+    showLines(m_grade, &o.grades);
     lblMale->setText("남  자 : " + QString::number(o.male));
     lblFemale->setText("여  자 : " + QString::number(o.female));
     lblLeave->setText("휴  관 :" + QString::number(o.onLeave));
@@ -319,7 +314,7 @@ void TfMem0010::computeOverall()
     lblReturned->setText("복  관 :" + QString::number(o.returned));
 }
 
-void TfMem0010::computeYear() { fill(grdYear, HeadcountFigures::yearRows(seYear->value())); }
+void TfMem0010::computeYear() { m_year->setRows(HeadcountFigures::yearRows(seYear->value())); }
 
 void TfMem0010::computeComparison()
 {
@@ -327,7 +322,7 @@ void TfMem0010::computeComparison()
     const QStringList captions = HeadcountFigures::comparisonYearCaptions(y);
     for (int k = 0; k < 3; ++k)
         lblCompareYear[k]->setText(captions.value(k));
-    fill(grdCompare, HeadcountFigures::comparisonRows(y));
+    m_compare->setRows(HeadcountFigures::comparisonRows(y));
     const HeadcountFigures::YearSummary s = HeadcountFigures::yearSummary(y);
     lblSumIn->setText("입  관 :" + s.in);
     lblSumBack->setText("복  관 :" + s.back);
@@ -344,5 +339,5 @@ void TfMem0010::computeReason(HeadcountFigures::ReasonLog log)
     const auto years = HeadcountFigures::reasonYearCounts(log, y);
     for (int k = 0; k < 3; ++k)
         lblReasonYear[i][k]->setText(QString::number(y - 2 + k) + "년 " + QString::number(years[k]));
-    fill(grdReason[i], HeadcountFigures::reasonRows(log, y));
+    m_reason[i]->setRows(HeadcountFigures::reasonRows(log, y));
 }

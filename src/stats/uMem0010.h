@@ -9,7 +9,8 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class ListModel;
 
 // 인원현황: how many trainees the school has and how that number moved. Reads only.
 // Page 0 is recomputed whenever it is shown; the other pages on "조     회".
@@ -39,9 +40,9 @@ public:
     QPushButton* BitBtn7 = nullptr; // 종료
 
     // Page 0
-    QTableWidget* grdDivision = nullptr;
-    QTableWidget* grdRank = nullptr;
-    QTableWidget* grdGrade = nullptr;
+    QTableView* grdDivision = nullptr;
+    QTableView* grdRank = nullptr;
+    QTableView* grdGrade = nullptr;
     QLabel* lblMale = nullptr;
     QLabel* lblFemale = nullptr;
     QLabel* lblLeave = nullptr;
@@ -49,11 +50,11 @@ public:
     QLabel* lblReturned = nullptr;
     // Page 1
     QSpinBox* seYear = nullptr;
-    QTableWidget* grdYear = nullptr;
+    QTableView* grdYear = nullptr;
     // Page 2
     QSpinBox* seYear1 = nullptr;
     QLabel* lblCompareYear[3] = {nullptr, nullptr, nullptr};
-    QTableWidget* grdCompare = nullptr;
+    QTableView* grdCompare = nullptr;
     QLabel* lblSumIn = nullptr;
     QLabel* lblSumBack = nullptr;
     QLabel* lblSumLeave = nullptr;
@@ -65,7 +66,7 @@ public:
     QSpinBox* seInView = nullptr;
     QLabel* lblReasonTotal[3] = {nullptr, nullptr, nullptr};
     QLabel* lblReasonYear[3][3] = {};
-    QTableWidget* grdReason[3] = {nullptr, nullptr, nullptr};
+    QTableView* grdReason[3] = {nullptr, nullptr, nullptr};
 
 private:
     void FormCreate();
@@ -80,4 +81,11 @@ private:
     void computeReason(HeadcountFigures::ReasonLog log);
 
     QString m_totalNum;
+    HeadcountFigures::Overall m_overall; // what page 0's three lists show
+    ListModel* m_division = nullptr;
+    ListModel* m_rank = nullptr;
+    ListModel* m_grade = nullptr;
+    ListModel* m_year = nullptr;
+    ListModel* m_compare = nullptr;
+    ListModel* m_reason[3] = {nullptr, nullptr, nullptr};
 };

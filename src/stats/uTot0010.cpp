@@ -522,8 +522,8 @@ QWidget* TfTot0010::buildPage(int i)
     row3->addStretch();
 
     p.grid = newGrid(w);
-    p.model = new ListingModel(p.grid);
-    p.grid->setModel(p.model);
+    p.model = new ListModel(p.grid);
+    ListModel::attach(p.grid, p.model);
     lay->addWidget(p.grid, 1);
     if (i == Notices)
         connect(p.grid, &QTableView::clicked, this, [this, i](const QModelIndex& x) { openMember(i, x.row()); });
@@ -589,11 +589,12 @@ QWidget* TfTot0010::buildRegisterPage()
 
     DBCtrlGrid10 = newGrid(w);
     DBCtrlGrid10->setObjectName(QStringLiteral("DBCtrlGrid10"));
+    m_appModel = new ApplicationModel(&m_apps, DBCtrlGrid10);
+    ListModel::attach(DBCtrlGrid10, m_appModel);
+    // Cell by cell: the row holds four fields to type.
     DBCtrlGrid10->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                   QAbstractItemView::AnyKeyPressed);
     DBCtrlGrid10->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_appModel = new ApplicationModel(&m_apps, DBCtrlGrid10);
-    DBCtrlGrid10->setModel(m_appModel);
     p.grid = DBCtrlGrid10;
     lay->addWidget(DBCtrlGrid10, 1);
     connect(DBCtrlGrid10, &QTableView::doubleClicked, this, [this](const QModelIndex& x) {
@@ -672,7 +673,7 @@ void TfTot0010::danModeChanged()
     p.current->setEnabled(!dan);
     p.withdrawn->setEnabled(!dan);
     p.listing = Listing();
-    p.model->show(&p.listing);
+    ::showListing(p.model, &p.listing);
 }
 
 void TfTot0010::birthModeChanged()
@@ -683,7 +684,7 @@ void TfTot0010::birthModeChanged()
     const QStringList labels = sortChoices(Birthday, wedding ? Input::Wedding : Input::Trainee);
     for (int k = 0; k < p.sorts.size(); ++k)
         p.sorts[k]->setText(labels.value(k));
-    p.model->show(rbTrainee->isChecked() ? &p.listing : &familyListing);
+    ::showListing(p.model, rbTrainee->isChecked() ? &p.listing : &familyListing);
 }
 
 void TfTot0010::sectionChanged()
@@ -698,7 +699,7 @@ void TfTot0010::sectionChanged()
     p.listing.headers << (s == Input::Life      ? QStringList{QStringLiteral("상 벌 점"), QStringLiteral("결 석 일"), QStringLiteral("총   점")}
                           : s == Input::Fitness ? QStringList{QStringLiteral("최초측정값"), QStringLiteral("최종측정값"), QStringLiteral("증   감")}
                                                 : QStringList{QString(), QStringLiteral("총   점"), QStringLiteral("평   균")});
-    p.model->show(&p.listing);
+    ::showListing(p.model, &p.listing);
 }
 
 Input TfTot0010::input(int i) const
@@ -794,7 +795,7 @@ void TfTot0010::showListing(int i)
 {
     Page& p = m_pages[i];
     const bool family = i == Birthday && !rbTrainee->isChecked();
-    p.model->show(family ? &familyListing : &p.listing);
+    ::showListing(p.model, family ? &familyListing : &p.listing);
     p.grid->resizeColumnsToContents();
 }
 

@@ -21,7 +21,7 @@ class QStringListModel;
 class QTabWidget;
 class QTableView;
 class SchoolYearFilter;
-class ListingModel;
+class ListModel;
 class ApplicationModel;
 
 // 종합관리: fifteen pages that list trainees under their own filters and print the list; page 9 is the
@@ -61,7 +61,7 @@ public:
         QComboBox* rank = nullptr;
         QList<QRadioButton*> sorts;
         QTableView* grid = nullptr;
-        ListingModel* model = nullptr;
+        ListModel* model = nullptr;
         tot::Listing listing;
     };
     Page& page(int i) { return m_pages[i]; }

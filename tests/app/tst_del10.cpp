@@ -15,7 +15,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFocusEvent>
-#include <QTableWidget>
+#include <QTableView>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,14 +213,14 @@ private slots:
         QVERIFY(cash);
         cash->showPage(TfMon0010::PgRegister);
         cash->dtpk_Date->setDate(QDate(2024, 1, 1));
-        QVERIFY(cash->grd_Lines->item(0, 0));
+        QVERIFY(!cash->grd_Lines->model()->index(0, 0).data().toString().isEmpty());
         TfDel10 w;
         w.rb_CashAll->click();
         m_db->dialogs().answers << QMessageBox::Yes;
         w.Btn_DeleteClick();
         QCOMPARE(db::scalarText("SELECT count(*) FROM T_금전출납"), QString("0"));
-        QCOMPARE(cash->grd_Lines->rowCount(), 1);
-        QVERIFY(!cash->grd_Lines->item(0, 0)); // the empty row of a day without lines
+        QCOMPARE(cash->grd_Lines->model()->rowCount(), 1);
+        QVERIFY(cash->grd_Lines->model()->index(0, 0).data().toString().isEmpty()); // the empty row of a day without lines
     }
 
     void openingState()

@@ -40,7 +40,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTest>
@@ -238,14 +238,14 @@ private slots:
         line("2024-05-15", 1, "수련비", "기타수입", 5000, 0);
         TfMon0010 w;
         w.showPage(TfMon0010::PgRegister);
-        w.grd_Lines->setCurrentCell(0, 0);
+        w.grd_Lines->setCurrentIndex(w.grd_Lines->model()->index(0, 0));
         w.Btn_EditClick();
         QVERIFY(w.inEntry());
         w.edt_Amount->setText("6000");
         w.Btn_SaveClick();
         QVERIFY(!w.inEntry());
         QCOMPARE(db::scalar("SELECT 입금액 FROM T_금전출납").toLongLong(), 6000);
-        w.grd_Lines->setCurrentCell(0, 0);
+        w.grd_Lines->setCurrentIndex(w.grd_Lines->model()->index(0, 0));
         m_db->dialogs().clear();
         m_db->dialogs().answers = {QMessageBox::Ok};
         w.Btn_DeleteClick();
@@ -260,7 +260,7 @@ private slots:
         TfMon0010 w;
         w.showPage(TfMon0010::PgRegister);
         QCOMPARE(w.registerDate(), QDate(2024, 5, 15));
-        QCOMPARE(w.grd_Lines->rowCount(), 1);
+        QCOMPARE(w.grd_Lines->model()->rowCount(), 1);
 
         // A new line after a fee line starts under the first category, as an expense.
         w.Btn_InsertClick();
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(StatusLine::text(), QString("금전출납 저장: 2024-05-15 운영비 전기료 35,000원"));
 
         // Deleting the fee line asks once and takes its payment with it.
-        w.grd_Lines->setCurrentCell(0, 0);
+        w.grd_Lines->setCurrentIndex(w.grd_Lines->model()->index(0, 0));
         m_db->dialogs().clear();
         w.Btn_DeleteClick();
         QCOMPARE(m_db->dialogs().log.size(), 1);
@@ -291,8 +291,8 @@ private slots:
         QCOMPARE(m_db->dialogs().log[0].text, QString("삭제하시겠습니까?\n\n수련비납부의 내용도 지워집니다.!"));
         QCOMPARE(db::scalar("SELECT count(*) FROM T_수련비납부").toInt(), 0);
         QCOMPARE(StatusLine::text(), QString("금전출납 삭제: 2024-05-15 수련비 홍길동"));
-        QCOMPARE(w.grd_Lines->rowCount(), 1);
-        QCOMPARE(w.grd_Lines->item(0, 2)->text(), QString("전기료"));
+        QCOMPARE(w.grd_Lines->model()->rowCount(), 1);
+        QCOMPARE(w.grd_Lines->model()->index(0, 2).data().toString(), QString("전기료"));
     }
 
     void registerShowsAThirteenLineDay()
@@ -307,7 +307,7 @@ private slots:
         auto* w = qobject_cast<TfMon0010*>(main->screens()->screen("TfMon0010"));
         QVERIFY(w);
         QApplication::processEvents();
-        QCOMPARE(w->grd_Lines->rowCount(), 13);
+        QCOMPARE(w->grd_Lines->model()->rowCount(), 13);
         // The whole day in sight without scrolling, in the main window as it is designed.
         QVERIFY2(w->grd_Lines->rowViewportPosition(12) + w->grd_Lines->rowHeight(12) <= w->grd_Lines->viewport()->height(),
                  qPrintable(QString::number(w->grd_Lines->viewport()->height())));
@@ -387,6 +387,62 @@ private slots:
         report::ReportOutput::install(nullptr);
     }
 
+    // The categories page as a user keeps it: a category added, a sub item under it added and renamed,
+    // another category chosen and back, the category deleted with its sub items; the lists follow.
+    void categoriesPageKeepsItsLists()
+    {
+        auto column = [](QTableView* v, int c) {
+            QStringList out;
+            for (int r = 0; r < v->model()->rowCount(); ++r)
+                out << v->model()->index(r, c).data().toString();
+            return out;
+        };
+        auto choose = [](QTableView* v, int row) { v->setCurrentIndex(v->model()->index(row, 0)); };
+        TfMon0010 w;
+        w.showPage(TfMon0010::PgCodes);
+        const QStringList before = column(w.grd_Category, 0);
+        QVERIFY(!before.isEmpty());
+        QVERIFY(!before.contains("900"));
+
+        w.btn_CatAdd->click();
+        w.edt_CatCode->setText("900");
+        w.edt_CatName->setText("행사비");
+        w.btn_CatOk->click();
+        const int added = int(column(w.grd_Category, 0).indexOf("900"));
+        QVERIFY(added >= 0);
+        QCOMPARE(w.grd_Category->currentIndex().row(), added);
+        QCOMPARE(column(w.grd_Category, 1).value(added), QString("행사비"));
+        QCOMPARE(w.grd_Detail->model()->rowCount(), 0);
+
+        w.btn_DetAdd->click();
+        w.edt_DetCode->setText("a001");
+        w.edt_DetName->setText("대회");
+        w.btn_DetOk->click();
+        QCOMPARE(column(w.grd_Detail, 0), QStringList{"A001"});
+        QCOMPARE(w.grd_Detail->currentIndex().row(), 0);
+
+        // Another category shows its own fields and sub items; back again, the new one is there.
+        const int other = added == 0 ? 1 : 0;
+        choose(w.grd_Category, other);
+        QCOMPARE(w.edt_CatCode->text(), before.value(0));
+        QVERIFY(!column(w.grd_Detail, 1).contains("대회"));
+        choose(w.grd_Category, added);
+        QCOMPARE(w.edt_CatName->text(), QString("행사비"));
+        QCOMPARE(column(w.grd_Detail, 1), QStringList{"대회"});
+
+        choose(w.grd_Detail, 0);
+        w.btn_DetEdit->click();
+        w.edt_DetName->setText("승급심사");
+        w.btn_DetOk->click();
+        QCOMPARE(column(w.grd_Detail, 1), QStringList{"승급심사"});
+        QCOMPARE(db::scalarText("SELECT 상세이름 FROM T_코드상세 WHERE 상세코드 = 'A001'"), QString("승급심사"));
+
+        m_db->dialogs().answers = {QMessageBox::Ok};
+        w.btn_CatDelete->click();
+        QCOMPARE(column(w.grd_Category, 0), before);
+        QCOMPARE(db::scalar("SELECT count(*) FROM T_코드상세 WHERE 상세코드 = 'A001'").toInt(), 0);
+    }
+
     void partnerDealingsThroughTheWindow()
     {
         schoolRecord(QVariant(), "0");
@@ -447,7 +503,7 @@ private slots:
 
         // The register page's panel leads back to the dealing.
         w.showPage(TfMon0010::PgRegister);
-        QCOMPARE(w.grd_Deals->rowCount(), 2);
+        QCOMPARE(w.grd_Deals->model()->rowCount(), 2);
         w.btn_ToDeal->click();
         QCOMPARE(w.currentPage(), int(TfMon0010::PgDeal));
         QCOMPARE(deal->shownLines().size(), 2);

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <functional>
 
@@ -278,16 +278,16 @@ private slots:
 
         // Page 0 is computed at once.
         QCOMPARE(w.PageControl1->currentIndex(), 0);
-        QCOMPARE(w.grdDivision->item(1, 0)->text(), QString("초등부"));
-        QCOMPARE(w.grdDivision->item(1, 1)->text(), QString("4"));
+        QCOMPARE(w.grdDivision->model()->index(1, 0).data().toString(), QString("초등부"));
+        QCOMPARE(w.grdDivision->model()->index(1, 1).data().toString(), QString("4"));
         QCOMPARE(w.lblLeave->text(), QString("휴  관 :1"));
 
         // Other pages wait for 조회.
         w.showPage(1);
-        QCOMPARE(w.grdYear->rowCount(), 0);
+        QCOMPARE(w.grdYear->model()->rowCount(), 0);
         w.BitBtn4Click();
-        QCOMPARE(w.grdYear->rowCount(), 9);
-        QCOMPARE(w.grdYear->item(8, 12)->text(), QString("3"));
+        QCOMPARE(w.grdYear->model()->rowCount(), 9);
+        QCOMPARE(w.grdYear->model()->index(8, 12).data().toString(), QString("3"));
 
         w.showPage(2);
         w.seYear1->setValue(2024);
@@ -297,18 +297,18 @@ private slots:
         QCOMPARE(w.lblSumTotal->text(), QString("총  원 : 4"));
 
         w.showPage(3);
-        QCOMPARE(w.grdReason[0]->columnCount(), 4);
-        QCOMPARE(w.grdReason[0]->horizontalHeaderItem(0)->text(), QString("구  분"));
-        QCOMPARE(w.grdReason[0]->horizontalHeaderItem(3)->text(), QString("질병"));
+        QCOMPARE(w.grdReason[0]->model()->columnCount(), 4);
+        QCOMPARE(w.grdReason[0]->model()->headerData(0, Qt::Horizontal).toString(), QString("구  분"));
+        QCOMPARE(w.grdReason[0]->model()->headerData(3, Qt::Horizontal).toString(), QString("질병"));
         w.BitBtn4Click();
         QCOMPARE(w.lblReasonTotal[0]->text(), QString("총퇴관자 : 3"));
-        QCOMPARE(w.grdReason[0]->item(0, 0)->text(), QString("전  체"));
-        QCOMPARE(w.grdReason[1]->rowCount(), 0); // page 4 not asked yet
+        QCOMPARE(w.grdReason[0]->model()->index(0, 0).data().toString(), QString("전  체"));
+        QCOMPARE(w.grdReason[1]->model()->rowCount(), 0); // page 4 not asked yet
 
         // Back on page 0 it is recomputed: a new member shows at once.
         member("202406001", "12", "01", "일반", "여");
         w.showPage(0);
-        QCOMPARE(w.grdDivision->item(2, 1)->text(), QString("1"));
+        QCOMPARE(w.grdDivision->model()->index(2, 1).data().toString(), QString("1"));
     }
 
     // The six menu items open the one screen on their page; an open screen keeps its page.
@@ -334,7 +334,7 @@ private slots:
         auto* w = qobject_cast<TfMem0010*>(host.run(find("퇴관사유별현황")));
         QVERIFY(w);
         QCOMPARE(w->currentPage(), 3);
-        QCOMPARE(w->grdDivision->rowCount(), 3); // page 0 was computed on opening
+        QCOMPARE(w->grdDivision->model()->rowCount(), 3); // page 0 was computed on opening
         QCOMPARE(host.run(find("전체인원현황")), static_cast<QWidget*>(w));
         QCOMPARE(w->currentPage(), 3);
         host.closeAll();

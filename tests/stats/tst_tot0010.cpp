@@ -141,6 +141,13 @@ private slots:
         QCOMPARE(w.applications().size(), 2);
         QCOMPARE(enabled(&w), (QStringList{"입력", "조회", "확인", "취소"}));
         ApplicationModel* m = w.applicationModel();
+        // The examination date cell takes dates only, a short form as a full date.
+        const QString examDate = w.applications()[0].examDate;
+        QVERIFY(!m->type(0, ApplicationModel::Date, "2024-13-40"));
+        QCOMPARE(w.applications()[0].examDate, examDate);
+        QVERIFY(m->type(0, ApplicationModel::Date, "20240709"));
+        QCOMPARE(w.applications()[0].examDate, QString("2024-07-09"));
+        QVERIFY(m->type(0, ApplicationModel::Date, examDate));
         QVERIFY(m->setData(m->index(0, 9), "D-77", Qt::EditRole));
         QVERIFY(m->setData(m->index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
         w.BitBtn5Click();
@@ -151,6 +158,9 @@ private slots:
         w.BitBtn4Click();
         QCOMPARE(w.applications().size(), 1);
         QCOMPARE(enabled(&w), (QStringList{"수정", "삭제", "취소", "인쇄"}));
+        m->setData(m->index(0, ApplicationModel::Check), Qt::Unchecked, Qt::CheckStateRole); // browsing: read only
+        QVERIFY(w.applications()[0].include);
+        QVERIFY(!m->type(0, ApplicationModel::Certificate, "D-78"));
         w.BitBtn8Click();
         QCOMPARE(out.runs.size(), 1);
         QCOMPARE(out.last().title, QString("접수증"));
