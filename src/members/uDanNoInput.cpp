@@ -1,4 +1,5 @@
 #include "members/uDanNoInput.h"
+#include "ui/ListModel.h"
 
 #include "ui/ScreenHost.h"
 #include "db/Clock.h"
@@ -86,10 +87,7 @@ TfrmDanNoInput::TfrmDanNoInput(QWidget* parent) : QWidget(parent)
 
     m_model = new ApplicationModel(&m_rows, this);
     grid = new QTableView(this);
-    grid->setModel(m_model);
-    grid->verticalHeader()->setVisible(false);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListModel::attach(grid, m_model);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     ExamScreenParts::setColumnWidths(grid, {40, 80, 70, 70, 70, 60, 84, 84, 90, 100});
     top->addWidget(grid, 1);

@@ -95,6 +95,8 @@ QWidget* CheckedCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     if (m_choices.contains(index.column())) {
         auto* c = new QComboBox(parent);
         c->setEditable(m_freeText.value(index.column()));
+        if (c->lineEdit() && m_lengths.contains(index.column()))
+            c->lineEdit()->setMaxLength(m_lengths.value(index.column()));
         c->addItems(m_choices.value(index.column())(index.row()));
         // A choice is taken at once, as the list's own drop-down would.
         connect(c, &QComboBox::activated, this, [this, c] { emit const_cast<CheckedCellDelegate*>(this)->commitData(c); });
