@@ -579,7 +579,7 @@ bool SchoolGenerator::run(const QString& file, QString* error, GeneratorReport* 
         for (int i = 0; i < settle.count(); ++i)
             settle.setChecked(i, i % 4 == 0);
         const int before = db::scalar("SELECT count(*) FROM T_수련비납부").toInt();
-        if (!settle.record()) {
+        if (!settle.record().ok()) {
             if (error)
                 *error = QStringLiteral("수련비 정산을 기록하지 못했습니다.");
             return false;

@@ -13,13 +13,11 @@
 #include "db/Clock.h"
 #include "db/Database.h"
 #include "db/ProgramDir.h"
-#include "ui/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 #include <algorithm>
 #include <sqlite3.h>
 
@@ -175,25 +173,27 @@ DataRestore::Result DataRestore::restore(const QString& backupFile, int waitMs)
     return r;
 }
 
-bool DataRestore::handOver(QWidget* parent)
+Answer DataRestore::handOver(const Ask& ask)
 {
-    const auto answer = Dialogs::current().message(
-        parent, QMessageBox::Warning, QStringLiteral("확인"),
-        QStringLiteral("자료 복구를 위해서는 ") + DataBackup::alias() + QStringLiteral("을 종료해야 합니다. 종료 하시겠습니까?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return false;
+    Question q;
+    q.buttons = Question::Buttons::YesNoCancel;
+    q.level = Message::Level::Warning;
+    q.caption = QStringLiteral("확인");
+    q.text = QStringLiteral("자료 복구를 위해서는 ") + DataBackup::alias() + QStringLiteral("을 종료해야 합니다. 종료 하시겠습니까?");
+    q.yesByDefault = false;
+    if (!ask(q))
+        return Answer::declined();
 
     // The program ends once this event is handled; the screens go first so nothing reads after the
     // connection is gone. A screen with unsaved work asks first, and keeping it keeps the program.
     if (ScreenHost* host = ScreenHost::current()) {
         if (!host->askToCloseAll())
-            return false;
+            return Answer::declined();
         host->closeAll();
     }
     QCoreApplication::exit(0);
     db::closeDatabase();
     if (!ProgramStarter::start(ProgramStarter::restoreProgram()))
-        Dialogs::warning(QStringLiteral("확인"), QStringLiteral("자료 복구에 실패 하였습니다. 관리자에게 문의 하세요."), parent);
-    return true;
+        return Answer::warning(QStringLiteral("확인"), QStringLiteral("자료 복구에 실패 하였습니다. 관리자에게 문의 하세요."));
+    return Answer::done();
 }

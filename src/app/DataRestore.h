@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-class QWidget;
+#include "text/Answer.h"
 
 // Putting a backup copy back in place of the database (the restore program), and the main program's
 // "자료복구" that ends the program and hands over to it.
@@ -30,7 +30,8 @@ public:
     // the main program to let go of the database.
     static Result restore(const QString& backupFile, int waitMs = 5000);
 
-    // The menu item "자료복구": asks, closes the database, starts the restore program and ends this one.
-    // Returns whether the user agreed.
-    static bool handOver(QWidget* parent);
+    // The menu item "자료복구": once `ask` agreed and the open screens let go, closes the database, starts
+    // the restore program and ends this one. Declined when the program stays; done (with a warning when
+    // the restore program did not start) when it ends.
+    static Answer handOver(const Ask& ask);
 };

@@ -15,6 +15,7 @@
 
 #include "app/Screens.h"
 
+#include "ui/Dialogs.h"
 #include "backup/DataBackup.h"
 #include "app/DataRestore.h"
 #include "app/uDel10.h"
@@ -249,8 +250,13 @@ const QList<NamedGuard> kGuards = {
 
 const QList<NamedAction> kActions = {
     {"@close", [](QWidget* main) { main->close(); }},
-    {"@backup", [](QWidget* main) { DataBackup::run(main); }},
-    {"@restore", [](QWidget* main) { DataRestore::handOver(main); }},
+    {"@backup",
+     [](QWidget* main) {
+         const QString target = Dialogs::current().saveFile(main, QStringLiteral("보관할 곳을 선택하세요 "),
+                                                            DataBackup::suggestedFile(), DataBackup::fileFilter());
+         Dialogs::show(DataBackup::backUp(target), main);
+     }},
+    {"@restore", [](QWidget* main) { Dialogs::show(DataRestore::handOver(Dialogs::asker(main)), main); }},
 };
 
 const QStringList kTopMenus = {"개인관리", "종합관리", "인원현황", "일괄입력", "체력측정", "심사관리", "출석관리",

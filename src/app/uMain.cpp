@@ -163,13 +163,10 @@ void TfMain::FormCreate()
     }
     if (!m_ready) {
         // A damaged file is noticed before anyone works on it; the newest good automatic copy is offered.
-        m_ready = StartCheck::openChecked(ProgramDir::databaseFile(), this, &error);
+        m_ready = Dialogs::show(StartCheck::openChecked(ProgramDir::databaseFile(), Dialogs::asker(this)), this);
     }
-    if (!m_ready) {
-        if (!error.isEmpty())
-            Dialogs::error(QStringLiteral("오류"), error, this);
+    if (!m_ready)
         return;
-    }
     // Logout or shutdown ends the program as the close box does, without questions nobody can answer.
     SessionEnd::install([self = QPointer<TfMain>(this)] {
         if (!self)
@@ -178,7 +175,7 @@ void TfMain::FormCreate()
         self->close();
     });
     SchoolInfo::ensureLetterRow();
-    AutoBackup::start(this);
+    Dialogs::show(AutoBackup::start(), this);
 
     m_host = new ScreenHost(this, m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
@@ -340,8 +337,12 @@ void TfMain::FormClose()
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }
-    if (m_ready)
-        AutoBackup::end(this, m_sessionEnding);
+    if (m_ready) {
+        // At a logout nobody can answer a box; the failure is kept for the next start anyway.
+        const Answer backedUp = AutoBackup::end();
+        if (!m_sessionEnding)
+            Dialogs::show(backedUp, this);
+    }
     db::closeDatabase();
     if (!m_sessionEnding)
         Dialogs::info(QStringLiteral("확인"), QStringLiteral("종료"), this);

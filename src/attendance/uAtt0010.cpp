@@ -585,7 +585,7 @@ PerfectAttendanceAward TfAtt0010::awardOfTicked() const
 void TfAtt0010::Btn_EmailClick()
 {
     if (m_daily.isEmpty()) {
-        NoticeFile::tellEmptyList(kCaption, this);
+        Dialogs::show(NoticeFile::emptyList(kCaption), this);
         return;
     }
     const NoticeFile file = AbsenceReports::absenceNotice(m_daily, m_dailyFrom, m_dailyTo);
@@ -593,7 +593,7 @@ void TfAtt0010::Btn_EmailClick()
         Dialogs::info(kCaption, QStringLiteral("E-mail이 모두 존재하지 않습니다."), this);
         return;
     }
-    if (file.write(kCaption, this))
+    if (Dialogs::show(file.write(kCaption), this))
         StatusLine::show(QStringLiteral("결석통보 파일 생성: %1명").arg(file.lineCount()));
 }
 

@@ -6,7 +6,6 @@
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/SchoolInfo.h"
-#include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
 
 #include <QDir>
@@ -141,29 +140,32 @@ AutoBackup::Result AutoBackup::takeNow()
     return r;
 }
 
-void AutoBackup::start(QWidget* parent)
+Answer AutoBackup::start()
 {
+    Answer answer;
     const QString before = keptFailure();
     if (!before.isEmpty()) {
-        Dialogs::warning(QStringLiteral("확인요망"),
-                         QStringLiteral("지난 자동 보관이 되지 않았습니다.\n") + before
-                             + QStringLiteral("\n\n\"자료보관\"으로 지금 보관하거나 관리자에게 문의 하세요."),
-                         parent);
+        answer = Answer::warning(QStringLiteral("확인요망"),
+                                 QStringLiteral("지난 자동 보관이 되지 않았습니다.\n") + before
+                                     + QStringLiteral("\n\n\"자료보관\"으로 지금 보관하거나 관리자에게 문의 하세요."));
         keepFailure(QString());
     }
     if (setting().when != When::Daily || takenToday())
-        return;
+        return answer;
     const Result r = takeNow();
     StatusLine::show(r.ok ? QStringLiteral("자동 보관: ") + QDir::toNativeSeparators(r.file)
                           : QStringLiteral("자동 보관 실패: ") + r.error);
+    return answer;
 }
 
-void AutoBackup::end(QWidget* parent, bool quiet)
+Answer AutoBackup::end()
 {
     if (setting().when != When::AtEnd)
-        return;
+        return Answer::done();
     const Result r = takeNow();
-    if (!r.ok && !quiet)
-        Dialogs::warning(QStringLiteral("확인요망"),
-                         QStringLiteral("자동 보관에 실패 하였습니다. 다음 시작 때 다시 알려 드립니다.\n") + r.error, parent);
+    if (r.ok)
+        return Answer::done();
+    return Answer::refused(QStringLiteral("확인요망"),
+                           QStringLiteral("자동 보관에 실패 하였습니다. 다음 시작 때 다시 알려 드립니다.\n") + r.error,
+                           Message::Level::Warning);
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
+#include "text/Answer.h"
 
 // "자동 보관": copies of the database taken without being asked, at the end of the program or at the
 // first start of a day, into ProgramDir + "backup/자동/" as alias + "_YYYYMMDD_HHMM.db". Each copy is
@@ -41,12 +41,12 @@ public:
     // Whether a dated copy of today lies in the automatic folder.
     static bool takenToday();
 
-    // The program's start and end. start() shows a failure kept from before and takes the day's copy
-    // when the school chose daily copies; end() takes the copy when the school chose copies at the
-    // end. A failure now is reported (status line at the start, a box at the end) and kept.
-    static void start(QWidget* parent);
-    // quiet: the session is ending and nobody can answer a box; a failure is only kept for the next start.
-    static void end(QWidget* parent, bool quiet = false);
+    // The program's start and end. start() answers a failure kept from before (to show once) and takes
+    // the day's copy when the school chose daily copies; end() takes the copy when the school chose
+    // copies at the end. A failure now is reported (status line at the start, the answer at the end)
+    // and kept for the next start, so a session ending without anyone to read the answer loses nothing.
+    static Answer start();
+    static Answer end();
 
     static QString keptFailure();
     static void keepFailure(const QString& text); // empty clears

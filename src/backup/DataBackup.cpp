@@ -8,7 +8,6 @@
 #include "db/ProgramDir.h"
 #include "db/SchoolCopy.h"
 #include "db/Query.h"
-#include "ui/Dialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,18 +66,15 @@ bool DataBackup::copyTo(const QString& target, QString* error)
     return ok;
 }
 
-void DataBackup::run(QWidget* parent)
+Answer DataBackup::backUp(QString target)
 {
-    QString target = Dialogs::current()
-                         .saveFile(parent, QStringLiteral("보관할 곳을 선택하세요 "), suggestedFile(), fileFilter())
-                         .trimmed();
+    target = target.trimmed();
     if (target.isEmpty())
-        return;
+        return Answer::declined();
     // A name typed without a kind gets ours, so the restore program finds the copy.
     if (QFileInfo(target).suffix().isEmpty())
         target += QStringLiteral(".db");
     if (copyTo(target))
-        Dialogs::info(QStringLiteral("확인"), QStringLiteral("자료가 성공적으로 보관 되었습니다."), parent);
-    else
-        Dialogs::error(QStringLiteral("오류"), QStringLiteral("자료 보관에 실패 하였습니다. 관리자에게 문의 하세요."), parent);
+        return Answer::info(QStringLiteral("확인"), QStringLiteral("자료가 성공적으로 보관 되었습니다."));
+    return Answer::refused(QStringLiteral("오류"), QStringLiteral("자료 보관에 실패 하였습니다. 관리자에게 문의 하세요."));
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-class QWidget;
+#include "text/Answer.h"
 
 // "자료보관": a consistent copy of the open database to a file the user chooses.
 class DataBackup {
@@ -15,6 +15,7 @@ public:
     // an existing file of that name is kept when anything fails.
     static bool copyTo(const QString& target, QString* error = nullptr);
 
-    // The menu item: save dialog, copy, and the success or failure message.
-    static void run(QWidget* parent);
+    // The menu item once the user chose where: copies and answers the success or failure message. A
+    // name without a kind gets ".db"; an empty name (the dialog cancelled) does nothing.
+    static Answer backUp(QString target);
 };

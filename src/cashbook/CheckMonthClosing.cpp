@@ -51,17 +51,11 @@ bool CheckMonthClosing(QWidget* mainWindow)
 {
     const QString caption = mainWindow ? mainWindow->windowTitle() : QString();
     const MonthClosing::GuardResult g = MonthClosing::guard();
-    switch (g.state) {
-    case MonthClosing::Guard::Open:
+    if (Dialogs::show(g.answer(caption), mainWindow))
         return true;
-    case MonthClosing::Guard::NeedOpening:
-        Dialogs::error(caption, QStringLiteral("금전출납 초기값설정을 먼저하세요"), mainWindow);
+    if (g.state == MonthClosing::Guard::NeedOpening)
         showMoneyMaster(mainWindow);
-        return false;
-    case MonthClosing::Guard::NeedClosing:
-        Dialogs::error(caption, monthkey::dashed(g.month) + QStringLiteral(" 마감작업을 먼저하세요."), mainWindow);
+    else
         showEndYesNo(mainWindow, monthkey::firstDay(g.month));
-        return false;
-    }
     return false;
 }

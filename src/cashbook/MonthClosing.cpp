@@ -43,6 +43,16 @@ MonthClosing::GuardResult MonthClosing::guard()
     return {Guard::NeedClosing, monthkey::nextMonth(l)};
 }
 
+Answer MonthClosing::GuardResult::answer(const QString& caption) const
+{
+    switch (state) {
+    case Guard::Open: break;
+    case Guard::NeedOpening: return Answer::refused(caption, QStringLiteral("금전출납 초기값설정을 먼저하세요"));
+    case Guard::NeedClosing: return Answer::refused(caption, monthkey::dashed(month) + QStringLiteral(" 마감작업을 먼저하세요."));
+    }
+    return Answer::done();
+}
+
 QString MonthClosing::checkClose(const QString& m)
 {
     const QString current = Clock::thisMonthKey();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "db/DbError.h"
+#include "text/Answer.h"
 
 // A closing, cancellation or opening balance the chain does not allow; message() is the Korean text
 // for the user. Nothing was written.
@@ -23,6 +24,8 @@ public:
     struct GuardResult {
         Guard state = Guard::Open;
         QString month;   // the month to close first ("yyyymm") for NeedClosing
+        // Done when the cash book may open; otherwise refused with what to do first, under `caption`.
+        Answer answer(const QString& caption) const;
     };
     static GuardResult guard();
 

@@ -19,6 +19,7 @@
 #include "fees/Receipts.h"
 #include "fees/UnpaidList.h"
 #include "stats/GeneralQueries.h"
+#include "text/Answer.h"
 #include "text/CsvWriter.h"
 #include "report/NoticeFile.h"
 #include "ui/DivisionFilter.h"
@@ -74,6 +75,16 @@ struct Failure {
 };
 
 [[noreturn]] void fail(const QString& text, int code = Failed) { throw Failure{code, text}; }
+
+// What the rules answered, in the words the windows show: the texts on the output, or a refusal on
+// the error output with a failing exit code.
+void tell(const Answer& answer, QTextStream& out)
+{
+    if (!answer.ok())
+        fail(answer.text());
+    if (!answer.messages().isEmpty())
+        out << answer.text() << Qt::endl;
+}
 
 QDate dateOption(const Args& a, const QString& name, const QDate& otherwise)
 {
@@ -271,15 +282,9 @@ int notices(const Args& a, QTextStream& out)
     if (file.isEmpty())
         fail(kind == QStringLiteral("SMS") ? QStringLiteral("대상이 없어 파일을 만들지 않았습니다.")
                                            : QStringLiteral("E-mail이 있는 대상이 없어 파일을 만들지 않았습니다."));
-    QString why;
-    if (!file.save(&why))
-        fail(why);
-    out << QDir::toNativeSeparators(file.path()) << QStringLiteral(" 파일이 생성되었습니다. (%1줄)").arg(file.lineCount()) << Qt::endl;
-    if (const cp949::Losses lost = file.losses(); !lost.isEmpty()) {
-        out << lost.message() << Qt::endl;
-        return CharactersLost;
-    }
-    return Ok;
+    tell(file.write(kind), out);
+    out << QStringLiteral("(%1줄)").arg(file.lineCount()) << Qt::endl;
+    return file.losses().isEmpty() ? Ok : CharactersLost;
 }
 
 QString money(qint64 won) { return QString::number(won); }

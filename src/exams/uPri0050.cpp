@@ -138,11 +138,11 @@ void TfPri0050::btn_PrintClick()
 void TfPri0050::btn_FileClick()
 {
     if (m_rows.isEmpty()) {
-        NoticeFile::tellEmptyList(windowTitle(), this);
+        Dialogs::show(NoticeFile::emptyList(windowTitle()), this);
         return;
     }
     const NoticeFile file = ExamPaperwork::invitationFile(m_rows, invitation(), Clock::today());
-    if (file.write(windowTitle(), this))
+    if (Dialogs::show(file.write(windowTitle()), this))
         StatusLine::show(QStringLiteral("심사안내문 자료 %1명 생성").arg(file.lineCount()));
 }
 

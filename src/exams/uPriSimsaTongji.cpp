@@ -215,7 +215,7 @@ void TfPriSimsaTongji::BitBtn0Click()
 void TfPriSimsaTongji::btn_PrintClick()
 {
     if (m_rows.isEmpty()) {
-        NoticeFile::tellEmptyList(windowTitle(), this);
+        Dialogs::show(NoticeFile::emptyList(windowTitle()), this);
         return;
     }
     report::PrintJob job;
@@ -226,11 +226,11 @@ void TfPriSimsaTongji::btn_PrintClick()
 void TfPriSimsaTongji::btn_EmailClick()
 {
     if (m_rows.isEmpty()) {
-        NoticeFile::tellEmptyList(windowTitle(), this);
+        Dialogs::show(NoticeFile::emptyList(windowTitle()), this);
         return;
     }
     const NoticeFile file = ExamNotices::dataFile(m_rows, textChoice(), Clock::today());
-    if (file.write(windowTitle(), this))
+    if (Dialogs::show(file.write(windowTitle()), this))
         StatusLine::show(QStringLiteral("심사결과 자료 %1명 생성").arg(file.lineCount()));
 }
 

@@ -108,13 +108,13 @@ QList<UploadFiles::Trainee> UploadScreen::tickedTrainees() const
 void UploadScreen::btn_PrintClick()
 {
     if (m_list->rowCount() == 0) {
-        NoticeFile::tellEmptyList(windowTitle(), this);
+        Dialogs::show(NoticeFile::emptyList(windowTitle()), this);
         return;
     }
     const QList<UploadFiles::Trainee> ticked = tickedTrainees();
     const NoticeFile file = m_kind == Kind::Records      ? UploadFiles::recordFile(ticked)
                             : m_kind == Kind::Newsletter ? UploadFiles::newsletterFile(ticked)
                                                          : UploadFiles::smsFile(ticked);
-    if (file.write(windowTitle(), this))
+    if (Dialogs::show(file.write(windowTitle()), this))
         StatusLine::show(QDir::toNativeSeparators(file.path()) + QStringLiteral(" 파일이 생성되었습니다."));
 }

@@ -109,8 +109,8 @@ void FeeReceiptPage::Btn_PrintClick()
 void FeeReceiptPage::btn_EmailClick()
 {
     if (m_lines.isEmpty()) {
-        NoticeFile::tellEmptyList(QStringLiteral("수련비"), this);
+        Dialogs::show(NoticeFile::emptyList(QStringLiteral("수련비")), this);
         return;
     }
-    Receipts::dataFile(tickedLines()).write(QStringLiteral("수련비"), this);
+    Dialogs::show(Receipts::dataFile(tickedLines()).write(QStringLiteral("수련비")), this);
 }

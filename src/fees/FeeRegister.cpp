@@ -4,7 +4,6 @@
 #include "db/Query.h"
 #include "db/MemberStatus.h"
 #include "fees/FeePayments.h"
-#include "ui/Dialogs.h"
 #include "ui/StatusLine.h"
 #include "db/SchoolInfo.h"
 
@@ -23,13 +22,12 @@ void bindDivision(db::Query& q, const FeeRegister::Division& division)
 
 } // namespace
 
-bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& name, const Division& division)
+Answer FeeRegister::generate(const QDate& from, const QDate& to, const QString& name, const Division& division)
 {
     setFocus(Focus::None);
     if (from.year() != to.year()) {
-        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("납부기간의 연도를 통일하세요."), m_parent);
         setFocus(Focus::FromDate);
-        return false;
+        return Answer::refused(QStringLiteral("확인요망"), QStringLiteral("납부기간의 연도를 통일하세요."));
     }
     db::Query members;
     members << "SELECT T_회원.회원번호, T_회원.회원명, T_회원.수련비, T_부별코드.부명, T_회원.납부일자 as 회원수련비납부일, "
@@ -94,7 +92,7 @@ bool FeeRegister::generate(const QDate& from, const QDate& to, const QString& na
             StatusLine::show(QStringLiteral("기간 안의 수련비가 모두 납부되었습니다."));
     }
     m_state = State::Entering;
-    return true;
+    return Answer::done();
 }
 
 QString FeeRegister::lineLabel(const Line& l, const QString& month) const
@@ -104,14 +102,13 @@ QString FeeRegister::lineLabel(const Line& l, const QString& month) const
 
 // Every ticked line is checked before anything is written, so a mistake on one line never leaves
 // half a batch saved.
-bool FeeRegister::checkLines()
+Answer FeeRegister::checkLines()
 {
     for (int i = 0; i < count(); ++i) {
         const Line& l = m_lines[i];
         if (l.checked && l.isNew && FeePayments::isClosed(l.payDate)) {
-            Dialogs::error(QStringLiteral("오류"), FeePayments::closedEntryMessage(), m_parent);
             setFocus(Focus::Amount, i);
-            return false;
+            return Answer::refused(QStringLiteral("오류"), FeePayments::closedEntryMessage());
         }
     }
     QStringList problems;
@@ -130,18 +127,18 @@ bool FeeRegister::checkLines()
         problems.append(QStringLiteral("%1 : %2").arg(lineLabel(l, month.isEmpty() ? QStringLiteral("''") : month), problem));
     }
     if (problems.isEmpty())
-        return true;
-    Dialogs::error(QStringLiteral("확인요망"), FeePayments::batchRefusal(problems), m_parent);
-    return false;
+        return Answer::done();
+    return Answer::refused(QStringLiteral("확인요망"), FeePayments::batchRefusal(problems));
 }
 
-bool FeeRegister::confirm()
+Answer FeeRegister::confirm()
 {
     setFocus(Focus::None);
     if (m_state != State::Entering)
-        return false;
-    if (!checkLines())
-        return false;
+        return Answer::declined();
+    if (Answer refusal = checkLines(); !refusal.ok())
+        return refusal;
+    Answer answer;
     int saved = 0;
     for (Line& l : m_lines) {
         const bool save = l.checked && l.isNew;
@@ -154,16 +151,16 @@ bool FeeRegister::confirm()
             ++saved;
         } catch (const FeeError& e) {
             l.checked = false;
-            Dialogs::error(e.caption(), e.message(), m_parent);
+            answer.tell(Message::Level::Error, e.caption(), e.message());
         } catch (const db::Error&) {
             l.checked = false;
-            Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다."), m_parent);
+            answer.tell(Message::Level::Error, QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다."));
         }
     }
     if (saved > 0)
         StatusLine::show(QStringLiteral("수련비 %1건 저장").arg(saved));
     m_state = State::Idle;
-    return true;
+    return answer;
 }
 
 void FeeRegister::list(const QDate& from, const QDate& to, const QString& name, const Division& division)
@@ -200,36 +197,31 @@ void FeeRegister::list(const QDate& from, const QDate& to, const QString& name, 
     m_state = State::Showing;
 }
 
-bool FeeRegister::remove(int i)
+Answer FeeRegister::remove(int i, const Ask& ask)
 {
     setFocus(Focus::None);
     if (i < 0 || i >= count() || m_state != State::Showing)
-        return false;
+        return Answer::declined();
     const Line l = m_lines[i];
-    if (!l.isNew && FeePayments::isClosed(l.payDate)) {
-        Dialogs::error(QStringLiteral("오류"), FeePayments::closedDeleteMessage(), m_parent);
-        return false;
-    }
-    if (!Dialogs::okCancel(QStringLiteral("삭제확인"),
-                           QStringLiteral("삭제하시겠습니까?") + QStringLiteral("\n\n")
-                               + QStringLiteral("수련비와 금전출납의 해당 데이터가 모두 지워집니다.!"),
-                           m_parent))
-        return false;
+    if (!l.isNew && FeePayments::isClosed(l.payDate))
+        return Answer::refused(QStringLiteral("오류"), FeePayments::closedDeleteMessage());
+    Question q;
+    q.caption = QStringLiteral("삭제확인");
+    q.text = QStringLiteral("삭제하시겠습니까?") + QStringLiteral("\n\n") + QStringLiteral("수련비와 금전출납의 해당 데이터가 모두 지워집니다.!");
+    if (!ask(q))
+        return Answer::declined();
     try {
         FeePayments::remove(l.memberNo, l.month);
     } catch (const FeeError& e) {
-        if (e.kind() != FeeError::Kind::NotFound) {
-            Dialogs::error(e.caption(), e.message(), m_parent);
-            return false;
-        }
+        if (e.kind() != FeeError::Kind::NotFound)
+            return Answer::refused(e.caption(), e.message());
         // Already gone (deleted from another screen): the line just leaves the list.
     } catch (const db::Error&) {
-        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다."), m_parent);
-        return false;
+        return Answer::refused(QStringLiteral("확인요망"), QStringLiteral("삭제 에러 입니다."));
     }
     StatusLine::show(QStringLiteral("수련비 삭제: ") + lineLabel(l, l.month));
     m_lines.removeAt(i);
-    return true;
+    return Answer::done();
 }
 
 void FeeRegister::cancel()

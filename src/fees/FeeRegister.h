@@ -5,10 +5,9 @@
 #include <QString>
 
 #include "fees/LineEditing.h"
+#include "text/Answer.h"
 #include <QStringList>
 #include <QVariant>
-
-class QWidget;
 
 // The rules of the payment page of the fee window ("납부등록/조회"): generate the unpaid months of a
 // period, tick and adjust the lines, confirm them through FeePayments, list the payments of a period
@@ -40,8 +39,6 @@ public:
         QList<QPair<QString, QVariant>> params;
     };
 
-    explicit FeeRegister(QWidget* dialogParent = nullptr) : m_parent(dialogParent) {}
-
     State state() const { return m_state; }
     const QList<Line>& lines() const { return m_lines; }
     int count() const { return int(m_lines.size()); }
@@ -50,13 +47,14 @@ public:
     // Editing a generated line (setChecked, setAmount, setMonth, setNote): LineEditing.
 
     // "입     력": the unpaid months of the period for the active members matching name and division.
-    bool generate(const QDate& from, const QDate& to, const QString& name, const Division& division);
-    // "확     인": saves the ticked generated lines, each with its cash-book line.
-    bool confirm();
+    Answer generate(const QDate& from, const QDate& to, const QString& name, const Division& division);
+    // "확     인": saves the ticked generated lines, each with its cash-book line. Refused when a line is
+    // wrong (nothing written); done otherwise, telling each line the payments refused.
+    Answer confirm();
     // "조     회": the payments whose payment date lies in the period.
     void list(const QDate& from, const QDate& to, const QString& name, const Division& division);
-    // "삭     제": the payment of line i with its own cash-book line, after the question.
-    bool remove(int i);
+    // "삭     제": the payment of line i with its own cash-book line, once `ask` agreed.
+    Answer remove(int i, const Ask& ask);
     // "취     소": back to idle, dropping generated lines or the listing.
     void cancel();
     // Moving to another page while lines wait: they are dropped as by cancel.
@@ -75,14 +73,13 @@ public:
 
 private:
     QString lineLabel(const Line& l, const QString& month) const;
-    bool checkLines();
+    Answer checkLines();
     void setFocus(Focus f, int line = -1)
     {
         m_focus = f;
         m_focusLine = line;
     }
 
-    QWidget* m_parent;
     State m_state = State::Idle;
     QList<Line> m_lines;
     Focus m_focus = Focus::None;

@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "ui/ScreenHost.h"
 #include "text/Money.h"
+#include "ui/Dialogs.h"
 #include "ui/DivisionFilter.h"
 #include "ui/ListModel.h"
 #include "ui/StatusLine.h"
@@ -101,7 +102,7 @@ private:
     FeeSettlement* m_s;
 };
 
-FeeSettlePage::FeeSettlePage(QWidget* parent) : QWidget(parent), m_settlement(this)
+FeeSettlePage::FeeSettlePage(QWidget* parent) : QWidget(parent)
 {
     auto* root = new QVBoxLayout(this);
     auto* filter = new QHBoxLayout;
@@ -138,8 +139,9 @@ void FeeSettlePage::refresh()
 
 void FeeSettlePage::Btn_InsertClick()
 {
-    m_settlement.generate(dtFromMonth->date(), dtToMonth->date(), com_JungsanName->currentText(),
-                          com_Jungsanbu->condition(QStringLiteral("T_회원.부별코드")));
+    Dialogs::show(m_settlement.generate(dtFromMonth->date(), dtToMonth->date(), com_JungsanName->currentText(),
+                                        com_Jungsanbu->condition(QStringLiteral("T_회원.부별코드"))),
+                  this);
     refresh();
     if (m_settlement.focusOnFrom())
         dtFromMonth->setFocus();
@@ -149,7 +151,7 @@ void FeeSettlePage::Btn_OkClick()
 {
     finishEditing(DBCtrlGrid2);
     const int before = m_settlement.count();
-    const bool saved = m_settlement.record();
+    const bool saved = Dialogs::show(m_settlement.record(), this);
     refresh();
     if (saved) {
         int recorded = 0;

@@ -4,20 +4,18 @@
 #include "db/MonthKey.h"
 #include "db/Query.h"
 #include "fees/FeePayments.h"
-#include "ui/Dialogs.h"
 
 #include <QHash>
 #include <QSet>
 
-bool FeeSettlement::generate(const QDate& fromMonth, const QDate& toMonth, const QString& name,
+Answer FeeSettlement::generate(const QDate& fromMonth, const QDate& toMonth, const QString& name,
                              const DivisionFilter::Condition& division)
 {
     m_focusFrom = false;
     m_focusLine = -1;
     if (fromMonth.year() != toMonth.year()) {
-        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("정산기간의 연도를 통일하세요."), m_parent);
         m_focusFrom = true;
-        return false;
+        return Answer::refused(QStringLiteral("확인요망"), QStringLiteral("정산기간의 연도를 통일하세요."));
     }
     db::Query q;
     q << " SELECT T_회원.회원번호, T_회원.회원명, T_부별코드.부명, T_회원.납부은행, T_회원.입관일 "
@@ -61,15 +59,15 @@ bool FeeSettlement::generate(const QDate& fromMonth, const QDate& toMonth, const
         }
     }
     m_state = State::Generated;
-    return true;
+    return Answer::done();
 }
 
-bool FeeSettlement::record()
+Answer FeeSettlement::record()
 {
     m_focusFrom = false;
     m_focusLine = -1;
     if (m_state != State::Generated)
-        return false;
+        return Answer::declined();
     // Every ticked line is checked before anything is written: a wrong line never leaves half a
     // settlement behind.
     QStringList problems;
@@ -88,10 +86,8 @@ bool FeeSettlement::record()
             m_focusLine = i;
         problems.append(QStringLiteral("%1(%2) %3 : %4").arg(l.name, l.memberNo, month.isEmpty() ? QStringLiteral("''") : month, problem));
     }
-    if (!problems.isEmpty()) {
-        Dialogs::error(QStringLiteral("확인요망"), FeePayments::batchRefusal(problems), m_parent);
-        return false;
-    }
+    if (!problems.isEmpty())
+        return Answer::refused(QStringLiteral("확인요망"), FeePayments::batchRefusal(problems));
     try {
         db::Transaction tx;
         for (const Line& l : m_lines) {
@@ -103,18 +99,16 @@ bool FeeSettlement::record()
         }
         tx.commit();
     } catch (const FeeError& e) {
-        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.") + u'\n' + e.message(), m_parent);
-        return false;
+        return Answer::refused(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.") + u'\n' + e.message());
     } catch (const db::Error& e) {
-        Dialogs::error(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.") + u'\n' + e.message(), m_parent);
-        return false;
+        return Answer::refused(QStringLiteral("확인요망"), QStringLiteral("저장 에러 입니다.") + u'\n' + e.message());
     }
     for (Line& l : m_lines) {
         l.month = l.month.trimmed();
         l.isNew = false;
     }
     m_state = State::Idle;
-    return true;
+    return Answer::done();
 }
 
 void FeeSettlement::cancel()

@@ -4,10 +4,9 @@
 #include <QString>
 
 #include "fees/LineEditing.h"
+#include "text/Answer.h"
 
 #include "ui/DivisionFilter.h"
-
-class QWidget;
 
 // Page "수련비 정산" of the fee window: settles months that members never paid. Generation proposes a
 // ticked line of amount 0 ("정산처리", dated today) for every unpaid month of a period after the
@@ -30,8 +29,6 @@ public:
         bool isNew = false;                    // generated, not yet recorded: the only editable lines
     };
 
-    explicit FeeSettlement(QWidget* dialogParent = nullptr) : m_parent(dialogParent) {}
-
     State state() const { return m_state; }
     const QList<Line>& lines() const { return m_lines; }
     int count() const { return int(m_lines.size()); }
@@ -40,10 +37,10 @@ public:
     // Editing a generated line (setChecked, setAmount, setMonth, setNote): LineEditing.
 
     // "입     력": the unpaid months from..to (same year) of the active members matching name and division.
-    bool generate(const QDate& fromMonth, const QDate& toMonth, const QString& name, const DivisionFilter::Condition& division);
-    // "확     인": checks every ticked line, then records them all in one transaction. False (nothing
+    Answer generate(const QDate& fromMonth, const QDate& toMonth, const QString& name, const DivisionFilter::Condition& division);
+    // "확     인": checks every ticked line, then records them all in one transaction. Refused (nothing
     // written, the lines kept for correction) when a line is wrong or the save fails.
-    bool record();
+    Answer record();
     // "취     소", or leaving the page: the generated lines are dropped.
     void cancel();
     // "조     회": the recorded payments of the months from..to, settled or not.
@@ -54,7 +51,6 @@ public:
     int focusLine() const { return m_focusLine; }
 
 private:
-    QWidget* m_parent;
     State m_state = State::Idle;
     QList<Line> m_lines;
     bool m_focusFrom = false;

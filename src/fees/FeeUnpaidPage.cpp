@@ -280,8 +280,8 @@ void FeeUnpaidPage::btn_ListClick()
 void FeeUnpaidPage::btn_EmailClick()
 {
     if (m_result.lines.isEmpty()) {
-        NoticeFile::tellEmptyList(QStringLiteral("수련비"), this);
+        Dialogs::show(NoticeFile::emptyList(QStringLiteral("수련비")), this);
         return;
     }
-    PaymentNotices::dataFile(tickedLines(), options()).write(QStringLiteral("수련비"), this);
+    Dialogs::show(PaymentNotices::dataFile(tickedLines(), options()).write(QStringLiteral("수련비")), this);
 }

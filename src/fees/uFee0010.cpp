@@ -16,6 +16,7 @@
 
 #include "text/Money.h"
 #include "ui/PasswordEcho.h"
+#include "ui/Dialogs.h"
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDateEdit>
@@ -137,7 +138,7 @@ private:
     FeeRegister* m_register;
 };
 
-TfFee0010::TfFee0010(QWidget* parent) : QWidget(parent), m_register(this)
+TfFee0010::TfFee0010(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("수련비"));
@@ -432,7 +433,7 @@ void TfFee0010::Btn_InsertClick()
     if (m_page != PageRegister)
         return;
     setCurrentCell(-1, -1);
-    m_register.generate(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->text().trimmed(), division());
+    Dialogs::show(m_register.generate(dtpk_NabbuFromDate->date(), dtpk_NabbuToDate->date(), com_Name->text().trimmed(), division()), this);
     showLines();
     chgButtonState();
     applyFocus();
@@ -445,7 +446,7 @@ void TfFee0010::Btn_OkClick()
     if (m_page != PageRegister)
         return;
     setCurrentCell(DBCtrlGrid1->currentIndex().row(), ColNo); // ends an edit in progress
-    m_register.confirm();
+    Dialogs::show(m_register.confirm(), this);
     showLines();
     chgButtonState();
     applyFocus();
@@ -472,7 +473,7 @@ void TfFee0010::Btn_DeleteClick()
     if (m_page != PageRegister || m_register.count() == 0)
         return;
     const int r = qMax(0, DBCtrlGrid1->currentIndex().row());
-    if (m_register.remove(r))
+    if (Dialogs::show(m_register.remove(r, Dialogs::asker(this)), this))
         showLines();
 }
 

@@ -3,6 +3,7 @@
 #include "db/Clock.h"
 #include "fitness/ScreenParts.h"
 #include "report/Report.h"
+#include "ui/Dialogs.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -30,10 +31,10 @@ void TfPri5060::Btn_PrintClick()
 void TfPri5060::Btn_DataClick()
 {
     if (members().isEmpty()) {
-        NoticeFile::tellEmptyList(windowTitle(), this);
+        Dialogs::show(NoticeFile::emptyList(windowTitle()), this);
         return;
     }
     const NoticeFile file = FitnessResults::dataFile(ticked(), Clock::today());
-    if (file.write(windowTitle(), this))
+    if (Dialogs::show(file.write(windowTitle()), this))
         fitness::ui::notify(QStringLiteral("체력측정 자료 %1건을 만들었습니다.").arg(file.lineCount()));
 }

@@ -252,5 +252,5 @@ void TfDmPrint::Btn_EmailClick()
         Dialogs::info(QString::fromUtf8(kCaption), QStringLiteral("E-mail이 모두 존재하지 않습니다."), this);
         return;
     }
-    file.write(QString::fromUtf8(kCaption), this);
+    Dialogs::show(file.write(QString::fromUtf8(kCaption)), this);
 }

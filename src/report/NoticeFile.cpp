@@ -3,7 +3,6 @@
 #include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "text/Cp949.h"
-#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -115,24 +114,20 @@ bool NoticeFile::save(QString* error) const
     return cp949::writeFileAtomic(path(), bytes(), error);
 }
 
-bool NoticeFile::write(const QString& caption, QWidget* parent) const
+Answer NoticeFile::write(const QString& caption) const
 {
     QString why;
-    if (!save(&why)) {
-        Dialogs::error(caption, why, parent);
-        return false;
-    }
+    if (!save(&why))
+        return Answer::refused(caption, why);
     const QString done = QDir::toNativeSeparators(path()) + QStringLiteral(" 파일이 생성되었습니다.");
     if (const cp949::Losses l = losses(); !l.isEmpty())
-        Dialogs::warning(caption, done + QStringLiteral("\n\n") + l.message(), parent);
-    else
-        Dialogs::info(caption, done, parent);
-    return true;
+        return Answer::warning(caption, done + QStringLiteral("\n\n") + l.message());
+    return Answer::info(caption, done);
 }
 
-void NoticeFile::tellEmptyList(const QString& caption, QWidget* parent)
+Answer NoticeFile::emptyList(const QString& caption)
 {
-    Dialogs::info(caption, QStringLiteral("자료를 조회하세요."), parent);
+    return Answer::refused(caption, QStringLiteral("자료를 조회하세요."), Message::Level::Info);
 }
 
 NoticeFile::School NoticeFile::school()

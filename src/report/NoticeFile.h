@@ -2,9 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "text/Answer.h"
 #include "text/Cp949.h"
-
-class QWidget;
 
 // One recipient line of a notice file: items that each end in "☆", and pieces without it (an item
 // built in parts, or the last item of a line such as the mobile number). A "☆", CR or LF inside a
@@ -34,7 +33,7 @@ private:
 //   NoticeLine l;
 //   l.item("*.수련생 : " + name).piece(mobile);
 //   file.addRecipient(email, l);           // skipped when the member has no e-mail
-//   if (file.isEmpty()) ... else file.write(QStringLiteral("출석 관리"), this);
+//   if (file.isEmpty()) ... else show(file.write(QStringLiteral("출석 관리")));  // the window shows the answer
 class NoticeFile {
 public:
     explicit NoticeFile(const QString& kind);                // folder and name alike ("결석통보")
@@ -56,15 +55,15 @@ public:
 
     // Writes the file (folders first). False with the reason in *error.
     bool save(QString* error = nullptr) const;
-    // Writes and tells the user: path + " 파일이 생성되었습니다." (caption of the screen) or why not;
-    // when characters were lost, the same message lists them as a warning.
-    bool write(const QString& caption, QWidget* parent = nullptr) const;
+    // Writes and answers what to tell the user: path + " 파일이 생성되었습니다." (caption of the screen)
+    // or why not; when characters were lost, the same message lists them as a warning.
+    Answer write(const QString& caption) const;
     // The recipients and items whose characters CP949 cannot hold (written as "?"); a line without
     // its member is named by its e-mail address or its number.
     cp949::Losses losses() const;
 
     // "자료를 조회하세요.": asked for a file with an empty list.
-    static void tellEmptyList(const QString& caption, QWidget* parent = nullptr);
+    static Answer emptyList(const QString& caption);
 
     // The school fields of the notices: 도장명, 관장명, 전화번호 with every blank removed.
     struct School {

@@ -85,6 +85,41 @@ QMessageBox::StandardButton Dialogs::yesNoCancel(const QString& caption, const Q
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
+bool Dialogs::show(const Answer& answer, QWidget* parent)
+{
+    for (const Message& m : answer.messages()) {
+        const QMessageBox::Icon icon = m.level == Message::Level::Error     ? QMessageBox::Critical
+                                       : m.level == Message::Level::Warning ? QMessageBox::Warning
+                                                                            : QMessageBox::Information;
+        current().message(parent, icon, m.caption, m.text, QMessageBox::Ok, QMessageBox::Ok);
+    }
+    return answer.ok();
+}
+
+bool Dialogs::ask(const Question& q, QWidget* parent)
+{
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton yes = QMessageBox::Yes, no = QMessageBox::No;
+    switch (q.buttons) {
+    case Question::Buttons::OkCancel:
+        buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        yes = QMessageBox::Ok;
+        no = QMessageBox::Cancel;
+        break;
+    case Question::Buttons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case Question::Buttons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    }
+    const QMessageBox::Icon icon = q.level == Message::Level::Error     ? QMessageBox::Critical
+                                   : q.level == Message::Level::Warning ? QMessageBox::Warning
+                                                                        : QMessageBox::Question;
+    return current().message(parent, icon, q.caption, q.text, buttons, q.yesByDefault ? yes : no) == yes;
+}
+
+Ask Dialogs::asker(QWidget* parent)
+{
+    return [parent](const Question& q) { return ask(q, parent); };
+}
+
 QMessageBox::StandardButton QtDialogs::message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                                const QString& text, QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "text/Answer.h"
+
 class QWidget;
 
 // Every message box, question and file dialog of the program goes through here, so tests can
@@ -34,6 +36,13 @@ public:
                          QMessageBox::Icon icon = QMessageBox::Question);
     // Yes / No / Cancel: returns the button pressed.
     static QMessageBox::StandardButton yesNoCancel(const QString& caption, const QString& text, QWidget* parent = nullptr);
+
+    // What rules answered, one box per message in order; returns answer.ok().
+    static bool show(const Answer& answer, QWidget* parent = nullptr);
+    // A question of the rules as a box; true for 예/확인.
+    static bool ask(const Question& question, QWidget* parent = nullptr);
+    // The way the rules ask from this window.
+    static Ask asker(QWidget* parent);
 };
 
 // The real dialogs.

@@ -101,22 +101,38 @@ private slots:
         QVERIFY(QDir().mkpath(AutoBackup::folder() + AutoBackup::nameAt(Clock::now()) + "/x"));
         AutoBackup::saveSetting({AutoBackup::When::Daily, 1});
         StatusLine::show(QString());
-        AutoBackup::start(nullptr);
+        QVERIFY(AutoBackup::start().messages().isEmpty()); // told on the status line, not in a box
         QVERIFY2(StatusLine::text().startsWith("자동 보관 실패"), qPrintable(StatusLine::text()));
         QCOMPARE(names(AutoBackup::copiesIn(AutoBackup::folder())), QStringList({old[2], old[1], old[0]}));
         QVERIFY(QFileInfo::exists(mine.fileName()));
         QVERIFY(AutoBackup::keptFailure().contains("자동 보관 실패"));
-        QVERIFY(m_db->dialogs().log.isEmpty());
 
         // The next start shows it once, then takes the day's copy when it can, and keeps one.
         QVERIFY(QDir(AutoBackup::folder() + AutoBackup::nameAt(Clock::now())).removeRecursively());
         Clock::setFixed(QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
-        AutoBackup::start(nullptr);
-        QCOMPARE(m_db->dialogs().log.size(), 1);
-        QVERIFY(m_db->dialogs().log.first().text.contains("지난 자동 보관이 되지 않았습니다"));
+        const Answer told = AutoBackup::start();
+        QVERIFY(told.ok());
+        QCOMPARE(told.messages().size(), 1);
+        QCOMPARE(told.messages()[0].level, Message::Level::Warning);
+        QVERIFY(told.text().startsWith("지난 자동 보관이 되지 않았습니다.\n2024-05-15 09:05 자동 보관 실패: "));
         QVERIFY(AutoBackup::keptFailure().isEmpty());
+        QVERIFY(AutoBackup::start().messages().isEmpty()); // once
         QCOMPARE(names(AutoBackup::copiesIn(AutoBackup::folder())), QStringList{"Tamrin2000_20240515_1000.db"});
         QVERIFY(QFileInfo::exists(mine.fileName()));
+    }
+
+    // A copy at the end that fails answers a warning for the window and is kept for the next start.
+    void failedCopyAtTheEnd()
+    {
+        AutoBackup::saveSetting({AutoBackup::When::AtEnd, 14});
+        QVERIFY(QDir().mkpath(AutoBackup::folder() + AutoBackup::nameAt(Clock::now()) + "/x"));
+        const Answer a = AutoBackup::end();
+        QVERIFY(!a.ok());
+        QCOMPARE(a.messages().size(), 1);
+        QCOMPARE(a.messages()[0].level, Message::Level::Warning);
+        QCOMPARE(a.messages()[0].caption, QString("확인요망"));
+        QVERIFY2(a.text().startsWith("자동 보관에 실패 하였습니다. 다음 시작 때 다시 알려 드립니다.\n"), qPrintable(a.text()));
+        QVERIFY(AutoBackup::keptFailure().contains("자동 보관 실패"));
     }
 
     // Daily: only the first start of a day takes a copy; at the end: only the end does.
@@ -126,8 +142,8 @@ private slots:
         for (int day = 1; day <= 3; ++day) {
             for (int start = 0; start < 2; ++start) {
                 Clock::setFixed(QDateTime(QDate(2024, 6, day), QTime(8 + start, 0)));
-                AutoBackup::start(nullptr);
-                AutoBackup::end(nullptr);
+                AutoBackup::start();
+                AutoBackup::end();
             }
         }
         QCOMPARE(names(AutoBackup::copiesIn(AutoBackup::folder())),
@@ -136,15 +152,15 @@ private slots:
         QVERIFY(QDir(AutoBackup::folder()).removeRecursively());
         AutoBackup::saveSetting({AutoBackup::When::AtEnd, 14});
         Clock::setFixed(QDateTime(QDate(2024, 6, 4), QTime(8, 0)));
-        AutoBackup::start(nullptr);
+        AutoBackup::start();
         QVERIFY(AutoBackup::copiesIn(AutoBackup::folder()).isEmpty());
-        AutoBackup::end(nullptr);
+        AutoBackup::end();
         QCOMPARE(AutoBackup::copiesIn(AutoBackup::folder()).size(), 1);
 
         AutoBackup::saveSetting({AutoBackup::When::Off, 14});
         Clock::setFixed(QDateTime(QDate(2024, 6, 5), QTime(8, 0)));
-        AutoBackup::start(nullptr);
-        AutoBackup::end(nullptr);
+        AutoBackup::start();
+        AutoBackup::end();
         QCOMPARE(AutoBackup::copiesIn(AutoBackup::folder()).size(), 1);
     }
 

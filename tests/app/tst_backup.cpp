@@ -7,6 +7,7 @@
 #include "ui/ScreenHost.h"
 #include "app/uMain.h"
 #include "app/uRestore.h"
+#include "app/Screens.h"
 #include "db/Database.h"
 #include "db/QuickCheck.h"
 #include "db/ProgramDir.h"
@@ -116,6 +117,15 @@ class TestBackup : public QObject {
     std::unique_ptr<TestDb> m_db;
     QStringList m_started;
 
+    // A menu item of the main window's table, run as the menu runs it.
+    static void menuItem(const QString& name, QWidget* main = nullptr)
+    {
+        for (const screens::NamedAction& a : screens::actions())
+            if (a.name == name)
+                return a.run(main);
+        QFAIL(qPrintable("no menu item " + name));
+    }
+
 private slots:
     void init()
     {
@@ -206,7 +216,7 @@ private slots:
             old.write("an older copy");
         }
         m_db->dialogs().files << file;
-        DataBackup::run(nullptr);
+        menuItem("@backup");
 
         const QString written = QFileInfo(file).suffix().isEmpty() ? file + ".db" : file;
         const auto& log = m_db->dialogs().log;
@@ -229,7 +239,7 @@ private slots:
 
     void cancelledSaveDialogDoesNothing()
     {
-        DataBackup::run(nullptr);
+        menuItem("@backup");
         QCOMPARE(m_db->dialogs().log.size(), 1);
         QVERIFY(QDir(ProgramDir::file("backup")).isEmpty());
     }
@@ -311,6 +321,11 @@ private slots:
         QVERIFY2(dlg.log.first().text.contains(QFileInfo(good.file).fileName()), qPrintable(dlg.log.first().text));
         QCOMPARE(liveTotals().members, 60);
         QVERIFY(db::quickCheck().isEmpty());
+        QCOMPARE(dlg.log.size(), 2);
+        QCOMPARE(dlg.log[0].kind, QString("question"));
+        QCOMPARE(dlg.log[1].kind, QString("information"));
+        QVERIFY2(dlg.log[1].text.startsWith(QFileInfo(good.file).fileName() + " 의 자료로 되돌렸습니다.\n손상된 파일: "),
+                 qPrintable(dlg.log[1].text));
     }
 
     // The copy "자료보관" suggests carries the day, so the copies of different days stand side by side.
@@ -337,7 +352,7 @@ private slots:
         addMembers(5);
         RecordingDialogs& dlg = m_db->dialogs();
         dlg.files << DataBackup::suggestedFile();
-        DataBackup::run(nullptr);
+        menuItem("@backup");
         QVERIFY(dlg.saw("자료가 성공적으로 보관 되었습니다."));
         addMembers(4, 6);
         sqlExec("INSERT INTO T_수련비납부 (회원번호, 년월분, 순번, 납부일자, 납부액) VALUES ('202401006', '202405', 1, '2024-05-15', 50000)");
@@ -345,11 +360,11 @@ private slots:
         // "자료복구": anything but Yes leaves the program running.
         dlg.clear();
         dlg.answers << QMessageBox::Cancel;
-        QVERIFY(!DataRestore::handOver(nullptr));
+        menuItem("@restore");
         QVERIFY(db::connection().isOpen());
         QVERIFY(m_started.isEmpty());
         dlg.answers << QMessageBox::Yes;
-        QVERIFY(DataRestore::handOver(nullptr));
+        menuItem("@restore");
         QCOMPARE(dlg.log.last().text, QString("자료 복구를 위해서는 Tamrin2000을 종료해야 합니다. 종료 하시겠습니까?"));
         QCOMPARE(dlg.log.last().kind, QString("warning"));
         QVERIFY(!QSqlDatabase::contains(db::kConnection));
@@ -383,7 +398,7 @@ private slots:
         QVERIFY(form);
         form->BitBtn1Click();
         m_db->dialogs().answers << QMessageBox::Yes << QMessageBox::No;
-        QVERIFY(!DataRestore::handOver(&main));
+        menuItem("@restore", &main);
         QCOMPARE(host.screen("TfPer0010"), form);
         QVERIFY(form->entering());
         QVERIFY(db::connection().isOpen());
@@ -400,7 +415,7 @@ private slots:
         QVERIFY(host.open("TfDel10"));
         ProgramStarter::install([](const QString&, const QStringList&) { return false; });
         m_db->dialogs().answers << QMessageBox::Yes;
-        QVERIFY(DataRestore::handOver(&main));
+        menuItem("@restore", &main);
         QCOMPARE(host.openScreens(), QStringList());
         QCOMPARE(m_db->dialogs().lastText(), QString("자료 복구에 실패 하였습니다. 관리자에게 문의 하세요."));
         QVERIFY(!QSqlDatabase::contains(db::kConnection));

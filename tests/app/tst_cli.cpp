@@ -195,7 +195,7 @@ private slots:
         QVERIFY(QFile::remove(path));
         const Run r = cliRun({"notices", QStringLiteral("결석통보")});
         QVERIFY2(r.code == cli::Ok, qPrintable(r.err));
-        QVERIFY(r.out.contains(QStringLiteral("파일이 생성되었습니다. (2줄)")));
+        QVERIFY2(r.out.contains(QDir::toNativeSeparators(path) + QStringLiteral(" 파일이 생성되었습니다.\n(2줄)")), qPrintable(r.out));
         QCOMPARE(readAll(path), screen);
 
         // One division only: the member of division 05.

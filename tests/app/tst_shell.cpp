@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QSqlDatabase>
 #include <QTest>
+#include <QDir>
 
 #include <csignal>
 
@@ -32,6 +33,7 @@
 #include "cashbook/uMon0010.h"
 #include "settings/uGymInfo.h"
 #include "fees/uFee0010.h"
+#include "db/Clock.h"
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "db/ClosedMonth.h"
@@ -179,6 +181,7 @@ private slots:
     void menusStayWithCashBook();
     void statusNoticeStaysWithItsScreen();
     void sessionEndBacksUpAndCloses();
+    void failedCopyAtTheEnd();
 };
 
 // Each entry of the real table run against fake screens of the same class names.
@@ -603,6 +606,29 @@ void TstShell::closingAsksForUnsavedWork()
     QVERIFY(!w->isVisible());
     QCOMPARE(db.dialogs().lastText(), QStringLiteral("종료"));
     delete w;
+}
+
+// A copy at the end that fails is shown when the user closes the program; at a logout nobody could
+// answer a box, so it is only kept for the next start.
+void TstShell::failedCopyAtTheEnd()
+{
+    TestDb db;
+    AutoBackup::saveSetting({AutoBackup::When::AtEnd, 5});
+    QVERIFY(QDir().mkpath(AutoBackup::folder() + AutoBackup::nameAt(Clock::now()) + "/x"));
+    const QString failed = QStringLiteral("자동 보관에 실패 하였습니다. 다음 시작 때 다시 알려 드립니다.");
+    for (const bool logout : {false, true}) {
+        db.dialogs().clear();
+        auto* w = new TfMain;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (logout)
+            ::raise(SIGTERM);
+        else
+            w->close();
+        QTRY_VERIFY(!w->isVisible());
+        QCOMPARE(db.dialogs().saw(failed), !logout);
+        delete w;
+    }
 }
 
 QTEST_MAIN(TstShell)

@@ -177,7 +177,7 @@ private slots:
         const auto lines = AbsenceReports::daily(all("T_회원.부별코드"), QDate(2024, 5, 13), QDate(2024, 5, 14));
         QCOMPARE(lines.size(), 4);
         const NoticeFile file = AbsenceReports::absenceNotice(lines, QDate(2024, 5, 13), QDate(2024, 5, 14));
-        QVERIFY(file.write(QStringLiteral("출석 관리")));
+        QVERIFY(file.write(QStringLiteral("출석 관리")).ok());
         QFile written(ProgramDir::file("인터넷통보자료/결석통보/결석통보.txt"));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QFile golden(QStringLiteral(TAMRIN_SOURCE_DIR "/tests/attendance/golden/결석통보.txt"));

@@ -213,6 +213,13 @@ private slots:
     {
         TfFee0010 w;
         w.selectPage(TfFee0010::PageSettle, true);
+        w.pageSettle->dtFromMonth->setDate(QDate(2023, 12, 1));
+        w.pageSettle->dtToMonth->setDate(QDate(2024, 6, 1));
+        w.Btn_InsertClick();
+        QCOMPARE(m_db->dialogs().log.size(), 1);
+        QCOMPARE(m_db->dialogs().log[0].kind, QString("critical"));
+        QCOMPARE(m_db->dialogs().lastText(), QString("정산기간의 연도를 통일하세요."));
+        m_db->dialogs().clear();
         w.pageSettle->dtFromMonth->setDate(QDate(2024, 4, 1));
         w.pageSettle->dtToMonth->setDate(QDate(2024, 6, 1));
         w.Btn_InsertClick();

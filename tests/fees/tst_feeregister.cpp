@@ -62,7 +62,7 @@ private slots:
         if (!paid.isEmpty())
             sqlExec("INSERT INTO T_수련비납부 VALUES ('202301001', '" + paid + "', 1, '2024-01-05', 100000, '')");
         FeeRegister r;
-        QVERIFY(r.generate(from, to, "", kAll));
+        QVERIFY(r.generate(from, to, "", kAll).ok());
         QStringList got;
         for (const auto& l : r.lines())
             got << l.month;
@@ -94,10 +94,9 @@ private slots:
     {
         addMember({"202301001", "김하늘"});
         FeeRegister r;
-        QVERIFY(!r.generate(QDate(2024, 11, 1), QDate(2025, 1, 31), "", kAll));
-        QCOMPARE(m_db->dialogs().log.size(), 1);
-        QCOMPARE(m_db->dialogs().log[0].caption, QString("확인요망"));
-        QCOMPARE(m_db->dialogs().log[0].text, QString("납부기간의 연도를 통일하세요."));
+        const Answer a = r.generate(QDate(2024, 11, 1), QDate(2025, 1, 31), "", kAll);
+        QVERIFY(!a.ok());
+        QCOMPARE(a.messages(), QList<Message>({{Message::Level::Error, "확인요망", "납부기간의 연도를 통일하세요."}}));
         QCOMPARE(r.focus(), FeeRegister::Focus::FromDate);
         QCOMPARE(r.count(), 0);
         QCOMPARE(r.state(), FeeRegister::State::Idle);
@@ -115,7 +114,8 @@ private slots:
         r.setAmount(1, "0");
         r.setNote(1, "형제할인");
         r.setChecked(3, true); // 이바다 April
-        QVERIFY(r.confirm());
+        const Answer a = r.confirm();
+        QVERIFY(a.ok());
         QCOMPARE(r.state(), FeeRegister::State::Idle);
         QVERIFY(!r.editable(0));
         QVERIFY(!r.setChecked(2, true));
@@ -126,7 +126,7 @@ private slots:
         // April: 김하늘 first, 이바다 second of the month.
         QCOMPARE(count("SELECT 순번 FROM T_수련비납부 WHERE 회원번호 = '202301002' AND 년월분 = '202404'"), 2);
         QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 수련비순번 = '202301002-0002'"), 1);
-        QVERIFY(m_db->dialogs().log.isEmpty());
+        QVERIFY(a.messages().isEmpty());
         QCOMPARE(StatusLine::text(), QString("수련비 3건 저장"));
     }
 
@@ -153,7 +153,7 @@ private slots:
             sqlExec("INSERT INTO T_수련비납부 VALUES ('202405001', '" + paid + "', 1, '2024-05-03', 100000, '')");
         StatusLine::show(QString());
         FeeRegister r;
-        QVERIFY(r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), name, kAll));
+        QVERIFY(r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), name, kAll).ok());
         QCOMPARE(r.count(), why.isEmpty() ? 1 : 0);
         QCOMPARE(StatusLine::text(), why);
     }
@@ -165,27 +165,28 @@ private slots:
         FeeRegister r;
         r.generate(QDate(2024, 3, 1), QDate(2024, 3, 31), "", kAll);
         r.setChecked(0, true);
-        QVERIFY(!r.confirm());
-        QCOMPARE(m_db->dialogs().lastText(), QString("납부일자는 마감월 이후 이어야 합니다.\n2024-03 월 이후로 입력하세요."));
-        QCOMPARE(m_db->dialogs().log.last().caption, QString("오류"));
+        const Answer closed = r.confirm();
+        QVERIFY(!closed.ok());
+        QCOMPARE(closed.messages(), QList<Message>({{Message::Level::Error, "오류",
+                                                     "납부일자는 마감월 이후 이어야 합니다.\n2024-03 월 이후로 입력하세요."}}));
         QCOMPARE(r.focus(), FeeRegister::Focus::Amount);
         QCOMPARE(r.state(), FeeRegister::State::Entering);
         QCOMPARE(feeRows(), 0);
 
         r.generate(QDate(2024, 3, 1), QDate(2024, 4, 1), "", kAll);
         r.setChecked(0, true); // March, paid late on the first open day
-        QVERIFY(r.confirm());
+        QVERIFY(r.confirm().ok());
         QCOMPARE(count("SELECT count(*) FROM T_수련비납부 WHERE 년월분 = '202403' AND 납부일자 = '2024-04-01'"), 1);
         QCOMPARE(cashLines(), 1);
 
         // Paid in May for an old month: the closed month is about the payment date, where the cash-book
         // line goes, so the line is taken like a generated one.
-        m_db->dialogs().clear();
         r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), "", kAll);
         r.setChecked(0, true);
         r.setMonth(0, "202312");
-        QVERIFY(r.confirm());
-        QVERIFY2(m_db->dialogs().log.isEmpty(), qPrintable(m_db->dialogs().lastText()));
+        const Answer late = r.confirm();
+        QVERIFY(late.ok());
+        QVERIFY2(late.messages().isEmpty(), qPrintable(late.text()));
         QCOMPARE(db::scalarText("SELECT 납부일자 FROM T_수련비납부 WHERE 년월분 = '202312'"), QString("2024-05-31"));
         QCOMPARE(cashLines(), 2);
     }
@@ -223,8 +224,9 @@ private slots:
         r.setChecked(2, true);
         r.setMonth(0, month);
         r.setAmount(0, amount);
-        QVERIFY(!r.confirm());
-        QVERIFY2(m_db->dialogs().lastText().contains(reported), qPrintable(m_db->dialogs().lastText()));
+        const Answer a = r.confirm();
+        QVERIFY(!a.ok());
+        QVERIFY2(a.text().contains(reported), qPrintable(a.text()));
         QCOMPARE(int(r.focus()), focus);
         QCOMPARE(r.focusLine(), month == "202406" ? 1 : 0);
         QCOMPARE(r.state(), FeeRegister::State::Entering);
@@ -233,7 +235,7 @@ private slots:
         // Corrected, the batch goes through.
         r.setMonth(0, "202407");
         r.setAmount(0, "100000");
-        QVERIFY(r.confirm());
+        QVERIFY(r.confirm().ok());
         QCOMPARE(feeRows(), 4);
         QCOMPARE(cashLines(), 3);
     }
@@ -248,10 +250,9 @@ private slots:
         r.generate(QDate(2024, 5, 1), QDate(2024, 5, 31), "", kAll);
         r.setChecked(0, true);
         r.setChecked(1, true);
-        QVERIFY(r.confirm());
-        QCOMPARE(m_db->dialogs().log.size(), 1);
-        QCOMPARE(m_db->dialogs().lastText(), QString("저장 에러 입니다."));
-        QCOMPARE(m_db->dialogs().log[0].caption, QString("확인요망"));
+        const Answer a = r.confirm();
+        QVERIFY(a.ok()); // the other line was saved
+        QCOMPARE(a.messages(), QList<Message>({{Message::Level::Error, "확인요망", "저장 에러 입니다."}}));
         QVERIFY(!FeePayments::isPaid("202301001", "202405"));
         QVERIFY(FeePayments::isPaid("202301002", "202405"));
         QCOMPARE(cashLines(), 1);
@@ -271,15 +272,23 @@ private slots:
         QCOMPARE(months(r), QStringList({"001:202404", "001:202405"}));
         QVERIFY(r.lines()[0].checked && !r.editable(0));
 
-        m_db->dialogs().answers << QMessageBox::Cancel;
-        QVERIFY(!r.remove(1));
-        QCOMPARE(m_db->dialogs().log[0].caption, QString("삭제확인"));
-        QCOMPARE(m_db->dialogs().log[0].text, QString("삭제하시겠습니까?\n\n수련비와 금전출납의 해당 데이터가 모두 지워집니다.!"));
+        QList<Question> asked;
+        const auto answering = [&asked](bool yes) {
+            return [&asked, yes](const Question& q) {
+                asked.append(q);
+                return yes;
+            };
+        };
+        const Answer kept = r.remove(1, answering(false));
+        QVERIFY(!kept.ok() && kept.messages().isEmpty());
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].caption, QString("삭제확인"));
+        QCOMPARE(asked[0].text, QString("삭제하시겠습니까?\n\n수련비와 금전출납의 해당 데이터가 모두 지워집니다.!"));
+        QCOMPARE(int(asked[0].buttons), int(Question::Buttons::OkCancel));
         QCOMPARE(feeRows(), 4);
 
         // April and May both carry link -0001 on 2024-05-10: only May's own line goes.
-        m_db->dialogs().answers << QMessageBox::Ok;
-        QVERIFY(r.remove(1));
+        QVERIFY(r.remove(1, answering(true)).ok());
         QCOMPARE(months(r), QStringList({"001:202404"}));
         QVERIFY(!FeePayments::isPaid("202301001", "202405"));
         QCOMPARE(count("SELECT count(*) FROM T_금전출납 WHERE 일자 = '2024-05-10' AND 수련비순번 = '202301001-0001' AND 입금액 = 100000"), 1);
@@ -298,9 +307,10 @@ private slots:
         closeBooksThrough("202403");
         FeeRegister r;
         r.list(QDate(2024, 3, 1), QDate(2024, 3, 31), "", kAll);
-        QVERIFY(!r.remove(0));
-        QCOMPARE(m_db->dialogs().log.size(), 1); // no question asked
-        QCOMPARE(m_db->dialogs().lastText(), QString("마감된 자료는 삭제 할 수 없습니다.\n\n마감취소후 작업하세요."));
+        bool asked = false;
+        const Answer a = r.remove(0, [&asked](const Question&) { return asked = true; });
+        QVERIFY(!asked);
+        QCOMPARE(a.messages(), QList<Message>({{Message::Level::Error, "오류", "마감된 자료는 삭제 할 수 없습니다.\n\n마감취소후 작업하세요."}}));
         QCOMPARE(r.count(), 1);
         QCOMPARE(feeRows(), 1);
         QCOMPARE(cashLines(), 1);
@@ -315,7 +325,7 @@ private slots:
         r.cancel();
         QCOMPARE(r.count(), 0);
         QCOMPARE(r.state(), FeeRegister::State::Idle);
-        QVERIFY(!r.confirm());
+        QVERIFY(!r.confirm().ok());
         QCOMPARE(feeRows(), 0);
     }
 

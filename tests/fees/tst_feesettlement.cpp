@@ -40,7 +40,7 @@ private slots:
         pay("202301002", "202402", "2024-02-01", 0);  // already exempt
         pay("202301002", "202405", "2024-05-03");
         FeeSettlement s;
-        QVERIFY(s.generate(QDate(2024, 1, 1), QDate(2024, 6, 1), QString(), everyDivision("T_회원.부별코드")));
+        QVERIFY(s.generate(QDate(2024, 1, 1), QDate(2024, 6, 1), QString(), everyDivision("T_회원.부별코드")).ok());
         QCOMPARE(s.state(), FeeSettlement::State::Generated);
         QCOMPARE(months(s), QStringList({"001:202404", "001:202405", "001:202406", "002:202401", "002:202403", "002:202404",
                                          "002:202406"}));
@@ -59,15 +59,16 @@ private slots:
     void enrolmentMonthNotProposedEvenUnpaid()
     {
         FeeSettlement s;
-        QVERIFY(s.generate(QDate(2024, 2, 1), QDate(2024, 4, 1), QStringLiteral("가람"), everyDivision("T_회원.부별코드")));
+        QVERIFY(s.generate(QDate(2024, 2, 1), QDate(2024, 4, 1), QStringLiteral("가람"), everyDivision("T_회원.부별코드")).ok());
         QCOMPARE(months(s), QStringList({"001:202404"}));
     }
 
     void periodAcrossYearsRefused()
     {
         FeeSettlement s;
-        QVERIFY(!s.generate(QDate(2024, 11, 1), QDate(2025, 2, 1), QString(), everyDivision("T_회원.부별코드")));
-        QCOMPARE(m_db->dialogs().lastText(), QString("정산기간의 연도를 통일하세요."));
+        const Answer a = s.generate(QDate(2024, 11, 1), QDate(2025, 2, 1), QString(), everyDivision("T_회원.부별코드"));
+        QVERIFY(!a.ok());
+        QCOMPARE(a.messages(), QList<Message>({{Message::Level::Error, "확인요망", "정산기간의 연도를 통일하세요."}}));
         QVERIFY(s.focusOnFrom());
         QCOMPARE(s.count(), 0);
         QCOMPARE(s.state(), FeeSettlement::State::Idle);
@@ -82,7 +83,7 @@ private slots:
         QVERIFY(s.setAmount(1, "50000"));
         QVERIFY(s.setNote(1, "일부 납부"));
         QVERIFY(s.setChecked(2, false));
-        QVERIFY(s.record());
+        QVERIFY(s.record().ok());
         QCOMPARE(s.state(), FeeSettlement::State::Idle);
         QVERIFY(!s.setAmount(0, "1")); // recorded lines are no longer edited
         QCOMPARE(feeRows(), 2);
@@ -144,12 +145,14 @@ private slots:
             db::run("INSERT INTO T_금전출납마감 VALUES ('202407', 0, 0, 0, 0, '1')");
         }
         const int rows = feeRows(), lines = cashLines();
-        QVERIFY(!s.record());
+        const Answer a = s.record();
+        QVERIFY(!a.ok());
         QCOMPARE(feeRows(), rows);
         QCOMPARE(cashLines(), lines);
         QCOMPARE(s.state(), FeeSettlement::State::Generated); // kept for correction
-        QCOMPARE(m_db->dialogs().log.size(), 1);
-        const QString text = m_db->dialogs().lastText();
+        QCOMPARE(a.messages().size(), 1);
+        QCOMPARE(a.messages()[0].caption, QString("확인요망"));
+        const QString text = a.text();
         QVERIFY2(text.startsWith("다음 줄을 고친 후 다시 확인하세요. 아무것도 저장하지 않았습니다."), qPrintable(text));
         QFETCH(QString, named);
         QVERIFY2(text.contains(named), qPrintable(text));
@@ -163,8 +166,9 @@ private slots:
         s.generate(QDate(2024, 4, 1), QDate(2024, 6, 1), QStringLiteral("가람"), everyDivision("T_회원.부별코드"));
         QVERIFY(s.setAmount(0, "30000"));
         sqlExec("CREATE TRIGGER no_june BEFORE INSERT ON T_수련비납부 WHEN NEW.년월분 = '202406' BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
-        QVERIFY(!s.record());
-        QVERIFY2(m_db->dialogs().lastText().startsWith("저장 에러 입니다.\ndisk I/O error"), qPrintable(m_db->dialogs().lastText()));
+        const Answer a = s.record();
+        QVERIFY(!a.ok());
+        QVERIFY2(a.text().startsWith("저장 에러 입니다.\ndisk I/O error"), qPrintable(a.text()));
         QCOMPARE(feeRows(), 0);
         QCOMPARE(cashLines(), 0);
         QCOMPARE(s.state(), FeeSettlement::State::Generated);
@@ -178,7 +182,7 @@ private slots:
         s.cancel();
         QCOMPARE(s.count(), 0);
         QCOMPARE(s.state(), FeeSettlement::State::Idle);
-        QVERIFY(!s.record());
+        QVERIFY(!s.record().ok());
         QCOMPARE(feeRows(), 0);
     }
 };

@@ -55,7 +55,7 @@ QStringList column(int division, const QString& col, const QString& where = "1=1
     return out;
 }
 
-const Ask yes = [](const QString&) { return true; };
+const TrainingPlan::Ask yes = [](const QString&) { return true; };
 
 // The layout as it ships, run over what print holds: it reads only columns the table has.
 bool renders(report::PrintJob& job, const QString& layout)

@@ -59,11 +59,11 @@ private slots:
             QVERIFY2(QDir(ProgramDir::file(QStringLiteral("인터넷통보자료/") + kind)).exists(), qPrintable(kind));
         QVERIFY(QDir(ProgramDir::file(QStringLiteral("인터넷통보자료/결석통보"))).removeRecursively());
         NoticeFile file(QStringLiteral("결석통보"));
-        QVERIFY(file.write(QStringLiteral("출석 관리")));
+        const Answer a = file.write(QStringLiteral("출석 관리"));
+        QVERIFY(a.ok());
         QCOMPARE(readAll(file.path()), cp949::encode(QStringLiteral("결석통보☆\r\n")));
-        const auto& e = m_db->dialogs().log.last();
-        QCOMPARE(e.caption, QStringLiteral("출석 관리"));
-        QCOMPARE(e.text, QDir::toNativeSeparators(file.path()) + QStringLiteral(" 파일이 생성되었습니다."));
+        QCOMPARE(a.messages(), QList<Message>({{Message::Level::Info, QStringLiteral("출석 관리"),
+                                                QDir::toNativeSeparators(file.path()) + QStringLiteral(" 파일이 생성되었습니다.")}}));
     }
 
     void failedWriteLeavesThePreviousFileWhole()
@@ -86,10 +86,11 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 1024;
         setrlimit(RLIMIT_FSIZE, &small);
-        const bool written = big.write(QStringLiteral("출석 관리"));
+        const Answer written = big.write(QStringLiteral("출석 관리"));
         setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!written);
-        QCOMPARE(m_db->dialogs().log.last().kind, QStringLiteral("critical"));
+        QVERIFY(!written.ok());
+        QCOMPARE(written.messages().size(), 1);
+        QCOMPARE(written.messages()[0].level, Message::Level::Error);
         QCOMPARE(readAll(old.path()), before);
         QCOMPARE(QDir(QFileInfo(old.path()).path()).entryList(QDir::Files), QStringList{QStringLiteral("결석통보.txt")});
     }
@@ -112,11 +113,12 @@ private slots:
         mail.addRecipient(QStringLiteral("caf\u00e9@x.kr"), clean);
         QCOMPARE(mail.losses().lines(), QStringList{QStringLiteral("caf\u00e9@x.kr : caf\u00e9@x.kr (\u00e9)")});
 
-        QVERIFY(file.write(QStringLiteral("SMS")));
+        const Answer a = file.write(QStringLiteral("SMS"));
+        QVERIFY(a.ok());
         QVERIFY(readAll(file.path()).contains(cp949::encode(QStringLiteral("*.수련생 : 홍길동 ?☆010-1234-5678"))));
-        QCOMPARE(m_db->dialogs().log.size(), 1);
-        QCOMPARE(m_db->dialogs().log.last().kind, QString("warning"));
-        QCOMPARE(m_db->dialogs().lastText(),
+        QCOMPARE(a.messages().size(), 1);
+        QCOMPARE(a.messages()[0].level, Message::Level::Warning);
+        QCOMPARE(a.text(),
                  QDir::toNativeSeparators(file.path()) + QStringLiteral(" 파일이 생성되었습니다.\n\n")
                      + QStringLiteral("다음 글자는 CP949로 쓸 수 없어 파일에 '?'로 기록되었습니다.\n"
                                       "홍길동(202401001) : *.수련생 : 홍길동 \U0001F600 (\U0001F600)\n"

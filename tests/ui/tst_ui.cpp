@@ -102,6 +102,7 @@ private slots:
     void fileDialogFolders();
     void browseModeReadable();
     void smallWindowsOverTheirOwner();
+    void answersBecomeBoxes();
 };
 
 void TstUi::dateTyping_data()
@@ -450,6 +451,62 @@ void TstUi::displayScaleStoredForNextStart()
     QVERIFY(DisplayScale::fits(150, QSize(798, 596), QSize(1280, 984), 100));
     QVERIFY(!DisplayScale::fits(150, QSize(798, 596), QSize(1024, 728), 100));
     QVERIFY(DisplayScale::fits(200, QSize(798, 596), QSize(1280, 984), 150)); // screen measured at 150 %
+}
+
+// What rules answer becomes one box per message at its level; a question is agreed only with its yes
+// button (예 or 확인), and one closed without a button takes its default.
+void TstUi::answersBecomeBoxes()
+{
+    RecordingDialogs dlg;
+    Dialogs::install(&dlg);
+    Answer told = Answer::refused("오류", "첫째");
+    told.tell(Message::Level::Warning, "확인요망", "둘째").tell(Message::Level::Info, "확인", "셋째");
+    QVERIFY(!Dialogs::show(told));
+    QCOMPARE(dlg.log.size(), 3);
+    const QStringList kinds = {"critical", "warning", "information"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(dlg.log[i].kind, kinds[i]);
+        QCOMPARE(dlg.log[i].caption, told.messages()[i].caption);
+        QCOMPARE(dlg.log[i].text, told.messages()[i].text);
+    }
+    QVERIFY(Dialogs::show(Answer::done()));
+    QVERIFY(!Dialogs::show(Answer::declined()));
+    QCOMPARE(dlg.log.size(), 3);
+
+    using B = Question::Buttons;
+    struct Case {
+        B buttons;
+        bool yesByDefault;
+        QMessageBox::StandardButton pressed; // NoButton: closed, the default taken
+        bool agreed;
+    };
+    const Case cases[] = {
+        {B::OkCancel, true, QMessageBox::NoButton, true},     {B::OkCancel, true, QMessageBox::Cancel, false},
+        {B::OkCancel, false, QMessageBox::NoButton, false},   {B::OkCancel, true, QMessageBox::Ok, true},
+        {B::YesNo, true, QMessageBox::No, false},             {B::YesNo, true, QMessageBox::Yes, true},
+        {B::YesNoCancel, false, QMessageBox::NoButton, false}, {B::YesNoCancel, false, QMessageBox::Cancel, false},
+        {B::YesNoCancel, false, QMessageBox::Yes, true},
+    };
+    for (const Case& c : cases) {
+        dlg.clear();
+        if (c.pressed != QMessageBox::NoButton)
+            dlg.answers << c.pressed;
+        Question q;
+        q.buttons = c.buttons;
+        q.yesByDefault = c.yesByDefault;
+        q.caption = "확인";
+        q.text = "종료 하시겠습니까?";
+        QCOMPARE(Dialogs::asker(nullptr)(q), c.agreed);
+        QCOMPARE(dlg.log.size(), 1);
+        QCOMPARE(dlg.log[0].kind, QString("question"));
+        QCOMPARE(dlg.log[0].text, q.text);
+    }
+    Question warned;
+    warned.level = Message::Level::Warning;
+    dlg.clear();
+    Dialogs::ask(warned);
+    QCOMPARE(dlg.log[0].kind, QString("warning"));
+    Dialogs::install(nullptr);
 }
 
 void TstUi::fileDialogFolders_data()
