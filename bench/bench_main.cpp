@@ -777,7 +777,7 @@ void BM_MemberNumber_floor(benchmark::State& state)
     for (const auto& t : MemberRecords::keyedTables())
         if (db::tableExists(QString::fromUtf8(t.name)))
             sql += std::string(" UNION ALL SELECT max(회원번호) FROM ") + t.name + " WHERE 회원번호 >= ?1 AND 회원번호 < ?2";
-    sql += " UNION ALL SELECT max(substr(수련비순번, 1, 9)) FROM T_금전출납 WHERE 수련비순번 >= ?1 AND 수련비순번 < ?2)";
+    sql += " UNION ALL SELECT max(substr(수련비순번, 1, 9)) FROM T_금전출납 WHERE 수련비순번 >= ?1 AND 수련비순번 < ?2) AS tops";
     for (auto _ : state)
         benchmark::DoNotOptimize(g_floor->rows(sql.c_str(), {"202612000", "202612999~"}));
 }
