@@ -107,7 +107,8 @@ bool prepareLargeSchool(const QString& server)
     }
     // The program folder: layouts from the built program and a fresh copy of the large school, so the
     // enrolments of one run do not pile up in the next.
-    g_programDir = benchDir() + "/program";
+    // A folder per engine: its setting beside the program says which database the start-up opens.
+    g_programDir = benchDir() + (server.isEmpty() ? "/program" : "/program-server");
     QDir().mkpath(g_programDir + "/Data");
     for (const char* f : {"/Data/Tamrin2000.db", "/Data/Tamrin2000.db-wal", "/Data/Tamrin2000.db-shm"})
         QFile::remove(g_programDir + f);
