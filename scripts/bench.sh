@@ -36,7 +36,10 @@ exec pg_virtualenv -t -c "-p $port" sh -c '
   large=$1; shift
   createdb -E UTF8 -T template0 tamrin_bench
   socket=$(psql -Atqc "show unix_socket_directories" | cut -d, -f1)
-  address="postgresql://$PGUSER@localhost:$PGPORT/tamrin_bench?host=$socket"
+  # The socket lets in the database user of the same name as the system user (peer authentication).
+  me=$(id -un)
+  psql -Atqc "select 1 from pg_roles where rolname = '"'"'$me'"'"'" | grep -q 1 || createuser -s "$me"
+  address="postgresql://$me@localhost:$PGPORT/tamrin_bench?host=$socket"
   build/Tamrin/tamrin-cli copy --from "$large" --to "$address"
   build/bench/tamrin_bench --database "$address" "$@"
 ' sh "$large" "${args[@]}"
