@@ -1,6 +1,8 @@
 // Benchmarks of the main operations on a generated large school. Each list operation runs beside its
-// floor (the same rows by one hand-written query through the SQLite C API); the table at the end gives
+// floor (the same rows by one hand-written query on the same engine); the table at the end gives
 // ours / floor. The large school is generated once into the build folder and reused.
+//   tamrin_bench [--database postgresql://…] [benchmark options]   the school in the file, or on a server
+//   tamrin_bench --prepare-only                                    only makes the large school's file
 #include "Floor.h"
 #include "SchoolGenerator.h"
 
@@ -11,7 +13,9 @@
 #include "cashbook/uMon0010.h"
 #include "db/Clock.h"
 #include "db/ExamNumber.h"
+#include "db/JetSql.h"
 #include "db/Database.h"
+#include "db/DatabaseChoice.h"
 #include "db/QuickCheck.h"
 #include "db/ProgramDir.h"
 #include "db/Query.h"
@@ -45,6 +49,8 @@
 #include <QTableView>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <functional>
@@ -57,12 +63,30 @@ namespace {
 const QDate kToday(2026, 12, 10);
 QString g_programDir;   // a program folder whose Data/Tamrin2000.db is the large school
 QString g_dbFile;
-std::unique_ptr<Floor> g_floor;
+QString g_address;      // what the cases run on: the program folder's file or a server
+Floor* g_floor = nullptr;
 RecordingDialogs g_dialogs;
 
 QString benchDir() { return QStringLiteral(TAMRIN_BENCH_DIR); }
 
-bool prepareLargeSchool()
+// The server address as the program keeps it beside itself, so the start-up case opens it as a desk does.
+DatabaseChoice choiceFor(const QString& address)
+{
+    DatabaseChoice c;
+    if (address.isEmpty())
+        return c;
+    const QUrl u(address);
+    c.server = true;
+    c.host = QUrlQuery(u).queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
+    if (c.host.isEmpty())
+        c.host = u.host();
+    c.port = u.port(5432);
+    c.database = u.path().mid(1);
+    c.user = u.userName();
+    return c;
+}
+
+bool prepareLargeSchool(const QString& server)
 {
     QDir().mkpath(benchDir());
     g_dbFile = benchDir() + "/large.db";
@@ -83,7 +107,8 @@ bool prepareLargeSchool()
     }
     // The program folder: layouts from the built program and a fresh copy of the large school, so the
     // enrolments of one run do not pile up in the next.
-    g_programDir = benchDir() + "/program";
+    // A folder per engine: its setting beside the program says which database the start-up opens.
+    g_programDir = benchDir() + (server.isEmpty() ? "/program" : "/program-server");
     QDir().mkpath(g_programDir + "/Data");
     for (const char* f : {"/Data/Tamrin2000.db", "/Data/Tamrin2000.db-wal", "/Data/Tamrin2000.db-shm"})
         QFile::remove(g_programDir + f);
@@ -95,12 +120,17 @@ bool prepareLargeSchool()
     ProgramDir::set(g_programDir);
     Clock::setFixed(QDateTime(kToday, QTime(10, 0)));
     Dialogs::install(&g_dialogs);
+    const DatabaseChoice choice = choiceFor(server);
     QString error;
-    if (!db::openDatabase(ProgramDir::databaseFile(), &error)) {
+    if (!choice.save(&error) || !db::openDatabase(choice.address(), &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return false;
     }
-    g_floor = std::make_unique<Floor>(ProgramDir::databaseFile());
+    g_address = choice.address();
+    if (db::onServer())
+        std::fprintf(stderr, "서버: %s (%s)\n", qPrintable(db::describeServer(g_address)),
+                     db::scalar(QStringLiteral("SELECT CAST(inet_server_addr() AS TEXT)")).isNull() ? "로컬 소켓" : "TCP");
+    g_floor = &Floor::program();
     return true;
 }
 
@@ -136,13 +166,17 @@ void BM_StartUp(benchmark::State& state)
         benchmark::DoNotOptimize(w.databaseReady());
         w.close();
     }
-    db::openDatabase(ProgramDir::databaseFile());
+    db::openDatabase(g_address);
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The look at the data file that every start makes before anyone works on it (goal: well under 100 ms).
 void BM_StartUpQuickCheck(benchmark::State& state)
 {
+    if (db::onServer()) {
+        state.SkipWithError("the embedded file's check");
+        return;
+    }
     for (auto _ : state) {
         const QString problem = db::quickCheck();
         if (!problem.isEmpty())
@@ -153,6 +187,10 @@ BENCHMARK(BM_StartUpQuickCheck)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpQuickCheck_floor(benchmark::State& state)
 {
+    if (db::onServer()) {
+        state.SkipWithError("the embedded file's check");
+        return;
+    }
     for (auto _ : state)
         benchmark::DoNotOptimize(g_floor->rows("PRAGMA quick_check('T_회원')"));
 }
@@ -740,7 +778,7 @@ void BM_MemberNumber_floor(benchmark::State& state)
     for (const auto& t : MemberRecords::keyedTables())
         if (db::tableExists(QString::fromUtf8(t.name)))
             sql += std::string(" UNION ALL SELECT max(회원번호) FROM ") + t.name + " WHERE 회원번호 >= ?1 AND 회원번호 < ?2";
-    sql += " UNION ALL SELECT max(substr(수련비순번, 1, 9)) FROM T_금전출납 WHERE 수련비순번 >= ?1 AND 수련비순번 < ?2)";
+    sql += " UNION ALL SELECT max(substr(수련비순번, 1, 9)) FROM T_금전출납 WHERE 수련비순번 >= ?1 AND 수련비순번 < ?2) AS tops";
     for (auto _ : state)
         benchmark::DoNotOptimize(g_floor->rows(sql.c_str(), {"202612000", "202612999~"}));
 }
@@ -952,14 +990,39 @@ private:
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    // Our own options go before Google Benchmark reads the rest.
+    QString server;
+    bool prepareOnly = false;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("--database") && i + 1 < argc)
+            server = QString::fromLocal8Bit(argv[++i]);
+        else if (a.startsWith(QLatin1String("--database=")))
+            server = a.mid(11);
+        else if (a == QLatin1String("--prepare-only"))
+            prepareOnly = true;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    if (!server.isEmpty() && !db::isServerAddress(server)) {
+        std::fprintf(stderr, "--database 에는 postgresql://사용자@호스트:포트/데이터베이스 를 주세요.\n");
+        return 2;
+    }
     Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (!prepareLargeSchool())
+    if (!prepareLargeSchool(server))
         return 1;
+    if (prepareOnly) {
+        db::closeDatabase();
+        std::printf("%s\n", qPrintable(g_dbFile));
+        return 0;
+    }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    g_floor.reset();
+    g_floor = nullptr;
     db::closeDatabase();
     return 0;
 }

@@ -216,7 +216,7 @@ int applyNationally(const QDate& today)
     for (int i = 0; i < rows.size(); ++i) {
         rows[i].applicantNo = QStringLiteral("%1").arg(i + 1, 4, 10, QLatin1Char('0'));
         if (i % 2 == 0)
-            rows[i].certificateNo = QStringLiteral("%1").arg(examDay.year() * 100000 + i + 1);
+            rows[i].certificateNo = examDay.toString(QStringLiteral("yy")) + QStringLiteral("%1").arg(i + 1, 6, 10, QLatin1Char('0')); // 8 characters, as the column holds
     }
     return NationalApplications::confirm(rows);
 }

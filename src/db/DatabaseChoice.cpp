@@ -40,14 +40,19 @@ QString DatabaseChoice::address() const
 {
     if (!server)
         return ProgramDir::databaseFile();
-    const QString h = host.trimmed().isEmpty() ? QStringLiteral("localhost") : host.trimmed();
+    // A host that is a folder is the server's local socket there, as libpq and psql read it.
+    const bool socket = host.trimmed().startsWith(u'/');
+    const QString h = host.trimmed().isEmpty() || socket ? QStringLiteral("localhost") : host.trimmed();
     QString a = QStringLiteral("postgresql://");
     if (!user.trimmed().isEmpty())
         a += QString::fromUtf8(QUrl::toPercentEncoding(user.trimmed())) + u'@';
     a += h;
     if (port > 0)
         a += u':' + QString::number(port);
-    return a + u'/' + QString::fromUtf8(QUrl::toPercentEncoding(database.trimmed()));
+    a += u'/' + QString::fromUtf8(QUrl::toPercentEncoding(database.trimmed()));
+    if (socket)
+        a += QStringLiteral("?host=") + QString::fromUtf8(QUrl::toPercentEncoding(host.trimmed()));
+    return a;
 }
 
 QString DatabaseChoice::problem() const

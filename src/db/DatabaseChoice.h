@@ -6,7 +6,7 @@
 // the database it points to. No password is kept: libpq reads it from its own password or service file.
 struct DatabaseChoice {
     bool server = false;
-    QString host;
+    QString host;   // a name or address, or the folder of the server's local socket ("/var/run/postgresql")
     int port = 5432;
     QString database;
     QString user;

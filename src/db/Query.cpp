@@ -172,7 +172,9 @@ void Query::prepareAndBind()
         for (int i = 0; i < t.params.size(); ++i)
             text += serverLiteral(valueOf(t.params[i]), t.arithmetic.value(i)) + t.pieces.value(i + 1);
         m_prepared = text;
-        m_q.setForwardOnly(true);
+        // The whole result in one answer: a forward-only read is streamed row by row, and the next
+        // statement on the connection (a lookup made while a list is read) would cut it short.
+        m_q.setForwardOnly(false);
         return;
     }
     if (m_prepared != m_sql || !m_q.isValid()) {

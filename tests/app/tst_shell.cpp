@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QPushButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QSqlDatabase>
 #include <QTest>
@@ -34,7 +36,11 @@
 #include "settings/uGymInfo.h"
 #include "fees/uFee0010.h"
 #include "db/Clock.h"
+#include "db/DatabaseChoice.h"
+#include "db/JetSql.h"
+#include "db/Database.h"
 #include "db/DbError.h"
+#include "db/ProgramDir.h"
 #include "db/Query.h"
 #include "db/ClosedMonth.h"
 #include "members/uPer0010.h"
@@ -174,6 +180,8 @@ private slots:
     void inputLanguage_data();
     void inputLanguage();
     void startUpValues();
+    void unreachableServerAtStartUp_data();
+    void unreachableServerAtStartUp();
     void smokeOpenEveryEntry();
     void enabledEntriesShowTheirPage();
     void closingAsksForUnsavedWork();
@@ -464,6 +472,71 @@ void TstShell::startUpValues()
     QCOMPARE(input.mode, 1); // Hangul from the start
     TfMain::showStatus("마감된 월입니다.");
     QCOMPARE(w.StatusBar1()->currentMessage(), QStringLiteral("마감된 월입니다."));
+}
+
+// What stood when the question was asked: the answer comes before anything is opened or written.
+class StartUpDialogs : public RecordingDialogs {
+public:
+    bool fileAtQuestion = true;
+    bool openAtQuestion = true;
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) override
+    {
+        if (log.isEmpty()) {
+            fileAtQuestion = QFileInfo::exists(ProgramDir::databaseFile());
+            openAtQuestion = QSqlDatabase::database(db::kConnection, false).isOpen();
+        }
+        return RecordingDialogs::message(parent, icon, caption, text, buttons, defaultButton);
+    }
+};
+
+void TstShell::unreachableServerAtStartUp_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opensFile");
+    QTest::addColumn<bool>("opensGymInfo");
+    QTest::newRow("예: the embedded file") << int(QMessageBox::Yes) << true << false;
+    QTest::newRow("아니오: the file and 체육관 정보") << int(QMessageBox::No) << true << true;
+    QTest::newRow("취소: nothing") << int(QMessageBox::Cancel) << false << false;
+}
+
+void TstShell::unreachableServerAtStartUp()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, opensFile);
+    QFETCH(bool, opensGymInfo);
+    TestDb db;
+    db::closeDatabase();
+    for (const QString& f : QDir(ProgramDir::file("Data")).entryList(QDir::Files))
+        QVERIFY(QFile::remove(ProgramDir::file("Data/" + f)));
+    DatabaseChoice choice;
+    choice.server = true;
+    choice.host = QStringLiteral("127.0.0.1");
+    choice.port = 1; // nothing listens there
+    choice.database = QStringLiteral("school");
+    choice.user = QStringLiteral("tamrin");
+    QVERIFY(choice.save());
+    StartUpDialogs dialogs;
+    dialogs.answers = {QMessageBox::StandardButton(answer)};
+    Dialogs::install(&dialogs);
+
+    auto* w = new TfMain;
+    QCOMPARE(dialogs.log.size(), 1);
+    const QString text = dialogs.log[0].text;
+    QVERIFY2(text.startsWith(QStringLiteral("서버의 데이터베이스에 연결할 수 없습니다: 127.0.0.1:1/school\n")), qPrintable(text));
+    QVERIFY2(text.section(u'\n', 1, 1).trimmed().size() > 5, qPrintable(text)); // the engine's reason
+    QVERIFY(text.contains(QStringLiteral("예: 이 PC 의 자료 파일로 엽니다.")));
+    QVERIFY(text.contains(QStringLiteral("체육관 정보")));
+    QVERIFY(!dialogs.fileAtQuestion);
+    QVERIFY(!dialogs.openAtQuestion);
+
+    QCOMPARE(w->databaseReady(), opensFile);
+    QCOMPARE(QFileInfo::exists(ProgramDir::databaseFile()), opensFile);
+    QVERIFY(!db::onServer());
+    QCOMPARE(w->screens() && w->screens()->screen(QStringLiteral("TfGymInfo")) != nullptr, opensGymInfo);
+    QVERIFY(DatabaseChoice::load().server); // the setting is the user's to change, not ours
+    delete w;
+    Dialogs::install(&db.dialogs());
 }
 
 void TstShell::smokeOpenEveryEntry()

@@ -315,10 +315,10 @@ private slots:
                 "('2024-03-10', 1, '수련비', '김가람', 80000, 0, '', '202401001-0001'), "
                 "('2024-04-10', 1, '수련비', '김가람', 80000, 0, '', '202401001-0001')");
         auto books = [] {
-            return db::scalarText("SELECT group_concat(x, ' | ') FROM ("
-                                  "SELECT 회원번호 || 년월분 || 납부일자 || 납부액 || ifnull(비고, '') AS x FROM T_수련비납부 UNION ALL "
-                                  "SELECT 일자 || 순번 || 입금액 || 출금액 || ifnull(적요, '') FROM T_금전출납 UNION ALL "
-                                  "SELECT 마감연월 || 마감여부 || 당월차변금액 || 차변누계금액 FROM T_금전출납마감)");
+            return joinedRows("SELECT 회원번호 || 년월분 || 납부일자 || 납부액 || coalesce(비고, '') AS x FROM T_수련비납부 UNION ALL "
+                              "SELECT 일자 || 순번 || 입금액 || 출금액 || coalesce(적요, '') FROM T_금전출납 UNION ALL "
+                              "SELECT 마감연월 || 마감여부 || 당월차변금액 || 차변누계금액 FROM T_금전출납마감",
+                              " | ");
         };
         const QString before = books();
         QString refusal;

@@ -116,6 +116,22 @@ private slots:
         QVERIFY2(why.contains(QStringLiteral(".pgpass")), qPrintable(why));
     }
 
+    void listReadWhileAnotherStatementRuns()
+    {
+        // A screen reads a list and looks something up for each row on the same connection.
+        for (int i = 1; i <= 5; ++i)
+            db::run("INSERT INTO T_회원 (회원번호, 회원명) VALUES (:no, :name)",
+                    {{"no", QStringLiteral("20240100%1").arg(i)}, {"name", QStringLiteral("회원%1").arg(i)}});
+        db::Query list("SELECT 회원번호 FROM T_회원 ORDER BY 회원번호");
+        list.open();
+        QStringList seen;
+        while (list.next()) {
+            seen << list.str("회원번호");
+            QCOMPARE(db::scalarText("SELECT count(*) FROM T_회원 WHERE 회원번호 <= :no", {{"no", seen.last()}}).toInt(), seen.size());
+        }
+        QCOMPARE(seen.size(), 5);
+    }
+
     void choiceIsKeptBesideTheProgram()
     {
         QCOMPARE(DatabaseChoice::load().address(), ProgramDir::databaseFile());
@@ -132,6 +148,9 @@ private slots:
         QFile ini(ProgramDir::file(QStringLiteral("Tamrin.ini")));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QVERIFY(!ini.readAll().toLower().contains("password"));
+        // A folder as host is the local socket there; the connection goes through it, not over TCP.
+        c.host = QStringLiteral("/var/run/postgresql");
+        QCOMPARE(c.address(), QStringLiteral("postgresql://front@localhost:5433/tamrin?host=%2Fvar%2Frun%2Fpostgresql"));
         c.database.clear();
         QVERIFY(!c.problem().isEmpty());
     }

@@ -1,5 +1,6 @@
 #pragma once
 // Small builders for the fee tests: members, closed months and row counts.
+#include "db/Database.h"
 #include "db/Query.h"
 #include "db/ProgramDir.h"
 #include "fees/FeePayments.h"
@@ -62,7 +63,7 @@ inline void installLayouts()
 inline QList<QHash<QString, QString>> printRows()
 {
     QList<QHash<QString, QString>> rows;
-    db::Query q("SELECT * FROM print WHERE seqno < 100000 ORDER BY rowid");
+    db::Query q("SELECT * FROM print WHERE seqno < 100000 ORDER BY " + db::rowOrderColumn());
     q.open();
     while (q.next()) {
         QHash<QString, QString> r;

@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(db::scalar("select count(*) from T_인원현황 where 년도 = 2024").toInt(), expected == "-" ? 0 : 1);
         if (refused)
             QCOMPARE(rows("T_퇴관사유별현황") + rows("T_휴관사유별현황") + rows("T_입관동기별현황"), logsBefore);
-        QCOMPARE(db::scalarText("select ifnull(group_concat(종료구분 || ' ' || 종료일), '') from T_휴관종료"), leaveEnd);
+        QCOMPARE(joinedRows("select 종료구분 || ' ' || 종료일 from T_휴관종료", ","), leaveEnd);
     }
 
     // A year gets one row however many kinds of event arrive, and every counter of it starts at 0.

@@ -109,6 +109,16 @@ void sqlExec(const QString& jet)
     }
 }
 
+QString joinedRows(const QString& jet, const QString& separator)
+{
+    db::Query q(jet);
+    q.open();
+    QStringList out;
+    while (q.next())
+        out << q.value(0).toString();
+    return out.join(separator);
+}
+
 void closeBooksThrough(const QString& month)
 {
     sqlExec("DELETE FROM T_금전출납마감");
@@ -121,17 +131,18 @@ void closeMonthElsewhere(const QString& month)
 {
     const QString name = QStringLiteral("otherProgram");
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        other.setDatabaseName(ProgramDir::databaseFile());
-        QVERIFY(other.open());
+        QString why;
+        QVERIFY2(db::openSide(servertest::onServer() ? g_address : ProgramDir::databaseFile(), name, &why), qPrintable(why));
+        QSqlDatabase other = QSqlDatabase::database(name);
         QSqlQuery q(other);
         QVERIFY(other.transaction());
         // The month's sums and running totals, as a closing writes them.
         q.prepare(QStringLiteral("UPDATE T_금전출납마감 SET "
-                                 "당월차변금액 = (SELECT ifnull(SUM(입금액), 0) FROM T_금전출납 WHERE substr(일자, 1, 7) = :dashed), "
-                                 "당월대변금액 = (SELECT ifnull(SUM(출금액), 0) FROM T_금전출납 WHERE substr(일자, 1, 7) = :dashed), "
+                                 "당월차변금액 = (SELECT coalesce(SUM(입금액), 0) FROM T_금전출납 WHERE substr(일자, 1, 7) = :dashed), "
+                                 "당월대변금액 = (SELECT coalesce(SUM(출금액), 0) FROM T_금전출납 WHERE substr(일자, 1, 7) = :dashed2), "
                                  "마감여부 = '1' WHERE 마감연월 = :month"));
         q.bindValue(QStringLiteral(":dashed"), monthkey::dashed(month));
+        q.bindValue(QStringLiteral(":dashed2"), monthkey::dashed(month));
         q.bindValue(QStringLiteral(":month"), month);
         QVERIFY2(q.exec() && q.numRowsAffected() == 1, qPrintable(q.lastError().text()));
         q.prepare(QStringLiteral("UPDATE T_금전출납마감 SET 차변누계금액 = 차변누계금액 + 당월차변금액, "
@@ -144,7 +155,6 @@ void closeMonthElsewhere(const QString& month)
         q.bindValue(QStringLiteral(":month"), month);
         QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
         QVERIFY(other.commit());
-        other.close();
     }
-    QSqlDatabase::removeDatabase(name);
+    db::closeSide(name);
 }

@@ -23,10 +23,14 @@ private:
 // Runs a statement on dbMain and fails the test with the engine's message when it does not run.
 void sqlExec(const QString& jet);
 
+// The first column of every row of a query, as text (null as ""), joined in the order read.
+QString joinedRows(const QString& jet, const QString& separator);
+
 // The cash book closed through `month` ("yyyymm"): the closing table holds that month closed and the
 // month after it open, as after an opening balance or a closing; the session reads it again.
 void closeBooksThrough(const QString& month);
 
-// Another program on the same file: through a connection of its own it closes `month` as a closing
-// does (the month closed, the month after it open), unseen by anything this program keeps.
+// Another program on the same school (the file, or the test's schema on the server): through a
+// connection of its own it closes `month` as a closing does (the month closed, the month after it
+// open), unseen by anything this program keeps.
 void closeMonthElsewhere(const QString& month);
