@@ -42,6 +42,18 @@ std::pair<QDate, QDate> ExamBatch::monthBefore(const QDate& promotion)
 }
 
 namespace {
+// The attendance figure and the merit points of each listed member over a month, as two columns
+// (출석률, 승벌점) of the listing's own statement: one statement for the whole list.
+QString monthFigures(const QString& from, const QString& to)
+{
+    return QStringLiteral(" ( SELECT count(결석일자) * (-1) from T_결석 WHERE T_결석.회원번호 = T_회원.회원번호 "
+                          "   AND T_결석.결석일자 BETWEEN %1 AND %2 ) AS 출석률, "
+                          " ( SELECT iif(isnull(sum(벌점수)),0,sum(벌점수)) from T_벌점항목, T_벌점 "
+                          "   WHERE T_벌점항목.벌점코드 = T_벌점.벌점코드 AND T_벌점.회원번호 = T_회원.회원번호 "
+                          "   AND T_벌점.벌점일자 BETWEEN %1 AND %2 ) AS 승벌점 ")
+        .arg(from, to);
+}
+
 // One figure of a member for the month before a promotion date; 0 without a date.
 int monthFigure(const QString& sql, const QString& memberNo, const QDate& promotion)
 {
@@ -154,11 +166,7 @@ int ExamBatch::list(int examNo, const QDate& date, Mode mode, const Filter& filt
       << " Right('0' & Trim(Str(Val(T_회원.급품코드) + 1)), 2 ) As Ugrd, "
       << " T_심사.급품코드 AS 기록급품코드, T_심사.승급일자 AS 기록승급일자, "
       << " T_심사.E1, T_심사.E2, T_심사.E3, T_심사.E4, T_심사.E5, T_심사.E6, T_심사.평균, "
-      << " ( SELECT count(결석일자) * (-1) from T_결석 WHERE T_결석.회원번호 = T_회원.회원번호 "
-      << "   AND T_결석.결석일자 BETWEEN :FromMonth AND  :ToMonth ) AS 출석률, "
-      << " ( SELECT iif(isnull(sum(벌점수)),0,sum(벌점수)) from T_벌점항목, T_벌점 "
-      << "   WHERE T_벌점항목.벌점코드 = T_벌점.벌점코드 AND T_벌점.회원번호 = T_회원.회원번호 "
-      << "   AND T_벌점.벌점일자 BETWEEN :FromMonth AND  :ToMonth ) AS 승벌점 "
+      << monthFigures(QStringLiteral(":FromMonth"), QStringLiteral(":ToMonth"))
       << " FROM ((T_회원 LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드) "
       << "   LEFT JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드) "
       // Number, date and kind belong to the join: a member whose records all carry other dates is
@@ -212,7 +220,10 @@ int ExamBatch::search(int examNo, Mode mode, const Filter& filter)
     db::Query q;
     q << "SELECT T_회원.회원번호, T_회원.회원명, T_부별코드.부명, T_회원.입관일, T_회원.급품코드, T_급품코드.급품명, "
       << " T_심사.급품코드 AS 기록급품코드, T_심사.승급일자, "
-      << " T_심사.E1, T_심사.E2, T_심사.E3, T_심사.E4, T_심사.E5, T_심사.E6, T_심사.평균 "
+      << " T_심사.E1, T_심사.E2, T_심사.E3, T_심사.E4, T_심사.E5, T_심사.E6, T_심사.평균, "
+      // Each record counts the month before its own date.
+      << monthFigures(QStringLiteral("DateSerial(Year(T_심사.승급일자), Month(T_심사.승급일자) - 1, 1)"),
+                      QStringLiteral("DateSerial(Year(T_심사.승급일자), Month(T_심사.승급일자), 0)"))
       << " FROM ((T_회원 INNER JOIN T_심사 ON T_회원.회원번호 = T_심사.회원번호) "
       << "   LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드) "
       << "   LEFT JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드 "
@@ -241,9 +252,10 @@ int ExamBatch::search(int examNo, Mode mode, const Filter& filter)
             r.scores[k] = int(q.integer(scoreColumn(k)));
         r.average = int(q.integer(QStringLiteral("평균")));
         fromRecord(r, q.str(QStringLiteral("기록급품코드")), r.average);
-        const QDate d = db::parseDate(r.date);
-        r.attendance = attendanceFigure(r.memberNo, d);
-        r.merit = meritPoints(r.memberNo, d);
+        if (db::parseDate(r.date).isValid()) {
+            r.attendance = int(q.integer(QStringLiteral("출석률")));
+            r.merit = int(q.integer(QStringLiteral("승벌점")));
+        }
         r.selected = mode != Mode::Scoring;
         m_rows.append(r);
     }
