@@ -4,6 +4,8 @@
 #include "db/Query.h"
 #include "db/MemberStatus.h"
 
+#include <QHash>
+
 #include <cmath>
 
 const QString ExamBatch::kSchool = QStringLiteral("체육관");
@@ -220,10 +222,7 @@ int ExamBatch::search(int examNo, Mode mode, const Filter& filter)
     db::Query q;
     q << "SELECT T_회원.회원번호, T_회원.회원명, T_부별코드.부명, T_회원.입관일, T_회원.급품코드, T_급품코드.급품명, "
       << " T_심사.급품코드 AS 기록급품코드, T_심사.승급일자, "
-      << " T_심사.E1, T_심사.E2, T_심사.E3, T_심사.E4, T_심사.E5, T_심사.E6, T_심사.평균, "
-      // Each record counts the month before its own date.
-      << monthFigures(QStringLiteral("DateSerial(Year(T_심사.승급일자), Month(T_심사.승급일자) - 1, 1)"),
-                      QStringLiteral("DateSerial(Year(T_심사.승급일자), Month(T_심사.승급일자), 0)"))
+      << " T_심사.E1, T_심사.E2, T_심사.E3, T_심사.E4, T_심사.E5, T_심사.E6, T_심사.평균 "
       << " FROM ((T_회원 INNER JOIN T_심사 ON T_회원.회원번호 = T_심사.회원번호) "
       << "   LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드) "
       << "   LEFT JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드 "
@@ -252,12 +251,36 @@ int ExamBatch::search(int examNo, Mode mode, const Filter& filter)
             r.scores[k] = int(q.integer(scoreColumn(k)));
         r.average = int(q.integer(QStringLiteral("평균")));
         fromRecord(r, q.str(QStringLiteral("기록급품코드")), r.average);
-        if (db::parseDate(r.date).isValid()) {
-            r.attendance = int(q.integer(QStringLiteral("출석률")));
-            r.merit = int(q.integer(QStringLiteral("승벌점")));
-        }
         r.selected = mode != Mode::Scoring;
         m_rows.append(r);
+    }
+    // Each record counts the month before its own date: the figures of all records of one date in two
+    // statements, not two per row (an examination has few dates).
+    QHash<QString, QList<int>> byDate;
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (db::parseDate(m_rows[i].date).isValid())
+            byDate[m_rows[i].date].append(i);
+    for (auto it = byDate.cbegin(); it != byDate.cend(); ++it) {
+        const auto [from, to] = monthBefore(db::parseDate(it.key()));
+        const QString records = QStringLiteral(" AND 회원번호 IN (SELECT 회원번호 FROM T_심사 WHERE 심사명 = :num "
+                                               " AND 승급일자 = :day AND 심사구분 = :kind) GROUP BY 회원번호 ");
+        QHash<QString, int> absent, merit;
+        db::Query a(QStringLiteral("SELECT 회원번호, count(결석일자) FROM T_결석 WHERE 결석일자 BETWEEN :FromMonth AND :ToMonth")
+                    + records);
+        a.bind({{"num", examNo}, {"day", it.key()}, {"kind", kSchool}, {"FromMonth", from}, {"ToMonth", to}}).open();
+        while (a.next())
+            absent.insert(a.value(0).toString(), a.value(1).toInt());
+        db::Query m(QStringLiteral("SELECT T_벌점.회원번호, sum(벌점수) FROM T_벌점항목, T_벌점 WHERE T_벌점항목.벌점코드 = T_벌점.벌점코드 "
+                                   " AND T_벌점.벌점일자 BETWEEN :FromMonth AND :ToMonth ")
+                    + QString(records).replace(QStringLiteral("AND 회원번호 IN"), QStringLiteral("AND T_벌점.회원번호 IN"))
+                          .replace(QStringLiteral("GROUP BY 회원번호"), QStringLiteral("GROUP BY T_벌점.회원번호")));
+        m.bind({{"num", examNo}, {"day", it.key()}, {"kind", kSchool}, {"FromMonth", from}, {"ToMonth", to}}).open();
+        while (m.next())
+            merit.insert(m.value(0).toString(), int(m.value(1).toLongLong()));
+        for (int i : it.value()) {
+            m_rows[i].attendance = -absent.value(m_rows[i].memberNo);
+            m_rows[i].merit = merit.value(m_rows[i].memberNo);
+        }
     }
     m_state = m_rows.isEmpty() ? State::Idle : State::Search;
     return count();
