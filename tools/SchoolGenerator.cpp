@@ -216,7 +216,8 @@ int applyNationally(const QDate& today)
     for (int i = 0; i < rows.size(); ++i) {
         rows[i].applicantNo = QStringLiteral("%1").arg(i + 1, 4, 10, QLatin1Char('0'));
         if (i % 2 == 0)
-            rows[i].certificateNo = QStringLiteral("%1").arg(examDay.year() * 100000 + i + 1);
+            // Eight digits, as the register keeps them: the year's last two and a running number.
+            rows[i].certificateNo = QStringLiteral("%1%2").arg(examDay.year() % 100, 2, 10, QLatin1Char('0')).arg(i + 1, 6, 10, QLatin1Char('0'));
     }
     return NationalApplications::confirm(rows);
 }
