@@ -910,7 +910,8 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
-            const std::string name = r.benchmark_name();
+            std::string name = r.benchmark_name();
+            name = name.substr(0, name.find('/')); // without "/iterations:1/manual_time"
             const double ms = r.GetAdjustedRealTime(); // in the benchmark's unit (ms)
             const auto pos = name.find("_floor");
             const auto rows = r.counters.find("rows") != r.counters.end() ? r.counters.find("rows") : r.counters.find("lines");
