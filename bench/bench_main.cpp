@@ -948,23 +948,41 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
-            const std::string name = r.benchmark_name();
+            std::string name = r.benchmark_name();
+            name = name.substr(0, name.find('/')); // without "/iterations:1/manual_time"
             const double ms = r.GetAdjustedRealTime(); // in the benchmark's unit (ms)
             const auto pos = name.find("_floor");
+            const auto rows = r.counters.find("rows") != r.counters.end() ? r.counters.find("rows") : r.counters.find("lines");
             if (pos != std::string::npos)
                 m_floor[name.substr(0, pos)] = ms;
             else
                 m_ours.emplace_back(name, ms);
+            if (pos == std::string::npos && rows != r.counters.end())
+                m_rows[name] = rows->second.value;
         }
     }
     // A measure through a window ("…Screen") also shows the rules-only figure of the same list, so
     // the cost of the widgets stands out.
+    // A measure through the main window ("…Window") takes the floor of the same list measured on the
+    // bare screen ("…Screen") or by its rules alone when it has none of its own.
+    std::map<std::string, double>::const_iterator floorOf(const std::string& name) const
+    {
+        auto it = m_floor.find(name);
+        const auto window = name.rfind("Window");
+        if (it == m_floor.end() && window != std::string::npos && window + 6 == name.size()) {
+            it = m_floor.find(name.substr(0, window) + "Screen");
+            if (it == m_floor.end())
+                it = m_floor.find(name.substr(0, window));
+        }
+        return it;
+    }
+
     void Finalize() override
     {
         std::map<std::string, double> ours(m_ours.begin(), m_ours.end());
-        std::printf("\n%-40s %12s %12s %12s %8s\n", "operation", "ours (ms)", "rules (ms)", "floor (ms)", "ratio");
+        std::printf("\n%-40s %12s %12s %12s %8s %8s\n", "operation", "ours (ms)", "rules (ms)", "floor (ms)", "ratio", "rows");
         for (const auto& [name, ms] : m_ours) {
-            const auto it = m_floor.find(name);
+            const auto it = floorOf(name);
             const auto screen = name.rfind("Screen");
             const auto rules = screen != std::string::npos && screen + 6 == name.size() ? ours.find(name.substr(0, screen))
                                                                                      : ours.end();
@@ -975,7 +993,10 @@ public:
                 std::snprintf(floorText, sizeof floorText, "%.2f", it->second);
                 std::snprintf(ratioText, sizeof ratioText, "%.2f", it->second > 0 ? ms / it->second : 0.0);
             }
-            std::printf("%-40s %12.2f %12s %12s %8s\n", name.c_str(), ms, rulesText, floorText, ratioText);
+            char rowsText[32] = "-";
+            if (const auto n = m_rows.find(name); n != m_rows.end())
+                std::snprintf(rowsText, sizeof rowsText, "%.0f", n->second);
+            std::printf("%-40s %12.2f %12s %12s %8s %8s\n", name.c_str(), ms, rulesText, floorText, ratioText, rowsText);
         }
         ConsoleReporter::Finalize();
     }
@@ -983,9 +1004,12 @@ public:
 private:
     std::vector<std::pair<std::string, double>> m_ours;
     std::map<std::string, double> m_floor;
+    std::map<std::string, double> m_rows;
 };
 
 } // namespace
+
+void printMemory(); // bench_window.cpp
 
 int main(int argc, char** argv)
 {
@@ -1022,6 +1046,7 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    printMemory();
     g_floor = nullptr;
     db::closeDatabase();
     return 0;

@@ -59,9 +59,6 @@ void Application::applyFonts()
     QFont f(QStringLiteral("NanumGothic"), 9);
     f.setFamilies({QStringLiteral("굴림"), QStringLiteral("NanumGothic"), QStringLiteral("NanumBarunGothic")});
     QApplication::setFont(f);
-    // Buttons as wide as their captions: the platform's minimum button width would push the screens'
-    // toolbars past the fixed work area of the main window.
-    qApp->setStyleSheet(QStringLiteral("QPushButton { padding: 3px 7px; }"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -23,26 +23,33 @@ const QString kRule = QStringLiteral("------------------------------------------
 
 } // namespace
 
-UnpaidMonths::UnpaidMonths(const QDate& reference) : m_ref(reference)
+UnpaidMonths::UnpaidMonths(const QDate& reference, const QDate& absentFrom, const QDate& absentTo) : m_ref(reference)
 {
-    // A range on 년월분 (the keys of the year sort between "yyyy" and the next year) lets the index serve.
-    db::Query q(QStringLiteral("Select 회원번호, Mid(년월분,5,2) as 월 From T_수련비납부 "
-                               " Where 년월분 >= :년도 And 년월분 < :다음해"));
-    q.bind(QStringLiteral("년도"), QString::number(reference.year()))
-        .bind(QStringLiteral("다음해"), QString::number(reference.year() + 1))
-        .open();
+    if (reference.month() == 1)
+        return; // no month of the year before January
+    // A range on 년월분 (the keys of the year sort from "yyyy01" up to the reference month) lets the key serve.
+    db::Query q;
+    q << "Select 회원번호, 년월분 From T_수련비납부 Where 년월분 >= :년초 And 년월분 < :월 "
+         " And 회원번호 In (Select 회원번호 From T_회원 Where 퇴관일 is null and 휴관일 is null) ";
+    if (absentFrom.isValid()) {
+        q << " And 회원번호 In (Select 회원번호 From T_결석 Where 결석일자 Between :FromDate And :ToDate) ";
+        q.bind({{"FromDate", absentFrom}, {"ToDate", absentTo}});
+    }
+    q.bind({{"년초", QString::number(reference.year()) + QStringLiteral("01")},
+            {"월", reference.toString(QStringLiteral("yyyyMM"))}});
+    q.open();
     while (q.next())
-        m_paid[q.str(QStringLiteral("회원번호"))].insert(q.str(QStringLiteral("월")).toInt());
+        m_paid[q.value(0).toString()] |= quint16(1u << q.value(1).toString().mid(4, 2).toInt());
 }
 
 QString UnpaidMonths::of(const QString& memberNo, const QDate& enrolled) const
 {
     const QString from = enrolled.isValid() ? enrolled.toString(QStringLiteral("yyyyMM")) : QString();
-    const QSet<int> paid = m_paid.value(memberNo);
+    const quint16 paid = m_paid.value(memberNo);
     QString out;
     for (int m = 1; m < m_ref.month(); ++m) {
         const QString key = QString::number(m_ref.year()) + twoDigits(m);
-        if (key >= from && !paid.contains(m))
+        if (key >= from && !(paid & (1u << m)))
             out += twoDigits(m) + u' ';
     }
     return out;
@@ -63,7 +70,7 @@ QList<DailyLine> daily(const Filter& f, const QDate& from, const QDate& to)
     q.bind({{"FromDate", from}, {"ToDate", to}});
     bindFilter(q, f);
     q.open();
-    const UnpaidMonths unpaid(from);
+    const UnpaidMonths unpaid(from, from, to);
     QList<DailyLine> out;
     while (q.next()) {
         DailyLine l;
@@ -129,7 +136,8 @@ QList<CountLine> counts(const Filter& f, const QDate& from, const QDate& to, con
     while (a.next())
         absent[a.str(QStringLiteral("회원번호"))].append(a.str(QStringLiteral("AbDate")));
 
-    const UnpaidMonths unpaid(today);
+    // The payments of the absentees only, unless the list is of those without absences.
+    const UnpaidMonths unpaid = allStatus || days != 0 ? UnpaidMonths(today, from, to) : UnpaidMonths(today);
     QList<CountLine> out;
     while (q.next()) {
         CountLine l;

@@ -20,15 +20,18 @@ struct Filter {
 };
 
 // The months of the reference year before the reference month, from the member's enrolment month on,
-// that have no payment: "01 02 " (none in January).
+// that have no payment: "01 02 " (none in January). Only attending members (neither on leave nor
+// withdrawn) are asked for.
 class UnpaidMonths {
 public:
-    explicit UnpaidMonths(const QDate& reference); // reads the year's payments once
+    // Reads those months' payments once: of every attending member, or, given a period, only of those
+    // absent in it.
+    explicit UnpaidMonths(const QDate& reference, const QDate& absentFrom = {}, const QDate& absentTo = {});
     QString of(const QString& memberNo, const QDate& enrolled) const;
 
 private:
     QDate m_ref;
-    QHash<QString, QSet<int>> m_paid;
+    QHash<QString, quint16> m_paid; // bit m: month m paid
 };
 
 struct DailyLine {

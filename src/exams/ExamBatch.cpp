@@ -4,6 +4,8 @@
 #include "db/Query.h"
 #include "db/MemberStatus.h"
 
+#include <QHash>
+
 #include <cmath>
 
 const QString ExamBatch::kSchool = QStringLiteral("체육관");
@@ -42,6 +44,18 @@ std::pair<QDate, QDate> ExamBatch::monthBefore(const QDate& promotion)
 }
 
 namespace {
+// The attendance figure and the merit points of each listed member over a month, as two columns
+// (출석률, 승벌점) of the listing's own statement: one statement for the whole list.
+QString monthFigures(const QString& from, const QString& to)
+{
+    return QStringLiteral(" ( SELECT count(결석일자) * (-1) from T_결석 WHERE T_결석.회원번호 = T_회원.회원번호 "
+                          "   AND T_결석.결석일자 BETWEEN %1 AND %2 ) AS 출석률, "
+                          " ( SELECT iif(isnull(sum(벌점수)),0,sum(벌점수)) from T_벌점항목, T_벌점 "
+                          "   WHERE T_벌점항목.벌점코드 = T_벌점.벌점코드 AND T_벌점.회원번호 = T_회원.회원번호 "
+                          "   AND T_벌점.벌점일자 BETWEEN %1 AND %2 ) AS 승벌점 ")
+        .arg(from, to);
+}
+
 // One figure of a member for the month before a promotion date; 0 without a date.
 int monthFigure(const QString& sql, const QString& memberNo, const QDate& promotion)
 {
@@ -154,11 +168,7 @@ int ExamBatch::list(int examNo, const QDate& date, Mode mode, const Filter& filt
       << " Right('0' & Trim(Str(Val(T_회원.급품코드) + 1)), 2 ) As Ugrd, "
       << " T_심사.급품코드 AS 기록급품코드, T_심사.승급일자 AS 기록승급일자, "
       << " T_심사.E1, T_심사.E2, T_심사.E3, T_심사.E4, T_심사.E5, T_심사.E6, T_심사.평균, "
-      << " ( SELECT count(결석일자) * (-1) from T_결석 WHERE T_결석.회원번호 = T_회원.회원번호 "
-      << "   AND T_결석.결석일자 BETWEEN :FromMonth AND  :ToMonth ) AS 출석률, "
-      << " ( SELECT iif(isnull(sum(벌점수)),0,sum(벌점수)) from T_벌점항목, T_벌점 "
-      << "   WHERE T_벌점항목.벌점코드 = T_벌점.벌점코드 AND T_벌점.회원번호 = T_회원.회원번호 "
-      << "   AND T_벌점.벌점일자 BETWEEN :FromMonth AND  :ToMonth ) AS 승벌점 "
+      << monthFigures(QStringLiteral(":FromMonth"), QStringLiteral(":ToMonth"))
       << " FROM ((T_회원 LEFT JOIN T_부별코드 ON T_회원.부별코드 = T_부별코드.부별코드) "
       << "   LEFT JOIN T_급품코드 ON T_회원.급품코드 = T_급품코드.급품코드) "
       // Number, date and kind belong to the join: a member whose records all carry other dates is
@@ -241,11 +251,36 @@ int ExamBatch::search(int examNo, Mode mode, const Filter& filter)
             r.scores[k] = int(q.integer(scoreColumn(k)));
         r.average = int(q.integer(QStringLiteral("평균")));
         fromRecord(r, q.str(QStringLiteral("기록급품코드")), r.average);
-        const QDate d = db::parseDate(r.date);
-        r.attendance = attendanceFigure(r.memberNo, d);
-        r.merit = meritPoints(r.memberNo, d);
         r.selected = mode != Mode::Scoring;
         m_rows.append(r);
+    }
+    // Each record counts the month before its own date: the figures of all records of one date in two
+    // statements, not two per row (an examination has few dates).
+    QHash<QString, QList<int>> byDate;
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (db::parseDate(m_rows[i].date).isValid())
+            byDate[m_rows[i].date].append(i);
+    for (auto it = byDate.cbegin(); it != byDate.cend(); ++it) {
+        const auto [from, to] = monthBefore(db::parseDate(it.key()));
+        const QString records = QStringLiteral(" AND 회원번호 IN (SELECT 회원번호 FROM T_심사 WHERE 심사명 = :num "
+                                               " AND 승급일자 = :day AND 심사구분 = :kind) GROUP BY 회원번호 ");
+        QHash<QString, int> absent, merit;
+        db::Query a(QStringLiteral("SELECT 회원번호, count(결석일자) FROM T_결석 WHERE 결석일자 BETWEEN :FromMonth AND :ToMonth")
+                    + records);
+        a.bind({{"num", examNo}, {"day", it.key()}, {"kind", kSchool}, {"FromMonth", from}, {"ToMonth", to}}).open();
+        while (a.next())
+            absent.insert(a.value(0).toString(), a.value(1).toInt());
+        db::Query m(QStringLiteral("SELECT T_벌점.회원번호, sum(벌점수) FROM T_벌점항목, T_벌점 WHERE T_벌점항목.벌점코드 = T_벌점.벌점코드 "
+                                   " AND T_벌점.벌점일자 BETWEEN :FromMonth AND :ToMonth ")
+                    + QString(records).replace(QStringLiteral("AND 회원번호 IN"), QStringLiteral("AND T_벌점.회원번호 IN"))
+                          .replace(QStringLiteral("GROUP BY 회원번호"), QStringLiteral("GROUP BY T_벌점.회원번호")));
+        m.bind({{"num", examNo}, {"day", it.key()}, {"kind", kSchool}, {"FromMonth", from}, {"ToMonth", to}}).open();
+        while (m.next())
+            merit.insert(m.value(0).toString(), int(m.value(1).toLongLong()));
+        for (int i : it.value()) {
+            m_rows[i].attendance = -absent.value(m_rows[i].memberNo);
+            m_rows[i].merit = merit.value(m_rows[i].memberNo);
+        }
     }
     m_state = m_rows.isEmpty() ? State::Idle : State::Search;
     return count();

@@ -49,7 +49,7 @@ FeeMonthPage::FeeMonthPage(QWidget* parent) : QWidget(parent)
     connect(lvView, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ScreenHost::showMember(model->text(i.row(), ColNo)); });
 }
 
-void FeeMonthPage::setNames(const QStringList& names) { feepage::setNames(com_Name1, names); }
+void FeeMonthPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_Name1, names); }
 
 int FeeMonthPage::count() const { return model->rowCount(); }
 

@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class DivisionFilter;
+class QAbstractItemModel;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -17,7 +18,7 @@ public:
     enum Column { ColNo, ColName, ColDivision, ColEnrolled, ColPhone, ColPayDay, ColPaidOn, ColBank, ColUnpaid, ColCount };
 
     explicit FeeMonthPage(QWidget* parent = nullptr);
-    void setNames(const QStringList& names);
+    void setNames(QAbstractItemModel* names);
     int count() const;
 
     void Btn_QueryClick();

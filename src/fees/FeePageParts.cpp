@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QTableView>
 
+#include <memory>
+
 namespace feepage {
 
 QTableView* listView(QAbstractItemModel* model, QWidget* parent)
@@ -50,12 +52,20 @@ QComboBox* nameBox(QBoxLayout* row, QWidget* parent)
     return box;
 }
 
-void setNames(QComboBox* box, const QStringList& names)
+void setNames(QComboBox* box, QAbstractItemModel* names)
 {
-    box->clear();
-    box->addItems(names);
+    // The list belongs to others too: typed names are not added to it.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setModel(names);
     box->setCurrentIndex(-1);
     box->setEditText(QString());
+    // A list read again (members changed) keeps what was typed; the box would otherwise take its first name.
+    auto kept = std::make_shared<QString>();
+    QObject::connect(names, &QAbstractItemModel::modelAboutToBeReset, box, [box, kept] { *kept = box->currentText(); });
+    QObject::connect(names, &QAbstractItemModel::modelReset, box, [box, kept] {
+        box->setCurrentIndex(-1);
+        box->setEditText(*kept);
+    });
 }
 
 } // namespace feepage

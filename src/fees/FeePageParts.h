@@ -21,7 +21,7 @@ QDateEdit* dateBox(QWidget* parent, const QString& format = QStringLiteral("yyyy
 DivisionFilter* divisionBox(QBoxLayout* row, QWidget* parent);
 // "이 름" and a name box that takes any text, added to the row.
 QComboBox* nameBox(QBoxLayout* row, QWidget* parent);
-// The member names to choose from, with nothing chosen.
-void setNames(QComboBox* box, const QStringList& names);
+// The member names to choose from (column 0 of a list shared with other fields), with nothing chosen.
+void setNames(QComboBox* box, QAbstractItemModel* names);
 
 } // namespace feepage

@@ -71,7 +71,7 @@ FeeReceiptPage::FeeReceiptPage(QWidget* parent) : QWidget(parent)
     });
 }
 
-void FeeReceiptPage::setNames(const QStringList& names) { feepage::setNames(com_Name3, names); }
+void FeeReceiptPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_Name3, names); }
 
 int FeeReceiptPage::count() const { return model->rowCount(); }
 

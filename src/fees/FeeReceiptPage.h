@@ -4,6 +4,7 @@
 #include "fees/Receipts.h"
 
 class DivisionFilter;
+class QAbstractItemModel;
 class QComboBox;
 class QDateEdit;
 class QPlainTextEdit;
@@ -19,7 +20,7 @@ public:
     enum Column { ColNo, ColName, ColDivision, ColMonth, ColPaidOn, ColAmount, ColNote, ColEmail, ColMobile, ColCount };
 
     explicit FeeReceiptPage(QWidget* parent = nullptr);
-    void setNames(const QStringList& names);
+    void setNames(QAbstractItemModel* names);
     int count() const;
     QList<Receipts::Line> tickedLines() const;
 

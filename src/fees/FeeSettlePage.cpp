@@ -128,7 +128,7 @@ FeeSettlePage::FeeSettlePage(QWidget* parent) : QWidget(parent)
 
 FeeSettlePage::~FeeSettlePage() = default;
 
-void FeeSettlePage::setNames(const QStringList& names) { feepage::setNames(com_JungsanName, names); }
+void FeeSettlePage::setNames(QAbstractItemModel* names) { feepage::setNames(com_JungsanName, names); }
 
 void FeeSettlePage::refresh()
 {

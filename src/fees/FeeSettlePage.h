@@ -4,6 +4,7 @@
 #include "fees/FeeSettlement.h"
 
 class DivisionFilter;
+class QAbstractItemModel;
 class QComboBox;
 class QDateEdit;
 class QTableView;
@@ -18,7 +19,7 @@ public:
 
     explicit FeeSettlePage(QWidget* parent = nullptr);
     ~FeeSettlePage() override;
-    void setNames(const QStringList& names);
+    void setNames(QAbstractItemModel* names);
     int count() const { return m_settlement.count(); }
     FeeSettlement& settlement() { return m_settlement; }
 

@@ -20,23 +20,6 @@ void enrolment(const Member& m, int* year, int* month)
         *year = *month = 0;
 }
 
-Months readRows(db::Query& q, QHash<QString, Months>* all)
-{
-    // Column names made once: a year of a large school is tens of thousands of rows.
-    const QString no = QStringLiteral("회원번호"), month = QStringLiteral("년월분"), day = QStringLiteral("납부일자"),
-                  amount = QStringLiteral("납부액");
-    Months one;
-    q.open();
-    while (q.next()) {
-        Paid p{q.date(day), q.integer(amount)};
-        if (all)
-            (*all)[q.str(no)].insert(q.str(month), p);
-        else
-            one.insert(q.str(month), p);
-    }
-    return one;
-}
-
 } // namespace
 
 Months paymentsOf(const QString& memberNo, const QString& from, const QString& to)
@@ -44,17 +27,19 @@ Months paymentsOf(const QString& memberNo, const QString& from, const QString& t
     db::Query q("SELECT 년월분, 납부일자, 납부액 FROM T_수련비납부 "
                 "WHERE 회원번호 = :회원번호 AND 년월분 BETWEEN :부터 AND :까지");
     q.bind({{"회원번호", memberNo}, {"부터", from}, {"까지", to}});
-    return readRows(q, nullptr);
+    Months one;
+    q.open();
+    while (q.next())
+        one.insert(q.str(QStringLiteral("년월분")), Paid{q.date(QStringLiteral("납부일자")), q.integer(QStringLiteral("납부액"))});
+    return one;
 }
 
-QHash<QString, Months> paymentsBetween(const QString& from, const QString& to)
+MonthBits monthBit(const QDate& reference, const QString& monthKey)
 {
-    db::Query q("SELECT 회원번호, 년월분, 납부일자, 납부액 FROM T_수련비납부 WHERE 년월분 BETWEEN :부터 AND :까지 "
-                "AND 회원번호 IN (SELECT 회원번호 FROM T_회원 WHERE 휴관일 Is Null AND 퇴관일 Is Null)");
-    q.bind({{"부터", from}, {"까지", to}});
-    QHash<QString, Months> all;
-    readRows(q, &all);
-    return all;
+    bool okY = false, okM = false;
+    const int year = monthKey.left(4).toInt(&okY), month = monthKey.mid(4, 2).toInt(&okM);
+    const int i = (year - reference.year() + 1) * 12 + month - 1;
+    return okY && okM && month >= 1 && month <= 12 && i >= 0 && i < 24 ? MonthBits(1) << i : 0;
 }
 
 QDate dueDay(int year, int month, const QString& payDay)
@@ -85,7 +70,10 @@ QString firstMonth(const QDate& reference) { return key(reference.year() - 1, 1)
 
 QString lastMonth(const QDate& reference) { return key(reference.year(), reference.month()); }
 
-Unpaid unpaid(const Member& m, const QDate& reference, const Months& paid)
+namespace {
+// The unpaid months up to the reference month, `isPaid(year, month)` telling a month with its row.
+template <typename IsPaid>
+Unpaid unpaidWith(const Member& m, const QDate& reference, IsPaid isPaid)
 {
     const int y = reference.year(), n = reference.month();
     int ey = 0, em = 0;
@@ -95,7 +83,7 @@ Unpaid unpaid(const Member& m, const QDate& reference, const Months& paid)
         return u;
     auto look = [&](int year, int from, int to) {
         for (int month = from; month <= to; ++month) {
-            if (paid.contains(key(year, month)))
+            if (isPaid(year, month))
                 continue;
             u.months += u' ' + QString::number(month);
             u.owed += m.fee;
@@ -111,6 +99,17 @@ Unpaid unpaid(const Member& m, const QDate& reference, const Months& paid)
         look(y, 1, n);
     }
     return u;
+}
+} // namespace
+
+Unpaid unpaid(const Member& m, const QDate& reference, const Months& paid)
+{
+    return unpaidWith(m, reference, [&](int year, int month) { return paid.contains(key(year, month)); });
+}
+
+Unpaid unpaid(const Member& m, const QDate& reference, MonthBits paid)
+{
+    return unpaidWith(m, reference, [&](int year, int month) { return (paid & monthBit(reference, key(year, month))) != 0; });
 }
 
 Notice notice(const Member& m, const QDate& reference, const Months& paid)

@@ -15,10 +15,13 @@ struct Paid {
 };
 using Months = QHash<QString, Paid>; // "yyyymm" -> the member's row of that month
 
-// The rows of the months from..to ("yyyymm", both included): of one member, or of every attending member
-// (neither on leave nor withdrawn) keyed by member number (one read for a whole list).
+// The rows of one member's months from..to ("yyyymm", both included).
 Months paymentsOf(const QString& memberNo, const QString& from, const QString& to);
-QHash<QString, Months> paymentsBetween(const QString& from, const QString& to);
+
+// The months from January of the year before the reference year to December of the reference year as
+// bits (bit 0: January of the year before): the compact form a long list keeps per member.
+using MonthBits = quint32;
+MonthBits monthBit(const QDate& reference, const QString& monthKey); // 0 outside those two years
 
 // Day `payDay` (the member's 납부일자, 1..31) of a month; the last day of the month when that day does
 // not exist there or the member has none.
@@ -45,6 +48,7 @@ struct Unpaid {
     qint64 owed = 0;
 };
 Unpaid unpaid(const Member& m, const QDate& reference, const Months& paid);
+Unpaid unpaid(const Member& m, const QDate& reference, MonthBits paid);
 
 // What a payment notice says about the fee.
 struct Notice {

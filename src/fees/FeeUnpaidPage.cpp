@@ -157,7 +157,7 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
         });
 }
 
-void FeeUnpaidPage::setNames(const QStringList& names) { feepage::setNames(com_Name2, names); }
+void FeeUnpaidPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_Name2, names); }
 
 int FeeUnpaidPage::count() const { return model->rowCount(); }
 

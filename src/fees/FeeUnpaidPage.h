@@ -5,6 +5,7 @@
 #include "fees/UnpaidList.h"
 
 class DivisionFilter;
+class QAbstractItemModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -26,7 +27,7 @@ public:
                   ColCount };
 
     explicit FeeUnpaidPage(QWidget* parent = nullptr);
-    void setNames(const QStringList& names);
+    void setNames(QAbstractItemModel* names);
     int count() const;
     const UnpaidList::Result& result() const { return m_result; }
     PaymentNotices::Options options() const;  // what the page's choices say

@@ -64,7 +64,7 @@ FeeYearEndPage::FeeYearEndPage(QWidget* parent) : QWidget(parent)
     root->addLayout(filer);
 }
 
-void FeeYearEndPage::setNames(const QStringList& names) { feepage::setNames(com_FeeName, names); }
+void FeeYearEndPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_FeeName, names); }
 
 int FeeYearEndPage::count() const { return model->rowCount(); }
 

@@ -4,6 +4,7 @@
 #include "fees/YearEndStatement.h"
 
 class DivisionFilter;
+class QAbstractItemModel;
 class QComboBox;
 class QLineEdit;
 class QTableView;
@@ -17,7 +18,7 @@ public:
     enum Column { ColNo, ColEnrolled, ColName, ColDivision, ColNote, ColAddress, ColResidentNo, ColCount };
 
     explicit FeeYearEndPage(QWidget* parent = nullptr);
-    void setNames(const QStringList& names);
+    void setNames(QAbstractItemModel* names);
     int count() const;
 
     void Btn_QueryClick();

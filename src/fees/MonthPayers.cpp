@@ -4,7 +4,6 @@
 #include "db/Query.h"
 
 #include <QHash>
-#include <QSet>
 
 QList<MonthPayers::Line> MonthPayers::list(const QDate& month, const QString& name, const DivisionFilter::Condition& division,
                                            const QString& bank, Order order)
@@ -32,14 +31,15 @@ QList<MonthPayers::Line> MonthPayers::list(const QDate& month, const QString& na
     q.bind({{"name", u'%' + name.trimmed() + u'%'}, {"월", monthkey::monthKey(month)}});
     q.open();
 
-    // The months of the year paid so far, for everybody at once.
+    // The months of the year paid so far, of the month's payers only: one bit per month.
     const QString year = QString::number(month.year());
-    QHash<QString, QSet<int>> paid;
+    QHash<QString, quint16> paid;
     {
-        db::Query p("Select Mid(년월분,5,2) as 월, 회원번호 From T_수련비납부 Where 년월분 >= :년초 and 년월분 < :월");
+        db::Query p("Select g.회원번호, g.년월분 From T_수련비납부 g Where g.년월분 >= :년초 and g.년월분 < :월 "
+                    "and g.회원번호 In (Select f.회원번호 From T_수련비납부 f Where f.년월분 = :월)");
         p.bind({{"년초", year + QStringLiteral("01")}, {"월", monthkey::monthKey(month)}}).open();
         while (p.next())
-            paid[p.str("회원번호")].insert(p.str("월").toInt());
+            paid[p.value(0).toString()] |= quint16(1u << p.value(1).toString().mid(4, 2).toInt());
     }
 
     QList<Line> lines;
@@ -54,10 +54,10 @@ QList<MonthPayers::Line> MonthPayers::list(const QDate& month, const QString& na
         l.paidOn = db::dateText(q.date("납부일자"));
         l.bank = q.str("납부은행");
         const QString enrolledKey = l.enrolled.left(4) + l.enrolled.mid(5, 2);
-        const QSet<int> months = paid.value(l.memberNo);
+        const quint16 months = paid.value(l.memberNo);
         for (int m = 1; m < month.month(); ++m) {
             const QString key = year + QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
-            if (!months.contains(m) && !(key < enrolledKey))
+            if (!(months & (1u << m)) && !(key < enrolledKey))
                 l.unpaidMonths += u' ' + QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
         }
         lines.append(l);

@@ -7,12 +7,13 @@
 
 #include <QHash>
 
-UnpaidList::Result UnpaidList::list(const Filter& f)
+namespace {
+
+// The members the list looks at: the conditions of the filter on T_회원 (each call binds its values).
+void addMembers(db::Query& q, const UnpaidList::Filter& f)
 {
-    db::Query q;
-    q << "Select 회원번호,회원명,부별코드,전화번호,입관일,납부일자,성별,수련비,이메일,핸드폰번호  From T_회원 ";
-    if (f.mode == Mode::ThisMonth)
-        q << "Where not(회원번호 In (Select 회원번호 From T_수련비납부 where 년월분=:월)) and 회원명 like :회원명";
+    if (f.mode == UnpaidList::Mode::ThisMonth)
+        q << " Where not(회원번호 In (Select 회원번호 From T_수련비납부 where 년월분=:월)) and 회원명 like :회원명";
     else
         q << " Where 회원명 like :회원명";
     DivisionFilter::apply(q, f.division);
@@ -21,15 +22,35 @@ UnpaidList::Result UnpaidList::list(const Filter& f)
         q << " and 납부일자 Between :납부일자 and :납부일자2 ";
         q.bind({{"납부일자", f.fromDay}, {"납부일자2", f.toDay}});
     }
-    q << " and (휴관일 Is Null and 퇴관일 Is Null) "
-         " order by 부별코드,회원명";
+    q << " and (휴관일 Is Null and 퇴관일 Is Null) ";
     q.bind({{"월", monthkey::monthKey(f.reference)}, {"회원명", u'%' + f.name.trimmed() + u'%'}});
+}
+
+} // namespace
+
+UnpaidList::Result UnpaidList::list(const Filter& f)
+{
+    // The paid months of the two years counted, of the members on the list only.
+    QHash<QString, FeeStatus::MonthBits> paid;
+    {
+        db::Query p;
+        p << "Select 회원번호, 년월분 From T_수련비납부 Where 년월분 Between :부터 and :까지 "
+             " and 회원번호 In (Select 회원번호 From T_회원 ";
+        addMembers(p, f);
+        p << ")";
+        p.bind({{"부터", FeeStatus::firstMonth(f.reference)}, {"까지", FeeStatus::lastMonth(f.reference)}});
+        p.open();
+        while (p.next())
+            paid[p.value(0).toString()] |= FeeStatus::monthBit(f.reference, p.value(1).toString());
+    }
+
+    db::Query q;
+    q << "Select 회원번호,회원명,부별코드,전화번호,입관일,납부일자,성별,수련비,이메일,핸드폰번호  From T_회원 ";
+    addMembers(q, f);
+    q << " order by 부별코드,회원명";
     q.open();
 
     const QHash<QString, QString> divisions = codes::divisionNames();
-    const QHash<QString, FeeStatus::Months> paid =
-        FeeStatus::paymentsBetween(FeeStatus::firstMonth(f.reference), FeeStatus::lastMonth(f.reference));
-
     Result r;
     while (q.next()) {
         Line l;

@@ -260,14 +260,16 @@ void TfFee0010::FormCreate()
     dtpk_NabbuFromDate->setDate(Clock::today());
     dtpk_NabbuToDate->setDate(Clock::today());
     Pan_Company->setText(FeeRegister::schoolName());
-    const QStringList names = FeeRegister::activeMemberNames();
+    // One list of names for the name field and the five name boxes of the pages.
+    m_names = MemberNames::shared(MemberStatus::notWithdrawn(QStringLiteral("a")));
+    m_names->load(MemberStatus::notWithdrawn(QStringLiteral("a")));
     com_Name->clear();
-    pageMonth->setNames(names);
-    pageUnpaid->setNames(names);
-    pageReceipt->setNames(names);
-    pageSettle->setNames(names);
-    pageYearEnd->setNames(names);
-    total_num->setText(QStringLiteral("총인원 : %1").arg(names.size()));
+    pageMonth->setNames(m_names.data());
+    pageUnpaid->setNames(m_names.data());
+    pageReceipt->setNames(m_names.data());
+    pageSettle->setNames(m_names.data());
+    pageYearEnd->setNames(m_names.data());
+    total_num->setText(QStringLiteral("총인원 : %1").arg(m_names->rowCount()));
     showCount();
     PageControl1Change();
     setLocked(FeeRegister::screenLocked());

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSharedPointer>
 #include <QWidget>
 
 #include "fees/FeeRegister.h"
@@ -13,6 +14,7 @@ class FeeUnpaidPage;
 class FeeYearEndPage;
 class QDateEdit;
 class MemberChooser;
+class MemberNames;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -92,6 +94,7 @@ private:
 
     FeeRegister m_register;
     FeeLinesModel* m_model = nullptr;
+    QSharedPointer<MemberNames> m_names; // the name boxes' list, shared with the name field
     bool m_locked = false;
     int m_page = PageRegister;
 };

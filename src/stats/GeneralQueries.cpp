@@ -109,19 +109,25 @@ QString ageSex(const QString& birth, const QString& sex)
     return age + u'/' + sex;
 }
 
-// The fee column: paid this month or not, then the member's payment day.
-QString feeText(const db::Query& q)
+// A cell by its position, as Query::str reads it (a whole number stored as a real reads without ".0").
+QString cell(const db::Query& q, int i)
 {
-    return (q.integer(QStringLiteral("납부건수")) > 0 ? QStringLiteral("납부/") : QStringLiteral("미납/")) + q.str(QStringLiteral("납부일자"));
+    const QVariant v = q.value(i);
+    if (v.typeId() == QMetaType::Double) {
+        const double d = v.toDouble();
+        if (d == qint64(d))
+            return QString::number(qint64(d));
+    }
+    return v.toString();
 }
 
 QString leaveMark(const db::Query& q) { return q.str(QStringLiteral("휴관일")).trimmed().isEmpty() ? QString() : QStringLiteral("V"); }
 
-// This month's payment, read with the row rather than by one statement per member.
-QString feeColumn()
-{
-    return QStringLiteral(", (SELECT Count(*) FROM T_수련비납부 p WHERE p.회원번호 = a.회원번호 AND p.년월분 = :mon) AS 납부건수 ");
-}
+// This month's payment joined to the member: at most one row, the month being part of the key.
+const QString kMemberWithFee =
+    QStringLiteral("(T_회원 a LEFT JOIN T_수련비납부 p ON (p.회원번호 = a.회원번호 AND p.년월분 = :mon))");
+
+QString feeColumn() { return QStringLiteral(", p.년월분 AS 납부월 "); }
 
 void bindMonth(db::Query& q) { q.bind(QStringLiteral("mon"), Clock::thisMonthKey()); }
 
@@ -149,30 +155,55 @@ QStringList memberHeaders(int page, Status s)
     return h;
 }
 
-Row memberRow(const db::Query& q, int page, Status s)
+// The positions of the columns the row builder reads, found once per listing (-1: not selected).
+struct MemberColumns {
+    int no, name, second, division, area, address, birth, sex, grade, classNo, rank, phone, mobile, paidMonth, payDay,
+        leave, promoted, prize, given;
+    MemberColumns(const db::Query& q, int page, Status s)
+    {
+        auto at = [&](const char* n) { return q.columnIndex(QString::fromUtf8(n)); };
+        no = at("회원번호");
+        name = at("회원명");
+        second = page == School ? at("학교") : page == Birthday ? at("생년월일") : at(s == Status::Current ? "입관일" : "퇴관일");
+        division = at("부명");
+        area = at("지역명");
+        address = at("주소");
+        birth = at("생년월일");
+        sex = at("성별");
+        grade = at("학년");
+        classNo = at("반");
+        rank = at("급품명");
+        phone = at("전화번호");
+        mobile = at("핸드폰번호");
+        paidMonth = at("납부월");
+        payDay = at("납부일자");
+        leave = at("휴관일");
+        promoted = at("승급일");
+        prize = at("상장명");
+        given = at("지급일자");
+    }
+};
+
+Row memberRow(const db::Query& q, const MemberColumns& k, int page)
 {
     Row r;
-    r.memberNo = q.str(QStringLiteral("회원번호"));
+    r.memberNo = cell(q, k.no);
     QStringList& c = r.cells;
-    c << q.str(QStringLiteral("회원명"));
-    switch (page) {
-    case School: c << q.str(QStringLiteral("학교")); break;
-    case Birthday: c << q.str(QStringLiteral("생년월일")); break;
-    case Awards: c << q.str(QStringLiteral("상장명")) + u'/' + q.str(QStringLiteral("지급일자")); break;
-    default: c << q.str(s == Status::Current ? QStringLiteral("입관일") : QStringLiteral("퇴관일")); break;
-    }
-    c << q.str(QStringLiteral("부명"));
+    c << cell(q, k.name);
+    c << (page == Awards ? cell(q, k.prize) + u'/' + cell(q, k.given) : cell(q, k.second));
+    c << cell(q, k.division);
     if (page == Address)
-        c << q.str(QStringLiteral("지역명")) << q.str(QStringLiteral("주소"));
+        c << cell(q, k.area) << cell(q, k.address);
     else
-        c << ageSex(q.str(QStringLiteral("생년월일")), q.str(QStringLiteral("성별"))) << q.str(QStringLiteral("학년"))
-          << q.str(QStringLiteral("반")) << q.str(QStringLiteral("급품명"));
-    c << q.str(QStringLiteral("전화번호"));
+        c << ageSex(cell(q, k.birth), cell(q, k.sex)) << cell(q, k.grade) << cell(q, k.classNo) << cell(q, k.rank);
+    c << cell(q, k.phone);
     if (page == Roster)
-        c << q.str(QStringLiteral("핸드폰번호"));
-    c << feeText(q) << leaveMark(q);
+        c << cell(q, k.mobile);
+    // Paid this month or not, then the member's payment day; "V" when on leave.
+    c << (q.value(k.paidMonth).isNull() ? QStringLiteral("미납/") : QStringLiteral("납부/")) + cell(q, k.payDay)
+      << (cell(q, k.leave).trimmed().isEmpty() ? QString() : QStringLiteral("V"));
     if (page == Rank)
-        c << q.str(QStringLiteral("승급일"));
+        c << cell(q, k.promoted);
     return r;
 }
 
@@ -181,8 +212,9 @@ Listing readMembers(db::Query& q, int page, Status s)
     Listing l;
     l.headers = memberHeaders(page, s);
     q.open();
+    const MemberColumns k(q, page, s);
     while (q.next())
-        l.rows.append(memberRow(q, page, s));
+        l.rows.append(memberRow(q, k, page));
     l.found = int(l.rows.size());
     return l;
 }
@@ -210,8 +242,8 @@ const QString kMemberColumns = QStringLiteral(
     "SELECT a.회원번호, a.회원명, a.입관일, a.퇴관일, a.휴관일, a.성별, "
     "a.학년, a.반, a.전화번호, a.생년월일, a.학교, a.주소, "
     "a.우편번호, a.납부일자, a.핸드폰번호,b.부명, c.급품명 ");
-const QString kMemberTables = QStringLiteral(
-    "FROM T_회원 a, T_부별코드 b, T_급품코드 c "
+const QString kMemberTables = QStringLiteral("FROM ") + kMemberWithFee + QStringLiteral(
+    ", T_부별코드 b, T_급품코드 c "
     "WHERE a.급품코드 = c.급품코드 "
     "AND a.부별코드 = b.부별코드 ");
 
@@ -309,7 +341,7 @@ Listing address(const Input& in)
 {
     db::Query q;
     q << kMemberColumns << QStringLiteral(", d.지역명 ") << feeColumn()
-      << QStringLiteral("FROM ((T_회원 a LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드) "
+      << QStringLiteral("FROM ((") + kMemberWithFee + QStringLiteral(" LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드) "
                         "LEFT JOIN T_급품코드 c ON a.급품코드 = c.급품코드) "
                         "LEFT JOIN T_지역코드 d ON a.지역코드 = d.지역코드 "
                         "WHERE a.회원번호 Is Not Null ");
@@ -349,7 +381,7 @@ Listing birthdays(const Input& in)
 {
     db::Query q;
     q << kMemberColumns << feeColumn()
-      << QStringLiteral("FROM (T_회원 a LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드) "
+      << QStringLiteral("FROM (") + kMemberWithFee + QStringLiteral(" LEFT JOIN T_부별코드 b ON a.부별코드 = b.부별코드) "
                         "LEFT JOIN T_급품코드 c ON a.급품코드 = c.급품코드 WHERE a.회원번호 Is Not Null ");
     DivisionFilter::addConditionFor(q, in.divisionIndex, in.divisionText, QStringLiteral("a.부별코드"));
     addTyped(q, QStringLiteral("a.회원명"), QStringLiteral("Name"), in.name, Contains);
@@ -395,7 +427,7 @@ Listing awards(const Input& in)
 {
     db::Query q;
     q << kMemberColumns << QStringLiteral(", d.지급일자, e.상장명 ") << feeColumn()
-      << QStringLiteral("FROM T_회원 a, T_부별코드 b, T_급품코드 c, T_상장지급 d, T_상장목록 e "
+      << QStringLiteral("FROM ") + kMemberWithFee + QStringLiteral(", T_부별코드 b, T_급품코드 c, T_상장지급 d, T_상장목록 e "
                         "WHERE a.급품코드 = c.급품코드 AND a.부별코드 = b.부별코드 "
                         "AND a.회원번호 = d.회원번호 AND d.상장코드 = e.상장코드 ");
     addTyped(q, QStringLiteral("a.회원명"), QStringLiteral("Name"), in.name, Contains);

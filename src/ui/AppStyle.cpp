@@ -38,6 +38,17 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidge
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
+QSize AppStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size, const QWidget* widget) const
+{
+    if (type == CT_PushButton) {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        // The frame is drawn within the blank, so the caption keeps its room.
+        if (button && !(button->features & QStyleOptionButton::CommandLinkButton))
+            return QSize(size.width() + 2 * kButtonPadX, size.height() + 2 * kButtonPadY);
+    }
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
 void AppStyle::polish(QPalette& palette)
 {
     QProxyStyle::polish(palette);

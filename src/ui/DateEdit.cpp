@@ -23,7 +23,22 @@ DateEdit::DateEdit(const QDate& date, QWidget* parent) : QDateEdit(date, parent)
     // Screens hear of the date once it is whole, not of every digit on the way.
     setKeyboardTracking(false);
     setMinimumDate(kBlank);
+}
+
+void DateEdit::prepareCalendar()
+{
+    if (m_calendarReady)
+        return;
+    m_calendarReady = true;
     calendarWidget()->installEventFilter(this);
+}
+
+void DateEdit::mousePressEvent(QMouseEvent* e)
+{
+    // The press on the arrow opens the calendar; it is made here, the first time.
+    if (calendarPopup())
+        prepareCalendar();
+    QDateEdit::mousePressEvent(e);
 }
 
 void DateEdit::setAllowEmpty(bool on)
@@ -199,7 +214,7 @@ void DateEdit::stepBy(int steps)
 bool DateEdit::eventFilter(QObject* watched, QEvent* e)
 {
     // The calendar of a blank field opens on this month.
-    if (watched == calendarWidget() && e->type() == QEvent::Show && isEmpty())
+    if (m_calendarReady && watched == calendarWidget() && e->type() == QEvent::Show && isEmpty())
         calendarWidget()->setCurrentPage(Clock::today().year(), Clock::today().month());
     return QDateEdit::eventFilter(watched, e);
 }

@@ -31,6 +31,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void stepBy(int steps) override;
@@ -41,8 +42,10 @@ private:
     void finishTyping();
     void cancelTyping();
     QDate reference() const;
+    void prepareCalendar();
 
     bool m_allowEmpty = false;
     bool m_typing = false;
+    bool m_calendarReady = false; // the popup calendar is built on first use, not with the field
     QString m_digits;
 };

@@ -5,6 +5,8 @@
 
 void fitColumns(QTableView* view)
 {
+    // A sample of rows (those in sight first) is enough for a width; measuring thousands is not.
+    view->horizontalHeader()->setResizeContentsPrecision(kFitSampleRows);
     view->resizeColumnsToContents();
     const QFontMetrics fm = view->horizontalHeader()->fontMetrics();
     for (int c = 0; c < view->model()->columnCount(); ++c) {

@@ -36,11 +36,36 @@ QList<MemberNames::Row> MemberNames::read(const QString& condition)
     return out;
 }
 
+namespace {
+bool sameRows(const QList<MemberNames::Row>& a, const QList<MemberNames::Row>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const MemberNames::Row& x, const MemberNames::Row& y) {
+        return x.no == y.no && x.name == y.name && x.division == y.division && x.birth == y.birth;
+    });
+}
+} // namespace
+
 void MemberNames::load(const QString& condition)
 {
+    QList<Row> rows = read(condition);
+    // Unchanged names keep the fields that show them as they are (a reset would clear their text).
+    if (m_loaded && sameRows(rows, m_rows))
+        return;
     beginResetModel();
-    m_rows = read(condition);
+    m_rows = std::move(rows);
+    m_loaded = true;
     endResetModel();
+}
+
+QSharedPointer<MemberNames> MemberNames::shared(const QString& condition)
+{
+    static QHash<QString, QWeakPointer<MemberNames>> lists;
+    QSharedPointer<MemberNames> names = lists.value(condition).toStrongRef();
+    if (!names) {
+        names = QSharedPointer<MemberNames>(new MemberNames);
+        lists.insert(condition, names);
+    }
+    return names;
 }
 
 int MemberNames::find(const QString& no) const
@@ -100,13 +125,13 @@ private:
 };
 
 MemberChooser::MemberChooser(const QString& condition, QWidget* parent)
-    : QLineEdit(parent), m_condition(condition), m_model(new MemberNames(this)), m_matches(new MemberMatches(this)),
+    : QLineEdit(parent), m_condition(condition), m_model(MemberNames::shared(condition)), m_matches(new MemberMatches(this)),
       m_view(new QTreeView(this))
 {
     setPlaceholderText(QStringLiteral("이름 또는 번호"));
     setMaxLength(20);
     KeyboardFlow::keepEnter(this); // Enter chooses here
-    m_matches->setSourceModel(m_model);
+    m_matches->setSourceModel(m_model.data());
     // A window of its own that never takes the focus, so that the field keeps the keys and the
     // input method's composition while the list is open.
     m_view->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
@@ -124,11 +149,19 @@ MemberChooser::MemberChooser(const QString& condition, QWidget* parent)
     m_view->hide();
     connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { choose(i.row()); });
     connect(this, &QLineEdit::textEdited, this, &MemberChooser::search);
-    reload();
+}
+
+MemberChooser::~MemberChooser() { m_matches->setSourceModel(nullptr); }
+
+void MemberChooser::ensureNames()
+{
+    if (!m_read)
+        reload();
 }
 
 void MemberChooser::reload()
 {
+    m_read = true;
     m_model->load(m_condition);
     if (!m_no.isEmpty() && m_model->find(m_no) < 0)
         m_no.clear();
@@ -137,11 +170,14 @@ void MemberChooser::reload()
 void MemberChooser::setCondition(const QString& condition)
 {
     m_condition = condition;
+    m_model = MemberNames::shared(condition);
+    m_matches->setSourceModel(m_model.data());
     reload();
 }
 
 void MemberChooser::setMemberNo(const QString& no)
 {
+    ensureNames();
     const int i = m_model->find(no);
     m_no = i < 0 ? QString() : no;
     setText(i < 0 ? QString() : m_model->row(i).name);
@@ -157,6 +193,7 @@ QList<MemberNames::Row> MemberChooser::matches() const
 
 void MemberChooser::filter(const QString& typed, const QString& composing)
 {
+    ensureNames();
     static_cast<MemberMatches*>(m_matches)->setMatch(NameMatch(typed, composing));
 }
 

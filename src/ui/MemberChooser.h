@@ -2,6 +2,7 @@
 #include <QAbstractTableModel>
 #include <QLineEdit>
 #include <QList>
+#include <QSharedPointer>
 
 class QSortFilterProxyModel;
 class QTreeView;
@@ -18,7 +19,12 @@ public:
 
     explicit MemberNames(QObject* parent = nullptr);
     static QList<Row> read(const QString& condition); // by name, then number
-    void load(const QString& condition);
+    void load(const QString& condition);  // a list equal to the one held leaves the model untouched
+
+    // One list per condition for every chooser and drop-down that asks for it while any of them holds
+    // it (3,000 names are read and kept once, not once per field). Unread until load().
+    static QSharedPointer<MemberNames> shared(const QString& condition);
+    bool loaded() const { return m_loaded; }
     const Row& row(int i) const { return m_rows[i]; }
     int find(const QString& no) const; // -1 when not listed
 
@@ -29,6 +35,7 @@ public:
 
 private:
     QList<Row> m_rows;
+    bool m_loaded = false;
 };
 
 // A name field that finds members as the user types (any part of the name, the syllable being
@@ -40,12 +47,15 @@ private:
 //   connect(Name_Change, &MemberChooser::memberChosen, this, [this](const QString& no) { ... });
 //   Name_Change->showAll();          // the whole list (the ".." button)
 //   Name_Change->reload();           // after members were added or removed
+// The names are read when the field is first used (typed into, listed, given a member), not when the
+// screen is built.
 class MemberChooser : public QLineEdit {
     Q_OBJECT
 public:
     explicit MemberChooser(const QString& condition, QWidget* parent = nullptr);
+    ~MemberChooser() override;
 
-    void reload();
+    void reload(); // reads the names again (for every field sharing them)
     void setCondition(const QString& condition); // another selection of members; reloads
     QString memberNo() const { return m_no; }
     void setMemberNo(const QString& no); // shows the member's name; empty clears
@@ -71,11 +81,15 @@ private:
     void showList();
     void moveInList(int step);
     void chooseNo(const QString& no);
+    void ensureNames();
 
     QString m_condition;
     QString m_no;
     QString m_composing; // the input method's text not yet committed
-    MemberNames* m_model;
+    // Shared with the other fields of the same condition; read again on this field's first use, so a
+    // screen opened after changes sees them.
+    QSharedPointer<MemberNames> m_model;
+    bool m_read = false;
     QSortFilterProxyModel* m_matches;
     QTreeView* m_view;
 };

@@ -6,6 +6,7 @@
 #include "exams/ResultSheet.h"
 
 #include <QTest>
+#include <tuple>
 
 using namespace examfix;
 using Mode = ExamBatch::Mode;
@@ -133,6 +134,30 @@ private slots:
         QCOMPARE(b.row(find(b, lee)).merit, 0);
         QCOMPARE(ExamBatch::attendanceFigure(kim, QDate(2024, 3, 10)), -2);
         QCOMPARE(ExamBatch::meritPoints(kim, QDate(2024, 3, 10)), 4);
+    }
+
+    // Searched records each count the month before their own date, across the turn of the year too;
+    // a member without absences or points shows 0.
+    void searchFiguresPerRecordDate()
+    {
+        for (const char* d : {"2023-11-30", "2023-12-01", "2023-12-31", "2024-01-01", "2024-01-31", "2024-02-01"})
+            attfix::addAbsence(kim, QString::fromLatin1(d));
+        addMerit(kim, 1, QStringLiteral("2023-12-15"), QStringLiteral("02")); // +5
+        addMerit(kim, 2, QStringLiteral("2024-01-10"), QStringLiteral("04")); // -1
+        addRecord(kim, QStringLiteral("2024-01-05"), 7, QStringLiteral("04"));
+        addRecord(kim, QStringLiteral("2024-02-05"), 7, QStringLiteral("04"));
+        addRecord(lee, QStringLiteral("2024-01-05"), 7, QStringLiteral("06"));
+        ExamBatch b;
+        QCOMPARE(b.search(7, Mode::Batch, {}), 3);
+        QList<std::tuple<QString, QString, int, int>> got;
+        for (int i = 0; i < b.count(); ++i)
+            got.append({b.row(i).memberNo, b.row(i).date, b.row(i).attendance, b.row(i).merit});
+        const QList<std::tuple<QString, QString, int, int>> want{
+            {kim, QStringLiteral("2024-01-05"), -2, 5}, // December
+            {kim, QStringLiteral("2024-02-05"), -2, -1}, // January
+            {lee, QStringLiteral("2024-01-05"), 0, 0},
+        };
+        QCOMPARE(got, want);
     }
 
     void listingChoosesCandidates()

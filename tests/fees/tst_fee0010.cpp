@@ -88,6 +88,28 @@ private slots:
                 && !w.pageUnpaid->RadioButton3->isChecked());
     }
 
+    // The name field and the pages' name boxes show one list of names; when it is read again after a
+    // member came, every box offers him and keeps what was typed into it.
+    void nameBoxesShareOneList()
+    {
+        TfFee0010 w;
+        QComboBox* unpaid = w.pageUnpaid->com_Name2;
+        QComboBox* month = w.pageMonth->com_Name1;
+        QCOMPARE(unpaid->model(), month->model());
+        QCOMPARE(unpaid->count(), 3);
+        QVERIFY(unpaid->currentText().isEmpty());
+        unpaid->setEditText(QStringLiteral("김"));
+        addMember({"202406001", "가온", "03", "2024-06-01"});
+        w.com_Name->reload();
+        QCOMPARE(month->count(), 4);
+        QCOMPARE(month->itemText(0), QString("가온"));
+        QCOMPARE(unpaid->currentText(), QString("김"));
+        QVERIFY(month->currentText().isEmpty());
+        // What is typed into a box stays out of the others' list.
+        QTest::keyClick(unpaid->lineEdit(), Qt::Key_Return);
+        QCOMPARE(month->count(), 4);
+    }
+
     // The shared toolbar follows the page, and on the settlement page its state.
     void toolbarByPage_data()
     {

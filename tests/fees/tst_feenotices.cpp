@@ -95,6 +95,10 @@ private slots:
         QTest::newRow("the reference month exempt")
             << "2019-05-02" << QDate(2024, 6, 20) << QStringList{"202406:2024-06-02:0", "202401:2024-01-03:100000", "202402:2024-02-03:100000", "202403:2024-03-03:100000", "202404:2024-04-03:100000", "202405:2024-05-03:100000"}
             << 0 << "" << 0 << "1/3|2/3|3/3|4/3|5/3|||||||" << false << 0 << " 1 2 3 4 5 6 7 8 9 10 11 12" << 12;
+        QTest::newRow("first and last month of the year before, one before them")
+            << "2019-05-02" << QDate(2024, 2, 10)
+            << QStringList{"202301:2023-01-05:100000", "202312:2023-12-05:100000", "202212:2022-12-05:100000"} << 2 << "10월,11월"
+            << 1 << "미납|||||||||||" << true << 4 << " 2 3 4 5 6 7 8 9 10 11 1 2" << 12;
     }
     void monthsAroundTheReference()
     {
@@ -120,6 +124,13 @@ private slots:
         const FeeStatus::Unpaid u = FeeStatus::unpaid({enrolled, F}, reference, months);
         QTEST(u.months, "unpaid");
         QTEST(int(u.owed / F), "owedF");
+        // The compact months a long list keeps count the same.
+        FeeStatus::MonthBits bits = 0;
+        for (auto it = months.cbegin(); it != months.cend(); ++it)
+            bits |= FeeStatus::monthBit(reference, it.key());
+        const FeeStatus::Unpaid b = FeeStatus::unpaid({enrolled, F}, reference, bits);
+        QCOMPARE(b.months, u.months);
+        QCOMPARE(b.owed, u.owed);
     }
 
     void paymentDayOfAMonth_data()

@@ -15,7 +15,9 @@
 #include "ui/MemberChooser.h"
 #include "ui/StatusLine.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -88,6 +90,7 @@ private slots:
     void dateTyping_data();
     void dateTyping();
     void dateSignalsOnceWhenWhole();
+    void calendarBuiltOnFirstUse();
     void enterMovesFocus_data();
     void enterMovesFocus();
     void koreanTranslation();
@@ -167,6 +170,26 @@ void TstUi::dateSignalsOnceWhenWhole()
     typeKeys(&edit, QStringLiteral("20241205"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().toDate(), QDate(2024, 12, 5));
+}
+
+// A screen full of date fields does not build a calendar for each: the first press on the arrow does,
+// and a blank field's calendar opens on this month.
+void TstUi::calendarBuiltOnFirstUse()
+{
+    Clock::setFixed(QDateTime(QDate(2024, 6, 12), QTime(9, 0)));
+    const auto restore = qScopeGuard([] { Clock::reset(); });
+    DateEdit edit;
+    edit.setAllowEmpty(true);
+    edit.resize(120, edit.sizeHint().height());
+    activate(&edit);
+    QVERIFY(!edit.findChild<QCalendarWidget*>());
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.width() - 6, edit.height() / 2));
+    auto* calendar = edit.findChild<QCalendarWidget*>();
+    QVERIFY(calendar);
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->yearShown(), 2024);
+    QCOMPARE(calendar->monthShown(), 6);
+    calendar->window()->hide();
 }
 
 void TstUi::enterMovesFocus_data()
