@@ -72,7 +72,12 @@ CheckInListPage::CheckInListPage(QWidget* parent) : QWidget(parent)
 
 CheckInReports::Filter CheckInListPage::filter() const { return {com_bu->condition(QStringLiteral("b.부별코드")), edName->text()}; }
 
-int CheckInListPage::lineCount() const { return lvList->model() ? lvList->model()->rowCount() : 0; }
+// All the lines listed, also those of a long list not yet handed to the view.
+int CheckInListPage::lineCount() const
+{
+    const auto* m = qobject_cast<const ListModel*>(lvList->model());
+    return m ? m->rows() : 0;
+}
 
 void CheckInListPage::btnRefreshClick()
 {

@@ -51,7 +51,7 @@ FeeMonthPage::FeeMonthPage(QWidget* parent) : QWidget(parent)
 
 void FeeMonthPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_Name1, names); }
 
-int FeeMonthPage::count() const { return model->rowCount(); }
+int FeeMonthPage::count() const { return model->rows(); }
 
 void FeeMonthPage::Btn_QueryClick()
 {

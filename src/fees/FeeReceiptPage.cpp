@@ -73,7 +73,7 @@ FeeReceiptPage::FeeReceiptPage(QWidget* parent) : QWidget(parent)
 
 void FeeReceiptPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_Name3, names); }
 
-int FeeReceiptPage::count() const { return model->rowCount(); }
+int FeeReceiptPage::count() const { return model->rows(); }
 
 QList<Receipts::Line> FeeReceiptPage::tickedLines() const
 {

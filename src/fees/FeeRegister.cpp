@@ -247,16 +247,6 @@ QString FeeRegister::schoolName()
     return SchoolInfo::name();
 }
 
-QStringList FeeRegister::activeMemberNames()
-{
-    QStringList names;
-    db::Query q("SELECT 회원명 from T_회원 WHERE " + MemberStatus::notWithdrawn() + " ORDER BY 회원명");
-    q.open();
-    while (q.next())
-        names.append(q.str("회원명"));
-    return names;
-}
-
 bool FeeRegister::screenLocked()
 {
     db::Query q("SELECT 수련비화면,수련비화면체크유무 FROM T_도장정보");

@@ -64,9 +64,8 @@ public:
     Focus focus() const { return m_focus; }
     int focusLine() const { return m_focusLine; }
 
-    // Header of the window and the member-name lists.
+    // Header of the window.
     static QString schoolName();
-    static QStringList activeMemberNames();
     // The fee-screen lock of the school record.
     static bool screenLocked();
     static bool passwordMatches(const QString& typed);

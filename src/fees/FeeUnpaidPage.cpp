@@ -159,7 +159,7 @@ FeeUnpaidPage::FeeUnpaidPage(QWidget* parent) : QWidget(parent)
 
 void FeeUnpaidPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_Name2, names); }
 
-int FeeUnpaidPage::count() const { return model->rowCount(); }
+int FeeUnpaidPage::count() const { return model->rows(); }
 
 void FeeUnpaidPage::dateHyunChange()
 {

@@ -66,7 +66,7 @@ FeeYearEndPage::FeeYearEndPage(QWidget* parent) : QWidget(parent)
 
 void FeeYearEndPage::setNames(QAbstractItemModel* names) { feepage::setNames(com_FeeName, names); }
 
-int FeeYearEndPage::count() const { return model->rowCount(); }
+int FeeYearEndPage::count() const { return model->rows(); }
 
 void FeeYearEndPage::Btn_QueryClick()
 {
